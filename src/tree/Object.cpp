@@ -1,0 +1,2 @@
+#include "tree/Object.h"
+// implemented with the archive

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// Points XDG_CONFIG_HOME, XDG_DATA_HOME, HOME and the working directory at a
+// fresh temporary directory for the lifetime of the object, so that a test
+// never reads or writes the user's own settings or data files.
+class CTestEnv
+{
+public:
+    CTestEnv();
+    ~CTestEnv();
+    QString Path() const { return m_dir.path(); }
+    QString FilePath(const QString &name) const { return m_dir.filePath(name); }
+    // Writes bytes to a file under the directory (creating folders) and
+    // returns its full path.
+    QString WriteFile(const QString &relPath, const QByteArray &bytes) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_oldCwd;
+    QByteArray m_oldConfig, m_oldData, m_oldHome;
+};
+
+// The directory that holds tests/fixtures, from the build environment.
+QString FixturesDir();
