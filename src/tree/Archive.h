@@ -78,6 +78,10 @@ public:
     // stored null, or a back reference to an object read earlier, which the
     // caller does not own a second time). Throws CArchiveException.
     CObject *ReadObject(const CRuntimeClass *base);
+    // Reads an object that the caller is to own outright, such as a node of a
+    // tree or a member of a list: a stored null or a reference to an object
+    // read earlier is corrupt data here and throws.
+    CObject *ReadOwnedObject(const CRuntimeClass *base);
 
     // While an object of a versionable class is being read: the stored
     // version (without the flag). Otherwise the current class's schema.

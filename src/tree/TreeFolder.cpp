@@ -1,0 +1,291 @@
+#include "tree/TreeFolder.h"
+
+#include "tree/Archive.h"
+
+#include <memory>
+
+IMPLEMENT_SERIAL(CTreeFolder, CTreeItem, 1)
+
+namespace {
+
+// Tags of the stored tree form.
+constexpr quint32 kTagFolder = 1;
+constexpr quint32 kTagLeaf = 2;
+
+int CompareNames(const QString &a, const QString &b)
+{
+    return QString::compare(a, b, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+CTreeFolder::CTreeFolder() : CTreeItem(QString(), TreeImage::FolderOpen, TreeImage::FolderClosed)
+{
+}
+
+CTreeFolder::CTreeFolder(const QString &name, int image, int selectedImage)
+    : CTreeItem(name, image, selectedImage)
+{
+}
+
+CTreeFolder::~CTreeFolder()
+{
+    DeleteAllChildren();
+}
+
+void CTreeFolder::Serialize(CArchive &ar)
+{
+    if (ar.IsStoring())
+        ar.WriteDWORD(static_cast<quint32>(m_children.size()));
+    else
+        m_storedChildCount = ar.ReadDWORD();
+    CTreeItem::Serialize(ar);
+}
+
+bool CTreeFolder::OnItemExpanding(CTreeControl &tree, const CTreeNotification &notify)
+{
+    if (m_populated)
+        return false;
+    // An empty folder has nothing to show; refusing keeps the expand button
+    // so that a later expansion, after children were added, still works.
+    if (m_children.empty())
+        return true;
+    tree.SetItemImage(notify.hItem, TreeImage::FolderOpen, TreeImage::FolderOpen);
+    for (CTreeItem *child : m_children) {
+        tree.InsertItem(notify.hItem, child->GetDisplayName(), child->GetImage(),
+                        child->GetSelectedImage(), child->HasChildren(), child);
+    }
+    tree.SortChildren(notify.hItem);
+    m_populated = true;
+    return false;
+}
+
+bool CTreeFolder::OnItemCollapsing(CTreeControl &tree, const CTreeNotification &notify)
+{
+    // Rather than keep stale child items around, replace the item by a fresh
+    // unpopulated one: the next expansion rebuilds the children from the
+    // model as it is then. The old item is deleted later because the control
+    // is still in the middle of collapsing it.
+    tree.SetItemImage(notify.hItem, TreeImage::FolderClosed, TreeImage::FolderClosed);
+    const HTREEITEM parent = tree.GetParentItem(notify.hItem);
+    tree.InsertItem(parent, tree.GetItemText(notify.hItem), TreeImage::FolderClosed,
+                    TreeImage::FolderClosed, true, this);
+    tree.SortChildren(parent);
+    tree.PostDeleteItem(notify.hItem);
+    m_populated = false;
+    return false;
+}
+
+bool CTreeFolder::HasChildren() const { return true; }
+bool CTreeFolder::BelongsToOpenProject() const { return true; }
+bool CTreeFolder::CanAcceptChildren() const { return true; }
+bool CTreeFolder::IsFolder() const { return true; }
+
+bool CTreeFolder::InsertChildBefore(Position position, CTreeItem *child)
+{
+    if (!child)
+        return false;
+    m_children.insert(position, child);
+    return true;
+}
+
+bool CTreeFolder::AddChild(CTreeItem *child, bool sorted)
+{
+    if (!child)
+        return false;
+    if (!sorted || m_children.empty()) {
+        m_children.push_back(child);
+        return true;
+    }
+    const QString name = child->GetDisplayName();
+    auto it = m_children.begin();
+    for (; it != m_children.end(); ++it) {
+        if (CompareNames(name, (*it)->GetDisplayName()) <= 0)
+            break;
+    }
+    m_children.insert(it, child);
+    return true;
+}
+
+HTREEITEM CTreeFolder::FindInsertPosition(const CTreeControl &tree, HTREEITEM parent,
+                                          const CTreeItem *node) const
+{
+    HTREEITEM item = tree.GetChildItem(parent);
+    if (!item)
+        return TVI_FIRST;
+    const QString name = node->GetDisplayName();
+    for (; item; item = tree.GetNextSiblingItem(item)) {
+        const CTreeItem *data = tree.GetItemData(item);
+        if (data && data->IsFolder())
+            continue;
+        if (CompareNames(tree.GetItemText(item), name) >= 0) {
+            const HTREEITEM before = tree.GetPrevSiblingItem(item);
+            return before ? before : TVI_FIRST;
+        }
+    }
+    return TVI_LAST;
+}
+
+bool CTreeFolder::RemoveChild(CTreeItem *child)
+{
+    const Position pos = FindChildPosition(child);
+    if (pos == m_children.end())
+        return false;
+    m_children.erase(pos);
+    return true;
+}
+
+CTreeFolder::Position CTreeFolder::FindChildPosition(const CTreeItem *child)
+{
+    if (!child)
+        return m_children.end();
+    for (auto it = m_children.begin(); it != m_children.end(); ++it) {
+        if (*it == child && (*it)->IsSame(child))
+            return it;
+    }
+    return m_children.end();
+}
+
+CTreeItem *CTreeFolder::FindByName(const QString &name) const
+{
+    for (CTreeItem *child : m_children) {
+        if (CompareNames(child->GetName(), name) == 0)
+            return child;
+        if (child->IsFolder()) {
+            if (CTreeItem *found = static_cast<const CTreeFolder *>(child)->FindByName(name))
+                return found;
+        }
+    }
+    return nullptr;
+}
+
+CTreeFolder *CTreeFolder::FindParentOf(const QString &name)
+{
+    for (CTreeItem *child : m_children) {
+        if (child->IsFolder()) {
+            if (CTreeFolder *found = static_cast<CTreeFolder *>(child)->FindParentOf(name))
+                return found;
+        } else if (CompareNames(child->GetName(), name) == 0) {
+            return this;
+        }
+    }
+    return nullptr;
+}
+
+void CTreeFolder::DeleteAllChildren()
+{
+    // Unlink first, so that a child's destructor never sees a list that
+    // still holds nodes already deleted.
+    ChildList doomed;
+    doomed.swap(m_children);
+    for (CTreeItem *child : doomed)
+        delete child;
+}
+
+void CTreeFolder::DeleteMarkedChildren()
+{
+    for (auto it = m_children.begin(); it != m_children.end();) {
+        if ((*it)->IsMarked()) {
+            CTreeItem *doomed = *it;
+            it = m_children.erase(it);
+            delete doomed;
+        } else {
+            ++it;
+        }
+    }
+}
+
+void CTreeFolder::MarkAll()
+{
+    for (CTreeItem *child : m_children) {
+        child->SetMarked(true);
+        if (child->IsFolder())
+            static_cast<CTreeFolder *>(child)->MarkAll();
+    }
+}
+
+namespace {
+
+void WriteFolder(CArchive &ar, const CTreeFolder &folder, int depth)
+{
+    // Never write what the reader would reject as corrupt.
+    if (depth > CTreeFolder::kMaxStoredDepth)
+        throw CArchiveException(CArchiveException::BadFormat,
+                                QStringLiteral("the tree is nested more than %1 levels deep")
+                                    .arg(CTreeFolder::kMaxStoredDepth));
+    ar.WriteDWORD(kTagFolder);
+    ar.WriteObject(&folder);
+    for (const CTreeItem *child : folder.Children()) {
+        if (child->IsFolder()) {
+            WriteFolder(ar, *static_cast<const CTreeFolder *>(child), depth + 1);
+        } else {
+            ar.WriteDWORD(kTagLeaf);
+            ar.WriteObject(child);
+        }
+    }
+}
+
+void ReadFolderChildren(CArchive &ar, CTreeFolder &folder, const CTreeFolder::AddChildPolicy &add,
+                        int depth)
+{
+    if (depth > CTreeFolder::kMaxStoredDepth)
+        throw CArchiveException(CArchiveException::BadFormat,
+                                QStringLiteral("the tree is nested more than %1 levels deep")
+                                    .arg(CTreeFolder::kMaxStoredDepth));
+    const quint32 count = folder.GetStoredChildCount();
+    for (quint32 i = 0; i < count; ++i) {
+        const quint32 tag = ar.ReadDWORD();
+        if (tag == kTagLeaf) {
+            std::unique_ptr<CTreeItem> child(
+                static_cast<CTreeItem *>(ar.ReadOwnedObject(RUNTIME_CLASS(CTreeItem))));
+            if (add(folder, child.get()))
+                child.release();
+            continue;
+        }
+        std::unique_ptr<CTreeFolder> sub(
+            static_cast<CTreeFolder *>(ar.ReadOwnedObject(RUNTIME_CLASS(CTreeFolder))));
+        CTreeFolder *raw = sub.get();
+        // Once the folder takes the child it owns it, also if reading the
+        // child's own children fails below.
+        if (add(folder, raw))
+            sub.release();
+        ReadFolderChildren(ar, *raw, add, depth + 1);
+    }
+}
+
+} // namespace
+
+void CTreeFolder::WriteTree(CArchive &ar) const
+{
+    WriteFolder(ar, *this, 0);
+}
+
+bool CTreeFolder::AppendChild(CTreeFolder &parent, CTreeItem *child)
+{
+    return parent.AddChild(child, false);
+}
+
+bool CTreeFolder::AddChildSorted(CTreeFolder &parent, CTreeItem *child)
+{
+    return parent.AddChild(child, true);
+}
+
+void CTreeFolder::ReadChildren(CArchive &ar, const AddChildPolicy &add)
+{
+    ReadFolderChildren(ar, *this, add ? add : AddChildPolicy(AppendChild), 0);
+}
+
+CTreeFolder *CTreeFolder::ReadTree(CArchive &ar, const CRuntimeClass *rootClass,
+                                   const AddChildPolicy &add)
+{
+    const quint32 tag = ar.ReadDWORD();
+    if (tag != kTagFolder)
+        throw CArchiveException(CArchiveException::BadFormat,
+                                QStringLiteral("a stored tree must begin with tag 1, not %1")
+                                    .arg(tag));
+    if (!rootClass || !rootClass->IsDerivedFrom(RUNTIME_CLASS(CTreeFolder)))
+        rootClass = RUNTIME_CLASS(CTreeFolder);
+    std::unique_ptr<CTreeFolder> root(static_cast<CTreeFolder *>(ar.ReadOwnedObject(rootClass)));
+    root->ReadChildren(ar, add);
+    return root.release();
+}
