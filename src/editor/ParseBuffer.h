@@ -1,0 +1,248 @@
+#pragma once
+
+#include "editor/ConvertData.h"
+#include "editor/Language.h"
+#include "editor/StreamBuffer.h"
+#include "editor/UnicodeEscape.h"
+
+// Walks a text with a language and tells a converter (CConvertData) what it
+// finds; see ConvertData.h for the events and their order.
+//
+// ParseBuffer is a template on the converter's type: a final converter class
+// has its per-character calls resolved at compile time, which is what keeps
+// the scanner fast. The CConvertData& overload serves every other caller.
+//
+// How Java text is read, in the Java compiler's terms:
+//  * comments, string and character literals and text blocks are patterns of
+//    the language's table; their characters never reach IsDelimiter or
+//    OnWord, but their line ends do reach OnLineEnd.
+//  * a pattern that starts right after a word ends the word: the word's
+//    OnWord follows the IsStartOfPattern call that opened the pattern.
+//  * strings, character literals and line comments end before a line end;
+//    block comments and text blocks run on to their closer or to the end of
+//    the text. A backslash in a literal escapes the next character, but
+//    never a line end.
+//  * """ always opens a text block (the compiler rejects anything else after
+//    it on the same line anyway).
+//  * \uXXXX escapes count as the character they encode wherever that changes
+//    the structure: \u0022 opens a string, \u002a\u002f closes a comment,
+//    \u000a ends a line comment. Such an escaped line end is not a line of
+//    the text, though: OnLineEnd comes only for real CR, LF and CR LF, so
+//    line numbers match the editor's. In code an escape gets one IsDelimiter
+//    call with the character it encodes (for a character above 0x7f, the
+//    first byte of its UTF-8 form); a word keeps the escape's raw text.
+//  * in a numeric literal a sign right after the exponent letter (1e-5,
+//    0x1p+3) belongs to the literal and gets no IsDelimiter call.
+//  * a word still open at the end of the text gets its OnWord there.
+class CParseBuffer
+{
+public:
+    explicit CParseBuffer(const CStreamBuffer &buffer,
+                          const CLanguage &language = CLanguage::m_JavaLanguage);
+
+    // Walks the whole text; returns the number of line ends seen.
+    template <class Sink> int ParseBuffer(Sink &sink);
+    int ParseBuffer(CConvertData &sink);
+
+    const CLanguage &GetLanguage() const { return *m_language; }
+
+private:
+    const char *m_text;
+    int m_length;
+    const CLanguage *m_language;
+
+    template <class Sink> struct Walker;
+};
+
+template <class Sink> struct CParseBuffer::Walker
+{
+    Sink &sink;
+    const char *t;
+    const int n;
+    const CLanguage &lang;
+    const bool escapes;
+    int lines = 0;
+    int wordStart = -1;
+    bool number = false;
+
+    static bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+    void EndWord(int end)
+    {
+        if (wordStart >= 0) {
+            const std::string_view w(t + wordStart, size_t(end - wordStart));
+            const int start = wordStart;
+            wordStart = -1;
+            sink.OnWord(w, start, lang.Classify(w), 0);
+        }
+    }
+
+    // One character of code: the delimiter test, then the word it ends.
+    void Code(unsigned char c, int pos)
+    {
+        if (sink.IsDelimiter(char(c), pos)) {
+            EndWord(pos);
+        } else if (wordStart < 0) {
+            wordStart = pos;
+            number = IsDigit(c) || (c == '.' && pos + 1 < n && IsDigit(t[pos + 1]));
+        }
+    }
+
+    // Is the sign at pos part of a numeric literal's exponent?
+    bool IsExponentSign(int pos) const
+    {
+        if (wordStart < 0 || !number || pos + 1 >= n || !IsDigit(t[pos + 1]))
+            return false;
+        const unsigned char prev = t[pos - 1] | 0x20;
+        const bool hex = t[wordStart] == '0' && pos - wordStart > 1 && (t[wordStart + 1] | 0x20) == 'x';
+        return hex ? prev == 'p' : prev == 'e';
+    }
+
+    // Reads the pattern id that starts at pos; returns where code resumes.
+    int ReadPattern(int id, int pos)
+    {
+        const CPatternTable &table = lang.GetPatterns();
+        CTextFormat *fmt = table.GetFormat(id);
+        const CTextFormat::EndRule rule = fmt->GetEndRule();
+        const bool lineBound = rule == CTextFormat::AtLineEnd || rule == CTextFormat::AtCloserOnLine;
+        const char *closer = fmt->GetCloser();
+        const unsigned char closeChar = (rule == CTextFormat::AtCloser || rule == CTextFormat::AtCloserOnLine) && closer
+                                            ? static_cast<unsigned char>(closer[0])
+                                            : 0;
+        const unsigned char esc = static_cast<unsigned char>(fmt->GetEscape());
+
+        bool stop[256] = {};
+        stop['\r'] = stop['\n'] = true;
+        if (escapes)
+            stop['\\'] = true;
+        if (esc)
+            stop[esc] = true;
+        if (closeChar)
+            stop[closeChar] = true;
+
+        int i = pos + std::max(1, table.OpenerLength(id, t, pos, n));
+        while (i < n) {
+            const unsigned char c = static_cast<unsigned char>(t[i]);
+            if (!stop[c]) {
+                ++i;
+                continue;
+            }
+            if (c == '\r' || c == '\n') {
+                if (lineBound)
+                    return i;
+                i += (c == '\r' && i + 1 < n && t[i + 1] == '\n') ? 2 : 1;
+                ++lines;
+                sink.OnLineEnd();
+                continue;
+            }
+            int size = 1;
+            const unsigned char ch = unicode_escape::Logical(t, i, n, escapes, &size);
+            if (size > 1 && (ch == '\r' || ch == '\n')) {
+                if (lineBound)
+                    return i;
+                i += size;
+                continue;
+            }
+            if (esc && ch == esc) {
+                i += size;
+                if (i >= n || t[i] == '\r' || t[i] == '\n')
+                    continue;
+                if (size == 1 && t[i] == '\\') {
+                    ++i; // a backslash right after a backslash escapes nothing further
+                    continue;
+                }
+                int next = 1;
+                const unsigned char e = unicode_escape::Logical(t, i, n, escapes, &next);
+                if (next > 1 && (e == '\r' || e == '\n'))
+                    continue;
+                i += next;
+                continue;
+            }
+            if (closeChar && ch == closeChar) {
+                if (const int k = sink.IsEndOfPattern(fmt, t, i, n))
+                    return i + k;
+            }
+            if (size == 1 && c == '\\' && i + 1 < n && t[i + 1] == '\\')
+                size = 2; // the second backslash cannot begin an escape
+            i += size;
+        }
+        return n;
+    }
+
+    void TryPattern(unsigned char c, int pos, int size, int &i)
+    {
+        if (const int id = sink.IsStartOfPattern(t, pos, n)) {
+            EndWord(pos);
+            i = ReadPattern(id, pos);
+        } else {
+            Code(c, pos);
+            i = pos + size;
+        }
+    }
+
+    int Run()
+    {
+        int i = 0;
+        while (i < n) {
+            const unsigned char c = static_cast<unsigned char>(t[i]);
+            switch (lang.ClassOf(c)) {
+            case CLanguage::Word:
+                Code(c, i);
+                ++i;
+                break;
+            case CLanguage::Blank:
+                Code(c, i);
+                ++i;
+                break;
+            case CLanguage::Punct:
+                if ((c == '+' || c == '-') && IsExponentSign(i)) {
+                    ++i;
+                    break;
+                }
+                Code(c, i);
+                ++i;
+                break;
+            case CLanguage::LineEnd:
+                Code(c, i);
+                if (c == '\r' && i + 1 < n && t[i + 1] == '\n') {
+                    Code('\n', i + 1);
+                    i += 2;
+                } else {
+                    ++i;
+                }
+                ++lines;
+                sink.OnLineEnd();
+                break;
+            case CLanguage::PatternChar:
+                TryPattern(c, i, 1, i);
+                break;
+            case CLanguage::Escape: {
+                int size = 1;
+                const unsigned char ch = unicode_escape::Logical(t, i, n, escapes, &size);
+                if (size == 1) {
+                    Code(c, i);
+                    ++i;
+                    if (i < n && t[i] == '\\') {
+                        Code(c, i); // cannot begin an escape after a backslash
+                        ++i;
+                    }
+                } else if (ch < 0x80 && lang.ClassOf(ch) == CLanguage::PatternChar) {
+                    TryPattern(ch, i, size, i);
+                } else {
+                    Code(ch, i);
+                    i += size;
+                }
+                break;
+            }
+            }
+        }
+        EndWord(n);
+        return lines;
+    }
+};
+
+template <class Sink> int CParseBuffer::ParseBuffer(Sink &sink)
+{
+    Walker<Sink> w{sink, m_text, m_length, *m_language, m_language->HasUnicodeEscapes()};
+    return w.Run();
+}
