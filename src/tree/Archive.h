@@ -83,9 +83,17 @@ public:
     // read earlier is corrupt data here and throws.
     CObject *ReadOwnedObject(const CRuntimeClass *base);
 
+    // An object read from this archive was deleted before reading ended (a
+    // folder refused it, say): a later reference to it is then corrupt data
+    // instead of a dangling pointer.
+    void ForgetObject(const CObject *obj);
+
     // While an object of a versionable class is being read: the stored
     // version (without the flag). Otherwise the current class's schema.
     quint32 GetObjectSchema() const;
+
+    // After an exception the archive is left where the error was found and
+    // must not be read further; the owner discards what it had read.
 
     // Reads ahead must not allocate absurd amounts: counts above this are
     // treated as corrupt data.
@@ -93,19 +101,37 @@ public:
 
     QIODevice *Device() const { return m_device; }
 
+    // For readers of their own counts (a DWORD followed by that many
+    // elements): throws when n is beyond kMaxCount or, on a device whose size
+    // is known, when the rest of the file cannot hold n elements of at least
+    // minBytesEach bytes. Call it before reserving memory for n elements.
+    void CheckCount(quint64 n, quint32 minBytesEach = 1) const;
+
 private:
+    // One entry per class or object read so far, numbered from 1 in the
+    // order they appear in the file; index 0 stands for the null object.
+    struct LoadedEntry
+    {
+        const CRuntimeClass *cls = nullptr; // set for a class entry
+        quint32 storedSchema = 0;          // class entry: schema in the file
+        CObject *obj = nullptr;            // set for an object entry
+    };
+
     void ReadRaw(char *data, qint64 len);
     void WriteRaw(const char *data, qint64 len);
     quint32 ReadCount();
     void WriteCount(quint32 n);
+    void WriteIndexTag(quint32 index, bool isClass);
+    CObject *ReadObjectImpl(const CRuntimeClass *base, bool owned);
+    const LoadedEntry &ClassEntryAt(quint32 index) const;
 
     QIODevice *m_device;
     Mode m_mode;
-    // store: class -> index, object -> index; load: index -> class / object
+    // store: class -> index; both: object -> index
     QHash<const CRuntimeClass *, quint32> m_storedClasses;
     QHash<const CObject *, quint32> m_storedObjects;
-    QVector<const CRuntimeClass *> m_loadedClasses;
-    QVector<CObject *> m_loadedObjects;
+    // load: index -> class or object
+    QVector<LoadedEntry> m_loaded;
     quint32 m_nextIndex = 1;
     quint32 m_currentSchema = 0;
 };

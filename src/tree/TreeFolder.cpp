@@ -225,6 +225,17 @@ void WriteFolder(CArchive &ar, const CTreeFolder &folder, int depth)
     }
 }
 
+// A child the folder refused is deleted with its subtree; the archive must
+// not hand any of those nodes out again.
+void ForgetSubtree(CArchive &ar, const CTreeItem *node)
+{
+    ar.ForgetObject(node);
+    if (node->IsFolder()) {
+        for (const CTreeItem *child : static_cast<const CTreeFolder *>(node)->Children())
+            ForgetSubtree(ar, child);
+    }
+}
+
 void ReadFolderChildren(CArchive &ar, CTreeFolder &folder, const CTreeFolder::AddChildPolicy &add,
                         int depth)
 {
@@ -240,6 +251,8 @@ void ReadFolderChildren(CArchive &ar, CTreeFolder &folder, const CTreeFolder::Ad
                 static_cast<CTreeItem *>(ar.ReadOwnedObject(RUNTIME_CLASS(CTreeItem))));
             if (add(folder, child.get()))
                 child.release();
+            else
+                ForgetSubtree(ar, child.get());
             continue;
         }
         std::unique_ptr<CTreeFolder> sub(
@@ -247,9 +260,12 @@ void ReadFolderChildren(CArchive &ar, CTreeFolder &folder, const CTreeFolder::Ad
         CTreeFolder *raw = sub.get();
         // Once the folder takes the child it owns it, also if reading the
         // child's own children fails below.
-        if (add(folder, raw))
+        const bool taken = add(folder, raw);
+        if (taken)
             sub.release();
         ReadFolderChildren(ar, *raw, add, depth + 1);
+        if (!taken)
+            ForgetSubtree(ar, raw);
     }
 }
 

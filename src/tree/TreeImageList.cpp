@@ -1,0 +1,81 @@
+#include "tree/TreeImageList.h"
+
+#include "tree/TreeImages.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+
+namespace {
+
+struct ImageSource
+{
+    int index;
+    const char *themeName;
+    QStyle::StandardPixmap fallback;
+};
+
+// Theme names from the freedesktop naming spec where one fits; the style
+// icon keeps the tree readable on desktops without an icon theme.
+constexpr ImageSource kSources[] = {
+    {TreeImage::FolderOpen, "folder-open", QStyle::SP_DirOpenIcon},
+    {TreeImage::FolderClosed, "folder", QStyle::SP_DirClosedIcon},
+    {TreeImage::Leaf, "text-x-generic", QStyle::SP_FileIcon},
+    {TreeImage::ProjectOpen, "folder-development", QStyle::SP_DirOpenIcon},
+    {TreeImage::ProjectClosed, "folder-development", QStyle::SP_DirIcon},
+    {TreeImage::File, "text-x-generic", QStyle::SP_FileIcon},
+    {TreeImage::JavaFile, "text-x-java", QStyle::SP_FileIcon},
+    {TreeImage::HtmlFile, "text-html", QStyle::SP_FileLinkIcon},
+    {TreeImage::ResourceFile, "application-x-designer", QStyle::SP_FileDialogDetailedView},
+    {TreeImage::Class, "code-class", QStyle::SP_FileDialogInfoView},
+    {TreeImage::Interface, "code-typedef", QStyle::SP_FileDialogContentsView},
+    {TreeImage::Import, "code-context", QStyle::SP_ArrowRight},
+    {TreeImage::MethodsFolder, "folder", QStyle::SP_DirClosedIcon},
+    {TreeImage::None, "dialog-cancel", QStyle::SP_DialogCancelButton},
+    {TreeImage::MemberPublic, "code-function", QStyle::SP_DialogApplyButton},
+    {TreeImage::MemberProtected, "code-function", QStyle::SP_DialogResetButton},
+    {TreeImage::MemberPrivate, "object-locked", QStyle::SP_DialogCloseButton},
+    {TreeImage::MemberPackage, "code-function", QStyle::SP_DialogOkButton},
+    {TreeImage::HelpBook, "help-contents", QStyle::SP_DialogHelpButton},
+    {TreeImage::HelpPage, "text-html", QStyle::SP_FileIcon},
+    {TreeImage::URL, "internet-web-browser", QStyle::SP_DriveNetIcon},
+    {TreeImage::Bean, "package-x-generic", QStyle::SP_DriveHDIcon},
+    {TreeImage::Thread, "system-run", QStyle::SP_MediaPlay},
+    {TreeImage::StackFrame, "view-list-details", QStyle::SP_FileDialogListView},
+    {TreeImage::Value, "code-variable", QStyle::SP_FileDialogDetailedView},
+};
+static_assert(std::size(kSources) == TreeImage::Count, "one source per tree image");
+
+QIcon PlainSquare()
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setPen(QApplication::palette().color(QPalette::Text));
+    p.drawRect(2, 2, 11, 11);
+    return QIcon(pm);
+}
+
+} // namespace
+
+QList<QIcon> BuildTreeImageList()
+{
+    QList<QIcon> icons(TreeImage::Count);
+    QStyle *style = QApplication::style();
+    for (const ImageSource &src : kSources) {
+        QIcon icon = QIcon::fromTheme(QString::fromLatin1(src.themeName));
+        if (icon.isNull() && style)
+            icon = style->standardIcon(src.fallback);
+        if (icon.isNull())
+            icon = PlainSquare();
+        icons[src.index] = icon;
+    }
+    return icons;
+}
+
+const QList<QIcon> &SharedTreeImages()
+{
+    static const QList<QIcon> images = BuildTreeImageList();
+    return images;
+}
