@@ -8,6 +8,7 @@
 # Environment: MAVU_BIN (the mavu executable), MAVU_ACCURACY_WORK (work folder,
 # default build-accuracy/ in the checkout), JDK (default: the JDK of javac on PATH).
 set -euo pipefail
+export PYTHONDONTWRITEBYTECODE=1
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 repo=$(cd "$here/../.." && pwd)

@@ -18,6 +18,7 @@ import tempfile
 from contextlib import redirect_stdout
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(HERE))
 import compare  # noqa: E402
 
