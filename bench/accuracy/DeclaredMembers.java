@@ -18,7 +18,8 @@
 //   M file path name argc mkind first last traits
 //                                      a declared method (mkind method) or constructor
 //                                      (mkind ctor, name = class simple name); first/last
-//                                      = line span of its code, 0 when it has none
+//                                      = line span of its code, 0 when it has none (a
+//                                      constructor gives only its first line)
 //   F file path name traits            a declared field
 //   X file path name argc reason       something the class file has but the source does
 //                                      not declare as a member (argc F for fields)
@@ -628,8 +629,12 @@ public class DeclaredMembers {
                 out.add(String.join("\t", "X", file, path, name, String.valueOf(argc), reason));
                 continue;
             }
+            // A constructor's line table also holds the lines of the field initialisers
+            // that the compiler copies into it, so only its first line is its own.
+            int first = ctor ? m.firstLine : m.minLine;
+            int last = ctor ? 0 : m.maxLine;
             out.add(String.join("\t", "M", file, path, name, String.valueOf(argc),
-                    ctor ? "ctor" : "method", String.valueOf(m.minLine), String.valueOf(m.maxLine),
+                    ctor ? "ctor" : "method", String.valueOf(first), String.valueOf(last),
                     methodTraits(c, m, ctor)));
         }
         if (!locals.isEmpty()) out.add(String.join("\t", "L", file, path, String.join(",", locals)));

@@ -350,7 +350,12 @@ def compare(truth, parses, failures, examples):
             elif not fp.containers and not fp.members:
                 cat = "file: nothing reported"
             elif path not in fp.containers:
-                cat = f"class not reported: {t.containers.get(path, ('?', '?'))[1]}"
+                label = t.containers.get(path, ("?", "?"))[1]
+                last_part = path.rsplit(".", 1)[-1]
+                if any(c.rsplit(".", 1)[-1] == last_part for c in fp.containers):
+                    cat = f"class reported under another path: {label}"
+                else:
+                    cat = f"class not reported: {label}"
             elif names_left_reported[(path, name, argc == FIELD)] > 0:
                 cat = f"{kind}: argument count differs"
             elif reported_paths_by_key[(name, argc)] - {path}:
@@ -395,6 +400,8 @@ def compare(truth, parses, failures, examples):
                 if (outer, last_part) in t.local_classes or any(
                         lc == last_part for (_, lc) in t.local_classes):
                     cat = f"{what} of a local class, under a wrong path"
+                elif any(c.rsplit(".", 1)[-1] == last_part for c in t.containers):
+                    cat = f"{what} of a class reported under another path"
                 elif path in fp.containers:
                     cat = f"{what} of a class the class files do not have ({fp.containers[path]})"
                 else:
@@ -436,7 +443,7 @@ def compare(truth, parses, failures, examples):
                 unique_parse[key] = m
         for path, name, argc, mkind, first, last, traits in t.members:
             key = (path, name, argc)
-            if argc == FIELD or first == 0 or key not in unique_parse:
+            if argc == FIELD or first == 0 or last == 0 or key not in unique_parse:
                 continue
             m = unique_parse[key]
             start, end = m[4], m[5]
