@@ -1,0 +1,362 @@
+// The archive's byte forms, its object table and its refusals of bad input.
+
+#include "TreeTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace {
+
+class ArchiveTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { RegisterTestClasses(); }
+};
+
+// Expects reading bytes with fn to throw the given cause; returns the message.
+QString ExpectFailure(const QByteArray &bytes, CArchiveException::Cause cause,
+                      const std::function<void(CArchive &)> &fn, bool sequential = false)
+{
+    try {
+        LoadBytes(bytes, fn, sequential);
+    } catch (const CArchiveException &e) {
+        EXPECT_EQ(e.m_cause, cause) << e.Message().toStdString();
+        EXPECT_FALSE(e.Message().isEmpty());
+        return e.Message();
+    }
+    ADD_FAILURE() << "no exception";
+    return {};
+}
+
+// The bytes of a new-class header, as the archive writes it.
+QByteArray NewClass(quint32 schema, const char *name)
+{
+    return W(0xFFFF) + Dw(schema) + Str(name);
+}
+
+TEST_F(ArchiveTest, ScalarsAreLittleEndian)
+{
+    const QByteArray bytes = StoreBytes([](CArchive &ar) {
+        ar.WriteDWORD(0x11223344);
+        ar.WriteWORD(0xA1B2);
+        ar.WriteBYTE(0xC3);
+        ar.WriteInt(-2);
+    });
+    EXPECT_EQ(bytes, QByteArray::fromHex("44332211b2a1c3feffffff"));
+    LoadBytes(bytes, [](CArchive &ar) {
+        EXPECT_EQ(ar.ReadDWORD(), 0x11223344u);
+        EXPECT_EQ(ar.ReadWORD(), 0xA1B2);
+        EXPECT_EQ(ar.ReadBYTE(), 0xC3);
+        EXPECT_EQ(ar.ReadInt(), -2);
+        EXPECT_THROW(ar.ReadBYTE(), CArchiveException);
+    });
+}
+
+TEST_F(ArchiveTest, StringLengthPrefixAtEveryBoundary)
+{
+    struct Row
+    {
+        int length;
+        QByteArray prefix;
+    };
+    const Row rows[] = {
+        {0, QByteArray::fromHex("00")},
+        {1, QByteArray::fromHex("01")},
+        {254, QByteArray::fromHex("fe")},
+        {255, QByteArray::fromHex("ffff00")},
+        {65534, QByteArray::fromHex("fffeff")},
+        {65535, QByteArray::fromHex("ffffffffff0000")},
+        {70000, QByteArray::fromHex("ffffff70110100")},
+    };
+    for (const Row &row : rows) {
+        const QString s(row.length, QLatin1Char('x'));
+        const QByteArray bytes = StoreBytes([&](CArchive &ar) { ar.WriteString(s); });
+        EXPECT_EQ(bytes.left(row.prefix.size()), row.prefix) << row.length;
+        EXPECT_EQ(bytes.size(), row.prefix.size() + row.length) << row.length;
+        for (bool sequential : {false, true}) {
+            LoadBytes(
+                bytes, [&](CArchive &ar) { EXPECT_EQ(ar.ReadString(), s) << row.length; },
+                sequential);
+        }
+    }
+}
+
+TEST_F(ArchiveTest, StringsAreUtf8AndEmptyStaysNonNull)
+{
+    const QString text = QStringLiteral("Größe – 日本語 \U0001F600 \uFEFFbom");
+    // The length counts UTF-8 bytes, not characters.
+    const QByteArray utf8 = text.toUtf8();
+    const QByteArray bytes = StoreBytes([&](CArchive &ar) {
+        ar.WriteString(text);
+        ar.WriteString(QString());
+        ar.WriteString(QStringLiteral("\uFEFFlead"));
+    });
+    EXPECT_EQ(quint8(bytes[0]), utf8.size());
+    EXPECT_EQ(bytes.mid(1, utf8.size()), utf8);
+    LoadBytes(bytes, [&](CArchive &ar) {
+        EXPECT_EQ(ar.ReadString(), text);
+        const QString empty = ar.ReadString();
+        EXPECT_TRUE(empty.isEmpty());
+        EXPECT_FALSE(empty.isNull()); // settings treat a null string as "delete the key"
+        EXPECT_EQ(ar.ReadString(), QStringLiteral("\uFEFFlead"));
+    });
+
+    const QString msg = ExpectFailure(QByteArray::fromHex("03ff41c3"), CArchiveException::BadFormat,
+                                      [](CArchive &ar) { ar.ReadString(); });
+    EXPECT_TRUE(msg.contains(QStringLiteral("UTF-8"))) << msg.toStdString();
+}
+
+TEST_F(ArchiveTest, StringArraysAndListsUseWordCountWithEscape)
+{
+    QStringList big;
+    for (int i = 0; i < 70000; ++i)
+        big << QString::number(i);
+    struct Row
+    {
+        QStringList list;
+        QByteArray countBytes;
+    };
+    const Row rows[] = {
+        {{}, QByteArray::fromHex("0000")},
+        {{QStringLiteral("a"), QString(), QStringLiteral("ü")}, QByteArray::fromHex("0300")},
+        {QStringList(0xFFFE, QStringLiteral("z")), QByteArray::fromHex("feff")},
+        {QStringList(0xFFFF, QStringLiteral("z")), QByteArray::fromHex("ffffffff0000")},
+        {big, QByteArray::fromHex("ffff70110100")},
+    };
+    for (const Row &row : rows) {
+        const QByteArray array = StoreBytes([&](CArchive &ar) { ar.WriteStringArray(row.list); });
+        const QByteArray list = StoreBytes([&](CArchive &ar) { ar.WriteStringList(row.list); });
+        EXPECT_EQ(array.left(row.countBytes.size()), row.countBytes) << row.list.size();
+        EXPECT_EQ(array, list);
+        LoadBytes(array, [&](CArchive &ar) {
+            EXPECT_EQ(ar.ReadStringArray(), row.list);
+            EXPECT_THROW(ar.ReadBYTE(), CArchiveException); // nothing left over
+        });
+        LoadBytes(list, [&](CArchive &ar) { EXPECT_EQ(ar.ReadStringList(), row.list); });
+    }
+}
+
+TEST_F(ArchiveTest, AbsurdCountsFailBeforeAllocating)
+{
+    const auto readArray = [](CArchive &ar) { ar.ReadStringArray(); };
+    const auto readString = [](CArchive &ar) { ar.ReadString(); };
+    // Sizes the file cannot hold: refused at once when the size is known ...
+    // (4 G entries is beyond any limit; 16 M entries is allowed but absent)
+    ExpectFailure(QByteArray::fromHex("ffffffffffff41"), CArchiveException::BadFormat, readArray);
+    ExpectFailure(QByteArray::fromHex("ffff0000000141"), CArchiveException::EndOfFile, readArray);
+    ExpectFailure(QByteArray::fromHex("ffffffffffffff41"), CArchiveException::BadFormat,
+                  readString);
+    ExpectFailure(QByteArray::fromHex("ffffff0000000141"), CArchiveException::EndOfFile,
+                  readString);
+    // ... and also on a stream whose size is unknown.
+    ExpectFailure(QByteArray::fromHex("ffffffffffffff41"), CArchiveException::BadFormat,
+                  readString, true);
+    ExpectFailure(QByteArray::fromHex("ffffff0000000141"), CArchiveException::EndOfFile,
+                  readString, true);
+    ExpectFailure(QByteArray::fromHex("ffff0000000141"), CArchiveException::EndOfFile, readArray,
+                  true);
+
+    LoadBytes(Dw(20), [](CArchive &ar) {
+        ar.ReadDWORD();
+        EXPECT_THROW(ar.CheckCount(1), CArchiveException);
+        EXPECT_NO_THROW(ar.CheckCount(0));
+    });
+}
+
+TEST_F(ArchiveTest, ClassIsWrittenOnceThenReferredToByIndex)
+{
+    CTreeItem a(QStringLiteral("a"), 0, 0), b(QStringLiteral("b"), 0, 0);
+    CTreeFolder f(QStringLiteral("f"));
+    const QByteArray bytes = StoreBytes([&](CArchive &ar) {
+        ar.WriteObject(&a);       // class 1, object 2
+        ar.WriteObject(&f);       // class 3, object 4
+        ar.WriteObject(&b);       // class 1 again, object 5
+        ar.WriteObject(nullptr);  // null
+        ar.WriteObject(&a);       // object 2 again
+    });
+    const QByteArray expected = NewClass(1, "CTreeItem") + Str("a") +
+                                NewClass(1, "CTreeFolder") + Dw(0) + Str("f") + W(0x8001) +
+                                Str("b") + W(0) + W(2);
+    EXPECT_EQ(bytes.toHex(), expected.toHex());
+
+    LoadBytes(bytes, [](CArchive &ar) {
+        std::unique_ptr<CObject> a(ar.ReadObject(RUNTIME_CLASS(CTreeItem)));
+        std::unique_ptr<CObject> f(ar.ReadObject(RUNTIME_CLASS(CTreeFolder)));
+        std::unique_ptr<CObject> b(ar.ReadObject(nullptr));
+        EXPECT_EQ(ar.ReadObject(RUNTIME_CLASS(CTreeItem)), nullptr);
+        // The back reference hands out the object read first, not a copy.
+        EXPECT_EQ(ar.ReadObject(RUNTIME_CLASS(CTreeItem)), a.get());
+        ASSERT_TRUE(a && f && b);
+        EXPECT_EQ(a->GetRuntimeClass(), RUNTIME_CLASS(CTreeItem));
+        EXPECT_EQ(f->GetRuntimeClass(), RUNTIME_CLASS(CTreeFolder));
+        EXPECT_EQ(static_cast<CTreeItem *>(b.get())->GetName(), QStringLiteral("b"));
+    });
+}
+
+TEST_F(ArchiveTest, IndexesBeyondWordRangeUseTheLongForm)
+{
+    // 40000 objects of two classes push indexes past 0x7FFF; the last
+    // references must still find the right class and object.
+    std::vector<std::unique_ptr<CTreeItem>> nodes;
+    for (int i = 0; i < 40000; ++i) {
+        if (i % 2)
+            nodes.emplace_back(new CTreeItem(QString::number(i), 0, 0));
+        else
+            nodes.emplace_back(new CTreeFolder(QString::number(i)));
+    }
+    const QByteArray bytes = StoreBytes([&](CArchive &ar) {
+        for (const auto &n : nodes)
+            ar.WriteObject(n.get());
+        ar.WriteObject(nodes.back().get());
+    });
+    // The final back reference: long tag, then the object's index.
+    EXPECT_EQ(bytes.right(6).toHex(), (W(0x7FFF) + Dw(40000 + 2)).toHex());
+    LoadBytes(bytes, [&](CArchive &ar) {
+        std::vector<std::unique_ptr<CObject>> read;
+        for (int i = 0; i < 40000; ++i) {
+            read.emplace_back(ar.ReadObject(RUNTIME_CLASS(CTreeItem)));
+            const auto *node = static_cast<CTreeItem *>(read.back().get());
+            ASSERT_EQ(node->GetName(), QString::number(i));
+            ASSERT_EQ(node->IsFolder(), i % 2 == 0);
+        }
+        EXPECT_EQ(ar.ReadObject(nullptr), read.back().get());
+    });
+}
+
+TEST_F(ArchiveTest, VersionableClassReadsEveryStoredVersion)
+{
+    CVersionedNode node;
+    node.SetName(QStringLiteral("n"));
+    node.m_flag = 7;
+    node.m_extra = QStringLiteral("x");
+    node.m_nested.reset(new CTreeItem(QStringLiteral("c"), 0, 0));
+    const QByteArray current = StoreBytes([&](CArchive &ar) { ar.WriteObject(&node); });
+    // The versionable flag is not stored, only the version.
+    EXPECT_EQ(current.toHex(), (NewClass(3, "CVersionedNode") + Str("n") + Dw(7) +
+                                NewClass(1, "CTreeItem") + Str("c") + Str("x"))
+                                   .toHex());
+
+    struct Row
+    {
+        QByteArray bytes;
+        quint32 version, flag;
+        QString extra;
+    };
+    const Row rows[] = {
+        {NewClass(1, "CVersionedNode") + Str("v1"), 1, 0, {}},
+        {NewClass(2, "CVersionedNode") + Str("v2") + Dw(5), 2, 5, {}},
+        {current, 3, 7, QStringLiteral("x")},
+    };
+    // Version 3 checks its version after reading the nested CTreeItem (schema
+    // 1): reading the last field depends on getting 3 there, not 1.
+    for (const Row &row : rows) {
+        LoadBytes(row.bytes, [&](CArchive &ar) {
+            std::unique_ptr<CObject> obj(ar.ReadObject(RUNTIME_CLASS(CTreeItem)));
+            auto *v = dynamic_cast<CVersionedNode *>(obj.get());
+            ASSERT_NE(v, nullptr);
+            EXPECT_EQ(v->m_readAs, row.version);
+            EXPECT_EQ(v->m_flag, row.flag);
+            EXPECT_EQ(v->m_extra, row.extra);
+            EXPECT_EQ(v->m_nested != nullptr, row.version >= 3);
+            EXPECT_THROW(ar.ReadBYTE(), CArchiveException); // read exactly its layout
+        });
+    }
+}
+
+TEST_F(ArchiveTest, BadObjectsAreRefusedWithTheirCause)
+{
+    const auto readItem = [](CArchive &ar) {
+        std::unique_ptr<CObject> o(ar.ReadObject(RUNTIME_CLASS(CTreeItem)));
+    };
+    const auto readFolder = [](CArchive &ar) {
+        std::unique_ptr<CObject> o(ar.ReadObject(RUNTIME_CLASS(CTreeFolder)));
+    };
+    const auto readOwned = [](CArchive &ar) {
+        std::unique_ptr<CObject> first(ar.ReadOwnedObject(RUNTIME_CLASS(CTreeItem)));
+        std::unique_ptr<CObject> second(ar.ReadOwnedObject(RUNTIME_CLASS(CTreeItem)));
+    };
+    const QByteArray item = NewClass(1, "CTreeItem") + Str("a");
+
+    QString msg = ExpectFailure(NewClass(1, "CNoSuchNode") + Str("a"),
+                                CArchiveException::UnknownClass, readItem);
+    EXPECT_TRUE(msg.contains(QStringLiteral("CNoSuchNode"))) << msg.toStdString();
+    msg = ExpectFailure(item, CArchiveException::BadClass, readFolder);
+    EXPECT_TRUE(msg.contains(QStringLiteral("CTreeFolder")) && msg.contains("CTreeItem"))
+        << msg.toStdString();
+    msg = ExpectFailure(NewClass(2, "CTreeItem") + Str("a"), CArchiveException::BadSchema,
+                        readItem);
+    EXPECT_TRUE(msg.contains(QStringLiteral("CTreeItem"))) << msg.toStdString();
+    ExpectFailure(NewClass(0, "CTreeItem") + Str("a"), CArchiveException::BadSchema, readItem);
+    ExpectFailure(NewClass(0, "CAbstractNode") + Str("a"), CArchiveException::BadClass, readItem);
+    // References to classes or objects that were never stored.
+    ExpectFailure(W(0x8001), CArchiveException::BadIndex, readItem);
+    ExpectFailure(W(0x0001), CArchiveException::BadIndex, readItem);
+    ExpectFailure(item + W(0x8002), CArchiveException::BadIndex, readOwned); // 2 is an object
+    ExpectFailure(item + W(0x0001), CArchiveException::BadIndex, readOwned); // 1 is a class
+    ExpectFailure(W(0x7FFF) + Dw(0x80000009), CArchiveException::BadIndex, readItem);
+    // An owner cannot accept null or an object that already belongs elsewhere.
+    ExpectFailure(item + W(0x0000), CArchiveException::BadFormat, readOwned);
+    ExpectFailure(item + W(0x0002), CArchiveException::BadFormat, readOwned);
+    // A back reference of the wrong kind.
+    ExpectFailure(item + W(0x0002), CArchiveException::BadClass, [](CArchive &ar) {
+        std::unique_ptr<CObject> first(ar.ReadObject(nullptr));
+        ar.ReadObject(RUNTIME_CLASS(CTreeFolder));
+    });
+    // Cut short inside the object: the half-read object is freed (the leak
+    // checker of the sanitizer build watches this).
+    ExpectFailure(NewClass(1, "CTreeFolder") + Dw(3) + QByteArray("\x05" "ab"),
+                  CArchiveException::EndOfFile, readItem);
+}
+
+TEST_F(ArchiveTest, WritingAClassThatCannotBeReadBackFails)
+{
+    CUnregisteredNode node;
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    CArchive ar(&buf, CArchive::store);
+    try {
+        ar.WriteObject(&node);
+        ADD_FAILURE() << "no exception";
+    } catch (const CArchiveException &e) {
+        EXPECT_EQ(e.m_cause, CArchiveException::BadClass);
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("CUnregisteredNode")));
+    }
+}
+
+TEST_F(ArchiveTest, RefusedWriteIsReported)
+{
+    QTemporaryDir dir;
+    QFile readOnly(dir.filePath(QStringLiteral("f")));
+    ASSERT_TRUE(readOnly.open(QIODevice::WriteOnly));
+    readOnly.close();
+    ASSERT_TRUE(readOnly.open(QIODevice::ReadOnly));
+    CArchive ar(&readOnly, CArchive::store);
+    EXPECT_THROW(ar.WriteDWORD(1), CArchiveException);
+}
+
+TEST_F(ArchiveTest, RoundTripThroughASaveFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data.bin"));
+    {
+        QSaveFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        CArchive ar(&out, CArchive::store);
+        ar.WriteString(QStringLiteral("héllo"));
+        ar.WriteStringArray({QStringLiteral("x"), QStringLiteral("y")});
+        ASSERT_TRUE(out.commit());
+    }
+    QFile in(path);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    CArchive ar(&in, CArchive::load);
+    EXPECT_EQ(ar.ReadString(), QStringLiteral("héllo"));
+    EXPECT_EQ(ar.ReadStringArray(), QStringList({QStringLiteral("x"), QStringLiteral("y")}));
+}
+
+} // namespace

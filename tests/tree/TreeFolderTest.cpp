@@ -1,0 +1,171 @@
+// The child list of a folder: ordering, lookups, ownership.
+
+#include "TreeTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CTreeItem *Leaf(const char *name)
+{
+    return new CTreeItem(QString::fromUtf8(name), TreeImage::Leaf, TreeImage::Leaf);
+}
+
+CTreeFolder *Folder(const char *name, std::initializer_list<CTreeItem *> children)
+{
+    auto *f = new CTreeFolder(QString::fromUtf8(name));
+    for (CTreeItem *c : children)
+        f->AddChild(c, false);
+    return f;
+}
+
+TEST(TreeFolderTest, SortedInsertionIgnoresCaseAndPutsEqualNamesFirst)
+{
+    struct Row
+    {
+        QStringList existing; // added unsorted, in this order
+        QString added;
+        QStringList expected;
+    };
+    const Row rows[] = {
+        {{}, "b.java", {"b.java"}},
+        {{"A.java", "C.java"}, "b.java", {"A.java", "b.java", "C.java"}},
+        {{"A.java"}, "a.java", {"a.java", "A.java"}},
+        {{"a.java", "b.java"}, "Z.java", {"a.java", "b.java", "Z.java"}},
+        {{"B", "C"}, "_x", {"_x", "B", "C"}}, // '_' sorts before letters
+        {{"Ärger", "Zoo"}, "äb", {"äb", "Ärger", "Zoo"}},
+        // Only the first greater-or-equal name counts: an unsorted list is
+        // not searched beyond it.
+        {{"m", "a"}, "b", {"b", "m", "a"}},
+    };
+    for (const Row &row : rows) {
+        CTreeFolder f(QStringLiteral("root"));
+        for (const QString &n : row.existing)
+            ASSERT_TRUE(f.AddChild(new CTreeItem(n, 0, 0), false));
+        EXPECT_TRUE(f.AddChild(new CTreeItem(row.added, 0, 0), true));
+        EXPECT_EQ(ChildNames(f), row.expected) << row.added.toStdString();
+    }
+
+    CTreeFolder f(QStringLiteral("root"));
+    EXPECT_FALSE(f.AddChild(nullptr, true));
+    EXPECT_FALSE(f.AddChild(nullptr, false));
+    EXPECT_EQ(f.GetChildCount(), 0);
+}
+
+TEST(TreeFolderTest, PositionsInsertRemoveAndOwnership)
+{
+    CCountedItem::s_alive = 0;
+    {
+        CTreeFolder f(QStringLiteral("root"));
+        auto *a = new CCountedItem(QStringLiteral("a"));
+        auto *c = new CCountedItem(QStringLiteral("c"));
+        f.AddChild(a, false);
+        f.AddChild(c, false);
+        auto *b = new CCountedItem(QStringLiteral("b"));
+        EXPECT_TRUE(f.InsertChildBefore(f.FindChildPosition(c), b));
+        EXPECT_TRUE(f.InsertChildBefore(f.ChildrenEnd(), new CCountedItem(QStringLiteral("d"))));
+        EXPECT_EQ(ChildNames(f), QStringList({"a", "b", "c", "d"}));
+
+        // A different node with the same name is not the child.
+        CTreeItem twin(QStringLiteral("b"), 0, 0);
+        EXPECT_EQ(f.FindChildPosition(&twin), f.ChildrenEnd());
+        EXPECT_FALSE(f.RemoveChild(&twin));
+
+        EXPECT_TRUE(f.RemoveChild(b)); // unlinked, not deleted
+        EXPECT_FALSE(f.RemoveChild(b));
+        EXPECT_EQ(ChildNames(f), QStringList({"a", "c", "d"}));
+        EXPECT_EQ(CCountedItem::s_alive, 4);
+        delete b;
+        EXPECT_EQ(CCountedItem::s_alive, 3);
+
+        a->SetMarked(true);
+        f.MarkAll();
+        c->SetMarked(false);
+        f.DeleteMarkedChildren();
+        EXPECT_EQ(ChildNames(f), QStringList({"c"}));
+        EXPECT_EQ(CCountedItem::s_alive, 1);
+
+        f.AddChild(Folder("sub", {new CCountedItem(QStringLiteral("x"))}), false);
+        EXPECT_EQ(CCountedItem::s_alive, 2);
+    } // the folder frees the rest, nested ones included
+    EXPECT_EQ(CCountedItem::s_alive, 0);
+
+    CTreeFolder f(QStringLiteral("root"));
+    f.AddChild(new CCountedItem(QStringLiteral("a")), false);
+    f.AddChild(Folder("s", {new CCountedItem(QStringLiteral("b"))}), false);
+    f.DeleteAllChildren();
+    EXPECT_EQ(f.GetChildCount(), 0);
+    EXPECT_EQ(CCountedItem::s_alive, 0);
+}
+
+TEST(TreeFolderTest, MarkAllReachesTheWholeSubtreeButNotTheFolderItself)
+{
+    CTreeFolder root(QStringLiteral("root"));
+    CTreeItem *deep = Leaf("deep");
+    CTreeFolder *inner = Folder("inner", {deep});
+    CTreeFolder *outer = Folder("outer", {inner});
+    root.AddChild(outer, false);
+    root.MarkAll();
+    EXPECT_FALSE(root.IsMarked());
+    EXPECT_TRUE(outer->IsMarked());
+    EXPECT_TRUE(inner->IsMarked());
+    EXPECT_TRUE(deep->IsMarked());
+    // Only direct children go: a marked grandchild stays with its unmarked parent.
+    outer->SetMarked(false);
+    root.DeleteMarkedChildren();
+    EXPECT_EQ(root.GetChildCount(), 1);
+    EXPECT_EQ(outer->GetChildCount(), 1);
+}
+
+TEST(TreeFolderTest, FindByNameAndFindParentOfSearchDepthFirstIgnoringCase)
+{
+    CTreeFolder root(QStringLiteral("root"));
+    CTreeItem *target = Leaf("Deep.java");
+    CTreeFolder *level2 = Folder("Level2", {Leaf("other"), target});
+    CTreeFolder *level1 = Folder("Level1", {level2});
+    CTreeItem *later = Leaf("deep.JAVA"); // same name, later in list order
+    root.AddChild(Leaf("first"), false);
+    root.AddChild(level1, false);
+    root.AddChild(later, false);
+
+    EXPECT_EQ(root.FindByName(QStringLiteral("DEEP.java")), target);
+    EXPECT_EQ(root.FindByName(QStringLiteral("level2")), level2); // a folder before its subtree
+    EXPECT_EQ(root.FindByName(QStringLiteral("first")), root.Children().front());
+    EXPECT_EQ(root.FindByName(QStringLiteral("root")), nullptr); // the folder itself is not searched
+    EXPECT_EQ(root.FindByName(QStringLiteral("missing")), nullptr);
+
+    EXPECT_EQ(root.FindParentOf(QStringLiteral("deep.java")), level2);
+    EXPECT_EQ(root.FindParentOf(QStringLiteral("FIRST")), &root);
+    EXPECT_EQ(root.FindParentOf(QStringLiteral("level2")), nullptr); // folders are not leaves
+    EXPECT_EQ(root.FindParentOf(QStringLiteral("missing")), nullptr);
+}
+
+TEST(TreeFolderTest, DefaultsOfItemsAndFolders)
+{
+    CTreeItem item;
+    CTreeFolder folder;
+    EXPECT_EQ(item.GetImage(), TreeImage::Leaf);
+    EXPECT_EQ(item.GetSelectedImage(), TreeImage::Leaf);
+    EXPECT_EQ(folder.GetImage(), TreeImage::FolderOpen);
+    EXPECT_EQ(folder.GetSelectedImage(), TreeImage::FolderClosed);
+    EXPECT_FALSE(item.IsFolder());
+    EXPECT_TRUE(folder.IsFolder());
+    EXPECT_FALSE(item.HasChildren());
+    EXPECT_TRUE(folder.HasChildren());
+    EXPECT_FALSE(item.BelongsToOpenProject());
+    EXPECT_TRUE(folder.BelongsToOpenProject());
+    EXPECT_FALSE(item.CanAcceptChildren());
+    EXPECT_TRUE(folder.CanAcceptChildren());
+    EXPECT_TRUE(item.IsEnabled());
+    EXPECT_FALSE(item.IsPopulated() || item.IsMarked() || item.GetTreeData1() || item.GetTreeData2());
+
+    // IsSame compares names exactly; GetDisplayName follows SetName.
+    CTreeItem a(QStringLiteral("A.java"), 0, 0), b(QStringLiteral("a.java"), 0, 0);
+    EXPECT_FALSE(a.IsSame(&b));
+    EXPECT_TRUE(b.SetName(QStringLiteral("A.java")));
+    EXPECT_TRUE(a.IsSame(&b));
+    EXPECT_EQ(b.GetDisplayName(), QStringLiteral("A.java"));
+    EXPECT_FALSE(a.IsSame(nullptr));
+}
+
+} // namespace

@@ -1,0 +1,334 @@
+// The tagged tree form: exact bytes, round trips of every shape, the
+// child-adding policy, and damaged files.
+
+#include "TreeTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+#include <memory>
+
+namespace {
+
+class TreeStoreTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { RegisterTestClasses(); }
+};
+
+CTreeItem *Leaf(const QString &name)
+{
+    return new CTreeItem(name, TreeImage::Leaf, TreeImage::Leaf);
+}
+
+CTreeFolder *Folder(const QString &name, std::initializer_list<CTreeItem *> children)
+{
+    auto *f = new CTreeFolder(name);
+    for (CTreeItem *c : children)
+        f->AddChild(c, false);
+    return f;
+}
+
+// One line per node: depth, class, name; equal dumps mean equal trees.
+void Dump(const CTreeItem &node, int depth, QStringList &out)
+{
+    out << QStringLiteral("%1 %2 %3")
+               .arg(depth)
+               .arg(QString::fromLatin1(node.GetRuntimeClass()->m_lpszClassName), node.GetName());
+    if (node.IsFolder()) {
+        for (const CTreeItem *c : static_cast<const CTreeFolder &>(node).Children())
+            Dump(*c, depth + 1, out);
+    }
+}
+
+QStringList Dump(const CTreeFolder &root)
+{
+    QStringList out;
+    Dump(root, 0, out);
+    return out;
+}
+
+QByteArray StoreTree(const CTreeFolder &root)
+{
+    return StoreBytes([&](CArchive &ar) { root.WriteTree(ar); });
+}
+
+std::unique_ptr<CTreeFolder> LoadTree(const QByteArray &bytes,
+                                      const CTreeFolder::AddChildPolicy &add =
+                                          CTreeFolder::AppendChild)
+{
+    std::unique_ptr<CTreeFolder> root;
+    LoadBytes(bytes, [&](CArchive &ar) {
+        root.reset(CTreeFolder::ReadTree(ar, RUNTIME_CLASS(CTreeFolder), add));
+        EXPECT_THROW(ar.ReadBYTE(), CArchiveException) << "bytes left after the tree";
+    });
+    return root;
+}
+
+std::unique_ptr<CTreeFolder> ThreeChildren()
+{
+    std::unique_ptr<CTreeFolder> root(Folder(
+        QStringLiteral("Root"),
+        {Leaf(QStringLiteral("A.java")),
+         Folder(QStringLiteral("Sub"), {Leaf(QStringLiteral("x.java")), Leaf(QStringLiteral("y.java"))}),
+         Leaf(QStringLiteral("c.java"))}));
+    return root;
+}
+
+TEST_F(TreeStoreTest, ThreeChildrenExampleHasTheExactLayout)
+{
+    // Class numbers: CTreeFolder 1, root object 2, CTreeItem 3, then objects.
+    const QByteArray expected =
+        Dw(1) + W(0xFFFF) + Dw(1) + Str("CTreeFolder") + Dw(3) + Str("Root") //
+        + Dw(2) + W(0xFFFF) + Dw(1) + Str("CTreeItem") + Str("A.java")        //
+        + Dw(1) + W(0x8001) + Dw(2) + Str("Sub")                              //
+        + Dw(2) + W(0x8003) + Str("x.java")                                   //
+        + Dw(2) + W(0x8003) + Str("y.java")                                   //
+        + Dw(2) + W(0x8003) + Str("c.java");
+    const QByteArray bytes = StoreTree(*ThreeChildren());
+    EXPECT_EQ(bytes.toHex(' '), expected.toHex(' '));
+
+    auto root = LoadTree(bytes);
+    ASSERT_TRUE(root);
+    EXPECT_EQ(Dump(*root), Dump(*ThreeChildren()));
+    EXPECT_EQ(root->GetStoredChildCount(), 3u);
+}
+
+TEST_F(TreeStoreTest, EveryShapeRoundTrips)
+{
+    std::vector<std::unique_ptr<CTreeFolder>> shapes;
+    shapes.emplace_back(new CTreeFolder(QStringLiteral("empty")));
+    shapes.emplace_back(Folder(QString(), {Leaf(QString()), Folder(QString(), {})}));
+
+    // Deep: as deep as the reader accepts.
+    auto deep = std::make_unique<CTreeFolder>(QStringLiteral("d0"));
+    CTreeFolder *at = deep.get();
+    for (int i = 1; i <= CTreeFolder::kMaxStoredDepth; ++i) {
+        auto *next = new CTreeFolder(QStringLiteral("d%1").arg(i));
+        at->AddChild(Leaf(QStringLiteral("leaf%1").arg(i)), false);
+        at->AddChild(next, false);
+        at = next;
+    }
+    shapes.push_back(std::move(deep));
+
+    // Wide: more children than a WORD index can number.
+    auto wide = std::make_unique<CTreeFolder>(QStringLiteral("wide"));
+    for (int i = 0; i < 40000; ++i)
+        wide->AddChild(i % 100 ? Leaf(QString::number(i)) : Folder(QString::number(i), {}), false);
+    shapes.push_back(std::move(wide));
+
+    // Names of every length form and of every script; the stored order is
+    // kept, not re-sorted.
+    shapes.emplace_back(Folder(QStringLiteral("名前 – ñ \U0001F333"),
+                               {Leaf(QString(300, QChar(0x00E9))), // 600 UTF-8 bytes
+                                Leaf(QString(70000, QLatin1Char('L'))),
+                                Folder(QStringLiteral("Ünïcödé"), {Leaf(QStringLiteral("z")),
+                                                                   Leaf(QStringLiteral("a"))})}));
+
+    for (const auto &shape : shapes) {
+        const QByteArray bytes = StoreTree(*shape);
+        auto loaded = LoadTree(bytes);
+        ASSERT_TRUE(loaded);
+        EXPECT_EQ(Dump(*loaded), Dump(*shape)) << shape->GetName().left(20).toStdString();
+        // Writing what was read gives the same bytes.
+        EXPECT_EQ(StoreTree(*loaded), bytes);
+    }
+}
+
+TEST_F(TreeStoreTest, TooDeepTreeIsNeitherWrittenNorRead)
+{
+    auto root = std::make_unique<CTreeFolder>(QStringLiteral("d"));
+    CTreeFolder *at = root.get();
+    for (int i = 0; i <= CTreeFolder::kMaxStoredDepth; ++i) {
+        auto *next = new CTreeFolder(QStringLiteral("d"));
+        at->AddChild(next, false);
+        at = next;
+    }
+    EXPECT_THROW(StoreTree(*root), CArchiveException);
+
+    // Hand-made: folders each holding one folder, one level too many.
+    QByteArray bytes;
+    for (int i = 0; i <= CTreeFolder::kMaxStoredDepth + 1; ++i)
+        bytes += Dw(1) + (i == 0 ? W(0xFFFF) + Dw(1) + Str("CTreeFolder") : W(0x8001)) + Dw(1) +
+                 Str("d");
+    try {
+        LoadTree(bytes);
+        ADD_FAILURE() << "no exception";
+    } catch (const CArchiveException &e) {
+        EXPECT_EQ(e.m_cause, CArchiveException::BadFormat);
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("1000"))) << e.Message().toStdString();
+    }
+}
+
+TEST_F(TreeStoreTest, TheCallerChoosesHowChildrenAreAdded)
+{
+    std::unique_ptr<CTreeFolder> root(Folder(
+        QStringLiteral("r"), {Leaf(QStringLiteral("b")), Leaf(QStringLiteral("C")),
+                              Leaf(QStringLiteral("a")),
+                              Folder(QStringLiteral("B-dir"), {Leaf(QStringLiteral("z")),
+                                                               Leaf(QStringLiteral("y"))})}));
+    const QByteArray bytes = StoreTree(*root);
+
+    auto appended = LoadTree(bytes, CTreeFolder::AppendChild);
+    EXPECT_EQ(ChildNames(*appended), QStringList({"b", "C", "a", "B-dir"}));
+
+    auto sorted = LoadTree(bytes, CTreeFolder::AddChildSorted);
+    EXPECT_EQ(ChildNames(*sorted), QStringList({"a", "b", "B-dir", "C"}));
+    const auto *dir = static_cast<const CTreeFolder *>(sorted->FindByName(QStringLiteral("b-dir")));
+    ASSERT_TRUE(dir);
+    EXPECT_EQ(ChildNames(*dir), QStringList({"y", "z"}));
+}
+
+TEST_F(TreeStoreTest, RefusedChildrenAreDroppedWithTheirSubtree)
+{
+    // A folder that refuses duplicates: the second "Dup" folder and its
+    // children are read (to stay in step with the file) and then freed.
+    CCountedItem::s_alive = 0;
+    auto root = std::make_unique<CUniqueFolder>();
+    root->SetName(QStringLiteral("r"));
+    auto *dup1 = new CTreeFolder(QStringLiteral("Dup"));
+    dup1->AddChild(new CCountedItem(QStringLiteral("kept")), false);
+    auto *dup2 = new CTreeFolder(QStringLiteral("dup"));
+    dup2->AddChild(new CCountedItem(QStringLiteral("lost")), false);
+    root->CTreeFolder::AddChild(dup1, false);
+    root->CTreeFolder::AddChild(dup2, false);
+    root->CTreeFolder::AddChild(new CCountedItem(QStringLiteral("x")), false);
+    root->CTreeFolder::AddChild(new CCountedItem(QStringLiteral("X")), false);
+    const QByteArray bytes = StoreBytes([&](CArchive &ar) { root->WriteTree(ar); });
+    root.reset();
+    ASSERT_EQ(CCountedItem::s_alive, 0);
+
+    // Object numbers: root 2, Dup 4, kept 6, dup 7, lost 8, x 9, X 10.
+    // After the tree, the kept "Dup" can be referred to; the freed "dup"
+    // and "lost" cannot.
+    for (const quint16 freed : {7, 8}) {
+        LoadBytes(bytes + W(4) + W(freed), [](CArchive &ar) {
+            std::unique_ptr<CTreeFolder> loaded(CTreeFolder::ReadTree(
+                ar, RUNTIME_CLASS(CUniqueFolder), CTreeFolder::AppendChild));
+            EXPECT_EQ(loaded->GetRuntimeClass(), RUNTIME_CLASS(CUniqueFolder));
+            EXPECT_EQ(ChildNames(*loaded), QStringList({"Dup", "x"}));
+            EXPECT_EQ(CCountedItem::s_alive, 2); // "kept" and "x"
+            EXPECT_EQ(ar.ReadObject(nullptr), loaded->Children().front());
+            try {
+                ar.ReadObject(nullptr);
+                ADD_FAILURE() << "no exception";
+            } catch (const CArchiveException &e) {
+                EXPECT_EQ(e.m_cause, CArchiveException::BadIndex);
+            }
+        });
+    }
+    EXPECT_EQ(CCountedItem::s_alive, 0);
+}
+
+TEST_F(TreeStoreTest, WrongKindsOfNodesAreRefused)
+{
+    const auto cause = [](const QByteArray &bytes, const CRuntimeClass *rootClass) {
+        try {
+            LoadBytes(bytes, [&](CArchive &ar) {
+                std::unique_ptr<CTreeFolder> r(CTreeFolder::ReadTree(ar, rootClass));
+            });
+        } catch (const CArchiveException &e) {
+            return e.m_cause;
+        }
+        return CArchiveException::Cause(-1);
+    };
+    const QByteArray folderHead = Dw(1) + W(0xFFFF) + Dw(1) + Str("CTreeFolder");
+    // The root must be a folder, and of the class the document asks for.
+    EXPECT_EQ(cause(Dw(1) + W(0xFFFF) + Dw(1) + Str("CTreeItem") + Str("r"), nullptr),
+              CArchiveException::BadClass);
+    EXPECT_EQ(cause(folderHead + Dw(0) + Str("r"), RUNTIME_CLASS(CUniqueFolder)),
+              CArchiveException::BadClass);
+    // A stored tree begins with the folder tag.
+    EXPECT_EQ(cause(Dw(2) + W(0xFFFF) + Dw(1) + Str("CTreeFolder") + Dw(0) + Str("r"), nullptr),
+              CArchiveException::BadFormat);
+    // A child tagged as a folder must be one.
+    EXPECT_EQ(cause(folderHead + Dw(1) + Str("r") + Dw(1) + W(0xFFFF) + Dw(1) + Str("CTreeItem") +
+                        Str("x"),
+                    nullptr),
+              CArchiveException::BadClass);
+    // A node cannot appear twice in a tree (that would give it two owners),
+    // nor can a folder contain itself.
+    EXPECT_EQ(cause(folderHead + Dw(2) + Str("r") + Dw(2) + W(0xFFFF) + Dw(1) + Str("CTreeItem") +
+                        Str("x") + Dw(2) + W(0x0004),
+                    nullptr),
+              CArchiveException::BadFormat);
+    EXPECT_EQ(cause(folderHead + Dw(1) + Str("r") + Dw(1) + W(0x0002), nullptr),
+              CArchiveException::BadFormat);
+    EXPECT_EQ(cause(folderHead + Dw(1) + Str("r") + Dw(2) + W(0xFFFF) + Dw(1) +
+                        Str("CMissingNode") + Str("x"),
+                    nullptr),
+              CArchiveException::UnknownClass);
+}
+
+// Reads damaged bytes: either a tree comes back or the archive says why;
+// the sanitizer build turns any crash, overflow or leak into a failure.
+void LoadDamaged(const QByteArray &bytes, const CTreeFolder::AddChildPolicy &add, int &failures)
+{
+    try {
+        LoadBytes(bytes, [&](CArchive &ar) {
+            std::unique_ptr<CTreeFolder> r(CTreeFolder::ReadTree(ar, nullptr, add));
+        });
+    } catch (const CArchiveException &e) {
+        ASSERT_FALSE(e.Message().isEmpty());
+        ++failures;
+    }
+}
+
+QByteArray DamageSample()
+{
+    std::unique_ptr<CTreeFolder> root(ThreeChildren());
+    auto *sub = static_cast<CTreeFolder *>(root->FindByName(QStringLiteral("Sub")));
+    sub->AddChild(Folder(QStringLiteral("Ünï"), {Leaf(QString(260, QLatin1Char('n')))}), false);
+    auto *v = new CVersionedNode;
+    v->SetName(QStringLiteral("v"));
+    v->m_nested.reset(Leaf(QStringLiteral("nested")));
+    root->AddChild(v, false);
+    return StoreTree(*root);
+}
+
+TEST_F(TreeStoreTest, TruncatedAtEveryLengthFailsCleanly)
+{
+    const QByteArray bytes = DamageSample();
+    int failures = 0;
+    for (qsizetype len = 0; len < bytes.size(); ++len)
+        LoadDamaged(bytes.left(len), CTreeFolder::AppendChild, failures);
+    // Every proper prefix is missing something the tree announced.
+    EXPECT_EQ(failures, bytes.size());
+}
+
+TEST_F(TreeStoreTest, DamagedBytesAtEveryPositionFailCleanly)
+{
+    const QByteArray bytes = DamageSample();
+    int failures = 0;
+    int cases = 0;
+    for (qsizetype pos = 0; pos < bytes.size(); ++pos) {
+        for (const quint8 mask : {0x01, 0x80, 0xFF}) {
+            QByteArray damaged = bytes;
+            damaged[pos] = char(quint8(damaged[pos]) ^ mask);
+            LoadDamaged(damaged, pos % 2 ? CTreeFolder::AppendChild : CTreeFolder::AddChildSorted,
+                        failures);
+            ++cases;
+        }
+        for (const quint8 value : {0x00, 0x7F, 0xFE}) {
+            QByteArray damaged = bytes;
+            damaged[pos] = char(value);
+            LoadDamaged(damaged, CTreeFolder::AppendChild, failures);
+            ++cases;
+        }
+    }
+    // Most damage is noticed; some (a changed letter in a name) is not.
+    EXPECT_GT(failures, 0);
+    EXPECT_LT(failures, cases);
+
+    // Random multi-byte damage, reproducible from the seed.
+    QRandomGenerator rng(20240611);
+    for (int i = 0; i < 3000; ++i) {
+        QByteArray damaged = bytes;
+        const int hits = 1 + int(rng.bounded(4));
+        for (int h = 0; h < hits; ++h)
+            damaged[rng.bounded(int(damaged.size()))] = char(rng.bounded(256));
+        LoadDamaged(damaged, CTreeFolder::AppendChild, failures);
+    }
+}
+
+} // namespace
