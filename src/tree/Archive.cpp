@@ -5,7 +5,6 @@
 #include <QIODevice>
 #include <QStringDecoder>
 #include <QtEndian>
-
 #include <memory>
 
 namespace {
@@ -147,9 +146,9 @@ void CArchive::CheckCount(quint64 n, quint32 minBytesEach) const
                                     .arg(n)
                                     .arg(kMaxCount));
     if (!m_device->isSequential() && n * minBytesEach > quint64(m_device->bytesAvailable()))
-        throw CArchiveException(CArchiveException::EndOfFile,
-                                QStringLiteral("it announces %1 entries but too few bytes follow")
-                                    .arg(n));
+        throw CArchiveException(
+            CArchiveException::EndOfFile,
+            QStringLiteral("it announces %1 entries but too few bytes follow").arg(n));
 }
 
 void CArchive::WriteString(const QString &s)
@@ -376,10 +375,10 @@ CObject *CArchive::ReadObjectImpl(const CRuntimeClass *base, bool owned)
                                         QStringLiteral("object number %1").arg(index));
             CObject *obj = m_loaded[index].obj;
             if (owned)
-                throw CArchiveException(CArchiveException::BadFormat,
-                                        QStringLiteral("one %1 is stored in two places")
-                                            .arg(QString::fromLatin1(
-                                                obj->GetRuntimeClass()->m_lpszClassName)));
+                throw CArchiveException(
+                    CArchiveException::BadFormat,
+                    QStringLiteral("one %1 is stored in two places")
+                        .arg(QString::fromLatin1(obj->GetRuntimeClass()->m_lpszClassName)));
             if (base && !obj->IsKindOf(base))
                 throw CArchiveException(
                     CArchiveException::BadClass,
@@ -391,14 +390,15 @@ CObject *CArchive::ReadObjectImpl(const CRuntimeClass *base, bool owned)
     }
 
     if (base && !cls->IsDerivedFrom(base))
-        throw CArchiveException(CArchiveException::BadClass,
-                                QStringLiteral("expected a %1, found a %2")
-                                    .arg(BaseName(base), QString::fromLatin1(cls->m_lpszClassName)));
+        throw CArchiveException(
+            CArchiveException::BadClass,
+            QStringLiteral("expected a %1, found a %2")
+                .arg(BaseName(base), QString::fromLatin1(cls->m_lpszClassName)));
     std::unique_ptr<CObject> obj(cls->CreateObject());
     if (!obj)
-        throw CArchiveException(CArchiveException::BadClass,
-                                QStringLiteral("%1 cannot be created")
-                                    .arg(QString::fromLatin1(cls->m_lpszClassName)));
+        throw CArchiveException(
+            CArchiveException::BadClass,
+            QStringLiteral("%1 cannot be created").arg(QString::fromLatin1(cls->m_lpszClassName)));
     const qsizetype index = m_loaded.size();
     m_loaded.append(LoadedEntry{nullptr, 0, obj.get()});
     m_storedObjects.insert(obj.get(), quint32(index));

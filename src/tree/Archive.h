@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
 #include <exception>
 
 class QIODevice;
@@ -19,13 +18,13 @@ class CArchiveException : public std::exception
 {
 public:
     enum Cause {
-        EndOfFile,     // truncated input
-        BadClass,      // object of the wrong class for what the reader expects
-        UnknownClass,  // a class name no registered class answers to
-        BadSchema,     // stored schema differs for a plain-schema class
-        BadIndex,      // reference to an object or class never stored
-        BadFormat,     // any other malformed data (absurd counts, bad tags)
-        WriteFailed,   // the device refused bytes
+        EndOfFile,    // truncated input
+        BadClass,     // object of the wrong class for what the reader expects
+        UnknownClass, // a class name no registered class answers to
+        BadSchema,    // stored schema differs for a plain-schema class
+        BadIndex,     // reference to an object or class never stored
+        BadFormat,    // any other malformed data (absurd counts, bad tags)
+        WriteFailed,  // the device refused bytes
     };
     CArchiveException(Cause cause, QString detail);
     Cause m_cause;
@@ -113,8 +112,8 @@ private:
     struct LoadedEntry
     {
         const CRuntimeClass *cls = nullptr; // set for a class entry
-        quint32 storedSchema = 0;          // class entry: schema in the file
-        CObject *obj = nullptr;            // set for an object entry
+        quint32 storedSchema = 0;           // class entry: schema in the file
+        CObject *obj = nullptr;             // set for an object entry
     };
 
     void ReadRaw(char *data, qint64 len);

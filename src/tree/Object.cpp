@@ -11,7 +11,9 @@ const CRuntimeClass *CObject::GetRuntimeClass() const
     return &classCObject;
 }
 
-void CObject::Serialize(CArchive &) {}
+void CObject::Serialize(CArchive &)
+{
+}
 
 bool CObject::IsKindOf(const CRuntimeClass *cls) const
 {

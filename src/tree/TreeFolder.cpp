@@ -76,10 +76,22 @@ bool CTreeFolder::OnItemCollapsing(CTreeControl &tree, const CTreeNotification &
     return false;
 }
 
-bool CTreeFolder::HasChildren() const { return true; }
-bool CTreeFolder::BelongsToOpenProject() const { return true; }
-bool CTreeFolder::CanAcceptChildren() const { return true; }
-bool CTreeFolder::IsFolder() const { return true; }
+bool CTreeFolder::HasChildren() const
+{
+    return true;
+}
+bool CTreeFolder::BelongsToOpenProject() const
+{
+    return true;
+}
+bool CTreeFolder::CanAcceptChildren() const
+{
+    return true;
+}
+bool CTreeFolder::IsFolder() const
+{
+    return true;
+}
 
 bool CTreeFolder::InsertChildBefore(Position position, CTreeItem *child)
 {
@@ -296,9 +308,9 @@ CTreeFolder *CTreeFolder::ReadTree(CArchive &ar, const CRuntimeClass *rootClass,
 {
     const quint32 tag = ar.ReadDWORD();
     if (tag != kTagFolder)
-        throw CArchiveException(CArchiveException::BadFormat,
-                                QStringLiteral("a stored tree must begin with tag 1, not %1")
-                                    .arg(tag));
+        throw CArchiveException(
+            CArchiveException::BadFormat,
+            QStringLiteral("a stored tree must begin with tag 1, not %1").arg(tag));
     if (!rootClass || !rootClass->IsDerivedFrom(RUNTIME_CLASS(CTreeFolder)))
         rootClass = RUNTIME_CLASS(CTreeFolder);
     std::unique_ptr<CTreeFolder> root(static_cast<CTreeFolder *>(ar.ReadOwnedObject(rootClass)));

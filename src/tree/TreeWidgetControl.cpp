@@ -9,9 +9,9 @@
 namespace {
 
 enum Role {
-    NodeRole = Qt::UserRole,  // the CTreeItem the item stands for
-    ImageRole,                // image index
-    SelectedImageRole,        // selected image index
+    NodeRole = Qt::UserRole, // the CTreeItem the item stands for
+    ImageRole,               // image index
+    SelectedImageRole,       // selected image index
 };
 
 // Orders items by text ignoring case, as the nodes order their children.
@@ -47,7 +47,9 @@ QTreeWidgetItem *CTreeWidgetControl::ParentItem(HTREEITEM parent) const
 
 QIcon CTreeWidgetControl::MakeIcon(int image, int selectedImage) const
 {
-    const auto at = [this](int i) { return (i >= 0 && i < m_images.size()) ? m_images[i] : QIcon(); };
+    const auto at = [this](int i) {
+        return (i >= 0 && i < m_images.size()) ? m_images[i] : QIcon();
+    };
     const QIcon normal = at(image);
     const QIcon selected = at(selectedImage);
     if (image == selectedImage || selected.isNull())

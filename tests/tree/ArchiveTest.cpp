@@ -2,12 +2,11 @@
 
 #include "TreeTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <QBuffer>
 #include <QFile>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
@@ -154,10 +153,10 @@ TEST_F(ArchiveTest, AbsurdCountsFailBeforeAllocating)
     ExpectFailure(QByteArray::fromHex("ffffff0000000141"), CArchiveException::EndOfFile,
                   readString);
     // ... and also on a stream whose size is unknown.
-    ExpectFailure(QByteArray::fromHex("ffffffffffffff41"), CArchiveException::BadFormat,
-                  readString, true);
-    ExpectFailure(QByteArray::fromHex("ffffff0000000141"), CArchiveException::EndOfFile,
-                  readString, true);
+    ExpectFailure(QByteArray::fromHex("ffffffffffffff41"), CArchiveException::BadFormat, readString,
+                  true);
+    ExpectFailure(QByteArray::fromHex("ffffff0000000141"), CArchiveException::EndOfFile, readString,
+                  true);
     ExpectFailure(QByteArray::fromHex("ffff0000000141"), CArchiveException::EndOfFile, readArray,
                   true);
 
@@ -173,15 +172,14 @@ TEST_F(ArchiveTest, ClassIsWrittenOnceThenReferredToByIndex)
     CTreeItem a(QStringLiteral("a"), 0, 0), b(QStringLiteral("b"), 0, 0);
     CTreeFolder f(QStringLiteral("f"));
     const QByteArray bytes = StoreBytes([&](CArchive &ar) {
-        ar.WriteObject(&a);       // class 1, object 2
-        ar.WriteObject(&f);       // class 3, object 4
-        ar.WriteObject(&b);       // class 1 again, object 5
-        ar.WriteObject(nullptr);  // null
-        ar.WriteObject(&a);       // object 2 again
+        ar.WriteObject(&a);      // class 1, object 2
+        ar.WriteObject(&f);      // class 3, object 4
+        ar.WriteObject(&b);      // class 1 again, object 5
+        ar.WriteObject(nullptr); // null
+        ar.WriteObject(&a);      // object 2 again
     });
-    const QByteArray expected = NewClass(1, "CTreeItem") + Str("a") +
-                                NewClass(1, "CTreeFolder") + Dw(0) + Str("f") + W(0x8001) +
-                                Str("b") + W(0) + W(2);
+    const QByteArray expected = NewClass(1, "CTreeItem") + Str("a") + NewClass(1, "CTreeFolder") +
+                                Dw(0) + Str("f") + W(0x8001) + Str("b") + W(0) + W(2);
     EXPECT_EQ(bytes.toHex(), expected.toHex());
 
     LoadBytes(bytes, [](CArchive &ar) {
@@ -288,8 +286,8 @@ TEST_F(ArchiveTest, BadObjectsAreRefusedWithTheirCause)
     msg = ExpectFailure(item, CArchiveException::BadClass, readFolder);
     EXPECT_TRUE(msg.contains(QStringLiteral("CTreeFolder")) && msg.contains("CTreeItem"))
         << msg.toStdString();
-    msg = ExpectFailure(NewClass(2, "CTreeItem") + Str("a"), CArchiveException::BadSchema,
-                        readItem);
+    msg =
+        ExpectFailure(NewClass(2, "CTreeItem") + Str("a"), CArchiveException::BadSchema, readItem);
     EXPECT_TRUE(msg.contains(QStringLiteral("CTreeItem"))) << msg.toStdString();
     ExpectFailure(NewClass(0, "CTreeItem") + Str("a"), CArchiveException::BadSchema, readItem);
     ExpectFailure(NewClass(0, "CAbstractNode") + Str("a"), CArchiveException::BadClass, readItem);
@@ -309,7 +307,9 @@ TEST_F(ArchiveTest, BadObjectsAreRefusedWithTheirCause)
     });
     // Cut short inside the object: the half-read object is freed (the leak
     // checker of the sanitizer build watches this).
-    ExpectFailure(NewClass(1, "CTreeFolder") + Dw(3) + QByteArray("\x05" "ab"),
+    ExpectFailure(NewClass(1, "CTreeFolder") + Dw(3) +
+                      QByteArray("\x05"
+                                 "ab"),
                   CArchiveException::EndOfFile, readItem);
 }
 

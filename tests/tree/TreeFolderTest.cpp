@@ -131,7 +131,8 @@ TEST(TreeFolderTest, FindByNameAndFindParentOfSearchDepthFirstIgnoringCase)
     EXPECT_EQ(root.FindByName(QStringLiteral("DEEP.java")), target);
     EXPECT_EQ(root.FindByName(QStringLiteral("level2")), level2); // a folder before its subtree
     EXPECT_EQ(root.FindByName(QStringLiteral("first")), root.Children().front());
-    EXPECT_EQ(root.FindByName(QStringLiteral("root")), nullptr); // the folder itself is not searched
+    EXPECT_EQ(root.FindByName(QStringLiteral("root")),
+              nullptr); // the folder itself is not searched
     EXPECT_EQ(root.FindByName(QStringLiteral("missing")), nullptr);
 
     EXPECT_EQ(root.FindParentOf(QStringLiteral("deep.java")), level2);
@@ -157,7 +158,8 @@ TEST(TreeFolderTest, DefaultsOfItemsAndFolders)
     EXPECT_FALSE(item.CanAcceptChildren());
     EXPECT_TRUE(folder.CanAcceptChildren());
     EXPECT_TRUE(item.IsEnabled());
-    EXPECT_FALSE(item.IsPopulated() || item.IsMarked() || item.GetTreeData1() || item.GetTreeData2());
+    EXPECT_FALSE(item.IsPopulated() || item.IsMarked() || item.GetTreeData1() ||
+                 item.GetTreeData2());
 
     // IsSame compares names exactly; GetDisplayName follows SetName.
     CTreeItem a(QStringLiteral("A.java"), 0, 0), b(QStringLiteral("a.java"), 0, 0);

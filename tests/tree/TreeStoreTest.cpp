@@ -3,9 +3,8 @@
 
 #include "TreeTestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <QRandomGenerator>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
@@ -53,9 +52,8 @@ QByteArray StoreTree(const CTreeFolder &root)
     return StoreBytes([&](CArchive &ar) { root.WriteTree(ar); });
 }
 
-std::unique_ptr<CTreeFolder> LoadTree(const QByteArray &bytes,
-                                      const CTreeFolder::AddChildPolicy &add =
-                                          CTreeFolder::AppendChild)
+std::unique_ptr<CTreeFolder>
+LoadTree(const QByteArray &bytes, const CTreeFolder::AddChildPolicy &add = CTreeFolder::AppendChild)
 {
     std::unique_ptr<CTreeFolder> root;
     LoadBytes(bytes, [&](CArchive &ar) {
@@ -68,23 +66,23 @@ std::unique_ptr<CTreeFolder> LoadTree(const QByteArray &bytes,
 std::unique_ptr<CTreeFolder> ThreeChildren()
 {
     std::unique_ptr<CTreeFolder> root(Folder(
-        QStringLiteral("Root"),
-        {Leaf(QStringLiteral("A.java")),
-         Folder(QStringLiteral("Sub"), {Leaf(QStringLiteral("x.java")), Leaf(QStringLiteral("y.java"))}),
-         Leaf(QStringLiteral("c.java"))}));
+        QStringLiteral("Root"), {Leaf(QStringLiteral("A.java")),
+                                 Folder(QStringLiteral("Sub"), {Leaf(QStringLiteral("x.java")),
+                                                                Leaf(QStringLiteral("y.java"))}),
+                                 Leaf(QStringLiteral("c.java"))}));
     return root;
 }
 
 TEST_F(TreeStoreTest, ThreeChildrenExampleHasTheExactLayout)
 {
     // Class numbers: CTreeFolder 1, root object 2, CTreeItem 3, then objects.
-    const QByteArray expected =
-        Dw(1) + W(0xFFFF) + Dw(1) + Str("CTreeFolder") + Dw(3) + Str("Root") //
-        + Dw(2) + W(0xFFFF) + Dw(1) + Str("CTreeItem") + Str("A.java")        //
-        + Dw(1) + W(0x8001) + Dw(2) + Str("Sub")                              //
-        + Dw(2) + W(0x8003) + Str("x.java")                                   //
-        + Dw(2) + W(0x8003) + Str("y.java")                                   //
-        + Dw(2) + W(0x8003) + Str("c.java");
+    const QByteArray expected = Dw(1) + W(0xFFFF) + Dw(1) + Str("CTreeFolder") + Dw(3) +
+                                Str("Root")                                                    //
+                                + Dw(2) + W(0xFFFF) + Dw(1) + Str("CTreeItem") + Str("A.java") //
+                                + Dw(1) + W(0x8001) + Dw(2) + Str("Sub")                       //
+                                + Dw(2) + W(0x8003) + Str("x.java")                            //
+                                + Dw(2) + W(0x8003) + Str("y.java")                            //
+                                + Dw(2) + W(0x8003) + Str("c.java");
     const QByteArray bytes = StoreTree(*ThreeChildren());
     EXPECT_EQ(bytes.toHex(' '), expected.toHex(' '));
 
@@ -122,8 +120,8 @@ TEST_F(TreeStoreTest, EveryShapeRoundTrips)
     shapes.emplace_back(Folder(QStringLiteral("名前 – ñ \U0001F333"),
                                {Leaf(QString(300, QChar(0x00E9))), // 600 UTF-8 bytes
                                 Leaf(QString(70000, QLatin1Char('L'))),
-                                Folder(QStringLiteral("Ünïcödé"), {Leaf(QStringLiteral("z")),
-                                                                   Leaf(QStringLiteral("a"))})}));
+                                Folder(QStringLiteral("Ünïcödé"),
+                                       {Leaf(QStringLiteral("z")), Leaf(QStringLiteral("a"))})}));
 
     for (const auto &shape : shapes) {
         const QByteArray bytes = StoreTree(*shape);
@@ -163,10 +161,9 @@ TEST_F(TreeStoreTest, TooDeepTreeIsNeitherWrittenNorRead)
 TEST_F(TreeStoreTest, TheCallerChoosesHowChildrenAreAdded)
 {
     std::unique_ptr<CTreeFolder> root(Folder(
-        QStringLiteral("r"), {Leaf(QStringLiteral("b")), Leaf(QStringLiteral("C")),
-                              Leaf(QStringLiteral("a")),
-                              Folder(QStringLiteral("B-dir"), {Leaf(QStringLiteral("z")),
-                                                               Leaf(QStringLiteral("y"))})}));
+        QStringLiteral("r"),
+        {Leaf(QStringLiteral("b")), Leaf(QStringLiteral("C")), Leaf(QStringLiteral("a")),
+         Folder(QStringLiteral("B-dir"), {Leaf(QStringLiteral("z")), Leaf(QStringLiteral("y"))})}));
     const QByteArray bytes = StoreTree(*root);
 
     auto appended = LoadTree(bytes, CTreeFolder::AppendChild);
@@ -203,8 +200,8 @@ TEST_F(TreeStoreTest, RefusedChildrenAreDroppedWithTheirSubtree)
     // and "lost" cannot.
     for (const quint16 freed : {7, 8}) {
         LoadBytes(bytes + W(4) + W(freed), [](CArchive &ar) {
-            std::unique_ptr<CTreeFolder> loaded(CTreeFolder::ReadTree(
-                ar, RUNTIME_CLASS(CUniqueFolder), CTreeFolder::AppendChild));
+            std::unique_ptr<CTreeFolder> loaded(
+                CTreeFolder::ReadTree(ar, RUNTIME_CLASS(CUniqueFolder), CTreeFolder::AppendChild));
             EXPECT_EQ(loaded->GetRuntimeClass(), RUNTIME_CLASS(CUniqueFolder));
             EXPECT_EQ(ChildNames(*loaded), QStringList({"Dup", "x"}));
             EXPECT_EQ(CCountedItem::s_alive, 2); // "kept" and "x"

@@ -1,13 +1,13 @@
 // Folders filling and pruning a real tree widget (offscreen platform).
 
-#include "TreeTestSupport.h"
-#include "tree/TreeImageList.h"
 #include "tree/TreeWidgetControl.h"
 
-#include <gtest/gtest.h>
+#include "TreeTestSupport.h"
+#include "tree/TreeImageList.h"
 
 #include <QApplication>
 #include <QTreeWidget>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
@@ -41,9 +41,9 @@ protected:
 
     QTreeWidgetItem *InsertRoot()
     {
-        return CTreeWidgetControl::ToItem(m_control.InsertItem(
-            TVI_ROOT, m_root.GetDisplayName(), m_root.GetImage(), m_root.GetSelectedImage(),
-            m_root.HasChildren(), &m_root));
+        return CTreeWidgetControl::ToItem(
+            m_control.InsertItem(TVI_ROOT, m_root.GetDisplayName(), m_root.GetImage(),
+                                 m_root.GetSelectedImage(), m_root.HasChildren(), &m_root));
     }
 };
 
@@ -192,8 +192,8 @@ TEST_F(TreeWidgetControlTest, FindInsertPositionKeepsLeavesInOrder)
     CTreeItem n(QStringLiteral("n.java"), 0, 0);
     m_control.InsertItem(parent, n.GetDisplayName(), 0, 0, false, &n,
                          m_root.FindInsertPosition(m_control, parent, &n));
-    EXPECT_EQ(Texts(item), QStringList({"Z-dir", "b.java", "K.java", "A-dir", "n.java", "q.java",
-                                        "c.java"}));
+    EXPECT_EQ(Texts(item),
+              QStringList({"Z-dir", "b.java", "K.java", "A-dir", "n.java", "q.java", "c.java"}));
 }
 
 TEST(TreeImageListTest, EveryIndexHasAnIcon)
