@@ -4,7 +4,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -338,25 +337,6 @@ TEST_F(ArchiveTest, RefusedWriteIsReported)
     ASSERT_TRUE(readOnly.open(QIODevice::ReadOnly));
     CArchive ar(&readOnly, CArchive::store);
     EXPECT_THROW(ar.WriteDWORD(1), CArchiveException);
-}
-
-TEST_F(ArchiveTest, RoundTripThroughASaveFile)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("data.bin"));
-    {
-        QSaveFile out(path);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        CArchive ar(&out, CArchive::store);
-        ar.WriteString(QStringLiteral("héllo"));
-        ar.WriteStringArray({QStringLiteral("x"), QStringLiteral("y")});
-        ASSERT_TRUE(out.commit());
-    }
-    QFile in(path);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
-    CArchive ar(&in, CArchive::load);
-    EXPECT_EQ(ar.ReadString(), QStringLiteral("héllo"));
-    EXPECT_EQ(ar.ReadStringArray(), QStringList({QStringLiteral("x"), QStringLiteral("y")}));
 }
 
 } // namespace

@@ -73,9 +73,9 @@ TEST_F(TreeWidgetControlTest, EmptyFolderRefusesExpansionUntilItHasChildren)
     EXPECT_EQ(m_control.GetItemSelectedImage(CTreeWidgetControl::ToHandle(item)),
               TreeImage::FolderOpen);
 
-    // Expanding an already filled folder adds nothing twice.
-    m_widget.collapseItem(item);
-    Settle();
+    // Asked again while its children are shown, the folder adds nothing.
+    EXPECT_FALSE(m_root.OnItemExpanding(m_control, {CTreeWidgetControl::ToHandle(item)}));
+    EXPECT_EQ(item->childCount(), 3);
 }
 
 TEST_F(TreeWidgetControlTest, CollapseAndExpandShowTheCurrentChildren)
