@@ -1,0 +1,457 @@
+#include "editor/HueditView.h"
+
+#include "editor/EditorLexer.h"
+#include "editor/UndoDepth.h"
+
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+#include <Qsci/qscilexer.h>
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPalette>
+#include <cstring>
+
+int CHueditView::m_nMaxUndo = 100;
+bool CHueditView::m_bSmartIndent = false;
+bool CHueditView::m_bSpaceForTab = false;
+bool CHueditView::m_bReplaceInSel = false;
+COLORREF CHueditView::m_clrBackGround = MakeColorRef(255, 255, 255);
+CLanguage &CHueditView::m_JavaLanguage = CLanguage::m_JavaLanguage;
+CLanguage &CHueditView::m_HTMLLanguage = CLanguage::m_HTMLLanguage;
+CLanguage &CHueditView::m_CPPLanguage = CLanguage::m_CPPLanguage;
+CTextFormat &CHueditView::m_NormalTxt = CTextFormat::m_NormalTxt;
+CTextFormat &CHueditView::m_StringTxt = CTextFormat::m_StringTxt;
+CTextFormat &CHueditView::m_BlockCommentTxt = CTextFormat::m_BlockCommentTxt;
+CTextFormat &CHueditView::m_LineCommentTxt = CTextFormat::m_LineCommentTxt;
+const CPatternTable &CHueditView::m_Patterns = CLanguage::m_JavaLanguage.m_Patterns;
+
+using editor_lexer::ToQColor;
+
+void CHueditView::Init(DWORD backgroundColour, int maxUndo)
+{
+    m_clrBackGround = backgroundColour;
+    m_nMaxUndo = maxUndo;
+    CTextFormat::InitAll(backgroundColour);
+}
+
+COLORREF CHueditView::SystemWindowColor()
+{
+    return editor_lexer::FromQColor(QGuiApplication::palette().color(QPalette::Base));
+}
+
+CHueditView::CHueditView(QWidget *parent)
+    : QsciScintilla(parent), m_font(QFontDatabase::systemFont(QFontDatabase::FixedFont)),
+      m_undo(new CUndoDepth(this, &m_nMaxUndo))
+{
+    setUtf8(true);
+    setEolMode(EolUnix);
+    setAutoIndent(false); // smart indent is ours
+    setTabWidth(4);
+    setBraceMatching(SloppyBraceMatch);
+    setFont(m_font);
+    setMarginsFont(m_font);
+
+    // Undo and redo keys go through the undo depth, not straight to
+    // Scintilla.
+    for (QsciCommand::Command cmd : {QsciCommand::Undo, QsciCommand::Redo}) {
+        if (QsciCommand *c = standardCommands()->find(cmd)) {
+            c->setKey(0);
+            c->setAlternateKey(0);
+        }
+    }
+
+    connect(this, &QsciScintillaBase::SCN_CHARADDED, this, &CHueditView::OnCharAdded);
+    connect(this, &QsciScintillaBase::SCN_MODIFYATTEMPTRO, this,
+            &CHueditView::OnModifyAttemptRO);
+    connect(this, &QsciScintilla::cursorPositionChanged, this,
+            [this](int, int) { UpdateCursorPosition(); });
+
+    ApplyIndentSettings();
+    RefreshBackgroundColor();
+}
+
+CHueditView::~CHueditView() = default;
+
+long CHueditView::Sci(unsigned int msg, unsigned long wParam, long lParam) const
+{
+    return SendScintilla(msg, wParam, lParam);
+}
+
+// ---- language and text ---------------------------------------------------
+
+void CHueditView::SetLanguage(const CLanguage *language)
+{
+    if (language == m_language && (m_lexer || !language))
+        return;
+    m_language = language;
+    QsciLexer *old = m_lexer;
+    m_lexer = editor_lexer::Create(language, this);
+    editor_lexer::ApplyFormats(m_lexer, m_language, m_font, m_clrBackGround);
+    setLexer(m_lexer);
+    delete old;
+    OnTextFormatChange();
+    RefreshBackgroundColor();
+}
+
+const CLanguage *CHueditView::LanguageForFile(const QString &fileName)
+{
+    const QString ext = QFileInfo(fileName).suffix().toLower();
+    if (ext == QLatin1String("java"))
+        return &CLanguage::m_JavaLanguage;
+    if (ext == QLatin1String("html") || ext == QLatin1String("htm"))
+        return &CLanguage::m_HTMLLanguage;
+    static const char *const cpp[] = {"c", "cc", "cpp", "cxx", "h", "hh", "hpp", "hxx"};
+    for (const char *e : cpp) {
+        if (ext == QLatin1String(e))
+            return &CLanguage::m_CPPLanguage;
+    }
+    return nullptr;
+}
+
+void CHueditView::LoadText(const QByteArray &utf8)
+{
+    const bool ro = isReadOnly();
+    setReadOnly(false);
+    // Appended with its length, so zero bytes in a binary file survive.
+    Sci(SCI_CLEARALL);
+    SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    setReadOnly(ro);
+    m_undo->Reset();
+    setModified(false);
+}
+
+// ---- editing -------------------------------------------------------------
+
+void CHueditView::SetRO(bool readOnly) { setReadOnly(readOnly); }
+
+void CHueditView::SetDefaultFont(const QFont &font)
+{
+    m_font = font;
+    setFont(font);
+    setMarginsFont(font);
+    OnTextFormatChange();
+}
+
+void CHueditView::SetTabStops(int tabSize, bool redraw)
+{
+    setTabWidth(tabSize);
+    setIndentationWidth(0); // indent by one tab width
+    ApplyIndentSettings();
+    if (redraw)
+        viewport()->update();
+}
+
+void CHueditView::ApplyIndentSettings() { setIndentationsUseTabs(!m_bSpaceForTab); }
+
+void CHueditView::OnUndo() { m_undo->Undo(); }
+void CHueditView::OnRedo() { m_undo->Redo(); }
+bool CHueditView::CanUndo() const { return m_undo->CanUndo(); }
+bool CHueditView::CanRedo() const { return m_undo->CanRedo(); }
+
+void CHueditView::RefreshBackgroundColor()
+{
+    const QColor paper = ToQColor(m_clrBackGround);
+    const bool dark = IsDarkColorRef(m_clrBackGround);
+    setPaper(paper);
+    if (m_lexer) {
+        m_lexer->setDefaultPaper(paper);
+        m_lexer->setPaper(paper, -1);
+    }
+    setCaretForegroundColor(dark ? QColor(230, 230, 230) : QColor(0, 0, 0));
+    setCaretLineBackgroundColor(dark ? paper.lighter(130) : paper.darker(106));
+    setMarginsBackgroundColor(dark ? paper.lighter(120) : paper.darker(108));
+    setMarginsForegroundColor(ToQColor(CTextFormat::m_NormalTxt.GetColor()));
+    setMatchedBraceBackgroundColor(dark ? QColor(70, 90, 120) : QColor(200, 220, 255));
+    setMatchedBraceForegroundColor(ToQColor(CTextFormat::m_NormalTxt.GetColor()));
+    setUnmatchedBraceForegroundColor(QColor(220, 40, 40));
+}
+
+void CHueditView::OnTextFormatChange()
+{
+    if (m_lexer) {
+        editor_lexer::ApplyFormats(m_lexer, m_language, m_font, m_clrBackGround);
+    } else {
+        setColor(ToQColor(CTextFormat::m_NormalTxt.GetColor()));
+        setPaper(ToQColor(m_clrBackGround));
+    }
+    setMatchedBraceForegroundColor(ToQColor(CTextFormat::m_NormalTxt.GetColor()));
+}
+
+long CHueditView::FindInRange(const QByteArray &what, long start, long end, int flags) const
+{
+    Sci(SCI_SETTARGETSTART, static_cast<unsigned long>(start));
+    Sci(SCI_SETTARGETEND, static_cast<unsigned long>(end));
+    Sci(SCI_SETSEARCHFLAGS, static_cast<unsigned long>(flags));
+    return SendScintilla(SCI_SEARCHINTARGET, static_cast<uintptr_t>(what.size()),
+                         what.constData());
+}
+
+static int SearchFlags(bool matchCase, bool wholeWord)
+{
+    return (matchCase ? QsciScintillaBase::SCFIND_MATCHCASE : 0) |
+           (wholeWord ? QsciScintillaBase::SCFIND_WHOLEWORD : 0);
+}
+
+bool CHueditView::OnFindNext(const QString &what, bool next, bool matchCase, bool wholeWord)
+{
+    const QByteArray w = what.toUtf8();
+    if (w.isEmpty())
+        return false;
+    const int flags = SearchFlags(matchCase, wholeWord);
+    const long len = Sci(SCI_GETLENGTH);
+    const long selStart = Sci(SCI_GETSELECTIONSTART);
+    const long selEnd = Sci(SCI_GETSELECTIONEND);
+    long pos;
+    if (next) {
+        pos = FindInRange(w, selEnd, len, flags);
+        if (pos < 0)
+            pos = FindInRange(w, 0, len, flags);
+    } else {
+        pos = FindInRange(w, selStart, 0, flags); // a reversed range searches backwards
+        if (pos < 0)
+            pos = FindInRange(w, len, 0, flags);
+    }
+    if (pos < 0)
+        return false;
+    const long end = Sci(SCI_GETTARGETEND);
+    Sci(SCI_SETSEL, static_cast<unsigned long>(pos), end);
+    Sci(SCI_SCROLLCARET);
+    return true;
+}
+
+bool CHueditView::OnReplaceSel(const QString &what, bool next, bool matchCase, bool wholeWord,
+                               const QString &with)
+{
+    const QString selected = selectedText();
+    if (!selected.isEmpty() &&
+        selected.compare(what, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive) == 0 &&
+        !isReadOnly()) {
+        const QByteArray w = with.toUtf8();
+        SendScintilla(SCI_REPLACESEL, static_cast<uintptr_t>(0), w.constData());
+    }
+    return OnFindNext(what, next, matchCase, wholeWord);
+}
+
+int CHueditView::OnReplaceAll(const QString &what, const QString &with, bool matchCase,
+                              bool wholeWord)
+{
+    const QByteArray w = what.toUtf8();
+    const QByteArray r = with.toUtf8();
+    int count = 0;
+    if (!w.isEmpty() && !isReadOnly()) {
+        const int flags = SearchFlags(matchCase, wholeWord);
+        long start = 0;
+        long end = Sci(SCI_GETLENGTH);
+        const long selStart = Sci(SCI_GETSELECTIONSTART);
+        const long selEnd = Sci(SCI_GETSELECTIONEND);
+        const bool inSel = m_bReplaceInSel && selEnd > selStart;
+        if (inSel) {
+            start = selStart;
+            end = selEnd;
+        }
+        const long rangeStart = start;
+        Sci(SCI_BEGINUNDOACTION);
+        for (;;) {
+            const long pos = FindInRange(w, start, end, flags);
+            if (pos < 0)
+                break;
+            const long matchEnd = Sci(SCI_GETTARGETEND);
+            const long written = SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(r.size()),
+                                               r.constData());
+            end += written - (matchEnd - pos);
+            // Go on after the replacement, so a replacement that holds the
+            // searched text is not replaced again.
+            start = pos + written;
+            ++count;
+        }
+        Sci(SCI_ENDUNDOACTION);
+        if (inSel)
+            Sci(SCI_SETSEL, static_cast<unsigned long>(rangeStart), end);
+    }
+    OnReplaceAllDone(count);
+    return count;
+}
+
+bool CHueditView::FindBraceParenthesisPair()
+{
+    const auto isBrace = [](long c) { return c > 0 && c < 128 && std::strchr("(){}[]", int(c)); };
+    const long caret = Sci(SCI_GETCURRENTPOS);
+    const long len = Sci(SCI_GETLENGTH);
+    long at = -1;
+    if (caret < len && isBrace(Sci(SCI_GETCHARAT, static_cast<unsigned long>(caret))))
+        at = caret;
+    else if (caret > 0 && isBrace(Sci(SCI_GETCHARAT, static_cast<unsigned long>(caret - 1))))
+        at = caret - 1;
+    if (at < 0)
+        return false;
+    // Brace matching skips braces of another style (in comments and
+    // strings), so the text must be coloured as far as the search goes.
+    if (m_lexer)
+        Sci(SCI_COLOURISE, static_cast<unsigned long>(Sci(SCI_GETENDSTYLED)), -1);
+    const long match = Sci(SCI_BRACEMATCH, static_cast<unsigned long>(at), 0);
+    if (match < 0)
+        return false;
+    Sci(SCI_GOTOPOS, static_cast<unsigned long>(at == caret ? match : match + 1));
+    return true;
+}
+
+void CHueditView::UpdateCursorPosition()
+{
+    const long pos = Sci(SCI_GETCURRENTPOS);
+    const int line = int(Sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(pos))) + 1;
+    const int column = int(Sci(SCI_GETCOLUMN, static_cast<unsigned long>(pos))) + 1;
+    OnCaretMoved(line, column);
+}
+
+void CHueditView::ReplayEdit(const QKeyEvent &attempt)
+{
+    std::unique_ptr<QKeyEvent> again(attempt.clone());
+    QCoreApplication::sendEvent(this, again.get());
+}
+
+bool CHueditView::CopyToClipboard(const QString &text)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    clipboard->setText(text);
+    return clipboard->text() == text;
+}
+
+// ---- text access ---------------------------------------------------------
+
+bool CHueditView::IsWordByte(unsigned char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+           c == '_' || c == '$' || c >= 0x80;
+}
+
+bool CHueditView::GetWordAtIndex(QString &word, long index) const
+{
+    word.clear();
+    const long len = Sci(SCI_GETLENGTH);
+    if (index < 0 || index > len)
+        return false;
+    const auto at = [this](long p) {
+        return static_cast<unsigned char>(Sci(SCI_GETCHARAT, static_cast<unsigned long>(p)));
+    };
+    long start = index;
+    while (start > 0 && IsWordByte(at(start - 1)))
+        --start;
+    long end = index;
+    while (end < len && IsWordByte(at(end)))
+        ++end;
+    if (start == end)
+        return false;
+    QByteArray bytes;
+    GetEditBuffer(start, end, bytes);
+    word = QString::fromUtf8(bytes);
+    return true;
+}
+
+bool CHueditView::GetWordAtCursor(QString &word, bool selectWord)
+{
+    const long caret = Sci(SCI_GETCURRENTPOS);
+    if (!GetWordAtIndex(word, caret))
+        return false;
+    if (selectWord) {
+        const long start = Sci(SCI_WORDSTARTPOSITION, static_cast<unsigned long>(caret), 1);
+        Sci(SCI_SETSEL, static_cast<unsigned long>(start), start + word.toUtf8().size());
+    }
+    return true;
+}
+
+void CHueditView::GetEditBuffer(long first, long last, QByteArray &utf8) const
+{
+    const long len = Sci(SCI_GETLENGTH);
+    if (last < 0 || last > len)
+        last = len;
+    first = std::clamp(first, 0L, len);
+    utf8.clear();
+    if (first >= last)
+        return;
+    utf8.resize(last - first + 1); // Scintilla writes a closing zero byte
+    SendScintilla(SCI_GETTEXTRANGE, first, last, utf8.data());
+    utf8.chop(1);
+}
+
+void CHueditView::GetEditBuffer(long first, long last, QString &text) const
+{
+    QByteArray bytes;
+    GetEditBuffer(first, last, bytes);
+    text = QString::fromUtf8(bytes);
+}
+
+// ---- callbacks -----------------------------------------------------------
+
+void CHueditView::OnCaretMoved(int line, int column) { emit caretMoved(line, column); }
+
+void CHueditView::OnReadOnlyEdit(const QKeyEvent *) { emit readOnlyEditAttempted(); }
+
+void CHueditView::OnReplaceAllDone(int count) { emit replaceAllDone(count); }
+
+void CHueditView::OnModifyAttemptRO()
+{
+    // The refused change is still on Scintilla's stack: report it once the
+    // event that caused it is done, so the receiver may ask the user and
+    // change the text freely.
+    if (m_roAttemptPending)
+        return;
+    m_roAttemptPending = true;
+    std::shared_ptr<QKeyEvent> attempt(m_currentKey ? m_currentKey->clone() : nullptr);
+    QMetaObject::invokeMethod(
+        this,
+        [this, attempt] {
+            m_roAttemptPending = false;
+            OnReadOnlyEdit(attempt.get());
+        },
+        Qt::QueuedConnection);
+}
+
+void CHueditView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Undo)) {
+        OnUndo();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Redo) ||
+        (event->key() == Qt::Key_Y && event->modifiers() == Qt::ControlModifier)) {
+        OnRedo();
+        event->accept();
+        return;
+    }
+    m_currentKey.reset(event->clone());
+    // A new line and the indentation smart indent gives it undo as one step.
+    const bool newLine = m_bSmartIndent && !isReadOnly() &&
+                         (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
+    if (newLine)
+        beginUndoAction();
+    QsciScintilla::keyPressEvent(event);
+    if (newLine)
+        endUndoAction();
+    m_currentKey.reset();
+}
+
+void CHueditView::OnCharAdded(int ch)
+{
+    if (!m_bSmartIndent)
+        return;
+    if (!(ch == '\n' || (ch == '\r' && eolMode() == EolMac)))
+        return;
+    int line = 0, index = 0;
+    getCursorPosition(&line, &index);
+    if (line == 0)
+        return;
+    int indent = indentation(line - 1);
+    if (text(line - 1).trimmed().endsWith(QLatin1Char('{')))
+        indent += indentationWidth() > 0 ? indentationWidth() : tabWidth();
+    setIndentation(line, indent);
+    Sci(SCI_GOTOPOS,
+        static_cast<unsigned long>(Sci(SCI_GETLINEINDENTPOSITION, static_cast<unsigned long>(line))));
+}

@@ -1,0 +1,428 @@
+#include "editor/EditorLexer.h"
+#include "editor/HueditView.h"
+
+#include <Qsci/qscilexercpp.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QPalette>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+class CTestView : public CHueditView
+{
+public:
+    std::vector<std::pair<int, int>> carets;
+    int readOnlyEdits = 0;
+    std::unique_ptr<QKeyEvent> lastAttempt;
+    bool lastAttemptWasKey = false;
+    std::vector<int> replaceCounts;
+
+    QString Text() const { return text(); }
+    long Caret() const { return SendScintilla(SCI_GETCURRENTPOS); }
+    void SetCaret(long pos) { SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(pos)); }
+    void Select(long from, long to)
+    {
+        SendScintilla(SCI_SETSEL, static_cast<unsigned long>(from), to);
+    }
+    // One change that is its own undo step.
+    void Step(const QString &s)
+    {
+        beginUndoAction();
+        SendScintilla(SCI_DOCUMENTEND);
+        insert(s);
+        endUndoAction();
+        SendScintilla(SCI_DOCUMENTEND);
+    }
+
+protected:
+    void OnCaretMoved(int line, int column) override { carets.emplace_back(line, column); }
+    void OnReadOnlyEdit(const QKeyEvent *attempt) override
+    {
+        ++readOnlyEdits;
+        lastAttemptWasKey = attempt != nullptr;
+        if (attempt)
+            lastAttempt.reset(attempt->clone());
+    }
+    void OnReplaceAllDone(int count) override { replaceCounts.push_back(count); }
+};
+
+class HueditView : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CHueditView::Init(MakeColorRef(255, 255, 255), 100);
+        CHueditView::m_bSmartIndent = false;
+        CHueditView::m_bSpaceForTab = false;
+        CHueditView::m_bReplaceInSel = false;
+        view = std::make_unique<CTestView>();
+        view->resize(600, 400);
+        view->show();
+        view->setFocus();
+        QApplication::processEvents();
+    }
+    void TearDown() override { view.reset(); }
+
+    std::unique_ptr<CTestView> view;
+};
+
+TEST_F(HueditView, ReadOnlyRefusesEditsReportsThemAndReplaysTheKey)
+{
+    view->LoadText("abc");
+    view->SetRO(true);
+    view->SetCaret(3);
+    QTest::keyClick(view.get(), Qt::Key_X);
+    QTest::keyClick(view.get(), Qt::Key_Backspace);
+    EXPECT_EQ(view->Text(), "abc");
+    EXPECT_EQ(view->readOnlyEdits, 0) << "reported only after the refused key is done";
+    QApplication::processEvents();
+    // One report for a burst of refused keys (one question to the user),
+    // carrying the first of them.
+    EXPECT_EQ(view->readOnlyEdits, 1);
+    ASSERT_TRUE(view->lastAttemptWasKey);
+    EXPECT_EQ(view->lastAttempt->key(), Qt::Key_X);
+
+    // A change that did not come from a key is refused and reported too.
+    const int before = view->readOnlyEdits;
+    view->SendScintilla(QsciScintillaBase::SCI_REPLACESEL, static_cast<uintptr_t>(0), "zz");
+    QApplication::processEvents();
+    EXPECT_EQ(view->Text(), "abc");
+    EXPECT_EQ(view->readOnlyEdits, before + 1);
+    EXPECT_FALSE(view->lastAttemptWasKey);
+
+    // Made writable, the replayed key does what it tried to do.
+    view->SetRO(false);
+    view->ReplayEdit(QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x")));
+    EXPECT_EQ(view->Text(), "abcx");
+}
+
+TEST_F(HueditView, ReplaceAllCountsAndIsOneUndoStep)
+{
+    struct Row
+    {
+        const char *text, *what, *with;
+        bool matchCase, wholeWord;
+        int count;
+        const char *after;
+    };
+    const Row rows[] = {
+        {"foo Foo food foo\nfoo", "foo", "bar", true, true, 3, "bar Foo food bar\nbar"},
+        {"foo Foo food foo\nfoo", "foo", "x", false, false, 5, "x x xd x\nx"},
+        {"aaa", "a", "aa", true, false, 3, "aaaaaa"},
+        {"a\xc3\xa9 b \xc3\xa9", "\xc3\xa9", "e", true, false, 2, "ae b e"},
+        {"nothing here", "zzz", "y", false, false, 0, "nothing here"},
+    };
+    for (const Row &r : rows) {
+        view->LoadText(r.text);
+        const QString what = QString::fromUtf8(r.what);
+        EXPECT_EQ(view->OnReplaceAll(what, QString::fromUtf8(r.with), r.matchCase, r.wholeWord),
+                  r.count)
+            << r.text << " / " << r.what;
+        EXPECT_EQ(view->Text(), QString::fromUtf8(r.after)) << r.text << " / " << r.what;
+        EXPECT_EQ(view->replaceCounts.back(), r.count);
+        if (r.count) {
+            view->OnUndo();
+            EXPECT_EQ(view->Text(), QString::fromUtf8(r.text)) << "one undo restores all";
+        }
+    }
+}
+
+TEST_F(HueditView, ReplaceAllInSelectionTouchesOnlyTheSelection)
+{
+    CHueditView::m_bReplaceInSel = true;
+    view->LoadText("ab ab ab ab");
+    view->Select(3, 8); // "ab ab"
+    EXPECT_EQ(view->OnReplaceAll("ab", "xyz", true, false), 2);
+    EXPECT_EQ(view->Text(), "ab xyz xyz ab");
+    EXPECT_EQ(view->selectedText(), "xyz xyz");
+    EXPECT_EQ(view->replaceCounts, std::vector<int>{2});
+
+    // Without a selection the switch means the whole text.
+    view->SetCaret(0);
+    EXPECT_EQ(view->OnReplaceAll("ab", "c", true, false), 2);
+    EXPECT_EQ(view->Text(), "c xyz xyz c");
+
+    CHueditView::m_bReplaceInSel = false;
+    view->Select(0, 3);
+    EXPECT_EQ(view->OnReplaceAll("xyz", "q", true, false), 2);
+}
+
+TEST_F(HueditView, FindWrapsAndReplaceSelReplacesOnlyAMatch)
+{
+    view->LoadText("foo bar Foo bar foo");
+    view->SetCaret(0);
+    ASSERT_TRUE(view->OnFindNext("foo", true, true, false));
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 0);
+    ASSERT_TRUE(view->OnFindNext("foo", true, true, false));
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 16);
+    ASSERT_TRUE(view->OnFindNext("foo", true, true, false)); // wraps
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 0);
+    ASSERT_TRUE(view->OnFindNext("foo", false, false, false)); // backwards, wraps, any case
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 16);
+    ASSERT_TRUE(view->OnFindNext("foo", false, false, false));
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 8);
+    EXPECT_FALSE(view->OnFindNext("baz", true, false, false));
+    EXPECT_FALSE(view->OnFindNext("", true, false, false));
+
+    // The selection "bar" is not "foo": nothing replaced, the next foo found.
+    view->Select(4, 7);
+    EXPECT_TRUE(view->OnReplaceSel("foo", true, true, false, "X"));
+    EXPECT_EQ(view->Text(), "foo bar Foo bar foo");
+    EXPECT_EQ(view->selectedText(), "foo");
+    EXPECT_TRUE(view->OnReplaceSel("foo", true, true, false, "X"));
+    EXPECT_EQ(view->Text(), "foo bar Foo bar X");
+    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 0);
+}
+
+TEST_F(HueditView, BraceMatchingSkipsBracesInStringsAndComments)
+{
+    view->SetLanguage(&CLanguage::m_JavaLanguage);
+    //                        0         1         2         3         4         5
+    //                        0123456789012345678901234567890123456789012345678901234
+    const QByteArray text = "void f() { String s = \"}\"; /* } */ if (a[1]) { g(); } }";
+    view->LoadText(text);
+    const long open = text.indexOf('{');
+    const long close = text.lastIndexOf('}');
+    view->SetCaret(open);
+    ASSERT_TRUE(view->FindBraceParenthesisPair());
+    EXPECT_EQ(view->Caret(), close);
+    ASSERT_TRUE(view->FindBraceParenthesisPair());
+    EXPECT_EQ(view->Caret(), open) << "a second call goes back";
+
+    const long paren = text.indexOf("if (") + 3;
+    view->SetCaret(paren + 1); // right after '('
+    ASSERT_TRUE(view->FindBraceParenthesisPair());
+    EXPECT_EQ(view->Caret(), text.indexOf(") {", paren) + 1);
+
+    view->SetCaret(text.indexOf('[')); // before '['
+    ASSERT_TRUE(view->FindBraceParenthesisPair());
+    EXPECT_EQ(view->Caret(), text.indexOf(']'));
+
+    view->SetCaret(2); // inside "void"
+    EXPECT_FALSE(view->FindBraceParenthesisPair());
+    EXPECT_EQ(view->Caret(), 2);
+
+    view->LoadText("f(a");
+    view->SetCaret(1);
+    EXPECT_FALSE(view->FindBraceParenthesisPair());
+}
+
+TEST_F(HueditView, WordsAtCursorAndIndex)
+{
+    const QByteArray text = "int my_var$2 = other.x; \xc3\xa9t\xc3\xa9 ";
+    view->LoadText(text);
+    struct Row
+    {
+        long index;
+        bool found;
+        const char *word;
+    };
+    const Row rows[] = {
+        {0, true, "int"},
+        {6, true, "my_var$2"},
+        {12, true, "my_var$2"}, // right after the word
+        {14, false, ""},        // between the blanks round '='
+        {15, true, "other"},
+        {21, true, "x"},
+        {26, true, "\xc3\xa9t\xc3\xa9"},
+        {long(text.size()), false, ""},
+        {long(text.size()) + 5, false, ""},
+        {-1, false, ""},
+    };
+    for (const Row &r : rows) {
+        QString w;
+        EXPECT_EQ(view->GetWordAtIndex(w, r.index), r.found) << r.index;
+        EXPECT_EQ(w, QString::fromUtf8(r.word)) << r.index;
+    }
+    view->SetCaret(17);
+    QString w;
+    ASSERT_TRUE(view->GetWordAtCursor(w, true));
+    EXPECT_EQ(w, "other");
+    EXPECT_EQ(view->selectedText(), "other");
+}
+
+TEST_F(HueditView, EditBufferRanges)
+{
+    const QByteArray text("h\xc3\xa9llo\nworld\0end", 16);
+    view->LoadText(text);
+    QByteArray bytes;
+    view->GetEditBuffer(0, -1, bytes);
+    EXPECT_EQ(bytes, text) << "zero bytes survive loading";
+    QString s;
+    view->GetEditBuffer(1, 3, s);
+    EXPECT_EQ(s, QString::fromUtf8("\xc3\xa9"));
+    view->GetEditBuffer(7, 100, s);
+    EXPECT_EQ(s, QString::fromUtf8(text.mid(7)));
+    view->GetEditBuffer(-4, 2, s);
+    EXPECT_EQ(s, "h\xc3");
+    view->GetEditBuffer(5, 2, s);
+    EXPECT_TRUE(s.isEmpty());
+    view->GetEditBuffer(16, -1, s);
+    EXPECT_TRUE(s.isEmpty());
+}
+
+TEST_F(HueditView, SmartIndentCopiesIndentationAndIndentsAfterBrace)
+{
+    CHueditView::m_bSmartIndent = true;
+    CHueditView::m_bSpaceForTab = true;
+    view->SetTabStops(4);
+    view->LoadText("    if (x) {");
+    view->SetCaret(12);
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QTest::keyClicks(view.get(), "y;");
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    EXPECT_EQ(view->Text(), "    if (x) {\n        y;\n        ");
+    view->OnUndo(); // the new line and its indentation go together
+    EXPECT_EQ(view->Text(), "    if (x) {\n        y;");
+
+    CHueditView::m_bSpaceForTab = false;
+    view->SetTabStops(4);
+    view->LoadText("\tclass A {");
+    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    EXPECT_EQ(view->Text(), "\tclass A {\n\t\t");
+
+    CHueditView::m_bSmartIndent = false;
+    view->LoadText("    x {");
+    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    EXPECT_EQ(view->Text(), "    x {\n");
+}
+
+TEST_F(HueditView, TabKeyInsertsSpacesWhenAsked)
+{
+    CHueditView::m_bSpaceForTab = true;
+    view->SetTabStops(4);
+    view->LoadText("ab");
+    view->SetCaret(2);
+    QTest::keyClick(view.get(), Qt::Key_Tab);
+    EXPECT_EQ(view->Text(), "ab  ");
+
+    CHueditView::m_bSpaceForTab = false;
+    view->SetTabStops(4);
+    view->LoadText("ab");
+    view->SetCaret(2);
+    QTest::keyClick(view.get(), Qt::Key_Tab);
+    EXPECT_EQ(view->Text(), "ab\t");
+}
+
+TEST_F(HueditView, UndoStopsAtTheConfiguredDepth)
+{
+    CHueditView::m_nMaxUndo = 3;
+    view->LoadText("");
+    EXPECT_FALSE(view->CanUndo());
+    for (const char *s : {"1", "2", "3", "4", "5"})
+        view->Step(s);
+    ASSERT_EQ(view->Text(), "12345");
+    for (const char *expected : {"1234", "123", "12"}) {
+        ASSERT_TRUE(view->CanUndo());
+        view->OnUndo();
+        EXPECT_EQ(view->Text(), expected);
+    }
+    EXPECT_FALSE(view->CanUndo());
+    view->OnUndo();
+    QTest::keyClick(view.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(view->Text(), "12") << "neither the call nor the key goes deeper";
+
+    ASSERT_TRUE(view->CanRedo());
+    QTest::keyClick(view.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(view->Text(), "123");
+    view->OnRedo();
+    view->OnRedo();
+    EXPECT_EQ(view->Text(), "12345");
+    EXPECT_FALSE(view->CanRedo());
+
+    view->OnUndo();
+    view->Step("x"); // a new change ends the redo
+    EXPECT_FALSE(view->CanRedo());
+    EXPECT_EQ(view->Text(), "1234x");
+
+    CHueditView::m_nMaxUndo = 1; // a lowered depth holds at once
+    view->OnUndo();
+    EXPECT_EQ(view->Text(), "1234");
+    EXPECT_FALSE(view->CanUndo());
+
+    // Typing runs together into one step, as Scintilla merges it.
+    CHueditView::m_nMaxUndo = 10;
+    view->LoadText("");
+    QTest::keyClicks(view.get(), "abc");
+    view->OnUndo();
+    EXPECT_EQ(view->Text(), "");
+    EXPECT_FALSE(view->CanUndo());
+}
+
+TEST_F(HueditView, CaretReportsLineAndColumnFromOne)
+{
+    view->SetTabStops(4);
+    view->LoadText("ab\n\tcd");
+    view->carets.clear();
+    view->SetCaret(4); // after the tab on line 2
+    QApplication::processEvents(); // Scintilla reports caret moves with its update
+    ASSERT_FALSE(view->carets.empty());
+    EXPECT_EQ(view->carets.back(), std::make_pair(2, 5));
+    view->UpdateCursorPosition();
+    EXPECT_EQ(view->carets.back(), std::make_pair(2, 5));
+    view->SetCaret(0);
+    QApplication::processEvents();
+    EXPECT_EQ(view->carets.back(), std::make_pair(1, 1));
+}
+
+TEST_F(HueditView, ColoursComeFromTheTextFormats)
+{
+    view->SetLanguage(&CLanguage::m_JavaLanguage);
+    auto *lexer = qobject_cast<QsciLexerCPP *>(view->lexer());
+    ASSERT_NE(lexer, nullptr);
+    EXPECT_TRUE(QByteArray(lexer->keywords(1)).split(' ').contains("synchronized"));
+    EXPECT_TRUE(QByteArray(lexer->keywords(2)).split(' ').contains("void"));
+    EXPECT_TRUE(lexer->highlightTripleQuotedStrings());
+
+    CTextFormat::m_KeywordTxt.SetColor(MakeColorRef(10, 20, 30));
+    CTextFormat::m_BlockCommentTxt.SetColor(MakeColorRef(40, 50, 60));
+    view->OnTextFormatChange();
+    EXPECT_EQ(lexer->color(QsciLexerCPP::Keyword), QColor(10, 20, 30));
+    EXPECT_EQ(lexer->color(QsciLexerCPP::CommentDoc), QColor(40, 50, 60));
+    EXPECT_EQ(lexer->color(QsciLexerCPP::KeywordSet2),
+              editor_lexer::ToQColor(CTextFormat::m_TypeWordTxt.GetColor()));
+    EXPECT_EQ(lexer->color(QsciLexerCPP::TripleQuotedVerbatimString),
+              editor_lexer::ToQColor(CTextFormat::m_TextBlockTxt.GetColor()));
+
+    CHueditView::m_clrBackGround = MakeColorRef(1, 2, 3);
+    view->RefreshBackgroundColor();
+    EXPECT_EQ(lexer->paper(QsciLexerCPP::Keyword), QColor(1, 2, 3));
+
+    // A dark window makes the defaults dark-friendly.
+    const QPalette saved = QApplication::palette();
+    QPalette dark = saved;
+    dark.setColor(QPalette::Base, QColor(25, 25, 25));
+    QApplication::setPalette(dark);
+    CHueditView::Init(CHueditView::SystemWindowColor(), 100);
+    QApplication::setPalette(saved);
+    EXPECT_TRUE(IsDarkColorRef(CHueditView::m_clrBackGround));
+    EXPECT_GT(ColorRefBrightness(CTextFormat::m_NormalTxt.GetColor()), 160);
+    EXPECT_GT(ColorRefBrightness(CTextFormat::m_KeywordTxt.GetColor()), 100);
+}
+
+TEST_F(HueditView, LanguageByFileNameAndClipboard)
+{
+    EXPECT_EQ(CHueditView::LanguageForFile("/p/A.java"), &CLanguage::m_JavaLanguage);
+    EXPECT_EQ(CHueditView::LanguageForFile("x.HTM"), &CLanguage::m_HTMLLanguage);
+    EXPECT_EQ(CHueditView::LanguageForFile("x.hpp"), &CLanguage::m_CPPLanguage);
+    EXPECT_EQ(CHueditView::LanguageForFile("README"), nullptr);
+    view->SetLanguage(CHueditView::LanguageForFile("x.html"));
+    EXPECT_STREQ(view->lexer()->language(), "HTML");
+    view->SetLanguage(nullptr);
+    EXPECT_EQ(view->lexer(), nullptr);
+
+    ASSERT_TRUE(CHueditView::CopyToClipboard("copied text"));
+    EXPECT_EQ(QApplication::clipboard()->text(), "copied text");
+}
+
+} // namespace
