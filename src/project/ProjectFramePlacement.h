@@ -1,0 +1,23 @@
+#pragma once
+
+class CSettingsStore;
+
+// Where the project pane's own MDI child window goes, kept in section
+// "ProjWnd". The window asks before it is created and reports when it is
+// destroyed; the geometry is in the MDI client's coordinates.
+struct CProjectFramePlacement
+{
+    int m_nMaximize = 0;
+    int m_nOrigX = 0;
+    int m_nOrigY = 0;
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+
+    void Load(const CSettingsStore &store);
+    // A minimised window leaves the stored placement alone.
+    void Save(CSettingsStore &store, int x, int y, int width, int height, bool maximized,
+              bool minimized);
+    // Whether to create the window at the stored place and size; otherwise
+    // the default placement is used.
+    bool HasStoredGeometry() const { return m_nMaximize == 0 && m_nWidth != 0 && m_nHeight != 0; }
+};

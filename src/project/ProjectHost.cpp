@@ -1,0 +1,7 @@
+#include "project/ProjectHost.h"
+
+CProjectHost &CProjectHost::Default()
+{
+    static CProjectHost host;
+    return host;
+}

@@ -1,0 +1,405 @@
+#include "FakePrompter.h"
+#include "ProjectTestSupport.h"
+#include "TestEnv.h"
+
+#include "project/Project.h"
+#include "project/ProjectClasses.h"
+#include "project/ProjectFileItem.h"
+#include "project/ProjectFolder.h"
+#include "project/ProjectVirtualFolder.h"
+#include "project/ResourceFileItem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProjectTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        RegisterProjectClasses();
+        m_dir = m_env.Path() + QStringLiteral("/proj/");
+        QDir().mkpath(m_dir + QStringLiteral("lib"));
+        QDir().mkpath(m_env.Path() + QStringLiteral("/shared"));
+        m_path = m_dir + QStringLiteral("Demo.mavu");
+    }
+
+    // A new project with files in the project directory, in a user folder
+    // and outside the directory, every option set to a value of its own,
+    // a main class, breakpoints and one file open in an editor.
+    void FillProject(CProject &p)
+    {
+        ASSERT_NE(p.AddFileItem(m_dir + QStringLiteral("Main.java")), nullptr);
+        ASSERT_NE(p.AddFileItem(m_dir + QStringLiteral("page.html")), nullptr);
+        ASSERT_NE(p.AddFileItem(m_dir + QStringLiteral("gui.res")), nullptr);
+        auto *lib = new CProjectVirtualFolder(QStringLiteral("Library"));
+        ASSERT_TRUE(p.GetRootFolder()->AddChild(lib, true));
+        ASSERT_NE(p.AddFileItem(m_dir + QStringLiteral("lib/Util.java"), lib), nullptr);
+        ASSERT_NE(p.AddFileItem(m_env.Path() + QStringLiteral("/shared/Ext.java"), lib), nullptr);
+
+        p.SetMainClass(QStringLiteral("Main.java"));
+        p.m_strClassPath = QStringLiteral("/opt/a.jar:/opt/b");
+        CCompilerOptions &c = p.m_compiler;
+        c.m_bClassPath = 1, c.m_bOutputDir = 2, c.m_bDebug = 3, c.m_bNoWarn = 4, c.m_bVerbose = 5;
+        c.m_bOptimize = 6, c.m_bDeprecation = 7, c.m_bCustomOptions = 9;
+        c.m_strOutputDir = QStringLiteral("classes");
+        c.m_strCustomOptions = QStringLiteral("-Xlint:all");
+        c.m_strCompiler = QStringLiteral("ecj");
+        c.m_prevClassPaths = {QStringLiteral("cp1"), QStringLiteral("cp2")};
+        c.m_prevOutputDirs = {QStringLiteral("out1")};
+        c.m_prevCustomOptions = {QStringLiteral("-g:none"), QString()};
+        CInterpreterOptions &i = p.m_interpreter;
+        int n = 20;
+        for (int *f : {&i.m_bClassPath, &i.m_bDebug, &i.m_bCheckSource, &i.m_bMaxHeap,
+                       &i.m_bStartHeap, &i.m_bNoAsyncGC, &i.m_bVerboseGC, &i.m_bJavaStack,
+                       &i.m_bCStack, &i.m_bVerbose, &i.m_bVerify, &i.m_bNoVerify,
+                       &i.m_bVerifyRemote, &i.m_bProperty, &i.m_bArguments, &i.m_bClassToRun,
+                       &i.m_bRunInDirectory})
+            *f = n++;
+        i.m_strMaxHeap = QStringLiteral("64m"), i.m_strStartHeap = QStringLiteral("8m");
+        i.m_strJavaStack = QStringLiteral("1m"), i.m_strCStack = QStringLiteral("512k");
+        i.m_strProperty = QStringLiteral("x=y"), i.m_strArguments = QStringLiteral("-v file");
+        i.m_strClassToRun = QStringLiteral("demo.Other");
+        i.m_strRunDirectory = QStringLiteral("/tmp/run dir");
+        i.m_prevClassPaths = {QStringLiteral("icp")};
+        i.m_prevArguments = {QStringLiteral("a"), QStringLiteral("b c")};
+        CDocOptions &d = p.m_doc;
+        n = 40;
+        for (int *f : {&d.m_bClassPath, &d.m_bOutputDir, &d.m_nDocType, &d.m_bVersion,
+                       &d.m_bAuthor, &d.m_bNoIndex, &d.m_bNoTree, &d.m_bNoDeprecated})
+            *f = n++;
+        d.m_strOutputDir = QStringLiteral("api");
+        d.m_strCustomOptions = QStringLiteral("-quiet");
+        d.m_prevClassPaths = {QStringLiteral("dcp")};
+        d.m_prevOutputDirs = {QStringLiteral("dout")};
+        CRmicOptions &r = p.m_rmic;
+        n = 60;
+        for (int *f : {&r.m_bClassPath, &r.m_bCustom, &r.m_bDebug, &r.m_bDebugTables,
+                       &r.m_bDepend, &r.m_bOutputDir, &r.m_bKeepGenerated, &r.m_bNoWarn,
+                       &r.m_bNoWrite, &r.m_bOptimize, &r.m_bShow, &r.m_bSkelDir, &r.m_bStubDir,
+                       &r.m_bVerbose})
+            *f = n++;
+        r.m_strCustomOptions = QStringLiteral("-iiop");
+        r.m_strOutputDirPath = QStringLiteral("rmi");
+        r.m_strSkelDirPath = QStringLiteral("skel");
+        r.m_strStubDirPath = QStringLiteral("stub");
+        r.m_classNames = {QStringLiteral("demo.Server")};
+        p.m_bJdbCustomOptions = 1;
+        p.m_strJdbCustomOptions = QStringLiteral("-Xint");
+
+        ASSERT_TRUE(p.AddBreakpoint(m_dir + QStringLiteral("Main.java"), QStringLiteral("Main"), 12));
+        ASSERT_TRUE(p.AddBreakpoint(m_dir + QStringLiteral("Main.java"), QStringLiteral("Main"), 65535));
+        ASSERT_TRUE(p.AddBreakpoint(m_dir + QStringLiteral("lib/Util.java"),
+                                    QStringLiteral("lib.Util"), 3));
+        m_host.m_editors.insert(m_dir + QStringLiteral("Main.java"), {5, 9});
+    }
+
+    CTestEnv m_env;
+    CFakePrompter m_prompter;
+    CFakeHost m_host;
+    QString m_dir;
+    QString m_path;
+};
+
+TEST_F(ProjectTest, SavedProjectReopensEqualAndSavesByteForByteTheSame)
+{
+    QStringList saved;
+    QByteArray firstBytes;
+    {
+        CProjectFolder folder(m_path);
+        CProject p(&m_host);
+        ASSERT_TRUE(p.Open(&folder, true));
+        EXPECT_TRUE(QFileInfo::exists(m_path));
+        EXPECT_TRUE(p.IsModified());
+        FillProject(p);
+        ASSERT_TRUE(p.Save());
+        EXPECT_FALSE(p.IsModified());
+        saved = DumpProject(p);
+        firstBytes = ReadAll(m_path);
+        ASSERT_TRUE(p.Close()); // unmodified: written again without a question
+        EXPECT_FALSE(p.IsOpen());
+        EXPECT_EQ(ReadAll(m_path), firstBytes);
+    }
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty()) << m_prompter.m_messages.join('\n').toStdString();
+
+    // The editor state is what the host reported at saving time.
+    EXPECT_TRUE(saved.contains(QStringLiteral("CProjectFileItem %1Main.java flag=0 open=1 sel=5-9")
+                                   .arg(m_dir)))
+        << saved.join('\n').toStdString();
+    // Files inside the project directory are stored relative to it; one
+    // outside keeps its absolute path.
+    EXPECT_TRUE(firstBytes.contains("\x0dlib/Util.java"));
+    EXPECT_FALSE(firstBytes.contains((m_dir + QStringLiteral("lib/Util.java")).toUtf8()));
+    EXPECT_TRUE(firstBytes.contains((m_env.Path() + QStringLiteral("/shared/Ext.java")).toUtf8()));
+
+    CProjectFolder folder(m_path);
+    CProject q(&m_host);
+    ASSERT_TRUE(q.Open(&folder, false));
+    EXPECT_FALSE(q.IsModified());
+    EXPECT_EQ(q.GetFileVersion(), 16u);
+    EXPECT_EQ(DumpProject(q), saved);
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty()) << m_prompter.m_messages.join('\n').toStdString();
+    // A resource file comes back as a resource item, in a user folder the
+    // files come back in it.
+    const QStringList tree = DumpTree(folder);
+    EXPECT_EQ(tree, (QStringList{
+                        QStringLiteral("CResourceFileItem %1gui.res flag=0 open=0 sel=0-0").arg(m_dir),
+                        QStringLiteral("folder Library CProjectVirtualFolder"),
+                        QStringLiteral("  CProjectFileItem %1/shared/Ext.java flag=0 open=0 sel=0-0")
+                            .arg(m_env.Path()),
+                        QStringLiteral("  CProjectFileItem %1lib/Util.java flag=0 open=0 sel=0-0").arg(m_dir),
+                        QStringLiteral("CProjectFileItem %1Main.java flag=0 open=1 sel=5-9").arg(m_dir),
+                        QStringLiteral("CProjectFileItem %1page.html flag=0 open=0 sel=0-0").arg(m_dir),
+                    }));
+    ASSERT_TRUE(q.Save());
+    EXPECT_EQ(ReadAll(m_path), firstBytes);
+}
+
+TEST_F(ProjectTest, MovedProjectDirectoryOpensWithItsFilesAndIsMarkedModified)
+{
+    {
+        CProjectFolder folder(m_path);
+        CProject p(&m_host);
+        ASSERT_TRUE(p.Open(&folder, true));
+        FillProject(p);
+        ASSERT_TRUE(p.Close());
+    }
+    const QString moved = m_env.Path() + QStringLiteral("/moved/");
+    ASSERT_TRUE(QDir().rename(m_dir, moved));
+    const QString movedPath = moved + QStringLiteral("Demo.mavu");
+    const QByteArray before = ReadAll(movedPath);
+
+    CProjectFolder folder(movedPath);
+    CProject q(&m_host);
+    ASSERT_TRUE(q.Open(&folder, false));
+    EXPECT_TRUE(q.IsModified()); // its stored paths named the old place
+    EXPECT_EQ(q.GetProjectDir(), moved);
+    EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), moved);
+    QStringList files = q.GetFiles();
+    files.sort();
+    QStringList expected{m_env.Path() + QStringLiteral("/shared/Ext.java"),
+                         moved + QStringLiteral("Main.java"), moved + QStringLiteral("gui.res"),
+                         moved + QStringLiteral("lib/Util.java"),
+                         moved + QStringLiteral("page.html")};
+    expected.sort();
+    EXPECT_EQ(files, expected);
+    EXPECT_TRUE(q.HasBreakpoint(moved + QStringLiteral("lib/Util.java"), 3));
+    EXPECT_EQ(q.GetBreakpointClass(moved + QStringLiteral("Main.java"), 12), QStringLiteral("Main"));
+    for (const QString &f : files)
+        EXPECT_TRUE(QFileInfo::exists(f)) << f.toStdString();
+
+    // Nothing is written until the user saves; then the old place is gone.
+    EXPECT_EQ(ReadAll(movedPath), before);
+    ASSERT_TRUE(q.Save());
+    EXPECT_FALSE(ReadAll(movedPath).contains(m_dir.toUtf8()));
+}
+
+TEST_F(ProjectTest, AddingRemovingAndRenamingFiles)
+{
+    CProjectFolder folder(m_path);
+    CProject p(&m_host);
+    ASSERT_TRUE(p.Open(&folder, true));
+
+    // A missing file is created empty; an existing one is left alone.
+    const QString existing = m_dir + QStringLiteral("Keep.java");
+    QFile f(existing);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("class Keep {}");
+    f.close();
+    ASSERT_NE(p.AddFileItem(existing), nullptr);
+    EXPECT_EQ(ReadAll(existing), QByteArray("class Keep {}"));
+    CProjectFileItem *made = p.AddFileItem(m_dir + QStringLiteral("New.java"));
+    ASSERT_NE(made, nullptr);
+    EXPECT_TRUE(QFileInfo(m_dir + QStringLiteral("New.java")).isFile());
+    EXPECT_TRUE(m_host.m_calls.contains(QStringLiteral("ShowFile ") + m_dir + QStringLiteral("New.java")));
+    EXPECT_EQ(p.GetFiles().first(), m_dir + QStringLiteral("New.java")); // newest first
+
+    // The same path again: one entry, and the user is told.
+    EXPECT_EQ(p.AddFileItem(existing), nullptr);
+    EXPECT_EQ(p.GetFiles().count(existing), 1);
+    ASSERT_EQ(m_prompter.m_messages.size(), 1);
+    EXPECT_EQ(m_prompter.m_messages.last(), existing + QStringLiteral(" file already in the project !!!"));
+
+    // A file that cannot be created is reported.
+    EXPECT_EQ(p.AddFile(m_dir + QStringLiteral("no/such/dir/X.java")), 0);
+    EXPECT_EQ(m_prompter.m_messages.last(), QStringLiteral("Error creating the file !!!"));
+
+    // A folder holds one item per path, whoever asks.
+    auto *twin = new CProjectFileItem(existing);
+    EXPECT_FALSE(folder.AddChild(twin, false));
+    delete twin;
+    auto *otherCase = new CProjectFileItem(m_dir + QStringLiteral("keep.java"));
+    EXPECT_TRUE(folder.AddChild(otherCase, false)); // another file on this platform
+
+    // Removing the main class's file clears the main class, its
+    // breakpoints and its entry; the item leaves the tree.
+    p.SetMainClass(QStringLiteral("new.JAVA"));
+    p.AddBreakpoint(made->GetName(), QStringLiteral("New"), 4);
+    ASSERT_TRUE(p.RemoveFileItem(made));
+    EXPECT_TRUE(p.GetMainClass().isEmpty());
+    EXPECT_FALSE(p.HasBreakpoint(m_dir + QStringLiteral("New.java"), 4));
+    EXPECT_FALSE(p.HasFile(m_dir + QStringLiteral("New.java")));
+    EXPECT_EQ(p.FindFileItem(m_dir + QStringLiteral("New.java")), nullptr);
+    EXPECT_TRUE(QFileInfo::exists(m_dir + QStringLiteral("New.java"))); // the file stays on disk
+
+    // Renaming onto another file of the project is refused.
+    CProjectFileItem *keep = p.FindFileItem(existing);
+    ASSERT_NE(keep, nullptr);
+    p.AddFile(m_dir + QStringLiteral("Other.java"));
+    EXPECT_FALSE(keep->SetName(QStringLiteral("Other.java")));
+    EXPECT_EQ(m_prompter.m_messages.last(), QStringLiteral("Duplicate file name in the project !!!"));
+    EXPECT_EQ(keep->GetName(), existing);
+    EXPECT_TRUE(keep->SetName(QStringLiteral("Kept.java")));
+    EXPECT_TRUE(p.HasFile(m_dir + QStringLiteral("Kept.java")));
+    EXPECT_FALSE(p.HasFile(existing));
+}
+
+TEST_F(ProjectTest, FoldersKeepTheirChildrenInNameOrder)
+{
+    CProjectFolder folder(m_path);
+    CProjectVirtualFolder *sub = new CProjectVirtualFolder(QStringLiteral("Sub"));
+    ASSERT_TRUE(folder.AddChild(sub, false));
+    for (const char *name : {"C.java", "a.java", "B.java", "A.java"})
+        ASSERT_TRUE(sub->AddChild(new CProjectFileItem(m_dir + QLatin1String(name)), false));
+    QStringList order;
+    for (const CTreeItem *child : sub->Children())
+        order << child->GetDisplayName();
+    // Letter case is ignored; an equal name goes before the one there.
+    EXPECT_EQ(order, (QStringList{"A.java", "a.java", "B.java", "C.java"}));
+}
+
+TEST_F(ProjectTest, ClosingAModifiedProjectAsksFirst)
+{
+    struct Case
+    {
+        CPrompter::Answer answer;
+        bool closes;
+        bool written;
+    };
+    for (const Case &c : {Case{CPrompter::AnswerCancel, false, false},
+                          Case{CPrompter::AnswerNo, true, false},
+                          Case{CPrompter::AnswerYes, true, true}}) {
+        SCOPED_TRACE(int(c.answer));
+        QFile::remove(m_path);
+        CProjectFolder folder(m_path);
+        CProject p(&m_host);
+        ASSERT_TRUE(p.Open(&folder, true));
+        ASSERT_TRUE(p.Save());
+        const QByteArray before = ReadAll(m_path);
+        p.AddFileItem(m_dir + QStringLiteral("Main.java"));
+        m_prompter.m_messages.clear();
+        m_prompter.QueueAnswer(c.answer);
+        EXPECT_EQ(p.Close(), c.closes);
+        ASSERT_EQ(m_prompter.m_messages, QStringList{QStringLiteral("Save changes to Demo.mavu?")});
+        EXPECT_EQ(m_prompter.m_buttons.last(), CPrompter::YesNoCancel);
+        EXPECT_EQ(p.IsOpen(), !c.closes);
+        EXPECT_EQ(ReadAll(m_path) != before, c.written);
+    }
+}
+
+TEST_F(ProjectTest, ClosingClosesEditorWindowsOnlyWhenAsked)
+{
+    for (bool closeFiles : {false, true}) {
+        m_host.m_calls.clear();
+        m_host.m_closeFiles = closeFiles;
+        QFile::remove(m_path);
+        CProjectFolder folder(m_path);
+        CProject p(&m_host);
+        ASSERT_TRUE(p.Open(&folder, true));
+        p.AddFileItem(m_dir + QStringLiteral("A.java"));
+        p.AddFileItem(m_dir + QStringLiteral("B.java"));
+        ASSERT_TRUE(p.Save());
+        ASSERT_TRUE(p.Close());
+        EXPECT_EQ(m_host.m_calls.filter(QStringLiteral("CloseEditor")).size(), closeFiles ? 2 : 0);
+        // Items of a closed project no longer belong to an open project.
+        for (const CTreeItem *child : folder.Children())
+            EXPECT_FALSE(child->BelongsToOpenProject());
+    }
+}
+
+TEST_F(ProjectTest, OpeningParsesEveryFileOnlyWhenAsked)
+{
+    {
+        CProjectFolder folder(m_path);
+        CProject p(&m_host);
+        ASSERT_TRUE(p.Open(&folder, true));
+        p.AddFileItem(m_dir + QStringLiteral("A.java"));
+        p.AddFileItem(m_dir + QStringLiteral("B.java"));
+        ASSERT_TRUE(p.Close());
+    }
+    for (bool parseAll : {false, true}) {
+        m_host.m_calls.clear();
+        m_host.m_parseAll = parseAll;
+        CProjectFolder folder(m_path);
+        CProject p(&m_host);
+        ASSERT_TRUE(p.Open(&folder, false));
+        EXPECT_EQ(m_host.m_calls.filter(QStringLiteral("Parse ")).size(), parseAll ? 2 : 0);
+        EXPECT_TRUE(m_host.m_calls.contains(QStringLiteral("RefreshMainFrame")));
+    }
+}
+
+TEST_F(ProjectTest, BreakpointQueries)
+{
+    CProjectFolder folder(m_path);
+    CProject p(&m_host);
+    ASSERT_TRUE(p.Open(&folder, true));
+    const QString file = m_dir + QStringLiteral("A.java");
+    EXPECT_FALSE(p.HasBreakpoint(file, 1));
+    EXPECT_TRUE(p.AddBreakpoint(file, QStringLiteral("A"), 10));
+    EXPECT_TRUE(p.AddBreakpoint(file, QStringLiteral("A$Inner"), 20));
+    EXPECT_TRUE(p.AddBreakpoint(file, QStringLiteral("A$Moved"), 10)); // same line: new class
+    EXPECT_FALSE(p.AddBreakpoint(file, QStringLiteral("A"), 65536));    // not storable
+    EXPECT_FALSE(p.AddBreakpoint(file, QStringLiteral("A"), -1));
+    EXPECT_EQ(p.GetBreakpoints(file).size(), 2);
+    EXPECT_EQ(p.GetBreakpointClass(file, 10), QStringLiteral("A$Moved"));
+    EXPECT_EQ(p.GetBreakpointClass(file, 20), QStringLiteral("A$Inner"));
+    EXPECT_TRUE(p.GetBreakpointClass(file, 30).isEmpty());
+    EXPECT_TRUE(p.RemoveBreakpoint(file, 10));
+    EXPECT_FALSE(p.RemoveBreakpoint(file, 10));
+    EXPECT_TRUE(p.RemoveBreakpoint(file, 20));
+    EXPECT_TRUE(p.GetBreakpointMap().isEmpty()); // no empty lists kept
+}
+
+TEST_F(ProjectTest, MainClassAndMainPageExcludeEachOther)
+{
+    CProjectFolder folder(m_path);
+    CProject p(&m_host);
+    ASSERT_TRUE(p.Open(&folder, true));
+    p.SetMainClass(QStringLiteral("Main.java"));
+    p.SetMainHtml(QStringLiteral("page.html"));
+    EXPECT_TRUE(p.GetMainClass().isEmpty());
+    EXPECT_EQ(p.GetMainHtml(), QStringLiteral("page.html"));
+    p.SetMainClass(QStringLiteral("Main.java"));
+    EXPECT_TRUE(p.GetMainHtml().isEmpty());
+
+    // A project without files keeps neither after it is saved and read.
+    ASSERT_TRUE(p.Save());
+    ASSERT_TRUE(p.Close());
+    CProjectFolder again(m_path);
+    CProject q(&m_host);
+    ASSERT_TRUE(q.Open(&again, false));
+    EXPECT_TRUE(q.GetMainClass().isEmpty());
+}
+
+TEST_F(ProjectTest, NewProjectNeverTruncatesAnExistingFile)
+{
+    ASSERT_TRUE(m_env.WriteFile(QStringLiteral("proj/Demo.mavu"), "precious").size() > 0);
+    CProjectFolder folder(m_path);
+    CProject p(&m_host);
+    ASSERT_TRUE(p.Open(&folder, true));
+    EXPECT_EQ(ReadAll(m_path), QByteArray("precious"));
+
+    const QString nowhere = m_env.Path() + QStringLiteral("/missing/dir/X.mavu");
+    CProjectFolder bad(nowhere);
+    CProject q(&m_host);
+    EXPECT_FALSE(q.Open(&bad, true));
+    EXPECT_EQ(m_prompter.m_messages.last(), QStringLiteral("Error creating the file !!!"));
+    EXPECT_FALSE(q.IsOpen());
+}
+
+} // namespace
