@@ -1,7 +1,6 @@
 #include "app/FilePathInfo.h"
 
 #include <QFileInfo>
-
 #include <cerrno>
 #include <filesystem>
 #include <system_error>

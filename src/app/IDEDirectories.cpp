@@ -55,8 +55,8 @@ QStringList ReadList(const CSettingsStore &s, const QString &section, const QStr
                      const QString &single)
 {
     QStringList list;
-    const int count = qBound(0, s.GetProfileInt(section, name + QStringLiteral("Count"), 0),
-                             kMaxListCount);
+    const int count =
+        qBound(0, s.GetProfileInt(section, name + QStringLiteral("Count"), 0), kMaxListCount);
     for (int i = 1; i <= count; ++i) {
         const QString v = s.GetProfileString(section, name + QString::number(i), QString());
         if (!v.isEmpty())
@@ -101,8 +101,8 @@ QString NoSlash(QString dir)
 // Looks for a subdirectory of the program directory, then of the start-up
 // directory, then where the program's own files ship. Returns the directory
 // found and, in base, the directory it was found in.
-QString FindProgramSubdir(const CAppLocations &loc, const QString &programDir,
-                          const QString &name, QString *base)
+QString FindProgramSubdir(const CAppLocations &loc, const QString &programDir, const QString &name,
+                          QString *base)
 {
     QStringList bases{programDir, loc.m_startupDir};
     bases += loc.m_ownFileDirs;

@@ -69,10 +69,10 @@ public:
     QStringList m_userPaths;
 
     // Derived, never stored.
-    QString m_apiDocPath;   // the API documentation directory, ending with '/'
-    QString m_helpDir;      // the program's help directory, or empty
-    QString m_helpBase;     // the directory the help directory was found in
-    QString m_newHelpDir;   // the "newhelp" directory, or empty
-    QString m_tipsFile;     // the Tip of the Day file
-    QStringList m_docDirs;  // the documentation directory list
+    QString m_apiDocPath;  // the API documentation directory, ending with '/'
+    QString m_helpDir;     // the program's help directory, or empty
+    QString m_helpBase;    // the directory the help directory was found in
+    QString m_newHelpDir;  // the "newhelp" directory, or empty
+    QString m_tipsFile;    // the Tip of the Day file
+    QStringList m_docDirs; // the documentation directory list
 };

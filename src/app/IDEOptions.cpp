@@ -3,8 +3,8 @@
 #include "app/SettingsStore.h"
 
 const char *const CIDEOptions::kRmicFlagKeys[RmicFlagCount] = {
-    "ClassPath", "Custom",        "Debug",  "DebugTables", "Depend",   "OutputDir", "KeepGenerated",
-    "NoWarn",    "NoWrite",       "Optimize", "Show",      "SkelDir",  "StubDir",   "Verbose"};
+    "ClassPath", "Custom",  "Debug",    "DebugTables", "Depend",  "OutputDir", "KeepGenerated",
+    "NoWarn",    "NoWrite", "Optimize", "Show",        "SkelDir", "StubDir",   "Verbose"};
 
 namespace {
 

@@ -23,8 +23,7 @@ public:
     // CLASSPATH. A missing file is reported (when reportMissing) and a
     // failed update always, through the prompter; neither stops start-up.
     // Returns the directory of the file found, or empty.
-    static QString Prepare(const CAppLocations &loc, const QString &programDir,
-                           bool reportMissing);
+    static QString Prepare(const CAppLocations &loc, const QString &programDir, bool reportMissing);
 
     // The class path of a JVM the IDE starts in its own process: CLASSPATH,
     // ".", the JDK's classes.zip under libPath and our own, each followed by

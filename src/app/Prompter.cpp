@@ -34,3 +34,8 @@ CPrompter *SetPrompter(CPrompter *p)
     g_prompter = p ? p : &g_silent;
     return old == &g_silent ? nullptr : old;
 }
+
+bool IsPrompterInstalled()
+{
+    return g_prompter != &g_silent;
+}

@@ -39,3 +39,5 @@ CPrompter &Prompter();
 // Installs p (not owned) and returns the previous one; null restores the
 // silent default.
 CPrompter *SetPrompter(CPrompter *p);
+// Whether someone installed a prompter (false while the silent one answers).
+bool IsPrompterInstalled();

@@ -32,8 +32,8 @@ QString Escape(const QString &value)
     // "key = value" line needs, and surrounding quotes are taken off on
     // reading, so such values are protected by a pair of quotes.
     const bool blankEdge = !out.isEmpty() && (out.front().isSpace() || out.back().isSpace());
-    const bool quoted = out.size() >= 2 && out.front() == QLatin1Char('"') &&
-                        out.back() == QLatin1Char('"');
+    const bool quoted =
+        out.size() >= 2 && out.front() == QLatin1Char('"') && out.back() == QLatin1Char('"');
     if (blankEdge || quoted)
         out = QLatin1Char('"') + out + QLatin1Char('"');
     return out;
@@ -108,13 +108,11 @@ bool CSettingsStore::MigrateProfile(const QString &dir)
     return QFile::rename(old, ini);
 }
 
-CSettingsStore::CSettingsStore()
-    : CSettingsStore(DefaultPath())
+CSettingsStore::CSettingsStore() : CSettingsStore(DefaultPath())
 {
 }
 
-CSettingsStore::CSettingsStore(const QString &iniPath)
-    : m_path(iniPath)
+CSettingsStore::CSettingsStore(const QString &iniPath) : m_path(iniPath)
 {
     Load();
 }
@@ -330,8 +328,8 @@ bool CSettingsStore::Sync()
         QFile::remove(CorruptCopyName());
         if (!QFile::copy(m_path, CorruptCopyName())) {
             // Overwriting now would lose the lines we could not read.
-            m_error = QStringLiteral("cannot keep a copy of %1 as %2")
-                          .arg(m_path, CorruptCopyName());
+            m_error =
+                QStringLiteral("cannot keep a copy of %1 as %2").arg(m_path, CorruptCopyName());
             return false;
         }
         m_corruptCopyKept = true;

@@ -3,7 +3,6 @@
 #include "app/SettingsStore.h"
 
 #include <QStringDecoder>
-
 #include <ctime>
 
 namespace {

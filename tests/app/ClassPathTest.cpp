@@ -1,8 +1,8 @@
+#include "FakePrompter.h"
+#include "QtPrinters.h"
+#include "TestEnv.h"
 #include "app/AppLocations.h"
 #include "app/JavaClassPath.h"
-
-#include "FakePrompter.h"
-#include "TestEnv.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -41,7 +41,8 @@ TEST(ClassPath, ExtendsOnlyWhenTheZipIsNotThereYet)
     } rows[] = {
         {"unset", false, "", ".:/opt/Mavu/classes.zip"},
         {"set to other entries", true, "/lib/a.jar", "/lib/a.jar:.:/opt/Mavu/classes.zip"},
-        {"already there", true, "/lib/a.jar:/opt/Mavu/classes.zip", "/lib/a.jar:/opt/Mavu/classes.zip"},
+        {"already there", true, "/lib/a.jar:/opt/Mavu/classes.zip",
+         "/lib/a.jar:/opt/Mavu/classes.zip"},
         {"already there in another letter case", true, "/OPT/mavu/CLASSES.ZIP:/x",
          "/OPT/mavu/CLASSES.ZIP:/x"},
         {"set but empty", true, "", ":.:/opt/Mavu/classes.zip"},

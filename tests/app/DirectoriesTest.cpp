@@ -1,8 +1,8 @@
+#include "QtPrinters.h"
+#include "TestEnv.h"
 #include "app/AppLocations.h"
 #include "app/IDEDirectories.h"
 #include "app/IDEOptions.h"
-
-#include "TestEnv.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

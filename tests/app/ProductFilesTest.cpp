@@ -1,8 +1,9 @@
-#include "app/CommandLineInfo.h"
-#include "app/FilePathInfo.h"
 #include "app/ProductFiles.h"
 
+#include "QtPrinters.h"
 #include "TestEnv.h"
+#include "app/CommandLineInfo.h"
+#include "app/FilePathInfo.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -66,8 +67,8 @@ TEST(ProductFiles, FallbackRuleChoosesWhichCopyToOpen)
          start + "mavu.proj"},
         {"missing configured file, start-up copy exists", F::Commands, elsewhere + "/user.cmd",
          start + "user.cmd"},
-        {"missing configured file and no other copy: keep it", F::Packages,
-         elsewhere + "/mavu.pkg", elsewhere + "/mavu.pkg"},
+        {"missing configured file and no other copy: keep it", F::Packages, elsewhere + "/mavu.pkg",
+         elsewhere + "/mavu.pkg"},
         {"the documentation index falls back to the program directory", F::DocIndex,
          start + "mavu.ipg", prog + "/mavu.ipg"},
         {"the help index too, even when missing if nothing was configured", F::HelpIndex, "",
@@ -151,10 +152,16 @@ TEST(CommandLine, ProjectFilesAreRecognisedInAnyCase)
         {"relative names are made absolute", {"other.mavu"}, "", C::OpenProject, lower},
         {"options are not file names", {"-style", "--x", java}, last, C::OpenDocument, java},
         {"a missing project opens as a file, to be reported",
-         {env.FilePath("gone.mavu")}, last, C::OpenDocument, env.FilePath("gone.mavu")},
+         {env.FilePath("gone.mavu")},
+         last,
+         C::OpenDocument,
+         env.FilePath("gone.mavu")},
         {"no file: the last project", {}, last, C::OpenProject, last},
-        {"no file and a last project that is gone", {}, env.FilePath("gone.mavu"),
-         C::OpenNothing, ""},
+        {"no file and a last project that is gone",
+         {},
+         env.FilePath("gone.mavu"),
+         C::OpenNothing,
+         ""},
         {"nothing at all", {}, "", C::OpenNothing, ""},
     };
     for (const auto &row : rows) {

@@ -1,3 +1,6 @@
+#include "ExpectedKeys.h"
+#include "QtPrinters.h"
+#include "TestEnv.h"
 #include "app/AppLocations.h"
 #include "app/AppSettings.h"
 #include "app/IDEDirectories.h"
@@ -5,62 +8,10 @@
 #include "app/ProductFiles.h"
 #include "app/SettingsStore.h"
 
-#include "TestEnv.h"
-
 #include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
-
-using KeyList = QList<QPair<QString, QString>>;
-
-void Add(KeyList &list, const char *section, std::initializer_list<const char *> keys)
-{
-    for (const char *k : keys)
-        list.append({QLatin1String(section), QLatin1String(k)});
-}
-
-// The options keys in the order the file must show them.
-KeyList OptionKeys()
-{
-    KeyList k;
-    Add(k, "Fonts", {"Face", "Height"});
-    Add(k, "Editor",
-        {"Tabsize", "TabSpaces", "MenuItems", "AutoExpand", "MenuTooltip", "MRULength", "Beep",
-         "Tip", "SmartIndent", "ParseOnSave", "ParseAllFiles", "CloseProjectFiles",
-         "CheckDirtyFiles", "RestoreWindows", "UndoBufferSize", "ProjectView"});
-    Add(k, "Output", {"WordWrap"});
-    Add(k, "Help",
-        {"Warning", "ForeColor", "BackColor", "LinkColor", "Autoload", "FontHeading", "FontFixed",
-         "FontNormal", "Header1", "Header2", "Header3", "Header4", "Header5", "Header6",
-         "DefaultSize"});
-    Add(k, "Edit", {"BackColor"});
-    Add(k, "Jar",
-        {"IncludeManifest", "NoCompression", "NoManifestEntries", "SpecifyArchive", "Verbose",
-         "Custom", "ManifestFile", "OutputFile", "CustomOptions"});
-    Add(k, "RMIC",
-        {"ClassPath", "Custom", "Debug", "DebugTables", "Depend", "OutputDir", "KeepGenerated",
-         "NoWarn", "NoWrite", "Optimize", "Show", "SkelDir", "StubDir", "Verbose"});
-    Add(k, "RIMC", {"CustomOptions", "OutputDirPath", "SkelDirPath", "StubDirPath"});
-    return k;
-}
-
-// The directory keys for lists of 2 executables, 1 library, 1 documentation,
-// 2 Java source and 2 package source directories.
-KeyList DirectoryKeys()
-{
-    KeyList k;
-    Add(k, "Java",
-        {"ExePath", "LibPath", "SourcePath", "DocPath", "BeanDocPath", "JSDKDocPath",
-         "ExePathCount", "ExePath1", "ExePath2", "LibPathCount", "LibPath1", "DocPathCount",
-         "DocPath1", "SrcPathCount", "SrcPath1", "SrcPath2"});
-    Add(k, "Package", {"SourcePath", "SrcPathCount", "SrcPath1", "SrcPath2"});
-    Add(k, "Mavu", {"Path"});
-    Add(k, "Browser", {"Path"});
-    for (int i = 1; i <= 100; ++i)
-        k.append({QStringLiteral("User"), QStringLiteral("Path%1").arg(i)});
-    return k;
-}
 
 // Every field away from its default, each with a value of its own.
 CIDEOptions NonDefaultOptions()
@@ -170,10 +121,11 @@ TEST(SettingsRecords, EveryKeyOfBothRecordsRoundTripsThroughTheFile)
 
     // And the file itself holds every key, in the written order: the
     // directories first, the rmic strings under "RIMC".
-    EXPECT_EQ(store.Keys(), DirectoryKeys() + OptionKeys());
+    EXPECT_EQ(store.Keys(), DirectoryKeys(2, 1, 1, 2, 2) + OptionKeys());
     EXPECT_EQ(store.GetProfileString(QStringLiteral("RIMC"), QStringLiteral("SkelDirPath")),
               QStringLiteral("/p/skel"));
-    EXPECT_TRUE(store.GetProfileString(QStringLiteral("RMIC"), QStringLiteral("SkelDirPath")).isNull());
+    EXPECT_TRUE(
+        store.GetProfileString(QStringLiteral("RMIC"), QStringLiteral("SkelDirPath")).isNull());
 }
 
 TEST(SettingsRecords, MissingKeysTakeTheirDefaults)
@@ -254,25 +206,38 @@ TEST(SettingsRecords, PathListsComeFromCountsOrTheSinglePath)
         QStringList expected;
     };
     const Row rows[] = {
-        {"single path when no count", "[Java]\nExePath=/jdk/bin\n", &CIDEDirectories::m_exePaths,
+        {"single path when no count",
+         "[Java]\nExePath=/jdk/bin\n",
+         &CIDEDirectories::m_exePaths,
          {"/jdk/bin"}},
-        {"count 0 and the single path", "[Java]\nLibPathCount=0\nLibPath=/jdk/lib\n",
-         &CIDEDirectories::m_libPaths, {"/jdk/lib"}},
+        {"count 0 and the single path",
+         "[Java]\nLibPathCount=0\nLibPath=/jdk/lib\n",
+         &CIDEDirectories::m_libPaths,
+         {"/jdk/lib"}},
         {"entries win over the single path",
          "[Java]\nDocPath=/single\nDocPathCount=2\nDocPath1=/a\nDocPath2=/b\n",
-         &CIDEDirectories::m_docPaths, {"/a", "/b"}},
+         &CIDEDirectories::m_docPaths,
+         {"/a", "/b"}},
         {"empty entries are skipped, not the ones after them",
          "[Java]\nSrcPathCount=3\nSrcPath1=\nSrcPath2=/b\nSrcPath3=/c\nSourcePath=/s\n",
-         &CIDEDirectories::m_srcPaths, {"/b", "/c"}},
-        {"entries past the count are ignored", "[Java]\nExePathCount=1\nExePath1=/a\nExePath2=/b\n",
-         &CIDEDirectories::m_exePaths, {"/a"}},
+         &CIDEDirectories::m_srcPaths,
+         {"/b", "/c"}},
+        {"entries past the count are ignored",
+         "[Java]\nExePathCount=1\nExePath1=/a\nExePath2=/b\n",
+         &CIDEDirectories::m_exePaths,
+         {"/a"}},
         {"package sources use their own section",
          "[Package]\nSourcePath=/pkg\n[Java]\nSourcePath=/jdk/src\n",
-         &CIDEDirectories::m_pkgSrcPaths, {"/pkg"}},
-        {"a corrupt count reads nothing", "[Java]\nExePathCount=-5\nExePath=/x\n",
-         &CIDEDirectories::m_exePaths, {"/x"}},
-        {"a huge count does not hang", "[Java]\nDocPathCount=2000000000\nDocPath1=/only\n",
-         &CIDEDirectories::m_docPaths, {"/only"}},
+         &CIDEDirectories::m_pkgSrcPaths,
+         {"/pkg"}},
+        {"a corrupt count reads nothing",
+         "[Java]\nExePathCount=-5\nExePath=/x\n",
+         &CIDEDirectories::m_exePaths,
+         {"/x"}},
+        {"a huge count does not hang",
+         "[Java]\nDocPathCount=2000000000\nDocPath1=/only\n",
+         &CIDEDirectories::m_docPaths,
+         {"/only"}},
     };
     for (const Row &row : rows) {
         const QString ini = env.WriteFile(QStringLiteral("lists.ini"), row.ini);
@@ -294,8 +259,10 @@ TEST(SettingsRecords, PathListsComeFromCountsOrTheSinglePath)
     EXPECT_EQ(store.GetProfileInt(QStringLiteral("Java"), QStringLiteral("ExePathCount"), -1), 1);
     EXPECT_EQ(store.GetProfileString(QStringLiteral("Java"), QStringLiteral("ExePath1")),
               QStringLiteral("/z"));
-    EXPECT_TRUE(store.GetProfileString(QStringLiteral("Java"), QStringLiteral("ExePath2")).isNull());
-    EXPECT_TRUE(store.GetProfileString(QStringLiteral("Java"), QStringLiteral("ExePath3")).isNull());
+    EXPECT_TRUE(
+        store.GetProfileString(QStringLiteral("Java"), QStringLiteral("ExePath2")).isNull());
+    EXPECT_TRUE(
+        store.GetProfileString(QStringLiteral("Java"), QStringLiteral("ExePath3")).isNull());
 }
 
 TEST(SettingsRecords, LoadSettingsReadsInitialDataFilePaths)

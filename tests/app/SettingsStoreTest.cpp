@@ -1,5 +1,6 @@
 #include "app/SettingsStore.h"
 
+#include "QtPrinters.h"
 #include "TestEnv.h"
 
 #include <QFile>
@@ -39,8 +40,8 @@ TEST(SettingsStore, KeepsFirstWriteOrderAcrossSectionsAndRewrites)
 
     CSettingsStore again(ini);
     using Pair = QPair<QString, QString>;
-    const QList<Pair> expected{{"Zeta", "b"}, {"Zeta", "a"}, {"Alpha", "m"}, {"Alpha", "z"},
-                               {"Alpha", "empty"}};
+    const QList<Pair> expected{
+        {"Zeta", "b"}, {"Zeta", "a"}, {"Alpha", "m"}, {"Alpha", "z"}, {"Alpha", "empty"}};
     EXPECT_EQ(again.Keys(), expected);
     EXPECT_EQ(again.GetProfileInt(QStringLiteral("ZETA"), QStringLiteral("b"), -1), 5);
     // An empty value is a value, not a missing key.
@@ -92,26 +93,24 @@ TEST(SettingsStore, ValuesSurviveTheFileUnchanged)
 TEST(SettingsStore, ReadsIntegersTheWayHandEditedFilesNeed)
 {
     CTestEnv env;
-    const QString ini = env.WriteFile(QStringLiteral("Mavu.ini"),
-                                      "[N]\n"
-                                      "plain=12\n"
-                                      "negative=-13\n"
-                                      "  spaced = 7  \n"
-                                      "suffix=12px\n"
-                                      "word=abc\n"
-                                      "empty=\n"
-                                      "huge=99999999999\n"
-                                      "hugeneg=-99999999999\n"
-                                      "colour=16777215\n");
+    const QString ini = env.WriteFile(QStringLiteral("Mavu.ini"), "[N]\n"
+                                                                  "plain=12\n"
+                                                                  "negative=-13\n"
+                                                                  "  spaced = 7  \n"
+                                                                  "suffix=12px\n"
+                                                                  "word=abc\n"
+                                                                  "empty=\n"
+                                                                  "huge=99999999999\n"
+                                                                  "hugeneg=-99999999999\n"
+                                                                  "colour=16777215\n");
     CSettingsStore s(ini);
     const struct
     {
         const char *key;
         int expected;
-    } rows[] = {{"plain", 12},     {"negative", -13},        {"spaced", 7},
-                {"suffix", 12},    {"word", 42},             {"empty", 42},
-                {"huge", INT_MAX}, {"hugeneg", INT_MIN},     {"colour", 0xFFFFFF},
-                {"absent", 42}};
+    } rows[] = {{"plain", 12},        {"negative", -13}, {"spaced", 7},     {"suffix", 12},
+                {"word", 42},         {"empty", 42},     {"huge", INT_MAX}, {"hugeneg", INT_MIN},
+                {"colour", 0xFFFFFF}, {"absent", 42}};
     for (const auto &row : rows)
         EXPECT_EQ(s.GetProfileInt(QStringLiteral("N"), QLatin1String(row.key), 42), row.expected)
             << row.key;
@@ -191,6 +190,5 @@ TEST(SettingsStore, MissingUnwritableAndMigratedFiles)
 TEST(SettingsStore, DefaultLocationFollowsXdgConfigHome)
 {
     CTestEnv env;
-    EXPECT_EQ(CSettingsStore::DefaultPath(),
-              env.FilePath(QStringLiteral("config/Mavu/Mavu.ini")));
+    EXPECT_EQ(CSettingsStore::DefaultPath(), env.FilePath(QStringLiteral("config/Mavu/Mavu.ini")));
 }

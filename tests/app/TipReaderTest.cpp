@@ -1,7 +1,8 @@
-#include "app/SettingsStore.h"
 #include "app/TipReader.h"
 
+#include "QtPrinters.h"
 #include "TestEnv.h"
+#include "app/SettingsStore.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -28,26 +29,27 @@ void Touch(const QString &path, const QDateTime &when)
 TEST(TipReader, SkipsNonTipsWrapsAndResumesWhereItLeftOff)
 {
     CTestEnv env;
-    const QString path = env.WriteFile(QStringLiteral("tips.txt"),
-                                       "; comment\n"
-                                       "First tip.\n"
-                                       "  indented: a continuation, not a tip\n"
-                                       "\tso is this\n"
-                                       "\n"
-                                       "\r\n"
-                                       "Second tip.\r\n"
-                                       "Third tip, without a line end");
+    const QString path =
+        env.WriteFile(QStringLiteral("tips.txt"), "; comment\n"
+                                                  "First tip.\n"
+                                                  "  indented: a continuation, not a tip\n"
+                                                  "\tso is this\n"
+                                                  "\n"
+                                                  "\r\n"
+                                                  "Second tip.\r\n"
+                                                  "Third tip, without a line end");
     CSettingsStore store(env.FilePath(QStringLiteral("Mavu.ini")));
     {
         CTipReader reader;
         ASSERT_EQ(reader.Open(path, store), CTipReader::Ok);
-        EXPECT_EQ(Tips(reader, 5), QStringList({"First tip.", "Second tip.",
-                                                "Third tip, without a line end", "First tip.",
-                                                "Second tip."}));
+        EXPECT_EQ(Tips(reader, 5),
+                  QStringList({"First tip.", "Second tip.", "Third tip, without a line end",
+                               "First tip.", "Second tip."}));
         reader.Close(store);
     }
     EXPECT_GT(store.GetProfileInt(QStringLiteral("Tip"), QStringLiteral("FilePos"), -1), 0);
-    EXPECT_FALSE(store.GetProfileString(QStringLiteral("Tip"), QStringLiteral("TimeStamp")).isEmpty());
+    EXPECT_FALSE(
+        store.GetProfileString(QStringLiteral("Tip"), QStringLiteral("TimeStamp")).isEmpty());
 
     // The next start carries on after the last tip shown.
     CTipReader again;
@@ -63,7 +65,8 @@ TEST(TipReader, SkipsNonTipsWrapsAndResumesWhereItLeftOff)
     first.Close(store);
     CTipReader same;
     ASSERT_EQ(same.Open(path, store), CTipReader::Ok);
-    EXPECT_EQ(same.Position(), store.GetProfileInt(QStringLiteral("Tip"), QStringLiteral("FilePos"), -1));
+    EXPECT_EQ(same.Position(),
+              store.GetProfileInt(QStringLiteral("Tip"), QStringLiteral("FilePos"), -1));
     same.Close(store);
     Touch(path, QDateTime::currentDateTime().addSecs(-3600));
     CTipReader replaced;

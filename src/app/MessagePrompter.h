@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/Prompter.h"
+
+#include <QPointer>
+
+class QLabel;
+class QMainWindow;
+class QProgressBar;
+
+// The prompter of the running program: message boxes over the main window,
+// texts in its status bar. Lines meant for an output tab go to the debug
+// console (standard error) while there is no output window to take them.
+class CMessagePrompter final : public CPrompter
+{
+public:
+    explicit CMessagePrompter(QMainWindow *window = nullptr);
+    ~CMessagePrompter() override;
+
+    Answer MessageBox(const QString &text, Buttons buttons, Icon icon,
+                      Answer defaultAnswer) override;
+    void SetStatusText(const QString &text) override;
+    void OutputLine(const QString &tab, const QString &text) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+    void Progress(const QString &text, qint64 done, qint64 total) override;
+
+private:
+    QPointer<QMainWindow> m_window;
+    QPointer<QProgressBar> m_progress;
+    int m_waitDepth = 0;
+};

@@ -1,0 +1,61 @@
+#include "ExpectedKeys.h"
+
+namespace {
+
+void Add(KeyList &list, const char *section, std::initializer_list<const char *> keys)
+{
+    for (const char *k : keys)
+        list.append({QLatin1String(section), QLatin1String(k)});
+}
+
+void AddList(KeyList &list, const char *section, const char *name, int n)
+{
+    list.append({QLatin1String(section), QLatin1String(name) + QStringLiteral("Count")});
+    for (int i = 1; i <= n; ++i)
+        list.append({QLatin1String(section), QLatin1String(name) + QString::number(i)});
+}
+
+} // namespace
+
+KeyList OptionKeys()
+{
+    KeyList k;
+    Add(k, "Fonts", {"Face", "Height"});
+    Add(k, "Editor",
+        {"Tabsize", "TabSpaces", "MenuItems", "AutoExpand", "MenuTooltip", "MRULength", "Beep",
+         "Tip", "SmartIndent", "ParseOnSave", "ParseAllFiles", "CloseProjectFiles",
+         "CheckDirtyFiles", "RestoreWindows", "UndoBufferSize", "ProjectView"});
+    Add(k, "Output", {"WordWrap"});
+    Add(k, "Help",
+        {"Warning", "ForeColor", "BackColor", "LinkColor", "Autoload", "FontHeading", "FontFixed",
+         "FontNormal", "Header1", "Header2", "Header3", "Header4", "Header5", "Header6",
+         "DefaultSize"});
+    Add(k, "Edit", {"BackColor"});
+    Add(k, "Jar",
+        {"IncludeManifest", "NoCompression", "NoManifestEntries", "SpecifyArchive", "Verbose",
+         "Custom", "ManifestFile", "OutputFile", "CustomOptions"});
+    Add(k, "RMIC",
+        {"ClassPath", "Custom", "Debug", "DebugTables", "Depend", "OutputDir", "KeepGenerated",
+         "NoWarn", "NoWrite", "Optimize", "Show", "SkelDir", "StubDir", "Verbose"});
+    Add(k, "RIMC", {"CustomOptions", "OutputDirPath", "SkelDirPath", "StubDirPath"});
+    return k;
+}
+
+KeyList DirectoryKeys(int exe, int lib, int doc, int src, int pkg)
+{
+    // Sections group their keys, so the "Java" lists follow the "Java"
+    // single paths and the package list follows "Package"/"SourcePath".
+    KeyList k;
+    Add(k, "Java", {"ExePath", "LibPath", "SourcePath", "DocPath", "BeanDocPath", "JSDKDocPath"});
+    AddList(k, "Java", "ExePath", exe);
+    AddList(k, "Java", "LibPath", lib);
+    AddList(k, "Java", "DocPath", doc);
+    AddList(k, "Java", "SrcPath", src);
+    Add(k, "Package", {"SourcePath"});
+    AddList(k, "Package", "SrcPath", pkg);
+    Add(k, "Mavu", {"Path"});
+    Add(k, "Browser", {"Path"});
+    for (int i = 1; i <= 100; ++i)
+        k.append({QStringLiteral("User"), QStringLiteral("Path%1").arg(i)});
+    return k;
+}

@@ -1,0 +1,227 @@
+#include "ExpectedKeys.h"
+#include "FakePrompter.h"
+#include "QtPrinters.h"
+#include "TestEnv.h"
+#include "app/DocWarningDlg.h"
+#include "app/JavaIDEApp.h"
+#include "app/MainFrame.h"
+#include "app/SettingsStore.h"
+#include "app/TipDlg.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Answers the start-up dialogs the way a user would, without showing them,
+// and records what they said.
+struct DialogScript
+{
+    QStringList titles;
+    QStringList tips;
+    bool untickShowTips = false;
+    bool tickDoNotWarn = false;
+    int tipResult = QDialog::Accepted;
+
+    CJavaIDEApp::DialogRunner Runner()
+    {
+        return [this](QDialog &dialog) {
+            titles << dialog.windowTitle();
+            if (auto *tip = qobject_cast<CTipDlg *>(&dialog)) {
+                tips << tip->TipText();
+                for (QPushButton *b : tip->findChildren<QPushButton *>()) {
+                    if (b->text() == QStringLiteral("&Next Tip") && b->isEnabled()) {
+                        b->click();
+                        tips << tip->TipText();
+                    }
+                }
+                for (QCheckBox *c : tip->findChildren<QCheckBox *>()) {
+                    EXPECT_EQ(c->text(), QStringLiteral("&Show Tips on StartUp"));
+                    if (untickShowTips)
+                        c->setChecked(false);
+                }
+                return tipResult;
+            }
+            if (auto *warn = qobject_cast<CDocWarningDlg *>(&dialog)) {
+                EXPECT_EQ(warn->CheckBox()->text(),
+                          QStringLiteral("Do not show this message again"));
+                warn->CheckBox()->setChecked(tickDoNotWarn);
+            }
+            return int(QDialog::Accepted);
+        };
+    }
+};
+
+QMainWindow *FindMainWindow()
+{
+    QMainWindow *found = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *main = qobject_cast<QMainWindow *>(w);
+        if (main && main->isVisible() && main->windowTitle() == QStringLiteral("Mavu")) {
+            EXPECT_EQ(found, nullptr) << "more than one main window";
+            found = main;
+        }
+    }
+    return found;
+}
+
+QStringList MenuTexts(QMainWindow *window)
+{
+    QStringList texts;
+    for (QAction *menu : window->menuBar()->actions()) {
+        texts << menu->text();
+        if (menu->menu()) {
+            for (QAction *item : menu->menu()->actions())
+                if (!item->isSeparator())
+                    texts << QStringLiteral("  ") + item->text();
+        }
+    }
+    return texts;
+}
+
+KeyList WithoutSection(const KeyList &keys, const QString &section)
+{
+    KeyList out;
+    for (const auto &k : keys)
+        if (k.first != section)
+            out << k;
+    return out;
+}
+
+} // namespace
+
+TEST(Startup, StartsOpensTheWindowAndWritesEveryKeyOnClose)
+{
+    CTestEnv env;
+    CFakePrompter prompter;
+    env.WriteFile(QStringLiteral("tips.txt"), "; tips\nFirst tip.\n  not a tip\nSecond tip.\n");
+    const QString ini = env.FilePath(QStringLiteral("config/Mavu/Mavu.ini"));
+    const QString programDir = env.FilePath(QStringLiteral("data/Mavu"));
+
+    {
+        DialogScript script;
+        script.untickShowTips = true;
+        script.tickDoNotWarn = true;
+        CJavaIDEApp app({});
+        app.SetDialogRunner(script.Runner());
+        app.SetClassesZipExpected(true);
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(GetApp(), &app);
+
+        EXPECT_EQ(script.titles, QStringList({"Tip of the Day", "Warning"}));
+        EXPECT_EQ(script.tips, QStringList({"First tip.", "Second tip."}));
+        EXPECT_EQ(prompter.m_messages,
+                  QStringList({QStringLiteral("Unable to find file %1/classes.zip. This file is "
+                                              "essential for Mavu to function properly. Please set "
+                                              "the program path under Customize/Directory to Mavu "
+                                              "directory and restart Mavu !!!")
+                                   .arg(programDir)}));
+        EXPECT_TRUE(QDir(programDir).exists()) << "the data directory is made on first start";
+        EXPECT_EQ(app.DataFiles().Path(CProductFiles::Workspace), programDir + "/mavu.proj");
+        // Neither copy of the documentation index exists yet: it will be
+        // made where it was configured, the start-up directory.
+        EXPECT_EQ(app.DataFiles().Path(CProductFiles::DocIndex), env.FilePath("mavu.ipg"));
+
+        QMainWindow *window = FindMainWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window, app.MainFrame());
+        const QStringList menus = MenuTexts(window);
+        EXPECT_TRUE(menus.contains(QStringLiteral("&File")));
+        EXPECT_TRUE(menus.contains(QStringLiteral("  E&xit")));
+        EXPECT_TRUE(menus.contains(QStringLiteral("  &Tip of the Day")));
+        EXPECT_TRUE(window->acceptDrops());
+        EXPECT_FALSE(QFile::exists(ini)) << "nothing but the tips position is pending yet";
+
+        EXPECT_TRUE(window->close());
+        ASSERT_TRUE(QFile::exists(ini));
+        CSettingsStore written(ini);
+        // The tips position was written first, during start-up; then the
+        // settings tables, complete and in order.
+        EXPECT_EQ(written.Keys().mid(0, 2), KeyList({{"Tip", "TimeStamp"}, {"Tip", "FilePos"}}));
+        EXPECT_EQ(WithoutSection(written.Keys(), QStringLiteral("Tip")),
+                  DirectoryKeys(0, 0, 0, 0, 0) + OptionKeys());
+        EXPECT_EQ(written.GetProfileInt("Editor", "Tip", -1), 0);
+        EXPECT_EQ(written.GetProfileInt("Help", "Warning", -1), 1);
+        EXPECT_EQ(written.GetProfileString("Mavu", "Path"), programDir);
+    }
+    EXPECT_EQ(GetApp(), nullptr);
+
+    // The next start remembers both answers: no tip, no warning. A file on
+    // the command line that is missing is reported.
+    prompter.m_messages.clear();
+    {
+        DialogScript script;
+        CJavaIDEApp app({QStringLiteral("none.java")});
+        app.SetDialogRunner(script.Runner());
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_TRUE(script.titles.isEmpty());
+        EXPECT_EQ(prompter.m_messages,
+                  QStringList({QStringLiteral("File %1 not found !!!")
+                                   .arg(env.FilePath(QStringLiteral("none.java")))}));
+
+        // The menu's Tip of the Day: closing it other than with "&Close"
+        // leaves the option alone; "&Close" takes the check box.
+        script.tipResult = QDialog::Rejected;
+        app.OnTipOfTheDay();
+        EXPECT_EQ(app.Options().m_tip, 0);
+        script.tipResult = QDialog::Accepted;
+        app.OnTipOfTheDay();
+        EXPECT_EQ(app.Options().m_tip, 0) << "the box starts unticked and stays so";
+        EXPECT_EQ(script.tips.size(), 4);
+        app.MainFrame()->close();
+    }
+}
+
+TEST(Startup, UnreadableAndUnwritableSettingsAreReported)
+{
+    CTestEnv env;
+    CFakePrompter prompter;
+    QByteArray bytes("[Editor]\nTabsize=4\n\x01\x02\x03 junk\nTip=0\n[Help]\nWarning=1\n");
+    const QString ini = env.WriteFile(QStringLiteral("config/Mavu/Mavu.ini"), bytes);
+    {
+        DialogScript script;
+        CJavaIDEApp app({});
+        app.SetDialogRunner(script.Runner());
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_TRUE(script.titles.isEmpty());
+        EXPECT_EQ(app.Options().m_tabSize, 4);
+        ASSERT_EQ(prompter.m_messages.size(), 1);
+        EXPECT_EQ(prompter.m_messages.at(0),
+                  QStringLiteral("1 line(s) of the settings file %1 could not be read and are "
+                                 "ignored. The file as it was is kept as %1.corrupt when Mavu "
+                                 "next writes its settings.")
+                      .arg(ini));
+        app.MainFrame()->close();
+    }
+    QFile copy(ini + QStringLiteral(".corrupt"));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), bytes);
+    CSettingsStore rewritten(ini);
+    EXPECT_EQ(rewritten.CorruptLineCount(), 0);
+    EXPECT_EQ(rewritten.GetProfileInt("Editor", "Tabsize", -1), 4);
+
+    // A settings folder that cannot be made: start-up goes on, and the
+    // failed write at exit says where and why.
+    CTestEnv blocked;
+    CFakePrompter prompter2;
+    blocked.WriteFile(QStringLiteral("config/Mavu"), "a file where the folder should be");
+    {
+        DialogScript script;
+        CJavaIDEApp app({});
+        app.SetDialogRunner(script.Runner());
+        ASSERT_TRUE(app.InitInstance());
+        app.MainFrame()->close();
+    }
+    ASSERT_FALSE(prompter2.m_messages.isEmpty());
+    EXPECT_TRUE(prompter2.m_messages.last().startsWith(
+        QStringLiteral("Error writing the settings file %1: ")
+            .arg(blocked.FilePath(QStringLiteral("config/Mavu/Mavu.ini")))))
+        << prompter2.m_messages.last().toStdString();
+    EXPECT_TRUE(prompter2.m_messages.last().endsWith(QStringLiteral(" !!!")));
+}
