@@ -140,6 +140,8 @@ bool CJavaIDEApp::InitInstance()
 
     if (m_directories.m_docPath.isEmpty() && m_options.m_helpWarning == 0)
         ShowDocumentationWarning();
+    // The dialogs above took the focus; give it back to the main window.
+    m_mainFrame->activateWindow();
     return true;
 }
 

@@ -225,3 +225,33 @@ TEST(Startup, UnreadableAndUnwritableSettingsAreReported)
         << prompter2.m_messages.last().toStdString();
     EXPECT_TRUE(prompter2.m_messages.last().endsWith(QStringLiteral(" !!!")));
 }
+
+TEST(Startup, TipDialogWithoutTipsFileSaysSoAndOffersNoNextTip)
+{
+    CTestEnv env;
+    CSettingsStore store(env.FilePath(QStringLiteral("Mavu.ini")));
+    const QString missing = env.FilePath(QStringLiteral("tips.txt"));
+    {
+        CTipDlg dlg(missing, store, true);
+        EXPECT_EQ(dlg.TipText(), CTipReader::NoFileText(missing));
+        EXPECT_TRUE(dlg.ShowAtStartup());
+        int nextButtons = 0;
+        for (QPushButton *b : dlg.findChildren<QPushButton *>()) {
+            if (b->text() == QStringLiteral("&Next Tip")) {
+                ++nextButtons;
+                EXPECT_FALSE(b->isEnabled());
+            }
+        }
+        EXPECT_EQ(nextButtons, 1);
+    }
+    EXPECT_TRUE(store.GetProfileString("Tip", "FilePos").isNull()) << "no file, no position";
+
+    env.WriteFile(QStringLiteral("tips.txt"), "Only tip.\n");
+    {
+        CTipDlg dlg(missing, store, false);
+        EXPECT_EQ(dlg.TipText(), QStringLiteral("Only tip."));
+        dlg.OnNextTip();
+        EXPECT_EQ(dlg.TipText(), QStringLiteral("Only tip.")) << "wraps to the same tip";
+    }
+    EXPECT_EQ(store.GetProfileInt("Tip", "FilePos", -1), 10);
+}
