@@ -1,0 +1,299 @@
+#include "FakePrompter.h"
+#include "OldLayoutWriter.h"
+#include "ProjectTestSupport.h"
+#include "TestEnv.h"
+
+#include "project/Project.h"
+#include "project/ProjectClasses.h"
+#include "project/ProjectFileItem.h"
+#include "project/ProjectFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kBackupQuestion = QStringLiteral(
+    "The project file format is an old format. Please select YES to backup the project file as "
+    ".bkp file otherwise select NO to continue.");
+
+// Every field gets a value of its own, so that a field read from the wrong
+// place shows.
+OldProject SampleProject(quint32 version, const QString &dir, const QString &outside)
+{
+    OldProject p;
+    p.oldFiles = {QStringLiteral("Main.java"), QStringLiteral("sub/Util.java"), outside};
+    // Odd versions name a main page only; even ones both, which the reader
+    // reduces to the main class.
+    p.mainClass = version % 2 == 0 ? QStringLiteral("Main.java") : QString();
+    p.classPath = QStringLiteral("/p1:/p2");
+    p.mainHtml = QStringLiteral("page.html");
+    for (int i = 0; i < 6; ++i)
+        p.compilerFlags[i] = 11 + i;
+    p.compilerClassPath = QStringLiteral("/c1:/c2");
+    p.compilerOutputDir = QStringLiteral("out");
+    for (int i = 0; i < 14; ++i)
+        p.interpreterFlags[i] = 21 + i;
+    p.interpreterClassPath = QStringLiteral("/C2:/i1");
+    p.runInDirectory = 35;
+    const char *values[] = {"64m", "8m", "1m", "512k", "k=v", "arg1 arg2", "demo.Run"};
+    for (int i = 0; i < 7; ++i)
+        p.interpreterValues[i] = QLatin1String(values[i]);
+    p.runDirectory = QStringLiteral("/run");
+    p.breakpoints = {{QStringLiteral("Main.java"), {{QStringLiteral("Main"), 7}, {QStringLiteral("Main$1"), 9}}}};
+    p.projectDir = QStringLiteral("/somewhere/else/");
+    p.deprecation = 51;
+    p.compilerCustomOptions = QStringLiteral("-Xlint");
+    p.docClassPath = QStringLiteral("/d1:/i1");
+    p.docOutputDir = QStringLiteral("docs");
+    p.docCustomOptions = QStringLiteral("-quiet");
+    for (int i = 0; i < 8; ++i)
+        p.docFlags[i] = 52 + i;
+    p.prevArguments = {QStringLiteral("a1"), QStringLiteral("a2")};
+    p.useCompiler = 1;
+    p.compiler = QStringLiteral("jikes");
+    p.customOptions = 61;
+    p.prevCustomOptions = {QStringLiteral("-g:none")};
+    p.rootPath = dir + QStringLiteral("Old.mavu");
+    p.rootName = QStringLiteral("Old");
+    p.itemSchema = version == 10 ? 1 : version == 11 ? 2 : 3;
+    OldNode main{false, QStringLiteral("Main.java"), false, 4, 1, 2, 6, {}};
+    OldNode util{false, QStringLiteral("sub/Util.java"), false, 0, 0, 0, 0, {}};
+    OldNode ext{false, outside, false, 0, 0, 0, 0, {}};
+    OldNode res{false, QStringLiteral("gui.res"), true, 0, 0, 0, 0, {}};
+    OldNode sub{true, QStringLiteral("Sub"), false, 0, 0, 0, 0, {util}};
+    p.tree = {main, sub, ext, res};
+    p.prevCompilerClassPaths = {QStringLiteral("gc")};
+    p.prevCompilerOutputDirs = {QStringLiteral("go")};
+    p.prevInterpreterClassPaths = {QStringLiteral("gi")};
+    p.classToRun = 71;
+    p.arguments = 72;
+    p.prevDocClassPaths = {QStringLiteral("hd")};
+    p.prevDocOutputDirs = {QStringLiteral("ho")};
+    for (int i = 0; i < 14; ++i)
+        p.rmicFlags[i] = 81 + i;
+    p.rmicValues[0] = QStringLiteral("-iiop");
+    p.rmicValues[1] = QStringLiteral("rout");
+    p.rmicValues[2] = QStringLiteral("skel");
+    p.rmicValues[3] = QStringLiteral("stub");
+    p.rmicClasses = {QStringLiteral("demo.Remote")};
+    p.jdbCustom = 99;
+    p.jdbOptions = QStringLiteral("-Xint");
+    return p;
+}
+
+QStringList L(std::initializer_list<const char *> items)
+{
+    QStringList out;
+    for (const char *s : items)
+        out << QLatin1String(s);
+    return out;
+}
+
+class OldVersionTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { RegisterProjectClasses(); }
+    CTestEnv m_env;
+    CFakePrompter m_prompter;
+    CFakeHost m_host;
+};
+
+// Each older layout opens with its fields where the version table puts
+// them, the defaults and seeded values it implies, asks about a backup, and
+// is written back in the current layout, which reads back the same.
+TEST_F(OldVersionTest, EveryOlderVersionOpensAndIsWrittenInTheCurrentOne)
+{
+    for (quint32 v = 1; v <= 16; ++v) {
+        SCOPED_TRACE(QStringLiteral("version %1").arg(v).toStdString());
+        const QString dir = m_env.Path() + QStringLiteral("/v%1/").arg(v);
+        QDir().mkpath(dir + QStringLiteral("sub"));
+        const QString path = dir + QStringLiteral("Old.mavu");
+        const QString outside = m_env.Path() + QStringLiteral("/elsewhere/Ext.java");
+        const QByteArray original = WriteOldProject(SampleProject(v, dir, outside), v);
+        ASSERT_FALSE(m_env.WriteFile(QStringLiteral("v%1/Old.mavu").arg(v), original).isEmpty());
+
+        const bool backup = v % 3 == 0;
+        m_prompter.m_messages.clear();
+        if (v < 16)
+            m_prompter.QueueAnswer(backup ? CPrompter::AnswerYes : CPrompter::AnswerNo);
+        CProjectFolder folder(path);
+        CProject p(&m_host);
+        ASSERT_TRUE(p.Open(&folder, false));
+        if (v < 16) {
+            ASSERT_EQ(m_prompter.m_messages, QStringList{kBackupQuestion});
+            EXPECT_EQ(m_prompter.m_buttons.last(), CPrompter::YesNo);
+            EXPECT_TRUE(p.IsModified());
+        } else {
+            EXPECT_TRUE(m_prompter.m_messages.isEmpty());
+        }
+        const QString bkp = dir + QStringLiteral("Old.bkp");
+        EXPECT_EQ(QFileInfo::exists(bkp), backup && v < 16);
+        if (backup && v < 16) {
+            EXPECT_EQ(ReadAll(bkp), original);
+        }
+        EXPECT_EQ(p.GetFileVersion(), v);
+        EXPECT_EQ(p.GetVersion(), 16u);
+        EXPECT_EQ(p.GetProjectDir(), dir);
+
+        // The files: an old list before version 10, the tree after.
+        QStringList files = p.GetFiles();
+        files.sort();
+        QStringList expectedFiles{dir + QStringLiteral("Main.java"),
+                                  dir + QStringLiteral("sub/Util.java"), outside};
+        if (v >= 10)
+            expectedFiles << dir + QStringLiteral("gui.res");
+        expectedFiles.sort();
+        EXPECT_EQ(files, expectedFiles);
+        const QStringList tree = DumpTree(folder);
+        if (v < 10) {
+            EXPECT_EQ(tree, (QStringList{
+                                QStringLiteral("CProjectFileItem %1 flag=0 open=0 sel=0-0").arg(outside),
+                                QStringLiteral("CProjectFileItem %1Main.java flag=0 open=0 sel=0-0").arg(dir),
+                                QStringLiteral("CProjectFileItem %1sub/Util.java flag=0 open=0 sel=0-0").arg(dir)}));
+        } else {
+            // Item layouts: 1 the path, 2 and a flag, 3 and the editor state.
+            const QString mainState = v == 10   ? QStringLiteral("flag=0 open=0 sel=0-0")
+                                      : v == 11 ? QStringLiteral("flag=4 open=0 sel=0-0")
+                                                : QStringLiteral("flag=4 open=1 sel=2-6");
+            EXPECT_EQ(tree, (QStringList{
+                                QStringLiteral("CProjectFileItem %1 flag=0 open=0 sel=0-0").arg(outside),
+                                QStringLiteral("CResourceFileItem %1gui.res flag=0 open=0 sel=0-0").arg(dir),
+                                QStringLiteral("CProjectFileItem %1Main.java ").arg(dir) + mainState,
+                                QStringLiteral("folder Sub CProjectVirtualFolder"),
+                                QStringLiteral("  CProjectFileItem %1sub/Util.java flag=0 open=0 sel=0-0").arg(dir)}));
+        }
+
+        EXPECT_EQ(p.GetMainClass(), v % 2 == 0 ? QStringLiteral("Main.java") : QString());
+        EXPECT_EQ(p.GetMainHtml(), v % 2 == 1 && v >= 2 ? QStringLiteral("page.html") : QString());
+
+        // One class path: stored from 15 on, merged from the three per-tool
+        // ones before (compiler first, then new entries of the others).
+        const QString classPath = v >= 15  ? QStringLiteral("/p1:/p2")
+                                  : v >= 7 ? QStringLiteral("/c1:/c2:/i1:/d1")
+                                  : v >= 3 ? QStringLiteral("/c1:/c2:/i1")
+                                           : QString();
+        EXPECT_EQ(p.m_strClassPath, classPath);
+        EXPECT_TRUE(p.m_compiler.m_strClassPath.isEmpty());
+        EXPECT_TRUE(p.m_interpreter.m_strClassPath.isEmpty());
+        EXPECT_TRUE(p.m_doc.m_strClassPath.isEmpty());
+
+        const CCompilerOptions &c = p.m_compiler;
+        const CInterpreterOptions &i = p.m_interpreter;
+        const CDocOptions &d = p.m_doc;
+        const bool a = v >= 3;
+        EXPECT_EQ(c.m_bClassPath, a ? 11 : 0);
+        EXPECT_EQ(c.m_bOptimize, a ? 16 : 0);
+        EXPECT_EQ(c.m_strOutputDir, a ? QStringLiteral("out") : QString());
+        EXPECT_EQ(i.m_bClassPath, a ? 21 : 0);
+        EXPECT_EQ(i.m_bProperty, a ? 34 : 0);
+        EXPECT_EQ(i.m_bRunInDirectory, v >= 16 ? 35 : 0);
+        EXPECT_EQ(i.m_strMaxHeap, a ? QStringLiteral("64m") : QString());
+        EXPECT_EQ(i.m_strClassToRun, a ? QStringLiteral("demo.Run") : QString());
+        EXPECT_EQ(i.m_strRunDirectory, v >= 16 ? QStringLiteral("/run") : QString());
+        // Before version 12 the two run flags follow their texts.
+        EXPECT_EQ(i.m_bClassToRun, v >= 12 ? 71 : a ? 1 : 0);
+        EXPECT_EQ(i.m_bArguments, v >= 12 ? 72 : a ? 1 : 0);
+
+        EXPECT_EQ(p.HasBreakpoint(dir + QStringLiteral("Main.java"), 9), v >= 4);
+        EXPECT_EQ(p.GetBreakpointClass(dir + QStringLiteral("Main.java"), 7),
+                  v >= 4 ? QStringLiteral("Main") : QString());
+
+        const bool grpC = v >= 7;
+        EXPECT_EQ(c.m_bDeprecation, grpC ? 51 : 0);
+        EXPECT_EQ(c.m_strCustomOptions, grpC ? QStringLiteral("-Xlint") : QString());
+        EXPECT_EQ(d.m_strOutputDir, grpC ? QStringLiteral("docs") : QString());
+        EXPECT_EQ(d.m_strCustomOptions, grpC ? QStringLiteral("-quiet") : QString());
+        EXPECT_EQ(d.m_nDocType, grpC ? 52 : 1);
+        EXPECT_EQ(d.m_bOutputDir, grpC ? 59 : 0);
+
+        // Group D; the custom compiler never comes on from a file.
+        EXPECT_EQ(c.m_bUseCompiler, 0);
+        EXPECT_EQ(c.m_strCompiler, v >= 8 ? QStringLiteral("jikes") : QString());
+        EXPECT_EQ(i.m_prevArguments, v >= 8    ? L({"a1", "a2"})
+                                     : v == 7 ? L({"arg1 arg2"})
+                                              : QStringList());
+        EXPECT_EQ(c.m_bCustomOptions, v >= 9 ? 61 : 0);
+        EXPECT_EQ(c.m_prevCustomOptions, v >= 9    ? L({"-g:none"})
+                                         : v == 8 ? L({"-Xlint"})
+                                                  : QStringList());
+
+        // Group G, or seeded from the single values before version 11.
+        EXPECT_EQ(c.m_prevClassPaths, v >= 11 ? L({"gc"}) : a ? L({"/c1:/c2"}) : QStringList());
+        EXPECT_EQ(c.m_prevOutputDirs, v >= 11 ? L({"go"}) : a ? L({"out"}) : QStringList());
+        EXPECT_EQ(i.m_prevClassPaths, v >= 11 ? L({"gi"}) : a ? L({"/C2:/i1"}) : QStringList());
+        // Group H, or seeded before version 12.
+        EXPECT_EQ(d.m_prevClassPaths, v >= 12 ? L({"hd"}) : grpC ? L({"/d1:/i1"}) : QStringList());
+        EXPECT_EQ(d.m_prevOutputDirs, v >= 12 ? L({"ho"}) : grpC ? L({"docs"}) : QStringList());
+
+        EXPECT_EQ(p.m_rmic.m_bClassPath, v >= 13 ? 81 : 0);
+        EXPECT_EQ(p.m_rmic.m_bVerbose, v >= 13 ? 94 : 0);
+        EXPECT_EQ(p.m_rmic.m_strStubDirPath, v >= 13 ? QStringLiteral("stub") : QString());
+        EXPECT_EQ(p.m_rmic.m_classNames, v >= 13 ? L({"demo.Remote"}) : QStringList());
+        EXPECT_EQ(p.m_bJdbCustomOptions, v >= 14 ? 99 : 0);
+        EXPECT_EQ(p.m_strJdbCustomOptions, v >= 14 ? QStringLiteral("-Xint") : QString());
+
+        // Written back in the current layout; read again, nothing changes
+        // and nothing is asked.
+        // The editor state stored is the one at saving time: keep the one
+        // read by showing Main.java in an editor with the same selection.
+        const QStringList opened = DumpProject(p);
+        m_host.m_editors.clear();
+        if (v >= 12)
+            m_host.m_editors.insert(dir + QStringLiteral("Main.java"), {2, 6});
+        ASSERT_TRUE(p.Close());
+        const QByteArray rewritten = ReadAll(path);
+        ASSERT_GE(rewritten.size(), 4);
+        EXPECT_EQ(rewritten.left(4), QByteArray("\x10\x00\x00\x00", 4));
+        m_prompter.m_messages.clear();
+        CProjectFolder again(path);
+        CProject q(&m_host);
+        ASSERT_TRUE(q.Open(&again, false));
+        EXPECT_TRUE(m_prompter.m_messages.isEmpty());
+        EXPECT_FALSE(q.IsModified());
+        EXPECT_EQ(DumpProject(q), opened);
+    }
+}
+
+TEST_F(OldVersionTest, BackupNeverOverwritesAnOlderBackup)
+{
+    const QString dir = m_env.Path() + QLatin1Char('/');
+    const QString path = dir + QStringLiteral("Old.mavu");
+    const QByteArray original = WriteOldProject(SampleProject(9, dir, dir + "X.java"), 9);
+    m_env.WriteFile(QStringLiteral("Old.mavu"), original);
+    m_env.WriteFile(QStringLiteral("Old.bkp"), "older backup");
+
+    m_prompter.QueueAnswer(CPrompter::AnswerYes);
+    CProjectFolder folder(path);
+    CProject p(&m_host);
+    ASSERT_TRUE(p.Open(&folder, false)); // opening goes on
+    EXPECT_EQ(m_prompter.m_messages,
+              (QStringList{kBackupQuestion, QStringLiteral("Error copying the project file !!!")}));
+    EXPECT_EQ(ReadAll(dir + QStringLiteral("Old.bkp")), QByteArray("older backup"));
+    EXPECT_EQ(ReadAll(path), original); // nothing written before the user saves
+}
+
+TEST_F(OldVersionTest, NewerVersionIsRefusedAndLeftAlone)
+{
+    const QString dir = m_env.Path() + QLatin1Char('/');
+    OldProject sample = SampleProject(16, dir, dir + "X.java");
+    QByteArray bytes = WriteOldProject(sample, 16);
+    bytes[0] = 17;
+    const QString path = m_env.WriteFile(QStringLiteral("New.mavu"), bytes);
+
+    CProjectFolder folder(path);
+    folder.AddChild(new CProjectFileItem(dir + QStringLiteral("Kept.java")), true);
+    CProject p(&m_host);
+    EXPECT_FALSE(p.Open(&folder, false));
+    EXPECT_EQ(m_prompter.m_messages,
+              QStringList{QStringLiteral("Incorrect project version. Cannot open the project !!!")});
+    EXPECT_FALSE(p.IsOpen());
+    EXPECT_EQ(ReadAll(path), bytes);
+    EXPECT_EQ(DumpTree(folder),
+              QStringList{QStringLiteral("CProjectFileItem %1Kept.java flag=0 open=0 sel=0-0").arg(dir)});
+}
+
+} // namespace
