@@ -9,6 +9,9 @@
 #include "app/SettingsStore.h"
 #include "app/SplashWnd.h"
 #include "app/TipDlg.h"
+#include "project/ProjectClasses.h"
+#include "project/ProjectDoc.h"
+#include "project/ProjectHost.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -211,10 +214,30 @@ void CJavaIDEApp::CreateFonts()
     m_smallFont.setPointSize(8);
 }
 
+namespace {
+
+// What projects need from the application: the two editor options that
+// change how a project opens and closes, and opening files by their type.
+class CAppProjectHost final : public CProjectHost
+{
+public:
+    explicit CAppProjectHost(CJavaIDEApp &app) : m_app(app) {}
+    bool CloseProjectFiles() const override { return m_app.Options().m_closeProjectFiles == 1; }
+    bool ParseAllFiles() const override { return m_app.Options().m_parseAllFiles == 1; }
+    bool OpenDocumentFile(const QString &path) override { return m_app.OpenDocumentFile(path); }
+
+private:
+    CJavaIDEApp &m_app;
+};
+
+} // namespace
+
 void CJavaIDEApp::CreateWorkspaceDocument()
 {
-    // The project workspace document (all projects, default tool options)
-    // is created here.
+    // The project workspace document (all projects, default tool options).
+    RegisterProjectClasses();
+    m_projectHost = std::make_unique<CAppProjectHost>(*this);
+    m_projectDoc = std::make_unique<CProjectDoc>(m_projectHost.get());
 }
 
 void CJavaIDEApp::CreateDebugConsole()
@@ -256,8 +279,11 @@ void CJavaIDEApp::OpenDataFiles()
 void CJavaIDEApp::OpenWorkspace(const QString &path)
 {
     // The workspace document loads path (an empty workspace when it is
-    // missing) and is attached to the project tree of the main frame.
-    Q_UNUSED(path);
+    // missing) and is attached to the project tree of the main frame. A
+    // file it cannot read has been reported; start-up goes on with an
+    // empty workspace.
+    if (m_projectDoc)
+        m_projectDoc->Load(path);
 }
 
 void CJavaIDEApp::OpenCustomCommands(const QString &path)
@@ -320,7 +346,8 @@ void CJavaIDEApp::OpenInitialDocument()
 void CJavaIDEApp::OpenProjectFile(const QString &path)
 {
     // The project is added to the workspace and made the active one.
-    Q_UNUSED(path);
+    if (m_projectDoc)
+        m_projectDoc->OpenProject(path, false);
 }
 
 bool CJavaIDEApp::OpenDocumentFile(const QString &path)

@@ -16,6 +16,8 @@
 
 class CMainFrame;
 class CMessagePrompter;
+class CProjectDoc;
+class CProjectHost;
 class CSettingsStore;
 class CSplashWnd;
 class QDialog;
@@ -54,6 +56,8 @@ public:
     // The directory of the program's own classes.zip ("" when not found).
     QString OwnClassesDir() const { return m_ownClassesDir; }
     CMainFrame *MainFrame() const { return m_mainFrame.get(); }
+    // The project workspace (all projects, the open one, default options).
+    CProjectDoc *ProjectDoc() const { return m_projectDoc.get(); }
 
     const QFont &FixedFont() const { return m_fixedFont; }
     const QFont &EditorFont() const { return m_editorFont; }
@@ -116,6 +120,8 @@ private:
 
     std::unique_ptr<CMessagePrompter> m_startupPrompter;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    std::unique_ptr<CProjectHost> m_projectHost;
+    std::unique_ptr<CProjectDoc> m_projectDoc;
     QPointer<CSplashWnd> m_splash;
     QFont m_fixedFont, m_editorFont, m_smallFont;
     DialogRunner m_runDialog;
