@@ -1,11 +1,21 @@
 #include "app/JavaIDEApp.h"
+#include "javamodel/ParseCommand.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
     // Modes that need no window are dispatched here, before QApplication
     // exists, so that they also run where there is no display.
+    if (argc > 1 && qstrcmp(argv[1], "--parse") == 0) {
+        QStringList files;
+        for (int i = 2; i < argc; ++i)
+            files << QString::fromLocal8Bit(argv[i]);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return RunParseCommand(files, out, err);
+    }
 
     QApplication app(argc, argv);
     CJavaIDEApp ide(QApplication::arguments().mid(1));
