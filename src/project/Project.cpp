@@ -89,7 +89,9 @@ QString MergeClassPaths(const QString &compiler, const QString &interpreter, con
 
 } // namespace
 
-CProject::CProject(CProjectHost *host) : m_pHost(host ? host : &CProjectHost::Default()) {}
+CProject::CProject(CProjectHost *host) : m_pHost(host ? host : &CProjectHost::Default())
+{
+}
 
 CProject::~CProject() = default;
 
@@ -210,8 +212,8 @@ bool CProject::ReadProjectFile(CProjectFolder &folder)
 
     if (staged.m_nStoredVersion > kCurrentVersion) {
         Prompter().MessageBox(
-            QStringLiteral("Incorrect project version. Cannot open the project !!!"),
-            CPrompter::Ok, CPrompter::Stop);
+            QStringLiteral("Incorrect project version. Cannot open the project !!!"), CPrompter::Ok,
+            CPrompter::Stop);
         return false;
     }
     TakeContentsFrom(staged, stagedRoot, folder);
@@ -391,18 +393,18 @@ void CProject::Serialize(CArchive &ar)
         Str(ar, c.m_strOutputDir);
 
         CInterpreterOptions &i = m_interpreter;
-        for (int *flag : {&i.m_bClassPath, &i.m_bDebug, &i.m_bCheckSource, &i.m_bMaxHeap,
-                          &i.m_bStartHeap, &i.m_bNoAsyncGC, &i.m_bVerboseGC, &i.m_bJavaStack,
-                          &i.m_bCStack, &i.m_bVerbose, &i.m_bVerify, &i.m_bNoVerify,
-                          &i.m_bVerifyRemote, &i.m_bProperty})
+        for (int *flag :
+             {&i.m_bClassPath, &i.m_bDebug, &i.m_bCheckSource, &i.m_bMaxHeap, &i.m_bStartHeap,
+              &i.m_bNoAsyncGC, &i.m_bVerboseGC, &i.m_bJavaStack, &i.m_bCStack, &i.m_bVerbose,
+              &i.m_bVerify, &i.m_bNoVerify, &i.m_bVerifyRemote, &i.m_bProperty})
             Int(ar, *flag);
         if (version < 15)
             Str(ar, interpreterClassPath);
         if (version >= 16)
             Int(ar, i.m_bRunInDirectory);
-        for (QString *value : {&i.m_strMaxHeap, &i.m_strStartHeap, &i.m_strJavaStack,
-                               &i.m_strCStack, &i.m_strProperty, &i.m_strArguments,
-                               &i.m_strClassToRun})
+        for (QString *value :
+             {&i.m_strMaxHeap, &i.m_strStartHeap, &i.m_strJavaStack, &i.m_strCStack,
+              &i.m_strProperty, &i.m_strArguments, &i.m_strClassToRun})
             Str(ar, *value);
         if (version >= 16)
             Str(ar, i.m_strRunDirectory);
@@ -498,10 +500,10 @@ void CProject::Serialize(CArchive &ar)
     // Group I: rmic.
     if (version >= 13) {
         CRmicOptions &r = m_rmic;
-        for (int *flag : {&r.m_bClassPath, &r.m_bCustom, &r.m_bDebug, &r.m_bDebugTables,
-                          &r.m_bDepend, &r.m_bOutputDir, &r.m_bKeepGenerated, &r.m_bNoWarn,
-                          &r.m_bNoWrite, &r.m_bOptimize, &r.m_bShow, &r.m_bSkelDir,
-                          &r.m_bStubDir, &r.m_bVerbose})
+        for (int *flag :
+             {&r.m_bClassPath, &r.m_bCustom, &r.m_bDebug, &r.m_bDebugTables, &r.m_bDepend,
+              &r.m_bOutputDir, &r.m_bKeepGenerated, &r.m_bNoWarn, &r.m_bNoWrite, &r.m_bOptimize,
+              &r.m_bShow, &r.m_bSkelDir, &r.m_bStubDir, &r.m_bVerbose})
             Int(ar, *flag);
         for (QString *value : {&r.m_strCustomOptions, &r.m_strOutputDirPath, &r.m_strSkelDirPath,
                                &r.m_strStubDirPath})
@@ -828,8 +830,8 @@ bool CProject::RemoveBreakpoint(const QString &path, int line)
     const auto it = m_breakpoints.find(path);
     if (it == m_breakpoints.end())
         return false;
-    const qsizetype removed = it->m_breakpoints.removeIf(
-        [line](const CBreakpoint &bp) { return bp.m_nLine == line; });
+    const qsizetype removed =
+        it->m_breakpoints.removeIf([line](const CBreakpoint &bp) { return bp.m_nLine == line; });
     if (it->m_breakpoints.isEmpty())
         m_breakpoints.erase(it);
     if (removed > 0)

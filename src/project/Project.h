@@ -8,7 +8,6 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <memory>
 

@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
 #include <memory>
 
 namespace {
@@ -185,18 +184,17 @@ void CProjectDoc::Serialize(CArchive &ar)
         // Interpreter defaults. The custom options came with version 103,
         // the custom interpreter with 104.
         CInterpreterOptions &i = m_interpreter;
-        for (int *flag : {&i.m_bClassPath, &i.m_bDebug, &i.m_bCheckSource, &i.m_bMaxHeap,
-                          &i.m_bStartHeap, &i.m_bNoAsyncGC, &i.m_bVerboseGC, &i.m_bJavaStack,
-                          &i.m_bCStack, &i.m_bVerbose, &i.m_bVerify, &i.m_bNoVerify,
-                          &i.m_bVerifyRemote, &i.m_bProperty})
+        for (int *flag :
+             {&i.m_bClassPath, &i.m_bDebug, &i.m_bCheckSource, &i.m_bMaxHeap, &i.m_bStartHeap,
+              &i.m_bNoAsyncGC, &i.m_bVerboseGC, &i.m_bJavaStack, &i.m_bCStack, &i.m_bVerbose,
+              &i.m_bVerify, &i.m_bNoVerify, &i.m_bVerifyRemote, &i.m_bProperty})
             Int(ar, *flag);
         if (version >= 103)
             Int(ar, i.m_bCustomOptions);
         if (version >= 104)
             Int(ar, i.m_bUseInterpreter);
         for (QString *value : {&i.m_strClassPath, &i.m_strMaxHeap, &i.m_strStartHeap,
-                               &i.m_strJavaStack, &i.m_strCStack, &i.m_strProperty,
-                               &i.m_strExtra})
+                               &i.m_strJavaStack, &i.m_strCStack, &i.m_strProperty, &i.m_strExtra})
             Str(ar, *value);
         if (version >= 103)
             Str(ar, i.m_strCustomOptions);
@@ -206,9 +204,9 @@ void CProjectDoc::Serialize(CArchive &ar)
 
         // Compiler defaults.
         CCompilerOptions &c = m_compiler;
-        for (int *flag : {&c.m_bClassPath, &c.m_bOutputDir, &c.m_bVerbose, &c.m_bOptimize,
-                          &c.m_bDebug, &c.m_bNoWarn, &c.m_bDeprecation, &c.m_bUseCompiler,
-                          &c.m_bCustomOptions})
+        for (int *flag :
+             {&c.m_bClassPath, &c.m_bOutputDir, &c.m_bVerbose, &c.m_bOptimize, &c.m_bDebug,
+              &c.m_bNoWarn, &c.m_bDeprecation, &c.m_bUseCompiler, &c.m_bCustomOptions})
             Int(ar, *flag);
         for (QString *value : {&c.m_strClassPath, &c.m_strOutputDir, &c.m_strExtra,
                                &c.m_strCustomOptions, &c.m_strCompiler})

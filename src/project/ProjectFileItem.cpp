@@ -9,7 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-IMPLEMENT_SERIAL(CProjectFileItem, CTreeItem, VERSIONABLE_SCHEMA | CProjectFileItem::kCurrentVersion)
+IMPLEMENT_SERIAL(CProjectFileItem, CTreeItem,
+                 VERSIONABLE_SCHEMA | CProjectFileItem::kCurrentVersion)
 
 CProjectFileItem::CProjectFileItem() = default;
 

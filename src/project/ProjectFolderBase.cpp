@@ -4,7 +4,9 @@ IMPLEMENT_SERIAL(CProjectFolderBase, CTreeFolder, 1)
 
 CProjectFolderBase::CProjectFolderBase() = default;
 
-CProjectFolderBase::CProjectFolderBase(const QString &name) : CTreeFolder(name) {}
+CProjectFolderBase::CProjectFolderBase(const QString &name) : CTreeFolder(name)
+{
+}
 
 bool CProjectFolderBase::AddChild(CTreeItem *child, bool)
 {

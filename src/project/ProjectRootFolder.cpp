@@ -6,7 +6,9 @@ IMPLEMENT_SERIAL(CProjectRootFolder, CTreeFolder, 1)
 
 CProjectRootFolder::CProjectRootFolder() = default;
 
-CProjectRootFolder::CProjectRootFolder(const QString &name) : CTreeFolder(name) {}
+CProjectRootFolder::CProjectRootFolder(const QString &name) : CTreeFolder(name)
+{
+}
 
 bool CProjectRootFolder::AddChild(CTreeItem *child, bool sorted)
 {

@@ -4,7 +4,9 @@ IMPLEMENT_SERIAL(CProjectVirtualFolder, CProjectFolderBase, 1)
 
 CProjectVirtualFolder::CProjectVirtualFolder() = default;
 
-CProjectVirtualFolder::CProjectVirtualFolder(const QString &name) : CProjectFolderBase(name) {}
+CProjectVirtualFolder::CProjectVirtualFolder(const QString &name) : CProjectFolderBase(name)
+{
+}
 
 bool CProjectVirtualFolder::CanDrag() const
 {

@@ -5,7 +5,9 @@ IMPLEMENT_SERIAL(CResourceFileItem, CProjectFileItem,
 
 CResourceFileItem::CResourceFileItem() = default;
 
-CResourceFileItem::CResourceFileItem(const QString &path) : CProjectFileItem(path) {}
+CResourceFileItem::CResourceFileItem(const QString &path) : CProjectFileItem(path)
+{
+}
 
 int CResourceFileItem::GetImage() const
 {

@@ -41,20 +41,20 @@ struct CCompilerOptions
 struct CInterpreterOptions
 {
     int m_bClassPath = 0;
-    int m_bDebug = 0;        // "Debug (-debug)"
-    int m_bCheckSource = 0;  // -cs
-    int m_bMaxHeap = 0;      // -mx
-    int m_bStartHeap = 0;    // -ms
-    int m_bNoAsyncGC = 0;    // -noasyncgc
-    int m_bVerboseGC = 0;    // -verbosegc
-    int m_bJavaStack = 0;    // -oss
-    int m_bCStack = 0;       // -ss
-    int m_bVerbose = 0;      // -verbose
-    int m_bVerify = 0;       // -verify
-    int m_bNoVerify = 0;     // -noverify
-    int m_bVerifyRemote = 0; // -verifyremote
-    int m_bProperty = 0;     // -D
-    int m_bCustomOptions = 0; // workspace only
+    int m_bDebug = 0;          // "Debug (-debug)"
+    int m_bCheckSource = 0;    // -cs
+    int m_bMaxHeap = 0;        // -mx
+    int m_bStartHeap = 0;      // -ms
+    int m_bNoAsyncGC = 0;      // -noasyncgc
+    int m_bVerboseGC = 0;      // -verbosegc
+    int m_bJavaStack = 0;      // -oss
+    int m_bCStack = 0;         // -ss
+    int m_bVerbose = 0;        // -verbose
+    int m_bVerify = 0;         // -verify
+    int m_bNoVerify = 0;       // -noverify
+    int m_bVerifyRemote = 0;   // -verifyremote
+    int m_bProperty = 0;       // -D
+    int m_bCustomOptions = 0;  // workspace only
     int m_bUseInterpreter = 0; // workspace only
 
     QString m_strClassPath;
@@ -70,9 +70,9 @@ struct CInterpreterOptions
     QStringList m_prevClassPaths;
 
     // Project only: what to run, with which arguments, where.
-    int m_bArguments = 0;       // "Command Line Options"
-    int m_bClassToRun = 0;      // "Java Class Name to Run"
-    int m_bRunInDirectory = 0;  // "Execute program in directory"
+    int m_bArguments = 0;      // "Command Line Options"
+    int m_bClassToRun = 0;     // "Java Class Name to Run"
+    int m_bRunInDirectory = 0; // "Execute program in directory"
     QString m_strArguments;
     QString m_strClassToRun;
     QString m_strRunDirectory;

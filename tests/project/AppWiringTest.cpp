@@ -1,7 +1,6 @@
 #include "FakePrompter.h"
 #include "ProjectTestSupport.h"
 #include "TestEnv.h"
-
 #include "app/JavaIDEApp.h"
 #include "app/MainFrame.h"
 #include "app/SettingsStore.h"
@@ -14,7 +13,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-
 #include <gtest/gtest.h>
 
 namespace {

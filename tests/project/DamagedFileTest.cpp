@@ -1,7 +1,6 @@
 #include "FakePrompter.h"
 #include "ProjectTestSupport.h"
 #include "TestEnv.h"
-
 #include "project/Project.h"
 #include "project/ProjectClasses.h"
 #include "project/ProjectDoc.h"
@@ -12,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,9 +74,10 @@ protected:
             << msg.toStdString();
         EXPECT_FALSE(project.IsOpen());
         EXPECT_EQ(ReadAll(m_path), bytes);
-        EXPECT_EQ(DumpTree(folder),
-                  QStringList{QStringLiteral("CProjectFileItem %1Before.java flag=0 open=0 sel=0-0")
-                                  .arg(m_dir)});
+        EXPECT_EQ(
+            DumpTree(folder),
+            QStringList{
+                QStringLiteral("CProjectFileItem %1Before.java flag=0 open=0 sel=0-0").arg(m_dir)});
     }
 
     void LoadDamagedWorkspace(const QString &path, const QByteArray &bytes, bool mustFail)
@@ -97,7 +96,8 @@ protected:
         if (loaded)
             return;
         ASSERT_EQ(m_prompter.m_messages.size(), 1);
-        EXPECT_TRUE(m_prompter.m_messages.first().startsWith(QStringLiteral("Cannot open the workspace ")))
+        EXPECT_TRUE(
+            m_prompter.m_messages.first().startsWith(QStringLiteral("Cannot open the workspace ")))
             << m_prompter.m_messages.first().toStdString();
         EXPECT_TRUE(doc.IsSaveBlocked());
         ASSERT_NE(doc.GetRoot(), nullptr);
@@ -150,7 +150,10 @@ TEST_F(DamagedFileTest, UnknownClassesAndForeignFilesAreRefused)
 
     // A leaf where the tree needs a folder.
     QByteArray wrongKind = good;
-    wrongKind.replace("\x15" "CProjectVirtualFolder", "\x11" "CResourceFileItem");
+    wrongKind.replace("\x15"
+                      "CProjectVirtualFolder",
+                      "\x11"
+                      "CResourceFileItem");
     ASSERT_NE(wrongKind, good);
     OpenDamaged(wrongKind, true);
     EXPECT_TRUE(m_prompter.m_messages.first().contains(QStringLiteral("wrong kind")))
@@ -194,7 +197,8 @@ TEST_F(DamagedFileTest, DamagedWorkspaceFilesAreRefusedAndNeverOverwritten)
     QByteArray newer = good;
     newer[0] = 105;
     LoadDamagedWorkspace(wsPath, newer, true);
-    EXPECT_TRUE(m_prompter.m_messages.first().contains(QStringLiteral("Incorrect workspace version 105")));
+    EXPECT_TRUE(
+        m_prompter.m_messages.first().contains(QStringLiteral("Incorrect workspace version 105")));
 }
 
 } // namespace

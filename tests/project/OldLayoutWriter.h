@@ -16,8 +16,8 @@ class CArchive;
 struct OldNode
 {
     bool folder = false;
-    QString name;                  // folder name, or the stored file path
-    bool resource = false;         // a CResourceFileItem
+    QString name;          // folder name, or the stored file path
+    bool resource = false; // a CResourceFileItem
     int flag = 0, open = 0, selStart = 0, selEnd = 0;
     QList<OldNode> children;
 };
@@ -56,7 +56,7 @@ struct OldProject
     QString compiler;
     int customOptions = 0;
     QStringList prevCustomOptions;
-    QString rootPath;      // the project file path stored with the tree
+    QString rootPath; // the project file path stored with the tree
     QString rootName;
     quint32 itemSchema = 3; // layout of the file items in the tree
     QList<OldNode> tree;

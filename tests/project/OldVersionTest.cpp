@@ -2,7 +2,6 @@
 #include "OldLayoutWriter.h"
 #include "ProjectTestSupport.h"
 #include "TestEnv.h"
-
 #include "project/Project.h"
 #include "project/ProjectClasses.h"
 #include "project/ProjectFileItem.h"
@@ -11,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,7 +41,8 @@ OldProject SampleProject(quint32 version, const QString &dir, const QString &out
     for (int i = 0; i < 7; ++i)
         p.interpreterValues[i] = QLatin1String(values[i]);
     p.runDirectory = QStringLiteral("/run");
-    p.breakpoints = {{QStringLiteral("Main.java"), {{QStringLiteral("Main"), 7}, {QStringLiteral("Main$1"), 9}}}};
+    p.breakpoints = {{QStringLiteral("Main.java"),
+                      {{QStringLiteral("Main"), 7}, {QStringLiteral("Main$1"), 9}}}};
     p.projectDir = QStringLiteral("/somewhere/else/");
     p.deprecation = 51;
     p.compilerCustomOptions = QStringLiteral("-Xlint");
@@ -150,21 +149,27 @@ TEST_F(OldVersionTest, EveryOlderVersionOpensAndIsWrittenInTheCurrentOne)
         EXPECT_EQ(files, expectedFiles);
         const QStringList tree = DumpTree(folder);
         if (v < 10) {
-            EXPECT_EQ(tree, (QStringList{
-                                QStringLiteral("CProjectFileItem %1 flag=0 open=0 sel=0-0").arg(outside),
-                                QStringLiteral("CProjectFileItem %1Main.java flag=0 open=0 sel=0-0").arg(dir),
-                                QStringLiteral("CProjectFileItem %1sub/Util.java flag=0 open=0 sel=0-0").arg(dir)}));
+            EXPECT_EQ(
+                tree,
+                (QStringList{
+                    QStringLiteral("CProjectFileItem %1 flag=0 open=0 sel=0-0").arg(outside),
+                    QStringLiteral("CProjectFileItem %1Main.java flag=0 open=0 sel=0-0").arg(dir),
+                    QStringLiteral("CProjectFileItem %1sub/Util.java flag=0 open=0 sel=0-0")
+                        .arg(dir)}));
         } else {
             // Item layouts: 1 the path, 2 and a flag, 3 and the editor state.
             const QString mainState = v == 10   ? QStringLiteral("flag=0 open=0 sel=0-0")
                                       : v == 11 ? QStringLiteral("flag=4 open=0 sel=0-0")
                                                 : QStringLiteral("flag=4 open=1 sel=2-6");
-            EXPECT_EQ(tree, (QStringList{
-                                QStringLiteral("CProjectFileItem %1 flag=0 open=0 sel=0-0").arg(outside),
-                                QStringLiteral("CResourceFileItem %1gui.res flag=0 open=0 sel=0-0").arg(dir),
-                                QStringLiteral("CProjectFileItem %1Main.java ").arg(dir) + mainState,
-                                QStringLiteral("folder Sub CProjectVirtualFolder"),
-                                QStringLiteral("  CProjectFileItem %1sub/Util.java flag=0 open=0 sel=0-0").arg(dir)}));
+            EXPECT_EQ(
+                tree,
+                (QStringList{
+                    QStringLiteral("CProjectFileItem %1 flag=0 open=0 sel=0-0").arg(outside),
+                    QStringLiteral("CResourceFileItem %1gui.res flag=0 open=0 sel=0-0").arg(dir),
+                    QStringLiteral("CProjectFileItem %1Main.java ").arg(dir) + mainState,
+                    QStringLiteral("folder Sub CProjectVirtualFolder"),
+                    QStringLiteral("  CProjectFileItem %1sub/Util.java flag=0 open=0 sel=0-0")
+                        .arg(dir)}));
         }
 
         EXPECT_EQ(p.GetMainClass(), v % 2 == 0 ? QStringLiteral("Main.java") : QString());
@@ -213,11 +218,11 @@ TEST_F(OldVersionTest, EveryOlderVersionOpensAndIsWrittenInTheCurrentOne)
         // Group D; the custom compiler never comes on from a file.
         EXPECT_EQ(c.m_bUseCompiler, 0);
         EXPECT_EQ(c.m_strCompiler, v >= 8 ? QStringLiteral("jikes") : QString());
-        EXPECT_EQ(i.m_prevArguments, v >= 8    ? L({"a1", "a2"})
+        EXPECT_EQ(i.m_prevArguments, v >= 8   ? L({"a1", "a2"})
                                      : v == 7 ? L({"arg1 arg2"})
                                               : QStringList());
         EXPECT_EQ(c.m_bCustomOptions, v >= 9 ? 61 : 0);
-        EXPECT_EQ(c.m_prevCustomOptions, v >= 9    ? L({"-g:none"})
+        EXPECT_EQ(c.m_prevCustomOptions, v >= 9   ? L({"-g:none"})
                                          : v == 8 ? L({"-Xlint"})
                                                   : QStringList());
 
@@ -288,12 +293,14 @@ TEST_F(OldVersionTest, NewerVersionIsRefusedAndLeftAlone)
     folder.AddChild(new CProjectFileItem(dir + QStringLiteral("Kept.java")), true);
     CProject p(&m_host);
     EXPECT_FALSE(p.Open(&folder, false));
-    EXPECT_EQ(m_prompter.m_messages,
-              QStringList{QStringLiteral("Incorrect project version. Cannot open the project !!!")});
+    EXPECT_EQ(
+        m_prompter.m_messages,
+        QStringList{QStringLiteral("Incorrect project version. Cannot open the project !!!")});
     EXPECT_FALSE(p.IsOpen());
     EXPECT_EQ(ReadAll(path), bytes);
-    EXPECT_EQ(DumpTree(folder),
-              QStringList{QStringLiteral("CProjectFileItem %1Kept.java flag=0 open=0 sel=0-0").arg(dir)});
+    EXPECT_EQ(
+        DumpTree(folder),
+        QStringList{QStringLiteral("CProjectFileItem %1Kept.java flag=0 open=0 sel=0-0").arg(dir)});
 }
 
 } // namespace

@@ -1,8 +1,8 @@
+#include "project/Project.h"
+
 #include "FakePrompter.h"
 #include "ProjectTestSupport.h"
 #include "TestEnv.h"
-
-#include "project/Project.h"
 #include "project/ProjectClasses.h"
 #include "project/ProjectFileItem.h"
 #include "project/ProjectFolder.h"
@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,11 +54,11 @@ protected:
         c.m_prevCustomOptions = {QStringLiteral("-g:none"), QString()};
         CInterpreterOptions &i = p.m_interpreter;
         int n = 20;
-        for (int *f : {&i.m_bClassPath, &i.m_bDebug, &i.m_bCheckSource, &i.m_bMaxHeap,
-                       &i.m_bStartHeap, &i.m_bNoAsyncGC, &i.m_bVerboseGC, &i.m_bJavaStack,
-                       &i.m_bCStack, &i.m_bVerbose, &i.m_bVerify, &i.m_bNoVerify,
-                       &i.m_bVerifyRemote, &i.m_bProperty, &i.m_bArguments, &i.m_bClassToRun,
-                       &i.m_bRunInDirectory})
+        for (int *f :
+             {&i.m_bClassPath, &i.m_bDebug, &i.m_bCheckSource, &i.m_bMaxHeap, &i.m_bStartHeap,
+              &i.m_bNoAsyncGC, &i.m_bVerboseGC, &i.m_bJavaStack, &i.m_bCStack, &i.m_bVerbose,
+              &i.m_bVerify, &i.m_bNoVerify, &i.m_bVerifyRemote, &i.m_bProperty, &i.m_bArguments,
+              &i.m_bClassToRun, &i.m_bRunInDirectory})
             *f = n++;
         i.m_strMaxHeap = QStringLiteral("64m"), i.m_strStartHeap = QStringLiteral("8m");
         i.m_strJavaStack = QStringLiteral("1m"), i.m_strCStack = QStringLiteral("512k");
@@ -70,8 +69,8 @@ protected:
         i.m_prevArguments = {QStringLiteral("a"), QStringLiteral("b c")};
         CDocOptions &d = p.m_doc;
         n = 40;
-        for (int *f : {&d.m_bClassPath, &d.m_bOutputDir, &d.m_nDocType, &d.m_bVersion,
-                       &d.m_bAuthor, &d.m_bNoIndex, &d.m_bNoTree, &d.m_bNoDeprecated})
+        for (int *f : {&d.m_bClassPath, &d.m_bOutputDir, &d.m_nDocType, &d.m_bVersion, &d.m_bAuthor,
+                       &d.m_bNoIndex, &d.m_bNoTree, &d.m_bNoDeprecated})
             *f = n++;
         d.m_strOutputDir = QStringLiteral("api");
         d.m_strCustomOptions = QStringLiteral("-quiet");
@@ -79,10 +78,9 @@ protected:
         d.m_prevOutputDirs = {QStringLiteral("dout")};
         CRmicOptions &r = p.m_rmic;
         n = 60;
-        for (int *f : {&r.m_bClassPath, &r.m_bCustom, &r.m_bDebug, &r.m_bDebugTables,
-                       &r.m_bDepend, &r.m_bOutputDir, &r.m_bKeepGenerated, &r.m_bNoWarn,
-                       &r.m_bNoWrite, &r.m_bOptimize, &r.m_bShow, &r.m_bSkelDir, &r.m_bStubDir,
-                       &r.m_bVerbose})
+        for (int *f : {&r.m_bClassPath, &r.m_bCustom, &r.m_bDebug, &r.m_bDebugTables, &r.m_bDepend,
+                       &r.m_bOutputDir, &r.m_bKeepGenerated, &r.m_bNoWarn, &r.m_bNoWrite,
+                       &r.m_bOptimize, &r.m_bShow, &r.m_bSkelDir, &r.m_bStubDir, &r.m_bVerbose})
             *f = n++;
         r.m_strCustomOptions = QStringLiteral("-iiop");
         r.m_strOutputDirPath = QStringLiteral("rmi");
@@ -92,8 +90,10 @@ protected:
         p.m_bJdbCustomOptions = 1;
         p.m_strJdbCustomOptions = QStringLiteral("-Xint");
 
-        ASSERT_TRUE(p.AddBreakpoint(m_dir + QStringLiteral("Main.java"), QStringLiteral("Main"), 12));
-        ASSERT_TRUE(p.AddBreakpoint(m_dir + QStringLiteral("Main.java"), QStringLiteral("Main"), 65535));
+        ASSERT_TRUE(
+            p.AddBreakpoint(m_dir + QStringLiteral("Main.java"), QStringLiteral("Main"), 12));
+        ASSERT_TRUE(
+            p.AddBreakpoint(m_dir + QStringLiteral("Main.java"), QStringLiteral("Main"), 65535));
         ASSERT_TRUE(p.AddBreakpoint(m_dir + QStringLiteral("lib/Util.java"),
                                     QStringLiteral("lib.Util"), 3));
         m_host.m_editors.insert(m_dir + QStringLiteral("Main.java"), {5, 9});
@@ -128,8 +128,8 @@ TEST_F(ProjectTest, SavedProjectReopensEqualAndSavesByteForByteTheSame)
     EXPECT_TRUE(m_prompter.m_messages.isEmpty()) << m_prompter.m_messages.join('\n').toStdString();
 
     // The editor state is what the host reported at saving time.
-    EXPECT_TRUE(saved.contains(QStringLiteral("CProjectFileItem %1Main.java flag=0 open=1 sel=5-9")
-                                   .arg(m_dir)))
+    EXPECT_TRUE(saved.contains(
+        QStringLiteral("CProjectFileItem %1Main.java flag=0 open=1 sel=5-9").arg(m_dir)))
         << saved.join('\n').toStdString();
     // Files inside the project directory are stored relative to it; one
     // outside keeps its absolute path.
@@ -147,15 +147,17 @@ TEST_F(ProjectTest, SavedProjectReopensEqualAndSavesByteForByteTheSame)
     // A resource file comes back as a resource item, in a user folder the
     // files come back in it.
     const QStringList tree = DumpTree(folder);
-    EXPECT_EQ(tree, (QStringList{
-                        QStringLiteral("CResourceFileItem %1gui.res flag=0 open=0 sel=0-0").arg(m_dir),
-                        QStringLiteral("folder Library CProjectVirtualFolder"),
-                        QStringLiteral("  CProjectFileItem %1/shared/Ext.java flag=0 open=0 sel=0-0")
-                            .arg(m_env.Path()),
-                        QStringLiteral("  CProjectFileItem %1lib/Util.java flag=0 open=0 sel=0-0").arg(m_dir),
-                        QStringLiteral("CProjectFileItem %1Main.java flag=0 open=1 sel=5-9").arg(m_dir),
-                        QStringLiteral("CProjectFileItem %1page.html flag=0 open=0 sel=0-0").arg(m_dir),
-                    }));
+    EXPECT_EQ(
+        tree,
+        (QStringList{
+            QStringLiteral("CResourceFileItem %1gui.res flag=0 open=0 sel=0-0").arg(m_dir),
+            QStringLiteral("folder Library CProjectVirtualFolder"),
+            QStringLiteral("  CProjectFileItem %1/shared/Ext.java flag=0 open=0 sel=0-0")
+                .arg(m_env.Path()),
+            QStringLiteral("  CProjectFileItem %1lib/Util.java flag=0 open=0 sel=0-0").arg(m_dir),
+            QStringLiteral("CProjectFileItem %1Main.java flag=0 open=1 sel=5-9").arg(m_dir),
+            QStringLiteral("CProjectFileItem %1page.html flag=0 open=0 sel=0-0").arg(m_dir),
+        }));
     ASSERT_TRUE(q.Save());
     EXPECT_EQ(ReadAll(m_path), firstBytes);
 }
@@ -189,7 +191,8 @@ TEST_F(ProjectTest, MovedProjectDirectoryOpensWithItsFilesAndIsMarkedModified)
     expected.sort();
     EXPECT_EQ(files, expected);
     EXPECT_TRUE(q.HasBreakpoint(moved + QStringLiteral("lib/Util.java"), 3));
-    EXPECT_EQ(q.GetBreakpointClass(moved + QStringLiteral("Main.java"), 12), QStringLiteral("Main"));
+    EXPECT_EQ(q.GetBreakpointClass(moved + QStringLiteral("Main.java"), 12),
+              QStringLiteral("Main"));
     for (const QString &f : files)
         EXPECT_TRUE(QFileInfo::exists(f)) << f.toStdString();
 
@@ -216,14 +219,16 @@ TEST_F(ProjectTest, AddingRemovingAndRenamingFiles)
     CProjectFileItem *made = p.AddFileItem(m_dir + QStringLiteral("New.java"));
     ASSERT_NE(made, nullptr);
     EXPECT_TRUE(QFileInfo(m_dir + QStringLiteral("New.java")).isFile());
-    EXPECT_TRUE(m_host.m_calls.contains(QStringLiteral("ShowFile ") + m_dir + QStringLiteral("New.java")));
+    EXPECT_TRUE(
+        m_host.m_calls.contains(QStringLiteral("ShowFile ") + m_dir + QStringLiteral("New.java")));
     EXPECT_EQ(p.GetFiles().first(), m_dir + QStringLiteral("New.java")); // newest first
 
     // The same path again: one entry, and the user is told.
     EXPECT_EQ(p.AddFileItem(existing), nullptr);
     EXPECT_EQ(p.GetFiles().count(existing), 1);
     ASSERT_EQ(m_prompter.m_messages.size(), 1);
-    EXPECT_EQ(m_prompter.m_messages.last(), existing + QStringLiteral(" file already in the project !!!"));
+    EXPECT_EQ(m_prompter.m_messages.last(),
+              existing + QStringLiteral(" file already in the project !!!"));
 
     // A file that cannot be created is reported.
     EXPECT_EQ(p.AddFile(m_dir + QStringLiteral("no/such/dir/X.java")), 0);
@@ -252,7 +257,8 @@ TEST_F(ProjectTest, AddingRemovingAndRenamingFiles)
     ASSERT_NE(keep, nullptr);
     p.AddFile(m_dir + QStringLiteral("Other.java"));
     EXPECT_FALSE(keep->SetName(QStringLiteral("Other.java")));
-    EXPECT_EQ(m_prompter.m_messages.last(), QStringLiteral("Duplicate file name in the project !!!"));
+    EXPECT_EQ(m_prompter.m_messages.last(),
+              QStringLiteral("Duplicate file name in the project !!!"));
     EXPECT_EQ(keep->GetName(), existing);
     EXPECT_TRUE(keep->SetName(QStringLiteral("Kept.java")));
     EXPECT_TRUE(p.HasFile(m_dir + QStringLiteral("Kept.java")));
@@ -281,9 +287,9 @@ TEST_F(ProjectTest, ClosingAModifiedProjectAsksFirst)
         bool closes;
         bool written;
     };
-    for (const Case &c : {Case{CPrompter::AnswerCancel, false, false},
-                          Case{CPrompter::AnswerNo, true, false},
-                          Case{CPrompter::AnswerYes, true, true}}) {
+    for (const Case &c :
+         {Case{CPrompter::AnswerCancel, false, false}, Case{CPrompter::AnswerNo, true, false},
+          Case{CPrompter::AnswerYes, true, true}}) {
         SCOPED_TRACE(int(c.answer));
         QFile::remove(m_path);
         CProjectFolder folder(m_path);
@@ -353,7 +359,7 @@ TEST_F(ProjectTest, BreakpointQueries)
     EXPECT_TRUE(p.AddBreakpoint(file, QStringLiteral("A"), 10));
     EXPECT_TRUE(p.AddBreakpoint(file, QStringLiteral("A$Inner"), 20));
     EXPECT_TRUE(p.AddBreakpoint(file, QStringLiteral("A$Moved"), 10)); // same line: new class
-    EXPECT_FALSE(p.AddBreakpoint(file, QStringLiteral("A"), 65536));    // not storable
+    EXPECT_FALSE(p.AddBreakpoint(file, QStringLiteral("A"), 65536));   // not storable
     EXPECT_FALSE(p.AddBreakpoint(file, QStringLiteral("A"), -1));
     EXPECT_EQ(p.GetBreakpoints(file).size(), 2);
     EXPECT_EQ(p.GetBreakpointClass(file, 10), QStringLiteral("A$Moved"));

@@ -97,29 +97,27 @@ QStringList DumpProject(const CProject &p)
     const CDocOptions &d = p.m_doc;
     const CRmicOptions &r = p.m_rmic;
     QStringList out;
-    out << QStringLiteral("path=") + p.GetPathName()
-        << QStringLiteral("dir=") + p.GetProjectDir()
+    out << QStringLiteral("path=") + p.GetPathName() << QStringLiteral("dir=") + p.GetProjectDir()
         << QStringLiteral("mainClass=") + p.GetMainClass()
         << QStringLiteral("mainHtml=") + p.GetMainHtml()
         << QStringLiteral("classPath=") + p.m_strClassPath
         << QStringLiteral("compiler=") +
                Ints({c.m_bClassPath, c.m_bOutputDir, c.m_bDebug, c.m_bNoWarn, c.m_bVerbose,
                      c.m_bOptimize, c.m_bDeprecation, c.m_bUseCompiler, c.m_bCustomOptions})
-        << QStringLiteral("compilerText=") +
-               QStringList{c.m_strClassPath, c.m_strOutputDir, c.m_strCustomOptions,
-                           c.m_strCompiler}
-                   .join(QLatin1Char('|'))
-        << QStringLiteral("compilerPrev=") + List(c.m_prevClassPaths) +
-               List(c.m_prevOutputDirs) + List(c.m_prevCustomOptions)
+        << QStringLiteral("compilerText=") + QStringList{c.m_strClassPath, c.m_strOutputDir,
+                                                         c.m_strCustomOptions, c.m_strCompiler}
+                                                 .join(QLatin1Char('|'))
+        << QStringLiteral("compilerPrev=") + List(c.m_prevClassPaths) + List(c.m_prevOutputDirs) +
+               List(c.m_prevCustomOptions)
         << QStringLiteral("interpreter=") +
                Ints({i.m_bClassPath, i.m_bDebug, i.m_bCheckSource, i.m_bMaxHeap, i.m_bStartHeap,
                      i.m_bNoAsyncGC, i.m_bVerboseGC, i.m_bJavaStack, i.m_bCStack, i.m_bVerbose,
-                     i.m_bVerify, i.m_bNoVerify, i.m_bVerifyRemote, i.m_bProperty,
-                     i.m_bArguments, i.m_bClassToRun, i.m_bRunInDirectory})
+                     i.m_bVerify, i.m_bNoVerify, i.m_bVerifyRemote, i.m_bProperty, i.m_bArguments,
+                     i.m_bClassToRun, i.m_bRunInDirectory})
         << QStringLiteral("interpreterText=") +
-               QStringList{i.m_strClassPath, i.m_strMaxHeap, i.m_strStartHeap, i.m_strJavaStack,
-                           i.m_strCStack, i.m_strProperty, i.m_strArguments, i.m_strClassToRun,
-                           i.m_strRunDirectory}
+               QStringList{i.m_strClassPath, i.m_strMaxHeap,    i.m_strStartHeap,
+                           i.m_strJavaStack, i.m_strCStack,     i.m_strProperty,
+                           i.m_strArguments, i.m_strClassToRun, i.m_strRunDirectory}
                    .join(QLatin1Char('|'))
         << QStringLiteral("interpreterPrev=") + List(i.m_prevClassPaths) + List(i.m_prevArguments)
         << QStringLiteral("doc=") +

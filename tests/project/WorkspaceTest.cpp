@@ -2,7 +2,6 @@
 #include "OldLayoutWriter.h"
 #include "ProjectTestSupport.h"
 #include "TestEnv.h"
-
 #include "app/SettingsStore.h"
 #include "project/Project.h"
 #include "project/ProjectClasses.h"
@@ -15,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -284,11 +282,13 @@ TEST_F(WorkspaceTest, RememberedProjectFilesAreReplacedWhenTheProjectOpens)
     CProjectFolder *folder = doc.FindProject(a);
     ASSERT_NE(folder, nullptr);
     EXPECT_EQ(DumpTree(*folder),
-              QStringList{QStringLiteral("CProjectFileItem %1Alpha.java flag=0 open=0 sel=0-0").arg(dir)});
+              QStringList{
+                  QStringLiteral("CProjectFileItem %1Alpha.java flag=0 open=0 sel=0-0").arg(dir)});
     ASSERT_TRUE(doc.OpenProject(a, false));
     EXPECT_EQ(DumpTree(*folder),
-              (QStringList{QStringLiteral("CProjectFileItem %1Alpha.java flag=0 open=0 sel=0-0").arg(dir),
-                           QStringLiteral("CProjectFileItem %1Extra.java flag=0 open=0 sel=0-0").arg(dir)}));
+              (QStringList{
+                  QStringLiteral("CProjectFileItem %1Alpha.java flag=0 open=0 sel=0-0").arg(dir),
+                  QStringLiteral("CProjectFileItem %1Extra.java flag=0 open=0 sel=0-0").arg(dir)}));
 }
 
 TEST_F(WorkspaceTest, AddingAndRemovingProjects)
@@ -299,8 +299,9 @@ TEST_F(WorkspaceTest, AddingAndRemovingProjects)
     ASSERT_NE(doc.AddProject(a), nullptr);
     EXPECT_FALSE(doc.GetCurrentProject().IsOpen()); // added, not opened
     EXPECT_EQ(doc.AddProject(a.toUpper()), nullptr);
-    EXPECT_EQ(m_prompter.m_messages,
-              QStringList{QStringLiteral("Project %1 already exists in the tree !!!").arg(a.toUpper())});
+    EXPECT_EQ(
+        m_prompter.m_messages,
+        QStringList{QStringLiteral("Project %1 already exists in the tree !!!").arg(a.toUpper())});
     ASSERT_TRUE(doc.OpenProject(a, false));
     ASSERT_TRUE(doc.RemoveProject(doc.FindProject(a))); // closed first
     EXPECT_FALSE(doc.GetCurrentProject().IsOpen());
@@ -320,8 +321,9 @@ TEST_F(WorkspaceTest, AProjectThatCannotOpenIsNotAdded)
     CProjectDoc doc(&m_host);
     ASSERT_TRUE(doc.Load(m_wsPath));
     EXPECT_FALSE(doc.OpenProject(a, false));
-    EXPECT_EQ(m_prompter.m_messages,
-              QStringList{QStringLiteral("Incorrect project version. Cannot open the project !!!")});
+    EXPECT_EQ(
+        m_prompter.m_messages,
+        QStringList{QStringLiteral("Incorrect project version. Cannot open the project !!!")});
     EXPECT_EQ(doc.GetRoot()->GetChildCount(), 0);
     // Known to the workspace already: it stays there, closed.
     ASSERT_NE(doc.AddProject(a), nullptr);
