@@ -15,12 +15,13 @@
 //   C file path kind label             a top-level or member class; path is the chain of
 //                                      simple names joined by '.'; kind is class,
 //                                      interface, enum, record or annotation
-//   M file path name argc mkind first last traits
+//   M file path name argc mkind first last traits types
 //                                      a declared method (mkind method) or constructor
 //                                      (mkind ctor, name = class simple name); first/last
 //                                      = line span of its code, 0 when it has none (a
-//                                      constructor gives only its first line)
-//   F file path name traits            a declared field
+//                                      constructor gives only its first line); types =
+//                                      simple names of the parameter types, ','-joined
+//   F file path name traits type       a declared field and its type's simple name
 //   X file path name argc reason       something the class file has but the source does
 //                                      not declare as a member (argc F for fields)
 //   A file path name argc owner        a member of an anonymous or local class, listed
@@ -293,13 +294,97 @@ public class DeclaredMembers {
         return count;
     }
 
-    static String firstArgType(String descriptor) {
-        int i = 1;
-        int start = i;
-        while (descriptor.charAt(i) == '[') i++;
-        if (descriptor.charAt(i) == ')') return null;
-        if (descriptor.charAt(i) == 'L') i = descriptor.indexOf(';', i);
-        return descriptor.substring(start, i + 1);
+    // Source-level simple names of the types in a descriptor or generic signature:
+    // "Ljava/util/Map$Entry<TK;TV;>;" is "Entry", "[I" is "int[]", "TT;" is "T".
+    static final class TypeReader {
+        final String s;
+        int i;
+
+        TypeReader(String s, int i) {
+            this.s = s;
+            this.i = i;
+        }
+
+        String next() {
+            int dims = 0;
+            while (s.charAt(i) == '[') {
+                dims++;
+                i++;
+            }
+            char ch = s.charAt(i++);
+            String name = switch (ch) {
+                case 'B' -> "byte";
+                case 'C' -> "char";
+                case 'D' -> "double";
+                case 'F' -> "float";
+                case 'I' -> "int";
+                case 'J' -> "long";
+                case 'S' -> "short";
+                case 'Z' -> "boolean";
+                case 'V' -> "void";
+                case 'T' -> {
+                    int end = s.indexOf(';', i);
+                    String v = s.substring(i, end);
+                    i = end + 1;
+                    yield v;
+                }
+                case 'L' -> classType();
+                default -> throw new IllegalArgumentException("bad type in " + s);
+            };
+            return name + "[]".repeat(dims);
+        }
+
+        // Skips type arguments; the last '/', '$' or '.' segment is the simple name.
+        String classType() {
+            StringBuilder last = new StringBuilder();
+            while (true) {
+                char ch = s.charAt(i++);
+                if (ch == ';') return last.toString();
+                if (ch == '/' || ch == '$' || ch == '.') {
+                    last.setLength(0);
+                } else if (ch == '<') {
+                    int depth = 1;
+                    while (depth > 0) {
+                        char c = s.charAt(i++);
+                        if (c == '<') depth++;
+                        else if (c == '>') depth--;
+                    }
+                } else {
+                    last.append(ch);
+                }
+            }
+        }
+    }
+
+    static List<String> paramTypes(String descriptorOrSignature) {
+        int open = descriptorOrSignature.indexOf('(');
+        TypeReader r = new TypeReader(descriptorOrSignature, open + 1);
+        List<String> types = new ArrayList<>();
+        while (r.s.charAt(r.i) != ')') types.add(r.next());
+        return types;
+    }
+
+    // The parameter types the source writes: the generic signature when it has as many
+    // parameters as the source, else the descriptor without the hidden leading ones.
+    static String sourceParamTypes(Member m, int argc) {
+        try {
+            if (m.signature != null) {
+                List<String> t = paramTypes(m.signature);
+                if (t.size() == argc) return String.join(",", t);
+            }
+            List<String> t = paramTypes(m.descriptor);
+            return String.join(",", t.subList(t.size() - argc, t.size()));
+        } catch (RuntimeException e) {
+            return "?";
+        }
+    }
+
+    static String fieldType(Member f) {
+        try {
+            return new TypeReader(f.signature != null ? f.signature : f.descriptor, 0).next();
+        } catch (RuntimeException e) {
+            return "?";
+        }
     }
 
     // Traits a recogniser may trip over; the comparator groups misses by them.
@@ -590,7 +675,7 @@ public class DeclaredMembers {
                 out.add(String.join("\t", "X", file, path, f.name, "F", "record-component"));
                 continue;
             }
-            out.add(String.join("\t", "F", file, path, f.name, fieldTraits(c, f)));
+            out.add(String.join("\t", "F", file, path, f.name, fieldTraits(c, f), fieldType(f)));
         }
 
         for (Member m : c.methods) {
@@ -615,6 +700,10 @@ public class DeclaredMembers {
                 reason = "enum-" + m.name;
             else if (ctor && argc == 0 && isHeaderLine(sourceLines(file), m.firstLine, simple))
                 reason = "default-constructor";
+            else if (ctor && argc == 0 && m.firstLine == 0 && m.maxLine == 0)
+                // The JDK is compiled with line numbers, so a constructor without any
+                // belongs to a class that a tool rewrote at link time: not from source.
+                reason = "default-constructor";
             else if (kind.equals("record") && isHeaderLine(sourceLines(file), m.firstLine, simple)) {
                 if (ctor && m.descriptor.equals(recordDesc))
                     reason = "record-canonical-constructor";
@@ -635,7 +724,7 @@ public class DeclaredMembers {
             int last = ctor ? 0 : m.maxLine;
             out.add(String.join("\t", "M", file, path, name, String.valueOf(argc),
                     ctor ? "ctor" : "method", String.valueOf(first), String.valueOf(last),
-                    methodTraits(c, m, ctor)));
+                    methodTraits(c, m, ctor), sourceParamTypes(m, argc)));
         }
         if (!locals.isEmpty()) out.add(String.join("\t", "L", file, path, String.join(",", locals)));
     }

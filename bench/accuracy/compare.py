@@ -48,7 +48,7 @@ class FileTruth:
 
     def __init__(self):
         self.containers = {}          # path -> (kind, label)
-        self.members = []             # (path, name, argc, mkind, first, last, traits)
+        self.members = []             # (path, name, argc, mkind, first, last, traits, types)
         self.excluded = {}            # (path, name, argc) -> reason
         self.anon = {}                # (path, name, argc) -> local class name ('' = anonymous)
         self.local_classes = set()    # (path, simple name)
@@ -79,10 +79,11 @@ def read_truth(path, only=None):
                     t.containers[p[2]] = (p[3], p[4])
                 elif tag == "M":
                     t.members.append((p[2], p[3], int(p[4]), p[5], int(p[6]), int(p[7]),
-                                      p[8].split(",") if p[8] else []))
+                                      p[8].split(",") if p[8] else [],
+                                      tuple(p[9].split(",")) if p[9] else ()))
                 elif tag == "F":
                     t.members.append((p[2], p[3], FIELD, "field", 0, 0,
-                                      p[4].split(",") if p[4] else []))
+                                      p[4].split(",") if p[4] else [], (p[5],)))
                 elif tag == "X":
                     argc = FIELD if p[4] == FIELD else int(p[4])
                     t.excluded[(p[2], p[3], argc)] = p[5]
@@ -108,6 +109,12 @@ def count_arguments(description, name):
     Only commas outside <...>, (...) and [...] separate arguments; a lone blank between
     the parentheses means no arguments. None when the text has no argument list.
     """
+    args = split_arguments(description, name)
+    return None if args is None else len(args)
+
+
+def split_arguments(description, name):
+    """The argument type texts of a method description, or None without a list."""
     start = description.find(name + "(") if name else -1
     start = start + len(name) if start >= 0 else description.find("(")
     if start < 0:
@@ -131,8 +138,31 @@ def count_arguments(description, name):
     else:
         return None
     if len(args) == 1 and not args[0].strip():
-        return 0
-    return len(args)
+        return []
+    return args
+
+
+def simple_type(text):
+    """A type as the class files name it: no annotations, modifiers, type arguments or
+    package, varargs as an array: 'final java.util.Map.Entry<K, V>...' is 'Entry[]'."""
+    t = re.sub(r"@[\w.$]+(\([^()]*\))?", " ", text)
+    t = re.sub(r"\bfinal\b", " ", t)
+    previous = None
+    while previous != t:
+        previous = t
+        t = re.sub(r"<[^<>]*>", "", t)
+    t = re.sub(r"\s+", "", t).replace("...", "[]")
+    dims = t.count("[]")
+    base = t.replace("[]", "")
+    return base.rsplit(".", 1)[-1] + "[]" * dims
+
+
+def reported_types(kind, name, desc):
+    if MEMBER_KINDS[kind] == "field":
+        text = desc[:-len(name)] if name and desc.endswith(name) else desc
+        return (simple_type(text),)
+    args = split_arguments(desc, name)
+    return tuple(simple_type(a) for a in args) if args is not None else ()
 
 
 class FileParse:
@@ -140,7 +170,7 @@ class FileParse:
 
     def __init__(self):
         self.containers = {}   # path -> kind
-        self.members = []      # (path, name, argc, kind, start, end, description)
+        self.members = []      # (path, name, argc, kind, start, end, description, types)
         self.local_paths = set()
 
 
@@ -174,7 +204,8 @@ def absorb_output(text, parses, srcdir, problems):
                 argc = count_arguments(desc, name)
                 if argc is None:
                     argc = "?"
-            fp.members.append((enclosing, name, argc, kind, start, end, desc))
+            fp.members.append((enclosing, name, argc, kind, start, end, desc,
+                               reported_types(kind, name, desc)))
         elif kind not in OTHER_KINDS:
             problems["unknown element kinds"] += 1
 
@@ -284,6 +315,8 @@ def compare(truth, parses, failures, examples):
     spans = Tally(examples)
     trait_total = collections.Counter()
     trait_missed = collections.Counter()
+    types = collections.defaultdict(collections.Counter)
+    types_tally = Tally(examples)
     by_kind = collections.defaultdict(lambda: collections.Counter())
     per_file = {}
     totals = collections.Counter()
@@ -331,7 +364,7 @@ def compare(truth, parses, failures, examples):
 
         # --- misses, one category each
         budget = collections.Counter(left_declared)
-        for path, name, argc, mkind, first, last, traits in t.members:
+        for path, name, argc, mkind, first, last, traits, _ in t.members:
             kind = "field" if argc == FIELD else ("constructor" if mkind == "ctor" else "method")
             by_kind[kind]["declared"] += 1
             for tr in traits or ["(none)"]:
@@ -384,7 +417,7 @@ def compare(truth, parses, failures, examples):
             def nested(m):
                 return any(s < m[4] and m[4] <= e for s, e in spans_by_path[m[0]])
             compared.sort(key=lambda m: not ((m[0], m[1], m[2]) in crowded and nested(m)))
-        for path, name, argc, kind, start, end, desc in compared:
+        for path, name, argc, kind, start, end, desc, _ in compared:
             key = (path, name, argc)
             if budget[key] == 0:
                 continue
@@ -441,7 +474,7 @@ def compare(truth, parses, failures, examples):
             key = (m[0], m[1], m[2])
             if reported[key] == 1 and declared[key] == 1:
                 unique_parse[key] = m
-        for path, name, argc, mkind, first, last, traits in t.members:
+        for path, name, argc, mkind, first, last, traits, _ in t.members:
             key = (path, name, argc)
             if argc == FIELD or first == 0 or last == 0 or key not in unique_parse:
                 continue
@@ -454,6 +487,33 @@ def compare(truth, parses, failures, examples):
             else:
                 spans.add("span misses the code",
                           f"{file}: {path}.{name} reported {start}-{end}, code {first}-{last}")
+
+        # --- types of found members: within each key, declared and reported type lists
+        # are paired as multisets, so overloads need not come in the same order
+        declared_types = collections.defaultdict(list)
+        for m in t.members:
+            declared_types[(m[0], m[1], m[2])].append(m[7])
+        reported_types_by_key = collections.defaultdict(list)
+        for m in compared:
+            reported_types_by_key[(m[0], m[1], m[2])].append((m[7], m))
+        for key, k in matched.items():
+            what = "field" if key[2] == FIELD else "method"
+            want = collections.Counter(declared_types[key])
+            got = collections.Counter(tt for tt, _ in reported_types_by_key[key])
+            agree = sum((want & got).values())
+            types[what]["compared"] += k
+            types[what]["agree"] += min(agree, k)
+            if agree >= k:
+                continue
+            lost = list((want - got).elements())
+            stray = [m for tt, m in reported_types_by_key[key] if (got - want)[tt] > 0]
+            if not lost or not stray:
+                continue
+            have, rep_m = lost[0], stray[0]
+            cat = type_difference(have, rep_m[7])
+            types_tally.add(f"{what}: {cat}",
+                            f"{file}:{rep_m[4]} {key[0]}.{key[1]}: declared "
+                            f"({', '.join(have)}), reported \"{rep_m[6]}\"", k - agree)
 
         n_declared = sum(declared.values())
         n_found = sum(matched.values())
@@ -470,9 +530,24 @@ def compare(truth, parses, failures, examples):
 
     return {
         "totals": totals, "by_kind": by_kind, "misses": miss, "inventions": invent,
-        "spans": spans, "trait_total": trait_total, "trait_missed": trait_missed,
+        "spans": spans, "types": types, "types_tally": types_tally,
+        "trait_total": trait_total, "trait_missed": trait_missed,
         "per_file": per_file,
     }
+
+
+def type_difference(declared, reported):
+    for d, r in zip(declared, reported):
+        if d == r:
+            continue
+        if not r:
+            return "empty type"
+        if d.replace("[]", "") == r.replace("[]", ""):
+            return "array dimensions differ"
+        if len(d) == 1 or len(r) == 1:
+            return "type variable against its bound or a class"
+        return "type name differs"
+    return "type count differs"
 
 
 def pct(part, whole):
@@ -533,6 +608,17 @@ def report(result, truth_stats, failures, run_info, top, out):
                 w(f"  {sp[cat]:>8}  {cat}\n")
                 for ex in result["spans"].samples[cat][:3]:
                     w(f"              e.g. {ex}\n")
+    ty = result["types"]
+    if ty:
+        w("\nTypes of found members (simple names, no type arguments):\n")
+        for what in ("method", "field"):
+            c = ty[what]
+            w(f"  {what + ' argument types' if what == 'method' else 'field types':<22} "
+              f"{c['agree']} of {c['compared']} agree ({pct(c['agree'], c['compared']):.2f} %)\n")
+        for cat, n in result["types_tally"].counts.most_common(top):
+            w(f"  {n:>8}  {cat}\n")
+            for ex in result["types_tally"].samples[cat][:3]:
+                w(f"              e.g. {ex}\n")
     if failures:
         w("\nFiles the recogniser failed on\n")
         for f, why in sorted(failures.items())[:20]:
@@ -567,6 +653,8 @@ def to_json(result, truth_stats, failures, run_info):
         "misses": result["misses"].as_list(),
         "inventions": result["inventions"].as_list(),
         "line_spans": result["spans"].as_list(),
+        "types": {k: dict(v) for k, v in result["types"].items()},
+        "type_differences": result["types_tally"].as_list(),
         "traits": [{"kind": k, "trait": tr, "declared": n,
                     "missed": result["trait_missed"][(k, tr)]}
                    for (k, tr), n in sorted(result["trait_total"].items())],

@@ -45,6 +45,16 @@ def check_argument_counting():
     ]
     for desc, name, want in rows:
         expect(f"argument count of {desc!r}", compare.count_arguments(desc, name), want)
+    types = [
+        ("int", "int"),
+        ("java.util.Map.Entry<K, V>", "Entry"),
+        ("final String...", "String[]"),
+        ("@Nullable List<? extends Map<K, V>>[][]", "List[][]"),
+        ("@SuppressWarnings(\"x\") T", "T"),
+        ("byte []", "byte[]"),
+    ]
+    for text, want in types:
+        expect(f"simple type of {text!r}", compare.simple_type(text), want)
 
 
 def truth_lines(truth, file):
@@ -150,6 +160,11 @@ def check_comparison(truth, src):
     expect("anonymous member example", anon and ":72 " in anon[0]["examples"][0], True)
     expect("line spans", {c["category"]: c["count"] for c in r["line_spans"]},
            {"span holds the code": 1, "span misses the code": 1, "end line 0": 1})
+    # map was reported as an array, valueOf(int) as valueOf(long); the rest agree
+    expect("types", r["types"], {"method": {"compared": 6, "agree": 5},
+                                 "field": {"compared": 4, "agree": 3}})
+    expect("type differences", {c["category"]: c["count"] for c in r["type_differences"]},
+           {"field: array dimensions differ": 1, "method: type name differs": 1})
     expect("excluded", r["excluded_from_declared"],
            {"enum-constant": 8, "enum-values": 1, "enum-valueOf": 1})
     expect("output problems", r["run"]["output_problems"], {"malformed output lines": 1})
