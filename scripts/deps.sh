@@ -2,7 +2,8 @@
 # Installs the Debian packages Mavu needs to build, test and run, if missing.
 set -euo pipefail
 pkgs=(cmake ninja-build ccache g++ qt6-base-dev libqscintilla2-qt6-dev
-      libgtest-dev libgmock-dev libbenchmark-dev openjdk-17-jdk
+      libgtest-dev libgmock-dev libbenchmark-dev openjdk-17-jdk openjdk-17-source
+      openjdk-17-doc universal-ctags
       xvfb xdotool imagemagick x11-utils libgl-dev)
 missing=()
 for p in "${pkgs[@]}"; do
