@@ -1,6 +1,7 @@
 #include "project/Project.h"
 
 #include "app/Prompter.h"
+#include "javamodel/ParsedFileCache.h"
 #include "project/ProjectFileItem.h"
 #include "project/ProjectFolder.h"
 #include "project/ProjectHost.h"
@@ -89,7 +90,9 @@ QString MergeClassPaths(const QString &compiler, const QString &interpreter, con
 
 } // namespace
 
-CProject::CProject(CProjectHost *host) : m_pHost(host ? host : &CProjectHost::Default())
+CProject::CProject(CProjectHost *host)
+    : m_pHost(host ? host : &CProjectHost::Default()),
+      m_parsedFiles(std::make_unique<CParsedFileCache>())
 {
 }
 
@@ -113,7 +116,7 @@ void CProject::DeleteContents()
     m_strMainHtml.clear();
     m_files.clear();
     m_breakpoints.clear();
-    m_parsedFiles.clear();
+    m_parsedFiles->Clear();
     m_strClassPath.clear();
     m_compiler = CCompilerOptions();
     m_interpreter = CInterpreterOptions();
@@ -300,7 +303,7 @@ bool CProject::Close()
     m_strPathName.clear();
     m_bOpened = false;
     m_bModified = false;
-    m_parsedFiles.clear();
+    m_parsedFiles->Clear();
     return true;
 }
 
@@ -737,7 +740,7 @@ void CProject::RemoveFile(const QString &path)
     if (!m_strMainHtml.isEmpty() && name.compare(m_strMainHtml, Qt::CaseInsensitive) == 0)
         m_strMainHtml.clear();
     m_breakpoints.remove(path);
-    m_parsedFiles.remove(path);
+    m_parsedFiles->Remove(path);
     m_files.removeAll(path);
     SetModifiedFlag();
 }
@@ -766,7 +769,7 @@ bool CProject::RenameFile(const QString &oldPath, const QString &newPath)
         list.m_strPath = newPath;
         m_breakpoints.insert(newPath, list);
     }
-    m_parsedFiles.remove(oldPath);
+    m_parsedFiles->Remove(oldPath);
     SetModifiedFlag();
     return true;
 }

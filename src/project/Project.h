@@ -3,7 +3,6 @@
 #include "project/Breakpoint.h"
 #include "project/ToolOptions.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QMap>
 #include <QString>
@@ -12,19 +11,11 @@
 #include <memory>
 
 class CArchive;
-class CFileObject;
+class CParsedFileCache;
 class CProjectFileItem;
 class CProjectFolder;
 class CProjectFolderBase;
 class CProjectHost;
-
-// A source file parsed by the recogniser, with the modification time of the
-// file it was parsed from, so that an unchanged file is not parsed again.
-struct CParsedFile
-{
-    std::shared_ptr<CFileObject> m_file;
-    QDateTime m_stamp;
-};
 
 // A project: its files (kept as the children of its CProjectFolder in the
 // workspace), the main class or main HTML page to run, the options of every
@@ -117,8 +108,9 @@ public:
     QList<CBreakpoint> GetBreakpoints(const QString &path) const;
     const QMap<QString, CBreakpointList> &GetBreakpointMap() const { return m_breakpoints; }
 
-    // The recogniser's results for the project's files.
-    QHash<QString, CParsedFile> &ParsedFiles() { return m_parsedFiles; }
+    // The recogniser's results for the project's files, kept while the
+    // project is open; a file's result goes when the file leaves the project.
+    CParsedFileCache &ParsedFiles() { return *m_parsedFiles; }
 
     // Tool options, edited by the project's option dialogs.
     QString m_strClassPath; // entries separated by ':'
@@ -156,6 +148,6 @@ private:
     QString m_strMainHtml;
     QStringList m_files;
     QMap<QString, CBreakpointList> m_breakpoints; // ordered: stable files
-    QHash<QString, CParsedFile> m_parsedFiles;
+    std::unique_ptr<CParsedFileCache> m_parsedFiles;
     CProjectFolder *m_pRootFolder = nullptr; // not owned
 };
