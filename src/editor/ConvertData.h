@@ -36,7 +36,8 @@ public:
 
     // Called where a coloured pattern (a comment, a string) may begin at
     // pos; returns nonzero when one does begin there: the pattern's 1-based
-    // index in the language's pattern table.
+    // index in the language's pattern table (any other answer counts as no
+    // pattern).
     virtual int IsStartOfPattern(const char *text, int pos, int length);
     // Called inside a pattern to ask whether it ends at pos; fmt is the text
     // format of the pattern being read. Nonzero ends the pattern: the number

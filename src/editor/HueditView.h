@@ -9,6 +9,8 @@
 #include <QFont>
 #include <QString>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class CUndoDepth;
 class QKeyEvent;
@@ -95,6 +97,10 @@ public:
 
     static bool CopyToClipboard(const QString &text);
 
+    // Above this many bytes before the matches in total, Replace All makes
+    // one change instead of one per match (see ReplaceInOneChange).
+    static constexpr long kBulkReplaceCost = 32L << 20;
+
     // ---- text access -------------------------------------------------------
     // The word (letters, digits, '_', '$') at or right before the caret;
     // selectWord also selects it. False when the caret is not at a word.
@@ -126,6 +132,10 @@ private:
     void OnModifyAttemptRO();
     long Sci(unsigned int msg, unsigned long wParam = 0, long lParam = 0) const;
     long FindInRange(const QByteArray &what, long start, long end, int flags) const;
+    static long ReplaceCost(const std::vector<std::pair<long, long>> &matches);
+    void ReplaceOneByOne(const std::vector<std::pair<long, long>> &matches, const QByteArray &with);
+    void ReplaceInOneChange(const std::vector<std::pair<long, long>> &matches,
+                            const QByteArray &with);
     static bool IsWordByte(unsigned char c);
 
     const CLanguage *m_language = nullptr;

@@ -171,7 +171,8 @@ template <class Sink> struct CParseBuffer::Walker
 
     void TryPattern(unsigned char c, int pos, int size, int &i)
     {
-        if (const int id = sink.IsStartOfPattern(t, pos, n)) {
+        const int id = sink.IsStartOfPattern(t, pos, n);
+        if (id > 0 && id <= lang.GetPatterns().GetCount()) {
             EndWord(pos);
             i = ReadPattern(id, pos);
         } else {

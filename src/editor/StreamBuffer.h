@@ -9,7 +9,8 @@
 // Built from a QByteArray the buffer shares the bytes (no copy); built from
 // a pointer and a length it only refers to them, and the caller keeps them
 // alive for the buffer's lifetime. The text need not end with a zero byte
-// and may hold zero bytes.
+// and may hold zero bytes. Positions are ints: a text past 2 GiB is cut
+// there.
 class CStreamBuffer
 {
 public:

@@ -155,6 +155,43 @@ TEST_F(HueditView, ReplaceAllInSelectionTouchesOnlyTheSelection)
     EXPECT_EQ(view->OnReplaceAll("xyz", "q", true, false), 2);
 }
 
+// Far into a big text Replace All makes one change; it must give the same
+// text, keep the margin marks on their lines and the caret on its text.
+TEST_F(HueditView, ReplaceAllFarIntoABigTextKeepsMarksAndCaret)
+{
+    const int lines = 64;
+    QByteArray filler(CHueditView::kBulkReplaceCost / lines + 1000, 'x');
+    filler += '\n';
+    QByteArray tail;
+    for (int i = 0; i < lines; ++i)
+        tail += "foo bar foo\n";
+    view->LoadText(filler + tail);
+    const int mark = 3;
+    view->markerDefine(QsciScintilla::Circle, mark);
+    const int firstTail = 1;
+    view->markerAdd(0, mark);
+    view->markerAdd(firstTail + 5, mark);
+    view->markerAdd(firstTail + 40, mark);
+    // The caret after "foo bar " on the tenth tail line.
+    const long caret = filler.size() + 9 * 12 + 8;
+    view->SetCaret(caret);
+
+    EXPECT_EQ(view->OnReplaceAll("foo", "quux", true, true), 2 * lines);
+    QByteArray expected = tail;
+    expected.replace("foo", "quux");
+    QByteArray now;
+    view->GetEditBuffer(0, -1, now);
+    EXPECT_TRUE(now == filler + expected);
+    for (int line : {0, firstTail + 5, firstTail + 40})
+        EXPECT_EQ(view->markersAtLine(line), 1u << mark) << line;
+    EXPECT_EQ(view->markerFindNext(firstTail + 6, 1u << mark), firstTail + 40);
+    EXPECT_EQ(view->Caret(), caret + 9 * 2 * 1 + 1) << "still after \"quux bar \"";
+
+    view->OnUndo();
+    view->GetEditBuffer(0, -1, now);
+    EXPECT_TRUE(now == filler + tail);
+}
+
 TEST_F(HueditView, FindWrapsAndReplaceSelReplacesOnlyAMatch)
 {
     view->LoadText("foo bar Foo bar foo");
