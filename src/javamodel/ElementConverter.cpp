@@ -113,7 +113,6 @@ void CElementConverter::Deliver()
 
 int CElementConverter::Delimiter(char c, int pos)
 {
-    m_position = pos;
     const bool blank = m_charClass[static_cast<unsigned char>(c)] == kBlank;
     if (m_filter != kNoFilter && Filtered(c, pos, blank))
         return 1;
@@ -141,6 +140,7 @@ int CElementConverter::Delimiter(char c, int pos)
         }
         m_pending = c;
         m_pendingLine = m_line;
+        m_position = pos;
         m_delivered = 0;
         // No word ends at this delimiter unless a word character came right
         // before it; then the word event that follows pushes that word first.
@@ -166,6 +166,7 @@ bool CElementConverter::Filtered(char c, int pos, bool blank)
             m_suppressTo = pos;
             return false;
         }
+        m_prev = '@'; // the word that ends here is the annotation's
         if (c == '(') {
             m_filter = kAtArguments;
             m_filterDepth = 1;
@@ -201,6 +202,7 @@ bool CElementConverter::Filtered(char c, int pos, bool blank)
         } else if (c == ')' && --m_filterDepth == 0) {
             m_filter = kNoFilter;
             m_suppressTo = pos;
+            m_prev = ')';
         }
         return true;
     case kTypeArguments:
@@ -219,6 +221,7 @@ bool CElementConverter::Filtered(char c, int pos, bool blank)
             // and read this delimiter as usual.
             m_filter = kNoFilter;
             m_suppressTo = pos;
+            m_prev = '<';
             return false;
         }
         return true;

@@ -57,6 +57,7 @@ public:
     CWordRing &Ring() { return m_ring; }
     int Line() const { return m_line; }
     int PendingLine() const { return m_pendingLine; }
+    // Position of the delimiter being handed to the element.
     int CurrentPosition() const { return m_position; }
     const CLanguage &Language() const { return *m_pLanguage; }
     // Is the text from..to-1 blank (spaces, tabs, line ends)?

@@ -467,20 +467,28 @@ bool CVarContainer::ChildFinished(char c)
         return false;
     }
     child->m_parser = nullptr;
-    Insert(child, m_destination);
     if (m_destination == ToVariables) {
         auto *var = static_cast<CVariable *>(child);
-        if (var->m_returnsChar) {
-            var->m_returnsChar = false;
+        const bool returnsChar = var->m_returnsChar;
+        const int line = var->m_startLine;
+        var->m_returnsChar = false;
+        // Words that gave no name (a stray type, damaged text) make no field.
+        if (var->m_name.isEmpty())
+            delete var;
+        else
+            Insert(var, ToVariables);
+        if (returnsChar)
             return ParseBodyChar(c);
-        }
         if (c == ',') {
             // The next declarator of the same declaration.
-            m_currentChild = new CVariable(m_parser, child->m_startLine);
+            m_currentChild = new CVariable(m_parser, line);
             m_destination = ToVariables;
             return true;
         }
+        Ring().Reset();
+        return true;
     }
+    Insert(child, m_destination);
     Ring().Reset();
     return true;
 }

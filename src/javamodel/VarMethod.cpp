@@ -63,7 +63,20 @@ bool CVarMethod::WantsTypeArguments() const
 {
     if (!m_inBody)
         return !m_complete;
-    return m_currentLocal && m_currentLocal->WantsTypeArguments();
+    if (m_currentLocal)
+        return m_currentLocal->WantsTypeArguments();
+    // In the header of a local type ("class Filter implements
+    // Predicate<Item> {"). Elsewhere in a body a '<' taken for type
+    // arguments costs nothing: any brace, ';' or ')' ends them again.
+    const CWordRing &ring = Ring();
+    for (int i = 0; i < ring.InUse(); ++i) {
+        if (ring.Kind(i) != CLanguage::Keyword)
+            continue;
+        const std::string_view w = ring.Word(i);
+        if (w == "class" || w == "interface" || w == "enum" || w == "record")
+            return true;
+    }
+    return false;
 }
 
 void CVarMethod::ReadHeader()
