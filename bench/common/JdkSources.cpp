@@ -10,9 +10,18 @@
 
 namespace {
 
-quint16 U16(const char *p) { return qFromLittleEndian<quint16>(p); }
-quint32 U32(const char *p) { return qFromLittleEndian<quint32>(p); }
-quint64 U64(const char *p) { return qFromLittleEndian<quint64>(p); }
+quint16 U16(const char *p)
+{
+    return qFromLittleEndian<quint16>(p);
+}
+quint32 U32(const char *p)
+{
+    return qFromLittleEndian<quint32>(p);
+}
+quint64 U64(const char *p)
+{
+    return qFromLittleEndian<quint64>(p);
+}
 
 bool Inflate(const char *data, qint64 size, qint64 expected, QByteArray &out)
 {
@@ -87,9 +96,17 @@ bool CJdkSources::ReadZip(const QString &zipPath, std::vector<CJdkSource> &out, 
             const quint16 id = U16(base + e), len = U16(base + e + 2);
             if (id == 1) {
                 qint64 f = e + 4;
-                if (usize == 0xffffffff) { usize = U64(base + f); f += 8; }
-                if (csize == 0xffffffff) { csize = U64(base + f); f += 8; }
-                if (local == 0xffffffff) { local = U64(base + f); }
+                if (usize == 0xffffffff) {
+                    usize = U64(base + f);
+                    f += 8;
+                }
+                if (csize == 0xffffffff) {
+                    csize = U64(base + f);
+                    f += 8;
+                }
+                if (local == 0xffffffff) {
+                    local = U64(base + f);
+                }
             }
             e += 4 + len;
         }

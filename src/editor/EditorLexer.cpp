@@ -8,9 +8,15 @@
 
 namespace editor_lexer {
 
-QColor ToQColor(COLORREF c) { return QColor(ColorRefRed(c), ColorRefGreen(c), ColorRefBlue(c)); }
+QColor ToQColor(COLORREF c)
+{
+    return QColor(ColorRefRed(c), ColorRefGreen(c), ColorRefBlue(c));
+}
 
-COLORREF FromQColor(const QColor &c) { return MakeColorRef(c.red(), c.green(), c.blue()); }
+COLORREF FromQColor(const QColor &c)
+{
+    return MakeColorRef(c.red(), c.green(), c.blue());
+}
 
 namespace {
 
@@ -92,8 +98,7 @@ const StyleFormat kHtmlStyles[] = {
     {QsciLexerHTML::JavaScriptUnclosedString, &CTextFormat::m_StringTxt},
 };
 
-template <size_t N>
-const CTextFormat *Find(const StyleFormat (&table)[N], int style)
+template <size_t N> const CTextFormat *Find(const StyleFormat (&table)[N], int style)
 {
     for (const StyleFormat &sf : table) {
         if (sf.style == style)
@@ -143,7 +148,8 @@ void ApplyFormats(QsciLexer *lexer, const CLanguage *language, const QFont &font
     for (int style = 0; style < 128; ++style) {
         if (style >= 32 && style <= 39)
             continue;
-        const CTextFormat *fmt = FormatOfStyle(language, cFamily && style >= 64 ? style - 64 : style);
+        const CTextFormat *fmt =
+            FormatOfStyle(language, cFamily && style >= 64 ? style - 64 : style);
         QFont f = font;
         f.setBold(fmt->IsBold());
         f.setItalic(fmt->IsItalic());

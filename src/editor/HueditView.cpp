@@ -3,10 +3,6 @@
 #include "editor/EditorLexer.h"
 #include "editor/UndoDepth.h"
 
-#include <Qsci/qscicommand.h>
-#include <Qsci/qscicommandset.h>
-#include <Qsci/qscilexer.h>
-
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -14,6 +10,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPalette>
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+#include <Qsci/qscilexer.h>
 #include <cstring>
 
 int CHueditView::m_nMaxUndo = 100;
@@ -66,8 +65,7 @@ CHueditView::CHueditView(QWidget *parent)
     }
 
     connect(this, &QsciScintillaBase::SCN_CHARADDED, this, &CHueditView::OnCharAdded);
-    connect(this, &QsciScintillaBase::SCN_MODIFYATTEMPTRO, this,
-            &CHueditView::OnModifyAttemptRO);
+    connect(this, &QsciScintillaBase::SCN_MODIFYATTEMPTRO, this, &CHueditView::OnModifyAttemptRO);
     connect(this, &QsciScintilla::cursorPositionChanged, this,
             [this](int, int) { UpdateCursorPosition(); });
 
@@ -127,7 +125,10 @@ void CHueditView::LoadText(const QByteArray &utf8)
 
 // ---- editing -------------------------------------------------------------
 
-void CHueditView::SetRO(bool readOnly) { setReadOnly(readOnly); }
+void CHueditView::SetRO(bool readOnly)
+{
+    setReadOnly(readOnly);
+}
 
 void CHueditView::SetDefaultFont(const QFont &font)
 {
@@ -146,12 +147,27 @@ void CHueditView::SetTabStops(int tabSize, bool redraw)
         viewport()->update();
 }
 
-void CHueditView::ApplyIndentSettings() { setIndentationsUseTabs(!m_bSpaceForTab); }
+void CHueditView::ApplyIndentSettings()
+{
+    setIndentationsUseTabs(!m_bSpaceForTab);
+}
 
-void CHueditView::OnUndo() { m_undo->Undo(); }
-void CHueditView::OnRedo() { m_undo->Redo(); }
-bool CHueditView::CanUndo() const { return m_undo->CanUndo(); }
-bool CHueditView::CanRedo() const { return m_undo->CanRedo(); }
+void CHueditView::OnUndo()
+{
+    m_undo->Undo();
+}
+void CHueditView::OnRedo()
+{
+    m_undo->Redo();
+}
+bool CHueditView::CanUndo() const
+{
+    return m_undo->CanUndo();
+}
+bool CHueditView::CanRedo() const
+{
+    return m_undo->CanRedo();
+}
 
 void CHueditView::RefreshBackgroundColor()
 {
@@ -187,8 +203,7 @@ long CHueditView::FindInRange(const QByteArray &what, long start, long end, int 
     Sci(SCI_SETTARGETSTART, static_cast<unsigned long>(start));
     Sci(SCI_SETTARGETEND, static_cast<unsigned long>(end));
     Sci(SCI_SETSEARCHFLAGS, static_cast<unsigned long>(flags));
-    return SendScintilla(SCI_SEARCHINTARGET, static_cast<uintptr_t>(what.size()),
-                         what.constData());
+    return SendScintilla(SCI_SEARCHINTARGET, static_cast<uintptr_t>(what.size()), what.constData());
 }
 
 static int SearchFlags(bool matchCase, bool wholeWord)
@@ -271,8 +286,8 @@ int CHueditView::OnReplaceAll(const QString &what, const QString &with, bool mat
         }();
         if (count) {
             Sci(SCI_BEGINUNDOACTION);
-            if (ReplaceCost(matches) > kBulkReplaceCost && !w.contains('\n') &&
-                !w.contains('\r') && !r.contains('\n') && !r.contains('\r'))
+            if (ReplaceCost(matches) > kBulkReplaceCost && !w.contains('\n') && !w.contains('\r') &&
+                !r.contains('\n') && !r.contains('\r'))
                 ReplaceInOneChange(matches, r);
             else
                 ReplaceOneByOne(matches, r);
@@ -410,8 +425,8 @@ bool CHueditView::CopyToClipboard(const QString &text)
 
 bool CHueditView::IsWordByte(unsigned char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '_' || c == '$' || c >= 0x80;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '$' || c >= 0x80;
 }
 
 bool CHueditView::GetWordAtIndex(QString &word, long index) const
@@ -472,11 +487,20 @@ void CHueditView::GetEditBuffer(long first, long last, QString &text) const
 
 // ---- callbacks -----------------------------------------------------------
 
-void CHueditView::OnCaretMoved(int line, int column) { emit caretMoved(line, column); }
+void CHueditView::OnCaretMoved(int line, int column)
+{
+    emit caretMoved(line, column);
+}
 
-void CHueditView::OnReadOnlyEdit(const QKeyEvent *) { emit readOnlyEditAttempted(); }
+void CHueditView::OnReadOnlyEdit(const QKeyEvent *)
+{
+    emit readOnlyEditAttempted();
+}
 
-void CHueditView::OnReplaceAllDone(int count) { emit replaceAllDone(count); }
+void CHueditView::OnReplaceAllDone(int count)
+{
+    emit replaceAllDone(count);
+}
 
 void CHueditView::OnModifyAttemptRO()
 {
@@ -535,6 +559,6 @@ void CHueditView::OnCharAdded(int ch)
     if (text(line - 1).trimmed().endsWith(QLatin1Char('{')))
         indent += indentationWidth() > 0 ? indentationWidth() : tabWidth();
     setIndentation(line, indent);
-    Sci(SCI_GOTOPOS,
-        static_cast<unsigned long>(Sci(SCI_GETLINEINDENTPOSITION, static_cast<unsigned long>(line))));
+    Sci(SCI_GOTOPOS, static_cast<unsigned long>(
+                         Sci(SCI_GETLINEINDENTPOSITION, static_cast<unsigned long>(line))));
 }

@@ -3,11 +3,10 @@
 #include "editor/Language.h"
 #include "editor/TextFormat.h"
 
-#include <Qsci/qsciscintilla.h>
-
 #include <QByteArray>
 #include <QFont>
 #include <QString>
+#include <Qsci/qsciscintilla.h>
 #include <memory>
 #include <utility>
 #include <vector>

@@ -61,9 +61,9 @@ public:
     struct Definition
     {
         const char *name;
-        const char *punctuation;     // the non-blank delimiters
-        bool unicodeEscapes;         // \uXXXX counts as the character it encodes
-        bool ignoreCase;             // keywords compare case-insensitively
+        const char *punctuation; // the non-blank delimiters
+        bool unicodeEscapes;     // \uXXXX counts as the character it encodes
+        bool ignoreCase;         // keywords compare case-insensitively
         std::initializer_list<const char *> typeWords;
         std::initializer_list<const char *> keywords;
         std::initializer_list<CPattern> patterns;

@@ -5,4 +5,7 @@ CParseBuffer::CParseBuffer(const CStreamBuffer &buffer, const CLanguage &languag
 {
 }
 
-int CParseBuffer::ParseBuffer(CConvertData &sink) { return ParseBuffer<CConvertData>(sink); }
+int CParseBuffer::ParseBuffer(CConvertData &sink)
+{
+    return ParseBuffer<CConvertData>(sink);
+}

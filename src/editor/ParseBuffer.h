@@ -94,7 +94,8 @@ template <class Sink> struct CParseBuffer::Walker
         if (wordStart < 0 || !number || pos + 1 >= n || !IsDigit(t[pos + 1]))
             return false;
         const unsigned char prev = t[pos - 1] | 0x20;
-        const bool hex = t[wordStart] == '0' && pos - wordStart > 1 && (t[wordStart + 1] | 0x20) == 'x';
+        const bool hex =
+            t[wordStart] == '0' && pos - wordStart > 1 && (t[wordStart + 1] | 0x20) == 'x';
         return hex ? prev == 'p' : prev == 'e';
     }
 
@@ -104,11 +105,13 @@ template <class Sink> struct CParseBuffer::Walker
         const CPatternTable &table = lang.GetPatterns();
         CTextFormat *fmt = table.GetFormat(id);
         const CTextFormat::EndRule rule = fmt->GetEndRule();
-        const bool lineBound = rule == CTextFormat::AtLineEnd || rule == CTextFormat::AtCloserOnLine;
+        const bool lineBound =
+            rule == CTextFormat::AtLineEnd || rule == CTextFormat::AtCloserOnLine;
         const char *closer = fmt->GetCloser();
-        const unsigned char closeChar = (rule == CTextFormat::AtCloser || rule == CTextFormat::AtCloserOnLine) && closer
-                                            ? static_cast<unsigned char>(closer[0])
-                                            : 0;
+        const unsigned char closeChar =
+            (rule == CTextFormat::AtCloser || rule == CTextFormat::AtCloserOnLine) && closer
+                ? static_cast<unsigned char>(closer[0])
+                : 0;
         const unsigned char esc = static_cast<unsigned char>(fmt->GetEscape());
 
         bool stop[256] = {};

@@ -10,15 +10,27 @@ constexpr COLORREF MakeColorRef(int r, int g, int b)
 {
     return COLORREF(r & 0xff) | (COLORREF(g & 0xff) << 8) | (COLORREF(b & 0xff) << 16);
 }
-constexpr int ColorRefRed(COLORREF c) { return int(c & 0xff); }
-constexpr int ColorRefGreen(COLORREF c) { return int((c >> 8) & 0xff); }
-constexpr int ColorRefBlue(COLORREF c) { return int((c >> 16) & 0xff); }
+constexpr int ColorRefRed(COLORREF c)
+{
+    return int(c & 0xff);
+}
+constexpr int ColorRefGreen(COLORREF c)
+{
+    return int((c >> 8) & 0xff);
+}
+constexpr int ColorRefBlue(COLORREF c)
+{
+    return int((c >> 16) & 0xff);
+}
 // Perceived brightness 0..255; below 128 counts as a dark background.
 constexpr int ColorRefBrightness(COLORREF c)
 {
     return (ColorRefRed(c) * 299 + ColorRefGreen(c) * 587 + ColorRefBlue(c) * 114) / 1000;
 }
-constexpr bool IsDarkColorRef(COLORREF c) { return ColorRefBrightness(c) < 128; }
+constexpr bool IsDarkColorRef(COLORREF c)
+{
+    return ColorRefBrightness(c) < 128;
+}
 
 // How one kind of text is shown (colour, bold, italic) and, for the formats
 // of patterns (comments, strings), how such a pattern ends.
@@ -30,18 +42,18 @@ class CTextFormat
 public:
     // How a pattern of this format ends.
     enum EndRule : unsigned char {
-        NoEnd,       // not a pattern format (normal text, keywords, numbers)
-        AtLineEnd,   // ends before the next line end (line comments)
-        AtCloser,    // ends after m_closer; may span lines (block comments, text blocks)
+        NoEnd,          // not a pattern format (normal text, keywords, numbers)
+        AtLineEnd,      // ends before the next line end (line comments)
+        AtCloser,       // ends after m_closer; may span lines (block comments, text blocks)
         AtCloserOnLine, // ends after m_closer or before a line end (strings, chars)
     };
 
     constexpr CTextFormat(const char *name, COLORREF lightColour, COLORREF darkColour,
                           bool bold = false, bool italic = false, EndRule end = NoEnd,
                           const char *closer = nullptr, char escape = 0)
-        : m_name(name), m_lightColour(lightColour), m_darkColour(darkColour),
-          m_lightBold(bold), m_lightItalic(italic), m_colour(lightColour), m_bold(bold),
-          m_italic(italic), m_end(end), m_closer(closer), m_escape(escape)
+        : m_name(name), m_lightColour(lightColour), m_darkColour(darkColour), m_lightBold(bold),
+          m_lightItalic(italic), m_colour(lightColour), m_bold(bold), m_italic(italic), m_end(end),
+          m_closer(closer), m_escape(escape)
     {
     }
 
@@ -88,8 +100,8 @@ public:
     static CTextFormat m_KeywordTxt;
     static CTextFormat m_TypeWordTxt;
     static CTextFormat m_NumberTxt;
-    static CTextFormat m_HTMLCommentTxt;  // <!-- ... -->
-    static CTextFormat m_HTMLTagTxt;      // tag names
+    static CTextFormat m_HTMLCommentTxt; // <!-- ... -->
+    static CTextFormat m_HTMLTagTxt;     // tag names
 
     // Every named format, for the colour options.
     static CTextFormat *const *AllFormats(int *count);

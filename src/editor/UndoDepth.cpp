@@ -23,9 +23,15 @@ void CUndoDepth::OnModified(int, int type, const char *, int, int, int, int, int
     }
 }
 
-bool CUndoDepth::CanUndo() const { return m_undone < *m_maxDepth && m_editor->isUndoAvailable(); }
+bool CUndoDepth::CanUndo() const
+{
+    return m_undone < *m_maxDepth && m_editor->isUndoAvailable();
+}
 
-bool CUndoDepth::CanRedo() const { return m_editor->isRedoAvailable(); }
+bool CUndoDepth::CanRedo() const
+{
+    return m_editor->isRedoAvailable();
+}
 
 bool CUndoDepth::Undo()
 {

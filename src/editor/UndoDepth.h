@@ -26,8 +26,8 @@ public:
     void Reset();
 
 private:
-    void OnModified(int position, int type, const char *text, int length, int linesAdded,
-                    int line, int foldNow, int foldPrev, int token, int annotationLinesAdded);
+    void OnModified(int position, int type, const char *text, int length, int linesAdded, int line,
+                    int foldNow, int foldPrev, int token, int annotationLinesAdded);
 
     QsciScintilla *m_editor;
     const int *m_maxDepth;

@@ -1,15 +1,14 @@
-#include "editor/EditorLexer.h"
 #include "editor/HueditView.h"
 
-#include <Qsci/qscilexercpp.h>
+#include "editor/EditorLexer.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QPalette>
 #include <QTest>
+#include <Qsci/qscilexercpp.h>
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <utility>
 #include <vector>
@@ -401,7 +400,7 @@ TEST_F(HueditView, CaretReportsLineAndColumnFromOne)
     view->SetTabStops(4);
     view->LoadText("ab\n\tcd");
     view->carets.clear();
-    view->SetCaret(4); // after the tab on line 2
+    view->SetCaret(4);             // after the tab on line 2
     QApplication::processEvents(); // Scintilla reports caret moves with its update
     ASSERT_FALSE(view->carets.empty());
     EXPECT_EQ(view->carets.back(), std::make_pair(2, 5));

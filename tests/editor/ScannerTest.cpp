@@ -5,7 +5,6 @@
 #include "editor/TextFormat.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -121,8 +120,8 @@ CRecorder Scan(const std::string &text, const CLanguage &lang = CLanguage::m_Jav
     for (size_t i = 0; i < viaBase.words.size(); ++i)
         EXPECT_EQ(text.substr(size_t(viaBase.wordPositions[i]), viaBase.words[i].size()),
                   viaBase.words[i]);
-    EXPECT_TRUE(std::is_sorted(viaBase.delimiterPositions.begin(),
-                               viaBase.delimiterPositions.end()));
+    EXPECT_TRUE(
+        std::is_sorted(viaBase.delimiterPositions.begin(), viaBase.delimiterPositions.end()));
     return viaBase;
 }
 
@@ -140,31 +139,25 @@ TEST(Scanner, EventSequencesOnTrickyJava)
         {"declaration", "int x;", "_[int:T];[x]"},
         {"comment between type and name", "int/*c*/x;", "\u00abbc[int:T]\u00bb;[x]"},
         {"comment after a blank", "int /* c */ x;", "_[int:T]\u00abbc\u00bb_;[x]"},
-        {"comment inside generics", "List<String/*a>*/>m;",
-         "<[List]\u00abbc[String]\u00bb>;[m]"},
+        {"comment inside generics", "List<String/*a>*/>m;", "<[List]\u00abbc[String]\u00bb>;[m]"},
         {"empty block comment", "/**/a", "\u00abbc\u00bb[a]"},
         {"javadoc with stars", "/** a * b **/b", "\u00abbc\u00bb[b]"},
-        {"line comment ends at line end", "a// x { \" /*\nb",
-         "\u00ablc[a]n|[b]"},
-        {"string holding braces, quotes and comment openers",
-         "s=\"{\\\"/*x*/}//\";", "=[s]\u00abs\u00bb;"},
+        {"line comment ends at line end", "a// x { \" /*\nb", "\u00ablc[a]n|[b]"},
+        {"string holding braces, quotes and comment openers", "s=\"{\\\"/*x*/}//\";",
+         "=[s]\u00abs\u00bb;"},
         {"escaped backslash before closing quote", "s=\"a\\\\\";t", "=[s]\u00abs\u00bb;[t]"},
         {"char literals", "c='\\'';d='\"';e='{';",
          "=[c]\u00abc\u00bb;=[d]\u00abc\u00bb;=[e]\u00abc\u00bb;"},
-        {"text block with quotes and braces",
-         "t=\"\"\"\n a \"b\" \"\"c\"\" {} \\\"\"\" \n\"\"\";x",
+        {"text block with quotes and braces", "t=\"\"\"\n a \"b\" \"\"c\"\" {} \\\"\"\" \n\"\"\";x",
          "=[t]\u00abtb||\u00bb;[x]"},
         {"text block ending in a quote", "t=\"\"\"\nq\"\"\"\";x",
          "=[t]\u00abtb|\u00bb\u00abs"}, // the stray quote opens a string
-        {"text block line continuation", "t=\"\"\"\na\\\nb\"\"\";",
-         "=[t]\u00abtb||\u00bb;"},
-        {"escaped quote opens a string", "x=\\u0022a;b\\u0022;y",
-         "=[x]\u00abs\u00bb;[y]"},
+        {"text block line continuation", "t=\"\"\"\na\\\nb\"\"\";", "=[t]\u00abtb||\u00bb;"},
+        {"escaped quote opens a string", "x=\\u0022a;b\\u0022;y", "=[x]\u00abs\u00bb;[y]"},
         {"escaped comment closer", "/* \\u002a\\u002f x", "\u00abbc\u00bb_[x]"},
-        {"escaped line end ends a line comment but is no line",
-         "// c \\u000a int z;", "\u00ablcn__[int:T];[z]"},
-        {"escaped backslash escapes the quote", "s=\"\\u005c\"\";t",
-         "=[s]\u00abs\u00bb;[t]"},
+        {"escaped line end ends a line comment but is no line", "// c \\u000a int z;",
+         "\u00ablcn__[int:T];[z]"},
+        {"escaped backslash escapes the quote", "s=\"\\u005c\"\";t", "=[s]\u00abs\u00bb;[t]"},
         {"backslash pair is no escape", "s=\"\\\\u0022\";t", "=[s]\u00abs\u00bb;[t]"},
         {"identifier with an escape", "caf\\u00e9 = 1;", "_[caf\\u00e9]=_;[1]"},
         {"escaped punctuation", "a\\u003bb", ";[a][b]"},
@@ -181,12 +174,12 @@ TEST(Scanner, EventSequencesOnTrickyJava)
          "[R])_{}"},
         {"CR LF and lone CR", "a\r\nb\rc\n", "r[a]n|r[b]|n[c]|"},
         {"unterminated block comment", "x /* abc\n def", "_[x]\u00abbc|"},
-        {"unterminated string stops at line end", "s = \"abc\nt;",
-         "_[s]=_\u00absn|;[t]"},
+        {"unterminated string stops at line end", "s = \"abc\nt;", "_[s]=_\u00absn|;[t]"},
         {"unterminated text block", "\"\"\"\nabc", "\u00abtb|"},
         {"unterminated char literal", "c = '\nx", "_[c]=_\u00abcn|[x]"},
         {"division is no comment", "a/b/ c", "/[a]/[b]_[c]"},
-        {"zero and high bytes", std::string("a\0b\xff\xfe;", 6), std::string("\0", 1) + "[a];[b\xff\xfe]"},
+        {"zero and high bytes", std::string("a\0b\xff\xfe;", 6),
+         std::string("\0", 1) + "[a];[b\xff\xfe]"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(Scan(c.text).log, c.events) << c.name;
@@ -223,8 +216,9 @@ TEST(Scanner, CharactersInsidePatternsNeverReachTheConverter)
     // Every position tested is outside the patterns.
     for (int pos : r.delimiterPositions) {
         const char c = text[size_t(pos)];
-        EXPECT_TRUE(c == ' ' || c == '\n' || (c >= 'a' && c <= 'k' && c != 'b' && c != 'd'
-                                              && c != 'f' && c != 'h' && c != 'j'))
+        EXPECT_TRUE(
+            c == ' ' || c == '\n' ||
+            (c >= 'a' && c <= 'k' && c != 'b' && c != 'd' && c != 'f' && c != 'h' && c != 'j'))
             << "position " << pos << " '" << c << "'";
     }
 }
@@ -239,17 +233,28 @@ TEST(Scanner, WordKinds)
     };
     const CLanguage &java = CLanguage::m_JavaLanguage;
     const Row rows[] = {
-        {&java, "int", CLanguage::TypeWord},      {&java, "void", CLanguage::TypeWord},
-        {&java, "boolean", CLanguage::TypeWord},  {&java, "double", CLanguage::TypeWord},
-        {&java, "class", CLanguage::Keyword},     {&java, "synchronized", CLanguage::Keyword},
-        {&java, "instanceof", CLanguage::Keyword}, {&java, "var", CLanguage::Keyword},
-        {&java, "record", CLanguage::Keyword},    {&java, "yield", CLanguage::Keyword},
-        {&java, "non-sealed", CLanguage::Keyword}, {&java, "_", CLanguage::Keyword},
-        {&java, "null", CLanguage::Keyword},      {&java, "String", CLanguage::None},
-        {&java, "Int", CLanguage::None},          {&java, "integer", CLanguage::None},
-        {&java, "interfaces", CLanguage::None},   {&java, "module", CLanguage::None},
-        {&java, "__", CLanguage::None},           {&java, "", CLanguage::None},
-        {&java, "synchronizedX", CLanguage::None}, {&java, "java.lang.int", CLanguage::None},
+        {&java, "int", CLanguage::TypeWord},
+        {&java, "void", CLanguage::TypeWord},
+        {&java, "boolean", CLanguage::TypeWord},
+        {&java, "double", CLanguage::TypeWord},
+        {&java, "class", CLanguage::Keyword},
+        {&java, "synchronized", CLanguage::Keyword},
+        {&java, "instanceof", CLanguage::Keyword},
+        {&java, "var", CLanguage::Keyword},
+        {&java, "record", CLanguage::Keyword},
+        {&java, "yield", CLanguage::Keyword},
+        {&java, "non-sealed", CLanguage::Keyword},
+        {&java, "_", CLanguage::Keyword},
+        {&java, "null", CLanguage::Keyword},
+        {&java, "String", CLanguage::None},
+        {&java, "Int", CLanguage::None},
+        {&java, "integer", CLanguage::None},
+        {&java, "interfaces", CLanguage::None},
+        {&java, "module", CLanguage::None},
+        {&java, "__", CLanguage::None},
+        {&java, "", CLanguage::None},
+        {&java, "synchronizedX", CLanguage::None},
+        {&java, "java.lang.int", CLanguage::None},
         {&CLanguage::m_HTMLLanguage, "TABLE", CLanguage::Keyword},
         {&CLanguage::m_HTMLLanguage, "Applet", CLanguage::Keyword},
         {&CLanguage::m_HTMLLanguage, "tables", CLanguage::None},
