@@ -92,23 +92,28 @@ bool CJdkSources::ReadZip(const QString &zipPath, std::vector<CJdkSource> &out, 
         const QString name = QString::fromUtf8(base + p + 46, nameLen);
         // zip64 sizes and offset live in extra field 0x0001, in this order,
         // each present only when its 32-bit field is all ones.
-        for (qint64 e = p + 46 + nameLen; e + 4 <= p + 46 + nameLen + extraLen;) {
+        const qint64 extraEnd = p + 46 + nameLen + extraLen;
+        for (qint64 e = p + 46 + nameLen; e + 4 <= extraEnd;) {
             const quint16 id = U16(base + e), len = U16(base + e + 2);
+            const qint64 fieldEnd = e + 4 + len;
+            if (fieldEnd > extraEnd)
+                return fail("bad extra field");
+            qint64 f = e + 4;
+            const auto next64 = [&](quint64 &v) {
+                if (f + 8 <= fieldEnd) {
+                    v = U64(base + f);
+                    f += 8;
+                }
+            };
             if (id == 1) {
-                qint64 f = e + 4;
-                if (usize == 0xffffffff) {
-                    usize = U64(base + f);
-                    f += 8;
-                }
-                if (csize == 0xffffffff) {
-                    csize = U64(base + f);
-                    f += 8;
-                }
-                if (local == 0xffffffff) {
-                    local = U64(base + f);
-                }
+                if (usize == 0xffffffff)
+                    next64(usize);
+                if (csize == 0xffffffff)
+                    next64(csize);
+                if (local == 0xffffffff)
+                    next64(local);
             }
-            e += 4 + len;
+            e = fieldEnd;
         }
         p += 46 + nameLen + extraLen + commentLen;
         if (!name.endsWith(QLatin1String(".java")))
