@@ -1,0 +1,1059 @@
+#include "project/ProjectView.h"
+
+#include "app/IDEOptions.h"
+#include "app/Prompter.h"
+#include "project/FileChooser.h"
+#include "project/Project.h"
+#include "project/ProjectDoc.h"
+#include "project/ProjectFileItem.h"
+#include "project/ProjectFolder.h"
+#include "project/ProjectRootFolder.h"
+#include "project/ProjectVirtualFolder.h"
+#include "project/ResourceFileItem.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QSet>
+#include <QTreeWidgetItemIterator>
+#include <QUrl>
+#include <algorithm>
+
+namespace {
+
+const QString kOutputTab = QStringLiteral("Output");
+const QString kProjectFilter = QStringLiteral("Mavu Files (*.mavu)|*.mavu|All Files (*.*)|*.*||");
+const QString kImportFilter =
+    QStringLiteral("Mavu Project(*.mavu)|*.mavu|All Files(*.*)|*.*||");
+const QString kAddFileFilter = QStringLiteral(
+    "Java Files (*.java)|*.java|HTML Files (*.html;*.htm)|*.html;*.htm|"
+    "Resource Files (*.res)|*.res|All Files (*.*)|*.*||");
+
+template <class T> T *As(const CTreeItem *node)
+{
+    return dynamic_cast<T *>(const_cast<CTreeItem *>(node));
+}
+
+bool IsHtml(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    return suffix.compare(QLatin1String("html"), Qt::CaseInsensitive) == 0 ||
+           suffix.compare(QLatin1String("htm"), Qt::CaseInsensitive) == 0;
+}
+
+QString CleanPath(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// The folders from top down to the one that directly holds node.
+bool ChainTo(CTreeFolder *folder, const CTreeItem *node, QList<CTreeFolder *> &chain)
+{
+    chain.append(folder);
+    for (CTreeItem *child : folder->Children()) {
+        if (child == node)
+            return true;
+        if (child->IsFolder() && ChainTo(static_cast<CTreeFolder *>(child), node, chain))
+            return true;
+    }
+    chain.removeLast();
+    return false;
+}
+
+// An item's place in the tree by the texts above it: what survives a
+// rebuild, when the items and possibly the nodes are new.
+QString KeyOf(const QTreeWidgetItem *item)
+{
+    QStringList texts;
+    for (; item; item = item->parent())
+        texts.prepend(item->text(0));
+    return texts.join(QChar(0x1F));
+}
+
+// Every "*.java" file under dir that is neither hidden nor a special file,
+// directory by directory: the files of a directory (by name) before its
+// subdirectories. Hidden directories (.git and the like) are tools'
+// business, not sources; a directory reached twice through links is read
+// once.
+void CollectJavaFiles(const QString &dir, QStringList &out, QSet<QString> &seen)
+{
+    const QString canonical = QFileInfo(dir).canonicalFilePath();
+    if (canonical.isEmpty() || seen.contains(canonical))
+        return;
+    seen.insert(canonical);
+    const QDir d(dir);
+    const QFileInfoList files = d.entryInfoList({QStringLiteral("*.java")},
+                                                QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo &f : files)
+        out << QDir::cleanPath(f.absoluteFilePath());
+    const QFileInfoList subdirs =
+        d.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo &sub : subdirs)
+        CollectJavaFiles(sub.absoluteFilePath(), out, seen);
+}
+
+} // namespace
+
+CProjectView::CProjectView(QWidget *parent, CProjectDoc *workspace)
+    : CBaseTreeView(parent), m_doc(workspace)
+{
+    setObjectName(QStringLiteral("ProjectView"));
+    // Files dropped from outside join the open project; nodes are not
+    // dragged around inside the tree.
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    setDropIndicatorShown(false);
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
+        if (auto *folder = As<CProjectFolderBase>(NodeOf(current)))
+            m_sortMode = folder->m_nSortMode;
+    });
+    UpdateAllViews();
+}
+
+CProjectView::~CProjectView() = default;
+
+void CProjectView::SetFileChooser(CFileChooser *chooser)
+{
+    m_chooser = chooser;
+}
+
+void CProjectView::SetOptions(CIDEOptions *options)
+{
+    m_options = options;
+}
+
+CFileChooser &CProjectView::Chooser()
+{
+    if (m_chooser)
+        return *m_chooser;
+    if (!m_ownChooser)
+        m_ownChooser = std::make_unique<CDialogFileChooser>();
+    return *m_ownChooser;
+}
+
+CIDEOptions &CProjectView::Options() const
+{
+    if (m_options)
+        return *m_options;
+    if (!m_ownOptions)
+        const_cast<CProjectView *>(this)->m_ownOptions = std::make_unique<CIDEOptions>();
+    return *m_ownOptions;
+}
+
+int CProjectView::DisplayMode() const
+{
+    return Options().m_projectView == 1 ? 1 : 0;
+}
+
+// ------------------------------------------------------------ node queries
+
+CProject *CProjectView::OpenProject() const
+{
+    if (!m_doc)
+        return nullptr;
+    CProject &project = m_doc->GetCurrentProject();
+    return project.IsOpen() ? &project : nullptr;
+}
+
+CProjectFolder *CProjectView::OpenProjectFolder() const
+{
+    CProject *project = OpenProject();
+    return project ? project->GetRootFolder() : nullptr;
+}
+
+CProjectFolder *CProjectView::ProjectOf(const CTreeItem *node) const
+{
+    if (!node || !m_doc || !m_doc->GetRoot())
+        return nullptr;
+    if (auto *folder = As<CProjectFolder>(node))
+        return folder;
+    QList<CTreeFolder *> chain;
+    if (!ChainTo(m_doc->GetRoot(), node, chain) || chain.size() < 2)
+        return nullptr;
+    return As<CProjectFolder>(chain[1]);
+}
+
+CProjectFolderBase *CProjectView::ParentFolderOf(const CTreeItem *node) const
+{
+    if (!node || !m_doc || !m_doc->GetRoot())
+        return nullptr;
+    QList<CTreeFolder *> chain;
+    if (!ChainTo(m_doc->GetRoot(), node, chain))
+        return nullptr;
+    return As<CProjectFolderBase>(chain.last());
+}
+
+CProjectView::NodeKind CProjectView::KindOf(const CTreeItem *node) const
+{
+    if (!node || !m_doc)
+        return NodeKind::None;
+    if (node == m_doc->GetRoot())
+        return NodeKind::Root;
+    if (auto *folder = As<CProjectFolder>(node))
+        return folder == OpenProjectFolder() ? NodeKind::OpenProject : NodeKind::ClosedProject;
+    if (As<CProjectVirtualFolder>(node))
+        return NodeKind::VirtualFolder;
+    if (As<CResourceFileItem>(node)) {
+        return node->BelongsToOpenProject() ? NodeKind::OpenProjectResItem
+                                            : NodeKind::ClosedProjectResItem;
+    }
+    if (As<CProjectFileItem>(node)) {
+        return node->BelongsToOpenProject() ? NodeKind::OpenProjectFileItem
+                                            : NodeKind::ClosedProjectFileItem;
+    }
+    return NodeKind::None;
+}
+
+QString CProjectView::MenuName(NodeKind kind)
+{
+    switch (kind) {
+    case NodeKind::Root:
+        return QStringLiteral("RootOptions");
+    case NodeKind::ClosedProject:
+        return QStringLiteral("ClosedProject");
+    case NodeKind::OpenProject:
+        return QStringLiteral("OpenProjectFileView");
+    case NodeKind::VirtualFolder:
+        return QStringLiteral("VirtualFolder");
+    case NodeKind::ClosedProjectFileItem:
+        return QStringLiteral("ClosedProjectFileItem");
+    case NodeKind::OpenProjectFileItem:
+        return QStringLiteral("OpenProjectFileItem");
+    case NodeKind::ClosedProjectResItem:
+        return QStringLiteral("ClosedProjectResItem");
+    case NodeKind::OpenProjectResItem:
+        return QStringLiteral("OpenProjectResItem");
+    case NodeKind::None:
+        break;
+    }
+    return QString();
+}
+
+CProjectFolderBase *CProjectView::TargetFolder(const CTreeItem *node) const
+{
+    CProjectFolder *open = OpenProjectFolder();
+    if (!open)
+        return nullptr;
+    if (ProjectOf(node) != open)
+        return open;
+    if (auto *folder = As<CProjectFolderBase>(node))
+        return folder;
+    if (CProjectFolderBase *parent = ParentFolderOf(node))
+        return parent;
+    return open;
+}
+
+// ------------------------------------------------------- showing the model
+
+void CProjectView::UpdateAllViews()
+{
+    ++m_rebuilds;
+    // What the user had open and selected comes back after the rebuild,
+    // found again by the texts of the items.
+    QSet<QString> expanded;
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        if (!(*it)->isHidden() && (*it)->isExpanded())
+            expanded.insert(KeyOf(*it));
+    }
+    const QString selected =
+        currentItem() && !currentItem()->isHidden() ? KeyOf(currentItem()) : QString();
+
+    CProjectRootFolder *root = m_doc ? m_doc->GetRoot() : nullptr;
+    ClearTree(root);
+    if (!root)
+        return;
+    RefreshProjectImages();
+    QTreeWidgetItem *rootItem = InsertRoot(root);
+
+    // Expanding fills the children, which may be expanded in turn.
+    std::function<void(QTreeWidgetItem *)> reopen = [&](QTreeWidgetItem *item) {
+        for (int i = 0; i < item->childCount(); ++i) {
+            QTreeWidgetItem *child = item->child(i);
+            if (expanded.contains(KeyOf(child)) && !child->isExpanded())
+                expandItem(child);
+            reopen(child);
+        }
+    };
+    reopen(rootItem);
+    ExpandOpenProject();
+
+    if (!selected.isEmpty()) {
+        for (QTreeWidgetItemIterator it(this); *it; ++it) {
+            if (!(*it)->isHidden() && KeyOf(*it) == selected) {
+                setCurrentItem(*it);
+                break;
+            }
+        }
+    }
+}
+
+void CProjectView::ExpandOpenProject()
+{
+    if (CProjectFolder *open = OpenProjectFolder()) {
+        if (m_doc->GetRoot())
+            ExpandNode(m_doc->GetRoot());
+        ExpandNode(open);
+    }
+}
+
+void CProjectView::RefreshProjectImages()
+{
+    if (!m_doc || !m_doc->GetRoot())
+        return;
+    CProjectFolder *open = OpenProjectFolder();
+    for (CTreeItem *child : m_doc->GetRoot()->Children()) {
+        auto *folder = As<CProjectFolder>(child);
+        if (!folder)
+            continue;
+        folder->SetProjectOpen(folder == open);
+        if (QTreeWidgetItem *item = ItemOf(folder))
+            Control().SetItemImage(Handle(item), folder->GetImage(), folder->GetSelectedImage());
+    }
+}
+
+void CProjectView::RefreshProjectFolder(CProjectFolder &folder)
+{
+    // The project's children are being replaced: drop their items, so that
+    // the next expansion shows what the project holds now.
+    QTreeWidgetItem *item = ItemOf(&folder);
+    if (!item)
+        return;
+    const bool blocked = blockSignals(true);
+    const QList<QTreeWidgetItem *> children = item->takeChildren();
+    qDeleteAll(children);
+    item->setExpanded(false);
+    blockSignals(blocked);
+    folder.SetPopulated(false);
+    std::function<void(CTreeItem *)> forget = [&](CTreeItem *node) {
+        node->SetPopulated(false);
+        node->ForgetTreeHandle();
+        if (node->IsFolder()) {
+            for (CTreeItem *child : static_cast<CTreeFolder *>(node)->Children())
+                forget(child);
+        }
+    };
+    forget(&folder);
+    Control().SetItemImage(Handle(item), folder.GetImage(), folder.GetSelectedImage());
+}
+
+void CProjectView::SelectProject(CProjectFolder &folder)
+{
+    if (m_doc && m_doc->GetRoot())
+        ExpandNode(m_doc->GetRoot());
+    SelectNode(&folder);
+    ExpandNode(&folder);
+}
+
+// Makes node's item exist by expanding the folders above it, top down.
+static bool EnsureShown(CProjectView &view, CTreeFolder *root, const CTreeItem *node)
+{
+    QList<CTreeFolder *> chain;
+    if (!root || !ChainTo(root, node, chain))
+        return false;
+    for (CTreeFolder *folder : chain) {
+        if (!view.ItemOf(folder))
+            return false;
+        view.ExpandNode(folder);
+    }
+    return view.ItemOf(node) != nullptr;
+}
+
+void CProjectView::ShowNode(CTreeItem *node, CTreeFolder *parent)
+{
+    if (!node || !parent || ItemOf(node))
+        return;
+    QTreeWidgetItem *parentItem = ItemOf(parent);
+    if (!parentItem) {
+        EnsureShown(*this, m_doc->GetRoot(), node);
+        return;
+    }
+    if (!parent->IsPopulated()) {
+        // The folder fills itself, the new node included.
+        expandItem(parentItem);
+        return;
+    }
+    const HTREEITEM parentHandle = Handle(parentItem);
+    if (node->IsFolder()) {
+        Control().InsertItem(parentHandle, node->GetDisplayName(), node->GetImage(),
+                             node->GetSelectedImage(), true, node);
+        Control().SortChildren(parentHandle);
+    } else {
+        Control().InsertItem(parentHandle, node->GetDisplayName(), node->GetImage(),
+                             node->GetSelectedImage(), false, node,
+                             parent->FindInsertPosition(Control(), parentHandle, node));
+    }
+}
+
+void CProjectView::ShowFileInProjectView(CProjectFileItem &item)
+{
+    ShowNode(&item, ParentFolderOf(&item));
+}
+
+bool CProjectView::SelectFile(const QString &path)
+{
+    m_activeEditorPath = path;
+    if (Options().m_autoExpand != 1 || path.isEmpty())
+        return false;
+    CProjectFolder *open = OpenProjectFolder();
+    if (!open)
+        return false;
+    // Editors may name the file with another letter case than the project.
+    CTreeItem *node = open->FindByName(path);
+    if (!node || node->IsFolder())
+        return false;
+    if (!EnsureShown(*this, m_doc->GetRoot(), node))
+        return false;
+    return SelectNode(node);
+}
+
+// ---------------------------------------------------------------- commands
+
+bool CProjectView::IsCommandEnabled(int id) const
+{
+    const CTreeItem *node = SelectedNode();
+    const NodeKind kind = KindOf(node);
+    const bool projectOpen = OpenProject() != nullptr;
+    const bool inOpenProject = projectOpen && ProjectOf(node) == OpenProjectFolder();
+    const bool openFile =
+        kind == NodeKind::OpenProjectFileItem || kind == NodeKind::OpenProjectResItem;
+    switch (id) {
+    case ID_PROJECT_OPEN:
+    case ID_PROJECT_DELETE:
+        return kind == NodeKind::ClosedProject;
+    case ID_PROJECT_CLOSE:
+        return projectOpen;
+    case ID_PROJECT_ADD_PROJECT:
+    case ID_PROJECT_UPDATE_IMAGES:
+        return m_doc != nullptr;
+    case ID_PROJECT_ADD_FILE:
+    case ID_PROJECT_ADD_FILE_CTX:
+    case ID_PROJECT_ADD_DIRECTORY:
+    case ID_PROJECT_IMPORT:
+        return projectOpen;
+    case ID_PROJECT_ADD_FOLDER:
+        return kind == NodeKind::OpenProject || (kind == NodeKind::VirtualFolder && inOpenProject);
+    case ID_PROJECT_DELETE_FOLDER:
+        return kind == NodeKind::VirtualFolder && inOpenProject;
+    case ID_PROJECT_RENAME:
+        return CanRename(const_cast<CTreeItem *>(node));
+    case ID_PROJECT_REMOVE_FILE:
+        return openFile;
+    case ID_PROJECT_MAIN_CLASS:
+        return kind == NodeKind::OpenProjectFileItem && !IsHtml(node->GetName());
+    case ID_PROJECT_MAIN_HTML:
+        return kind == NodeKind::OpenProjectFileItem && IsHtml(node->GetName());
+    case ID_PROJECT_FILE_INFO:
+        return openFile || kind == NodeKind::ClosedProjectFileItem ||
+               kind == NodeKind::ClosedProjectResItem;
+    case ID_PROJECT_ALPHA_ORDER:
+    case ID_PROJECT_SORT_LABEL:
+        return node && node->IsFolder() && ItemOf(node);
+    case ID_PROJECT_VIEW:
+        // Always possible to go back to the file view.
+        return !IsToolBusy() && (m_classViewAvailable || DisplayMode() == 1);
+    default:
+        // Compile, run, parse, browse, the option sheets and the resource
+        // commands arrive with the tools they drive.
+        return false;
+    }
+}
+
+QString CProjectView::CommandText(int id) const
+{
+    switch (id) {
+    case ID_PROJECT_VIEW:
+        return DisplayMode() == 1 ? QStringLiteral("File View") : QStringLiteral("Class View");
+    case ID_PROJECT_ALPHA_ORDER:
+    case ID_PROJECT_SORT_LABEL:
+        return m_sortMode == 2 ? QStringLiteral("Alphabetical Order")
+                               : QStringLiteral("Compile Order");
+    default:
+        return QString();
+    }
+}
+
+bool CProjectView::OnCommand(int id)
+{
+    if (!IsCommandEnabled(id))
+        return false;
+    switch (id) {
+    case ID_PROJECT_OPEN:
+        OnProjectOpen();
+        break;
+    case ID_PROJECT_CLOSE:
+        OnProjectClose();
+        break;
+    case ID_PROJECT_DELETE:
+        OnProjectDelete();
+        break;
+    case ID_PROJECT_ADD_PROJECT:
+        OnAddProject();
+        break;
+    case ID_PROJECT_ADD_FILE:
+    case ID_PROJECT_ADD_FILE_CTX:
+        OnAddFile();
+        break;
+    case ID_PROJECT_ADD_FOLDER:
+        OnAddFolder();
+        break;
+    case ID_PROJECT_DELETE_FOLDER:
+        OnDeleteFolder();
+        break;
+    case ID_PROJECT_ADD_DIRECTORY:
+        OnAddDirectory();
+        break;
+    case ID_PROJECT_IMPORT:
+        OnImportProject();
+        break;
+    case ID_PROJECT_RENAME:
+        OnRename();
+        break;
+    case ID_PROJECT_REMOVE_FILE:
+        OnRemoveFile();
+        break;
+    case ID_PROJECT_MAIN_CLASS:
+        OnMainClass();
+        break;
+    case ID_PROJECT_MAIN_HTML:
+        OnMainHtml();
+        break;
+    case ID_PROJECT_FILE_INFO:
+        OnFileInfo();
+        break;
+    case ID_PROJECT_UPDATE_IMAGES:
+        OnUpdateImages();
+        break;
+    case ID_PROJECT_ALPHA_ORDER:
+    case ID_PROJECT_SORT_LABEL:
+        OnAlphabeticalOrder();
+        break;
+    case ID_PROJECT_VIEW:
+        OnProjectView();
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+void CProjectView::OnProjectOpen()
+{
+    auto *folder = As<CProjectFolder>(SelectedNode());
+    if (!folder || !m_doc)
+        return;
+    const QString path = folder->GetProjectPath();
+    const int before = m_rebuilds;
+    const bool opened = m_doc->OpenProject(path, false);
+    if (m_rebuilds == before || opened)
+        UpdateAllViews();
+    if (CProjectFolder *open = OpenProjectFolder())
+        SelectProject(*open);
+}
+
+void CProjectView::OnProjectClose()
+{
+    if (!m_doc)
+        return;
+    const int before = m_rebuilds;
+    m_doc->CloseCurrentProject();
+    if (m_rebuilds == before)
+        UpdateAllViews();
+}
+
+void CProjectView::OnProjectDelete()
+{
+    auto *folder = As<CProjectFolder>(SelectedNode());
+    if (folder && KindOf(folder) == NodeKind::ClosedProject)
+        RemoveProjectNode(folder);
+}
+
+void CProjectView::RemoveProjectNode(CProjectFolder *folder)
+{
+    // The items go first: they refer to the nodes the workspace deletes.
+    DeleteNodeItems(folder);
+    const int before = m_rebuilds;
+    m_doc->RemoveProject(folder);
+    if (m_rebuilds == before)
+        UpdateAllViews();
+}
+
+void CProjectView::OnAddProject()
+{
+    if (!m_doc)
+        return;
+    const QStringList chosen = Chooser().GetOpenFileNames(
+        this, QStringLiteral("Add Project"), kProjectFilter, QStringLiteral("mavu"), false);
+    if (chosen.isEmpty())
+        return;
+    CProjectFolder *folder = m_doc->AddProject(CleanPath(chosen.first()));
+    if (!folder)
+        return;
+    ShowNode(folder, m_doc->GetRoot());
+    SelectNode(folder);
+}
+
+void CProjectView::OnAddFile()
+{
+    if (!OpenProject())
+        return;
+    CProjectFolderBase *target = TargetFolder(SelectedNode());
+    const QStringList chosen = Chooser().GetOpenFileNames(this, QStringLiteral("Add File"),
+                                                          kAddFileFilter, QString(), true);
+    if (!chosen.isEmpty())
+        AddFiles(chosen, target, false);
+}
+
+int CProjectView::AddFiles(const QStringList &paths, CProjectFolderBase *folder, bool skipPresent)
+{
+    if (!OpenProject())
+        return 0;
+    if (!folder || ProjectOf(folder) != OpenProjectFolder())
+        folder = TargetFolder(SelectedNode());
+    int added = 0;
+    for (const QString &path : paths) {
+        if (AddOneFile(CleanPath(path), folder, skipPresent))
+            ++added;
+    }
+    return added;
+}
+
+bool CProjectView::AddOneFile(const QString &path, CProjectFolderBase *folder, bool skipPresent)
+{
+    CProject *project = OpenProject();
+    if (!project)
+        return false;
+    if (QFileInfo(path).suffix().compare(QLatin1String("mavu"), Qt::CaseInsensitive) == 0 &&
+        path.compare(project->GetPathName(), Qt::CaseInsensitive) == 0) {
+        Prompter().MessageBox(QStringLiteral("Cannot add Mavu project !!!"), CPrompter::Ok,
+                              CPrompter::Warning);
+        return false;
+    }
+    if (skipPresent && project->HasFile(path))
+        return false;
+    CProjectFileItem *item = project->AddFileItem(path, folder);
+    if (!item)
+        return false;
+    ShowFileInProjectView(*item);
+    return true;
+}
+
+void CProjectView::OnAddFolder()
+{
+    CTreeItem *node = SelectedNode();
+    const NodeKind kind = KindOf(node);
+    CProject *project = OpenProject();
+    if (!project || (kind != NodeKind::OpenProject && kind != NodeKind::VirtualFolder) ||
+        ProjectOf(node) != OpenProjectFolder())
+        return;
+    auto *parent = static_cast<CProjectFolderBase *>(node);
+    auto *folder = new CProjectVirtualFolder(QStringLiteral("Folder"));
+    if (!parent->AddChild(folder, true)) {
+        delete folder;
+        return;
+    }
+    project->SetModifiedFlag();
+    ShowNode(folder, parent);
+    SelectNode(folder);
+}
+
+void CProjectView::OnDeleteFolder()
+{
+    auto *folder = As<CProjectVirtualFolder>(SelectedNode());
+    if (folder && OpenProject() && ProjectOf(folder) == OpenProjectFolder())
+        DeleteFolderNode(folder);
+}
+
+void CProjectView::DeleteFolderNode(CProjectFolderBase *folder)
+{
+    CProject *project = OpenProject();
+    CProjectFolderBase *parent = ParentFolderOf(folder);
+    if (!project || !parent)
+        return;
+    // The files inside leave the project with their folder; otherwise the
+    // project would go on listing files that no node shows.
+    std::function<void(CTreeFolder *)> release = [&](CTreeFolder *f) {
+        for (CTreeItem *child : f->Children()) {
+            if (child->IsFolder())
+                release(static_cast<CTreeFolder *>(child));
+            else
+                child->OnRemove();
+        }
+    };
+    release(folder);
+    DeleteNodeItems(folder);
+    parent->RemoveChild(folder);
+    delete folder;
+    project->SetModifiedFlag();
+}
+
+void CProjectView::OnAddDirectory()
+{
+    if (!OpenProject())
+        return;
+    CProjectFolderBase *target = TargetFolder(SelectedNode());
+    const QString dir = Chooser().GetExistingDirectory(this, QStringLiteral("AddDirectory"));
+    if (dir.isEmpty())
+        return;
+    Prompter().SetStatusText(QStringLiteral("Wait, reading all the files in the directory..."));
+    Prompter().BeginWaitCursor();
+    QStringList files;
+    QSet<QString> seen;
+    CollectJavaFiles(dir, files, seen);
+    AddFiles(files, target, true);
+    Prompter().EndWaitCursor();
+    Prompter().SetStatusText(QString());
+}
+
+void CProjectView::OnImportProject()
+{
+    if (!OpenProject())
+        return;
+    CProjectFolderBase *target = TargetFolder(SelectedNode());
+    const QStringList chosen =
+        Chooser().GetOpenFileNames(this, QStringLiteral("Select Mavu Project to Add"),
+                                   kImportFilter, QStringLiteral("mavu"), false);
+    if (chosen.isEmpty())
+        return;
+    const QString path = CleanPath(chosen.first());
+    Prompter().SetStatusText(QStringLiteral("Wait, Importing project..."));
+    Prompter().BeginWaitCursor();
+    QStringList files;
+    {
+        // The other project is read on its own, with no window attached;
+        // opening it would make its directory the current one.
+        const QString cwd = QDir::currentPath();
+        CProjectFolder folder(path);
+        CProject other;
+        if (other.Open(&folder, false))
+            files = other.GetFiles();
+        QDir::setCurrent(cwd);
+    }
+    // The list holds the newest files first; add the oldest first so that
+    // the order carries over.
+    std::reverse(files.begin(), files.end());
+    AddFiles(files, target, true);
+    Prompter().EndWaitCursor();
+    Prompter().SetStatusText(QStringLiteral("Done"));
+}
+
+void CProjectView::OnRename()
+{
+    BeginRename(SelectedNode());
+}
+
+bool CProjectView::CanRename(CTreeItem *node) const
+{
+    switch (KindOf(node)) {
+    case NodeKind::OpenProjectFileItem:
+    case NodeKind::OpenProjectResItem:
+        return true;
+    case NodeKind::VirtualFolder:
+        return OpenProject() && ProjectOf(node) == OpenProjectFolder();
+    default:
+        return false;
+    }
+}
+
+QString CProjectView::OnRenamed(CTreeItem *node, const QString &text)
+{
+    if (!CanRename(node))
+        return node->GetDisplayName();
+    const QString before = node->GetName();
+    if (node->SetName(text) && node->GetName() != before) {
+        if (CProject *project = OpenProject())
+            project->SetModifiedFlag();
+    }
+    return node->GetDisplayName();
+}
+
+void CProjectView::AfterRename(CTreeItem *node)
+{
+    // Folders keep their children in name order; a renamed node moves to
+    // its new place, in the model and among the items.
+    CProjectFolderBase *parent = ParentFolderOf(node);
+    if (!parent)
+        return;
+    parent->RemoveChild(node);
+    if (!parent->AddChild(node, true))
+        parent->InsertChildBefore(parent->ChildrenEnd(), node);
+    if (QTreeWidgetItem *parentItem = ItemOf(parent))
+        Control().SortChildren(Handle(parentItem));
+    SelectNode(node);
+}
+
+void CProjectView::OnRemoveFile()
+{
+    CTreeItem *node = SelectedNode();
+    const NodeKind kind = KindOf(node);
+    if (kind == NodeKind::OpenProjectFileItem || kind == NodeKind::OpenProjectResItem)
+        RemoveFileNode(static_cast<CProjectFileItem *>(node), false);
+}
+
+void CProjectView::RemoveFileNode(CProjectFileItem *item, bool askPhysicalDelete)
+{
+    CProject *project = OpenProject();
+    if (!project || item->GetProject() != project)
+        return;
+    const QString path = item->GetName();
+    DeleteNodeItems(item);
+    if (!project->RemoveFileItem(item)) {
+        UpdateAllViews();
+        return;
+    }
+    if (!askPhysicalDelete || path.isEmpty())
+        return;
+    if (Prompter().AskYesNo(
+            QStringLiteral("Do you want to physically delete the file %1 from the disk ???")
+                .arg(path),
+            false)) {
+        QFile file(path);
+        if (file.exists() && !file.remove()) {
+            Prompter().MessageBox(QStringLiteral("Error deleting the file %1.\n%2 !!!")
+                                      .arg(path, file.errorString()),
+                                  CPrompter::Ok, CPrompter::Stop);
+        }
+    }
+}
+
+void CProjectView::OnMainClass()
+{
+    CTreeItem *node = SelectedNode();
+    if (KindOf(node) != NodeKind::OpenProjectFileItem)
+        return;
+    OpenProject()->SetMainClass(QFileInfo(node->GetName()).fileName());
+}
+
+void CProjectView::OnMainHtml()
+{
+    CTreeItem *node = SelectedNode();
+    if (KindOf(node) != NodeKind::OpenProjectFileItem || !IsHtml(node->GetName()))
+        return;
+    OpenProject()->SetMainHtml(QFileInfo(node->GetName()).fileName());
+}
+
+void CProjectView::OnFileInfo()
+{
+    auto *item = As<CProjectFileItem>(SelectedNode());
+    if (!item)
+        return;
+    emit clearOutputRequested(kOutputTab);
+    CPrompter &p = Prompter();
+    p.OutputLine(kOutputTab, QStringLiteral("\n---------------- File Info Begin ----------------"));
+    p.OutputLine(kOutputTab, QStringLiteral("\nFile Path - %1").arg(item->GetName()));
+    p.OutputLine(kOutputTab, item->IsDirty() ? QStringLiteral("\nFile Dirty...")
+                                             : QStringLiteral("\nFile Clean..."));
+    p.OutputLine(kOutputTab, QStringLiteral("\n---------------- File Info End   ----------------"));
+}
+
+void CProjectView::OnUpdateImages()
+{
+    RefreshProjectImages();
+}
+
+void CProjectView::OnAlphabeticalOrder()
+{
+    CTreeItem *node = SelectedNode();
+    QTreeWidgetItem *item = ItemOf(node);
+    if (!node || !node->IsFolder() || !item)
+        return;
+    Control().SortChildren(Handle(item));
+    m_sortMode = 2;
+    if (auto *folder = As<CProjectFolderBase>(node))
+        folder->m_nSortMode = 2;
+}
+
+void CProjectView::OnProjectView()
+{
+    if (IsToolBusy())
+        return;
+    Options().m_projectView = DisplayMode() == 1 ? 0 : 1;
+    UpdateAllViews();
+    ExpandOpenProject();
+    if (!m_activeEditorPath.isEmpty())
+        SelectFile(m_activeEditorPath);
+}
+
+// ------------------------------------------------------------ the gestures
+
+void CProjectView::OnActivate(CTreeItem *node)
+{
+    if (auto *item = As<CProjectFileItem>(node))
+        emit openFileRequested(item->GetName());
+}
+
+void CProjectView::OnDeleteKey(CTreeItem *node)
+{
+    switch (KindOf(node)) {
+    case NodeKind::OpenProjectFileItem:
+    case NodeKind::OpenProjectResItem:
+        RemoveFileNode(static_cast<CProjectFileItem *>(node), true);
+        break;
+    case NodeKind::VirtualFolder:
+        if (OpenProject() && ProjectOf(node) == OpenProjectFolder())
+            DeleteFolderNode(static_cast<CProjectFolderBase *>(node));
+        break;
+    case NodeKind::ClosedProject:
+        RemoveProjectNode(static_cast<CProjectFolder *>(node));
+        break;
+    default:
+        break; // the root, the open project, files of closed projects
+    }
+}
+
+void CProjectView::AddMenuCommand(QMenu &menu, int id, const QString &text)
+{
+    const QString label = CommandText(id);
+    QAction *action = menu.addAction(label.isEmpty() ? text : label);
+    action->setData(id);
+    action->setEnabled(IsCommandEnabled(id));
+    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+}
+
+QMenu *CProjectView::CreateContextMenu(CTreeItem *node)
+{
+    const NodeKind kind = KindOf(node);
+    if (kind == NodeKind::None)
+        return nullptr;
+    SelectNode(node); // the commands act on the selected node
+    auto *menu = new QMenu(this);
+    menu->setObjectName(MenuName(kind));
+    auto add = [&](int id, const char *text) {
+        AddMenuCommand(*menu, id, QString::fromLatin1(text));
+    };
+    auto folderCommands = [&] {
+        add(ID_PROJECT_ADD_FILE_CTX, "Add File...");
+        add(ID_PROJECT_ADD_FOLDER, "Add Folder");
+        add(ID_PROJECT_ADD_DIRECTORY, "Add Directory...");
+        add(ID_PROJECT_IMPORT, "Import Mavu Project...");
+    };
+    auto buildCommands = [&] {
+        add(ID_PROJECT_REBUILD_FOLDER, "Rebuild Folder");
+        add(ID_PROJECT_COMPILE_FOLDER, "Compile *.java Folder");
+        add(ID_PROJECT_FIND_IN_FILES, "Find in Files...");
+    };
+    switch (kind) {
+    case NodeKind::Root:
+        add(ID_PROJECT_ADD_PROJECT, "Add Project...");
+        menu->addSeparator();
+        add(ID_ROOT_INTERPRETER_OPTIONS, "Root Interpreter Options");
+        add(ID_ROOT_COMPILER_OPTIONS, "Root Compiler Options");
+        add(ID_ROOT_JAVADOC_OPTIONS, "Root Javadoc Options");
+        menu->addSeparator();
+        add(ID_PROJECT_UPDATE_IMAGES, "Update Images");
+        add(ID_PROJECT_ALPHA_ORDER, "Alphabetical Order");
+        break;
+    case NodeKind::ClosedProject:
+        add(ID_PROJECT_OPEN, "Open...");
+        add(ID_PROJECT_DELETE, "Delete");
+        menu->addSeparator();
+        add(ID_PROJECT_UPDATE_IMAGES, "Update Images");
+        break;
+    case NodeKind::OpenProject:
+        add(ID_PROJECT_CLOSE, "Close");
+        menu->addSeparator();
+        folderCommands();
+        menu->addSeparator();
+        buildCommands();
+        menu->addSeparator();
+        add(ID_PROJECT_ALPHA_ORDER, "Alphabetical Order");
+        add(ID_PROJECT_VIEW, "Project View");
+        add(ID_PROJECT_UPDATE_IMAGES, "Update Images");
+        menu->addSeparator();
+        add(ID_PROJECT_CLASSPATH, "Classpath...");
+        add(ID_PROJECT_COMPILER_OPTIONS, "Compiler Options...");
+        add(ID_PROJECT_INTERPRETER_OPTIONS, "Interpreter Options...");
+        add(ID_PROJECT_JAVADOC_OPTIONS, "Javadoc Options...");
+        break;
+    case NodeKind::VirtualFolder:
+        folderCommands();
+        menu->addSeparator();
+        add(ID_PROJECT_RENAME, "Rename");
+        add(ID_PROJECT_DELETE_FOLDER, "Delete Folder");
+        menu->addSeparator();
+        buildCommands();
+        menu->addSeparator();
+        add(ID_PROJECT_ALPHA_ORDER, "Alphabetical Order");
+        break;
+    case NodeKind::OpenProjectFileItem:
+    case NodeKind::ClosedProjectFileItem:
+        add(ID_PROJECT_COMPILE, "Compile");
+        add(ID_PROJECT_PARSE, "Parse...");
+        add(ID_PROJECT_BROWSE, "Browse");
+        menu->addSeparator();
+        add(ID_PROJECT_MAIN_CLASS, "Main Class");
+        add(ID_PROJECT_MAIN_HTML, "Main HTML");
+        menu->addSeparator();
+        add(ID_PROJECT_RENAME, "Rename");
+        add(ID_PROJECT_REMOVE_FILE, "Delete");
+        menu->addSeparator();
+        add(ID_PROJECT_FILE_INFO, "File Info");
+        break;
+    case NodeKind::OpenProjectResItem:
+    case NodeKind::ClosedProjectResItem:
+        add(ID_RESOURCE_FIRST, "Add Dialog...");
+        add(ID_RESOURCE_FIRST + 1, "Add Frame...");
+        add(ID_RESOURCE_FIRST + 2, "GUI Builder");
+        add(ID_RESOURCE_FIRST + 3, "GUI Builder (Debug)");
+        menu->addSeparator();
+        add(ID_PROJECT_RENAME, "Rename");
+        add(ID_PROJECT_REMOVE_FILE, "Delete");
+        menu->addSeparator();
+        add(ID_PROJECT_FILE_INFO, "File Info");
+        break;
+    case NodeKind::None:
+        break;
+    }
+    return menu;
+}
+
+// ---------------------------------------------------- files from outside
+
+namespace {
+QStringList DroppedFiles(const QMimeData *mime)
+{
+    QStringList files;
+    if (!mime || !mime->hasUrls())
+        return files;
+    for (const QUrl &url : mime->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QFileInfo info(url.toLocalFile());
+        if (info.isFile())
+            files << QDir::cleanPath(info.absoluteFilePath());
+    }
+    return files;
+}
+} // namespace
+
+void CProjectView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (OpenProject() && !DroppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void CProjectView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (OpenProject() && !DroppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void CProjectView::dropEvent(QDropEvent *event)
+{
+    const QStringList files = DroppedFiles(event->mimeData());
+    if (!OpenProject() || files.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    CTreeItem *under = NodeOf(itemAt(event->position().toPoint()));
+    AddFiles(files, TargetFolder(under), false);
+    event->acceptProposedAction();
+}

@@ -1,0 +1,213 @@
+#pragma once
+
+#include "project/BaseTreeView.h"
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class CFileChooser;
+class CIDEOptions;
+class CProject;
+class CProjectDoc;
+class CProjectFileItem;
+class CProjectFolder;
+class CProjectFolderBase;
+class CTreeFolder;
+class QAction;
+
+// The workspace's tree in the project pane: the root "Mavu Projects", one
+// node per project, and the folders and files of the projects. Every
+// project command that acts on a node starts here: the view finds the
+// selected node and calls the project or the workspace.
+//
+// The main frame embeds it and forwards:
+//  - Add File (32802) from its menu to OnAddFile();
+//  - the activation of an editor window to SelectFile(path);
+//  - the workspace host's UpdateAllViews, RefreshProjectFolder,
+//    ShowFileInProjectView and SelectProject to the methods of those names
+//    (the view also refreshes itself after its own commands, so a host that
+//    forwards nothing still leaves a correct tree);
+// and connects openFileRequested to opening an editor window.
+//
+// Dialogs go through a CFileChooser and messages through the prompter, so
+// that tests drive every command without a real dialog.
+class CProjectView : public CBaseTreeView
+{
+    Q_OBJECT
+
+public:
+    // Command ids, as the menus and the frame's command table know them.
+    enum Command : int {
+        ID_PROJECT_ADD_FILE = 32802,     // Add File... (main menu)
+        ID_PROJECT_REMOVE_FILE = 32808,  // Delete (a file)
+        ID_PROJECT_MAIN_CLASS = 32815,   // Main Class
+        ID_PROJECT_MAIN_HTML = 32831,    // Main HTML
+        ID_PROJECT_COMPILER_OPTIONS = 32834,
+        ID_PROJECT_INTERPRETER_OPTIONS = 32838,
+        ID_PROJECT_BROWSE = 32879,
+        ID_PROJECT_COMPILE = 32881,
+        ID_PROJECT_PARSE = 32888,
+        ID_PROJECT_JAVADOC_OPTIONS = 32939,
+        ID_PROJECT_SORT_LABEL = 32953,   // the sort-mode label
+        ID_PROJECT_OPEN = 32980,         // Open...
+        ID_PROJECT_CLOSE = 32981,        // Close
+        ID_PROJECT_DELETE = 32982,       // Delete (a project, from the workspace)
+        ID_PROJECT_ADD_FOLDER = 32983,   // Add Folder
+        ID_PROJECT_DELETE_FOLDER = 32984,
+        ID_PROJECT_ADD_FILE_CTX = 32985, // Add File... (context menu)
+        ID_PROJECT_RENAME = 32986,
+        ID_PROJECT_ADD_PROJECT = 32987,  // Add Project...
+        ID_RESOURCE_FIRST = 32992,       // the GUI-builder resource commands
+        ID_RESOURCE_LAST = 33009,
+        ID_ROOT_INTERPRETER_OPTIONS = 33012,
+        ID_ROOT_COMPILER_OPTIONS = 33013,
+        ID_ROOT_JAVADOC_OPTIONS = 33014,
+        ID_PROJECT_ALPHA_ORDER = 33018,
+        ID_PROJECT_FILE_INFO = 33037,
+        ID_PROJECT_REBUILD_FOLDER = 33038,
+        ID_PROJECT_COMPILE_FOLDER = 33039,
+        ID_PROJECT_UPDATE_IMAGES = 33048,
+        ID_PROJECT_FIND_IN_FILES = 33052,
+        ID_PROJECT_VIEW = 33068,         // File View / Class View
+        ID_PROJECT_ADD_DIRECTORY = 33071,
+        ID_PROJECT_IMPORT = 33072,
+        ID_PROJECT_CLASSPATH = 33077,
+    };
+
+    // What a node is, for its context menu and the commands it allows.
+    enum class NodeKind {
+        None,
+        Root,
+        ClosedProject,
+        OpenProject,
+        VirtualFolder,
+        ClosedProjectFileItem,
+        OpenProjectFileItem,
+        ClosedProjectResItem,
+        OpenProjectResItem,
+    };
+
+    // workspace is not owned and must outlive the view.
+    CProjectView(QWidget *parent, CProjectDoc *workspace);
+    ~CProjectView() override;
+
+    CProjectDoc *Workspace() const { return m_doc; }
+
+    // Dialogs: null means the real file dialogs. Not owned.
+    void SetFileChooser(CFileChooser *chooser);
+    // Where "Editor"/"AutoExpand" and "Editor"/"ProjectView" are read and
+    // written (the application's options); null means the view's own
+    // defaults. Not owned.
+    void SetOptions(CIDEOptions *options);
+    // Asked before the view toggle: tool commands are refused while a tool
+    // runs. Unset means no tool ever runs.
+    void SetToolBusyQuery(std::function<bool()> busy) { m_toolBusy = std::move(busy); }
+    // Whether the class view can be shown yet; until then the toggle stays
+    // disabled in the menus.
+    void SetClassViewAvailable(bool available) { m_classViewAvailable = available; }
+
+    // --- What the main frame forwards.
+    // Add File: files chosen in a dialog (several at once) join the selected
+    // folder of the open project, or its top when nothing there is selected.
+    void OnAddFile();
+    // The active editor shows path (empty: no editor is active): when
+    // "Editor"/"AutoExpand" is 1, its item in the open project is expanded
+    // to and selected.
+    bool SelectFile(const QString &path);
+    // Rebuilds the tree from the workspace (a project opened or closed),
+    // keeping the folders that were expanded and the selection.
+    void UpdateAllViews();
+    void RefreshProjectFolder(CProjectFolder &folder);
+    // A file item was added to the open project: show it in place.
+    void ShowFileInProjectView(CProjectFileItem &item);
+    void SelectProject(CProjectFolder &folder);
+
+    // --- Commands, on the selected node.
+    // Runs command id; false when it is not one of the view's, or is
+    // disabled for the selected node.
+    bool OnCommand(int id);
+    bool IsCommandEnabled(int id) const;
+    // The text of command id's menu item, after its update handler.
+    QString CommandText(int id) const;
+
+    void OnProjectOpen();
+    void OnProjectClose();
+    void OnProjectDelete();
+    void OnAddProject();
+    void OnAddFolder();
+    void OnDeleteFolder();
+    void OnAddDirectory();
+    void OnImportProject();
+    void OnRename();
+    void OnRemoveFile();
+    void OnMainClass();
+    void OnMainHtml();
+    void OnFileInfo();
+    void OnUpdateImages();
+    void OnAlphabeticalOrder();
+    void OnProjectView();
+
+    // Adds paths to the open project under folder (null: the target of the
+    // selection). With skipPresent, files already in the project are left
+    // alone without a word; otherwise the project reports them. Returns
+    // how many were added.
+    int AddFiles(const QStringList &paths, CProjectFolderBase *folder, bool skipPresent);
+
+    NodeKind KindOf(const CTreeItem *node) const;
+    // The context menu's name for a kind ("OpenProjectFileItem", ...).
+    static QString MenuName(NodeKind kind);
+    QMenu *CreateContextMenu(CTreeItem *node) override;
+
+    // 0 = file view, 1 = class view ("Editor"/"ProjectView").
+    int DisplayMode() const;
+    // The project that is open, its folder, or null.
+    CProjectFolder *OpenProjectFolder() const;
+    // The project node above node (node itself for a project), or null.
+    CProjectFolder *ProjectOf(const CTreeItem *node) const;
+
+signals:
+    // A file's node was activated: open it in an editor window.
+    void openFileRequested(const QString &path);
+    // The output window is about to get a block of lines (File Info).
+    void clearOutputRequested(const QString &tab);
+
+protected:
+    void OnActivate(CTreeItem *node) override;
+    void OnDeleteKey(CTreeItem *node) override;
+    bool CanRename(CTreeItem *node) const override;
+    QString OnRenamed(CTreeItem *node, const QString &text) override;
+    void AfterRename(CTreeItem *node) override;
+
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    CFileChooser &Chooser();
+    CIDEOptions &Options() const;
+    bool IsToolBusy() const { return m_toolBusy && m_toolBusy(); }
+    CProject *OpenProject() const;
+    // Where files go for the selected node: a folder of the open project.
+    CProjectFolderBase *TargetFolder(const CTreeItem *node) const;
+    CProjectFolderBase *ParentFolderOf(const CTreeItem *node) const;
+    bool AddOneFile(const QString &path, CProjectFolderBase *folder, bool skipPresent);
+    void ShowNode(CTreeItem *node, CTreeFolder *parent);
+    void RemoveFileNode(CProjectFileItem *item, bool askPhysicalDelete);
+    void DeleteFolderNode(CProjectFolderBase *folder);
+    void RemoveProjectNode(CProjectFolder *folder);
+    void RefreshProjectImages();
+    void ExpandOpenProject();
+    void AddMenuCommand(QMenu &menu, int id, const QString &text);
+
+    CProjectDoc *m_doc;
+    CFileChooser *m_chooser = nullptr;
+    std::unique_ptr<CFileChooser> m_ownChooser;
+    CIDEOptions *m_options = nullptr;
+    std::unique_ptr<CIDEOptions> m_ownOptions;
+    std::function<bool()> m_toolBusy;
+    bool m_classViewAvailable = false;
+    int m_sortMode = 1;        // of the selected folder: 1 compile order, 2 alphabetical
+    int m_rebuilds = 0;        // counts UpdateAllViews, to skip a second one
+    QString m_activeEditorPath; // the file of the active editor, as last told
+};
