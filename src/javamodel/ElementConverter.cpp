@@ -5,19 +5,39 @@
 #include "javamodel/JavaNames.h"
 #include "javamodel/VarObject.h"
 
-CElementConverter::CElementConverter(const CStreamBuffer &buffer, const CLanguage &language)
-    : CConvertData(language), m_buffer(buffer)
+namespace {
+
+using CharTable = std::array<unsigned char, 256>;
+
+void FillCharTable(const CLanguage &language, CharTable &table, unsigned char word,
+                   unsigned char quiet, unsigned char blank, unsigned char punct)
 {
     for (int c = 0; c < 256; ++c) {
         if (!language.IsDelimiter(char(c))) {
-            m_charClass[size_t(c)] = (c == '.' || c == '*' || c == '$') ? kQuietWordChar : kWordChar;
+            table[size_t(c)] = (c == '.' || c == '*' || c == '$') ? quiet : word;
         } else {
             const CLanguage::CharClass cls = language.ClassOf(static_cast<unsigned char>(c));
-            m_charClass[size_t(c)] =
-                (cls == CLanguage::Blank || cls == CLanguage::LineEnd) ? kBlank : kPunct;
+            table[size_t(c)] = (cls == CLanguage::Blank || cls == CLanguage::LineEnd) ? blank : punct;
         }
     }
-    m_scratch.reserve(64);
+}
+
+} // namespace
+
+CElementConverter::CElementConverter(const CStreamBuffer &buffer, const CLanguage &language)
+    : CConvertData(language), m_buffer(buffer)
+{
+    // Java's table is made once: a parser is made for every file.
+    if (&language == &CLanguage::m_JavaLanguage) {
+        static const CharTable java = [] {
+            CharTable t{};
+            FillCharTable(CLanguage::m_JavaLanguage, t, kWordChar, kQuietWordChar, kBlank, kPunct);
+            return t;
+        }();
+        m_charClass = java;
+    } else {
+        FillCharTable(language, m_charClass, kWordChar, kQuietWordChar, kBlank, kPunct);
+    }
 }
 
 CElementConverter::~CElementConverter()
@@ -245,38 +265,43 @@ void CElementConverter::EndTypeArguments(int pos)
     m_lastWasWord = true;
 }
 
-static bool EndsWithSingleDot(std::string_view w)
-{
-    return w.size() >= 2 && w.back() == '.' && w[w.size() - 2] != '.';
-}
-
 void CElementConverter::PushWord(std::string_view word, int pos, int kind)
 {
-    const int end = pos + int(word.size());
     const int lastWordEnd = m_lastWordEnd;
-    m_lastWordEnd = end;
-    const int last = m_ring.LastIndex();
-    // A qualified name broken after its '.' ("JFormattedTextField.\n
-    // AbstractFormatter") is still one name.
-    if (last >= 0 && lastWordEnd > 0 && EndsWithSingleDot(m_ring.Word(last)) &&
-        IsBlankText(lastWordEnd, pos)) {
-        m_ring.Append(last, word);
-        return;
-    }
-    if (word[0] == '.') {
-        if (last >= 0 && pos == m_typeArgsClosedAt + 1) {
-            m_ring.Append(last, word); // Outer<T>.Inner
+    const bool lastEndsWithDot = m_lastEndsWithDot;
+    m_lastWordEnd = pos + int(word.size());
+    m_lastEndsWithDot = word.back() == '.';
+    if (lastEndsWithDot || word[0] == '.') {
+        const int last = m_ring.LastIndex();
+        if (last >= 0 && GlueToLastWord(last, word, pos, lastWordEnd))
             return;
-        }
-        if (last >= 0 && word.size() >= 3 && word.substr(0, 3) == "...") {
-            m_ring.Append(last, "..."); // varargs written apart: "String ... args"
-            word.remove_prefix(3);
-            pos += 3;
-            if (word.empty())
-                return;
-        }
     }
     m_ring.Push(word, pos, kind);
+}
+
+bool CElementConverter::GlueToLastWord(int last, std::string_view &word, int &pos, int lastWordEnd)
+{
+    const std::string_view previous = m_ring.Word(last);
+    // A qualified name broken after its '.' ("JFormattedTextField.\n
+    // AbstractFormatter") is still one name; "String... args" is not.
+    if (previous.size() >= 2 && previous.back() == '.' && previous[previous.size() - 2] != '.' &&
+        lastWordEnd > 0 && IsBlankText(lastWordEnd, pos)) {
+        m_ring.Append(last, word);
+        return true;
+    }
+    if (word[0] != '.')
+        return false;
+    if (pos == m_typeArgsClosedAt + 1) {
+        m_ring.Append(last, word); // Outer<T>.Inner
+        return true;
+    }
+    if (word.size() >= 3 && word.substr(0, 3) == "...") {
+        m_ring.Append(last, "..."); // varargs written apart: "String ... args"
+        word.remove_prefix(3);
+        pos += 3;
+        return word.empty();
+    }
+    return false;
 }
 
 int CElementConverter::OnWord(std::string_view word, int pos, int kind, int)

@@ -45,6 +45,10 @@ public:
         }
         if (cls == kQuietWordChar)
             return 0; // '.', '*', '$': words go on through them, nothing else changes
+        if (cls == kBlank && m_filter == kNoFilter) {
+            m_prev = c;
+            return 1;
+        }
         return Delimiter(c, pos);
     }
     int OnWord(std::string_view word, int pos, int kind, int extra) override;
@@ -88,6 +92,10 @@ private:
     void Deliver();
     void Give(char c);
     void PushWord(std::string_view word, int pos, int kind);
+    // Glues word to the last ring word where both are one (a broken
+    // qualified name, a nested parameterised type, varargs dots); may leave
+    // a rest of word to push. TRUE when nothing is left.
+    bool GlueToLastWord(int last, std::string_view &word, int &pos, int lastWordEnd);
     void EndTypeArguments(int pos);
 
     const CStreamBuffer &m_buffer;
@@ -115,6 +123,7 @@ private:
     int m_suppressTo = INT_MIN;
     int m_typeArgsClosedAt = INT_MIN;
     int m_lastWordEnd = -1; // where the word pushed last ends in the text
+    bool m_lastEndsWithDot = false;
     bool m_anchorWord = false;
     bool m_lastWasWord = false;
     bool m_annotationType = false;

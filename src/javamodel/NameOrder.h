@@ -17,3 +17,19 @@ template <class T, class U> void InsertByName(QList<T *> &list, U *element)
     }
     list.append(element);
 }
+
+// The same place found by halving, for lists that only ever grew through
+// InsertByName (all lists the recogniser fills): there the first name that
+// is greater than or equal is where a binary search ends.
+template <class T, class U> void InsertByNameSorted(QList<T *> &list, U *element)
+{
+    qsizetype lo = 0, hi = list.size();
+    while (lo < hi) {
+        const qsizetype mid = (lo + hi) / 2;
+        if (QString::compare(list[mid]->m_name, element->m_name, Qt::CaseInsensitive) >= 0)
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    list.insert(lo, element);
+}

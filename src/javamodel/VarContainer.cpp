@@ -255,7 +255,7 @@ void CVarContainer::AddComponent()
         v->m_inBody = 1;
         v->m_complete = 1;
         v->m_parser = nullptr;
-        InsertByName(m_variables, v);
+        InsertByNameSorted(m_variables, v);
         m_components.append(v);
     }
     ring.Reset();
@@ -497,19 +497,19 @@ void CVarContainer::Insert(CVarObject *child, Destination dest)
 {
     switch (dest) {
     case ToMethods:
-        InsertByName(m_methods, static_cast<CVarMethodDecl *>(child));
+        InsertByNameSorted(m_methods, static_cast<CVarMethodDecl *>(child));
         break;
     case ToVariables:
-        InsertByName(m_variables, static_cast<CVariable *>(child));
+        InsertByNameSorted(m_variables, static_cast<CVariable *>(child));
         break;
     case ToBlocks:
-        InsertByName(m_blocks, static_cast<CVarBlock *>(child));
+        InsertByNameSorted(m_blocks, static_cast<CVarBlock *>(child));
         break;
     case ToInnerClasses:
-        InsertByName(*InnerClasses(), static_cast<CVarClass *>(child));
+        InsertByNameSorted(*InnerClasses(), static_cast<CVarClass *>(child));
         break;
     case ToInnerInterfaces:
-        InsertByName(*InnerInterfaces(), static_cast<CVarInterface *>(child));
+        InsertByNameSorted(*InnerInterfaces(), static_cast<CVarInterface *>(child));
         break;
     }
 }

@@ -158,7 +158,7 @@ bool CVarMethod::StartLocal(CVarClass *local, char c)
         return false;
     }
     local->m_parser = nullptr;
-    InsertByName(m_localClasses, local);
+    InsertByNameSorted(m_localClasses, local);
     return true;
 }
 
@@ -199,7 +199,7 @@ bool CVarMethod::ParseBodyChar(char c)
             return false;
         }
         local->m_parser = nullptr;
-        InsertByName(m_localClasses, local);
+        InsertByNameSorted(m_localClasses, local);
         Ring().Reset();
         return true;
     }

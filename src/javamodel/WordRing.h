@@ -8,38 +8,61 @@
 // kinds. An element reads them when a significant delimiter tells it what
 // they were (a type and a name, modifiers, a class header).
 //
-// A hundred slots are made once; a push copies the word into a slot whose
-// string keeps its capacity, so pushing allocates nothing once the slots
-// have seen words of that length. After a hundred pushes without a reset the
-// ring wraps: the next word overwrites slot 0, and readers, which take the
-// slots in index order, then see all hundred slots in index order.
+// A slot refers to its word where it stands in the source text, so a push
+// copies nothing. Words that were glued together (a type and its type
+// arguments, varargs dots) or that come from elsewhere live in one text
+// buffer of the ring, which keeps its capacity across resets: after the
+// first few declarations nothing is allocated any more.
+//
+// After a hundred pushes without a reset the ring wraps: the next word
+// overwrites slot 0, and readers, which take the slots in index order, then
+// see all hundred slots in index order.
 class CWordRing
 {
 public:
     static constexpr int kSize = 100;
 
+    CWordRing() { m_text.reserve(256); }
+
+    // word must stay valid until the ring is reset (a view into the text
+    // being parsed, or a literal).
     void Push(std::string_view word, int pos, int kind)
     {
         if (word.empty())
             return; // an empty slot would end the words readers see
-        if (m_count == kSize)
-            m_count = 0;
-        Entry &e = m_entries[size_t(m_count++)];
-        e.text.assign(word.data(), word.size());
+        Entry &e = Next();
+        e.data = word.data();
+        e.offset = -1;
+        e.length = int(word.size());
         e.pos = pos;
         e.kind = kind;
-        if (m_used < m_count)
-            m_used = m_count;
+    }
+    // Pushes a copy of word (for words that do not outlive the call).
+    void PushCopy(std::string_view word, int pos, int kind)
+    {
+        if (word.empty())
+            return;
+        Entry &e = Next();
+        e.offset = int(m_text.size());
+        m_text.append(word);
+        e.length = int(word.size());
+        e.pos = pos;
+        e.kind = kind;
     }
     void Reset()
     {
         m_count = 0;
         m_used = 0;
+        m_text.clear();
     }
 
     // Number of words in use; readers take slots 0 .. InUse()-1.
     int InUse() const { return m_used; }
-    std::string_view Word(int i) const { return m_entries[size_t(i)].text; }
+    std::string_view Word(int i) const
+    {
+        const Entry &e = m_entries[size_t(i)];
+        return {e.offset < 0 ? e.data : m_text.data() + e.offset, size_t(e.length)};
+    }
     int Position(int i) const { return m_entries[size_t(i)].pos; }
     int Kind(int i) const { return m_entries[size_t(i)].kind; }
     int FirstPosition() const { return m_used ? m_entries[0].pos : 0; }
@@ -48,7 +71,7 @@ public:
     int Find(std::string_view w) const
     {
         for (int i = 0; i < m_used; ++i) {
-            if (m_entries[size_t(i)].text == w)
+            if (Word(i) == w)
                 return i;
         }
         return -1;
@@ -56,16 +79,46 @@ public:
     // Index of the word pushed last, -1 when the ring is empty.
     int LastIndex() const { return m_count > 0 ? m_count - 1 : -1; }
     // Glues text to the word at i (type arguments, varargs dots).
-    void Append(int i, std::string_view text) { m_entries[size_t(i)].text.append(text); }
+    void Append(int i, std::string_view text)
+    {
+        Entry &e = m_entries[size_t(i)];
+        if (e.offset < 0 || e.offset + e.length != int(m_text.size())) {
+            // Move the word to the end of the buffer, where it can grow.
+            const std::string_view word = Word(i);
+            const int offset = int(m_text.size());
+            if (e.offset < 0) {
+                m_text.append(word);
+            } else {
+                const std::string copy(word);
+                m_text.append(copy);
+            }
+            e.offset = offset;
+        }
+        m_text.append(text);
+        e.length += int(text.size());
+    }
 
 private:
     struct Entry
     {
-        std::string text;
+        const char *data = nullptr;
+        int offset = -1; // into m_text, -1 when data points at the word
+        int length = 0;
         int pos = 0;
         int kind = 0;
     };
+    Entry &Next()
+    {
+        if (m_count == kSize)
+            m_count = 0;
+        Entry &e = m_entries[size_t(m_count++)];
+        if (m_used < m_count)
+            m_used = m_count;
+        return e;
+    }
+
     std::array<Entry, kSize> m_entries;
+    std::string m_text;
     int m_count = 0; // next slot to write
     int m_used = 0;  // slots that hold words since the last reset
 };

@@ -315,7 +315,7 @@ TEST(RecogniserTest, WordRingWrapsAfterAHundredWords)
 {
     CWordRing ring;
     for (int i = 1; i <= 101; ++i)
-        ring.Push(QByteArray::number(i).toStdString(), i, 0);
+        ring.PushCopy(QByteArray::number(i).toStdString(), i, 0);
     ASSERT_EQ(ring.InUse(), 100);
     // The 101st word overwrote slot 0; readers see the slots in index order.
     EXPECT_EQ(ring.Word(0), "101");
