@@ -12,15 +12,13 @@
 #include "javamodel/VarClass.h"
 #include "javamodel/VarInterface.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-
+#include <benchmark/benchmark.h>
 #include <memory>
 
 namespace {

@@ -17,7 +17,8 @@ void FillCharTable(const CLanguage &language, CharTable &table, unsigned char wo
             table[size_t(c)] = (c == '.' || c == '*' || c == '$') ? quiet : word;
         } else {
             const CLanguage::CharClass cls = language.ClassOf(static_cast<unsigned char>(c));
-            table[size_t(c)] = (cls == CLanguage::Blank || cls == CLanguage::LineEnd) ? blank : punct;
+            table[size_t(c)] =
+                (cls == CLanguage::Blank || cls == CLanguage::LineEnd) ? blank : punct;
         }
     }
 }
@@ -66,11 +67,17 @@ bool CElementConverter::IsBlankText(int from, int to) const
     return true;
 }
 
-void CElementConverter::OnBlockCommentStart(int) {}
+void CElementConverter::OnBlockCommentStart(int)
+{
+}
 
-void CElementConverter::OnBlockCommentEnd() {}
+void CElementConverter::OnBlockCommentEnd()
+{
+}
 
-void CElementConverter::OnElementFinished(CVarObject *) {}
+void CElementConverter::OnElementFinished(CVarObject *)
+{
+}
 
 void CElementConverter::SetCurrent(CVarObject *e)
 {

@@ -144,7 +144,8 @@ struct NameMatch
     bool operator()(const CVarObject *e) const
     {
         if (prefix)
-            return QStringView(e->m_name).left(name.size()).compare(name, Qt::CaseInsensitive) == 0 &&
+            return QStringView(e->m_name).left(name.size()).compare(name, Qt::CaseInsensitive) ==
+                       0 &&
                    e->m_name.size() >= name.size();
         return e->m_name.compare(name, Qt::CaseInsensitive) == 0;
     }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "javamodel/VarContainer.h"
 #include "tree/Object.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QString>
-
-#include "javamodel/VarContainer.h"
 
 class CClassLookup;
 class CElementConverter;

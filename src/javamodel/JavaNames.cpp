@@ -18,8 +18,8 @@ bool IsNameChar(QChar c)
 
 bool IsWordByte(unsigned char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '_' || c == '$' || c == '.' || c >= 0x80 || c == '?' || c == '@';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '$' || c == '.' || c >= 0x80 || c == '?' || c == '@';
 }
 
 } // namespace
@@ -88,8 +88,8 @@ void AppendTypeText(const char *text, int from, int to, std::string &out)
             const unsigned char last = static_cast<unsigned char>(out.back());
             const bool afterOpen = last == '<' || last == '(' || last == '[' || last == ' ';
             const bool beforeClose = c == '>' || c == ')' || c == '[' || c == ']' || c == ',';
-            if (!afterOpen && !beforeClose && (IsWordByte(last) || last == '>' || last == ']' ||
-                                               last == '&' || c == '&'))
+            if (!afterOpen && !beforeClose &&
+                (IsWordByte(last) || last == '>' || last == ']' || last == '&' || c == '&'))
                 out += ' ';
         }
         blank = false;

@@ -12,7 +12,6 @@
 
 #include <QFile>
 #include <QTextStream>
-
 #include <algorithm>
 #include <memory>
 #include <vector>

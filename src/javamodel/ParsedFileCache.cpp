@@ -8,9 +8,13 @@
 #include <QFile>
 #include <QFileInfo>
 
-CParsedFileCache::CParsedFileCache() : m_parser(&CJavaParser::ParseText) {}
+CParsedFileCache::CParsedFileCache() : m_parser(&CJavaParser::ParseText)
+{
+}
 
-CParsedFileCache::CParsedFileCache(Parser parser) : m_parser(std::move(parser)) {}
+CParsedFileCache::CParsedFileCache(Parser parser) : m_parser(std::move(parser))
+{
+}
 
 CParsedFileCache::~CParsedFileCache()
 {
@@ -52,8 +56,9 @@ CFileObject *CParsedFileCache::ParseJavaFile(const QString &path, bool useCache)
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Prompter().OutputLine(QStringLiteral("Output"),
-                              QStringLiteral("\nError opening the file %1 for parsing !!!").arg(path));
+        Prompter().OutputLine(
+            QStringLiteral("Output"),
+            QStringLiteral("\nError opening the file %1 for parsing !!!").arg(path));
         return nullptr;
     }
     const QByteArray text = file.readAll();

@@ -76,7 +76,8 @@ void CVarClass::Serialize(CArchive &ar)
     const quint32 classes = ar.ReadDWORD();
     ar.CheckCount(classes, 2);
     for (quint32 i = 0; i < classes; ++i)
-        m_innerClasses.append(static_cast<CVarClass *>(ar.ReadOwnedObject(RUNTIME_CLASS(CVarClass))));
+        m_innerClasses.append(
+            static_cast<CVarClass *>(ar.ReadOwnedObject(RUNTIME_CLASS(CVarClass))));
     const quint32 interfaces = ar.ReadDWORD();
     ar.CheckCount(interfaces, 2);
     for (quint32 i = 0; i < interfaces; ++i)

@@ -2,8 +2,8 @@
 
 #include "app/Prompter.h"
 #include "editor/Language.h"
-#include "javamodel/ElementConverter.h"
 #include "javamodel/Argument.h"
+#include "javamodel/ElementConverter.h"
 #include "javamodel/JavaNames.h"
 #include "javamodel/NameOrder.h"
 #include "javamodel/VarBlock.h"
@@ -182,7 +182,9 @@ bool CVarContainer::ReadHeader()
     return true;
 }
 
-void CVarContainer::ReadImplements(int) {}
+void CVarContainer::ReadImplements(int)
+{
+}
 
 CVarMethodDecl *CVarContainer::MakeMethod(int line, int arrayDims)
 {
@@ -361,8 +363,8 @@ bool CVarContainer::ParseBodyChar(char c)
                 if (kind == KindInterface)
                     return StartChild(new CVarInnerInterface(m_parser, line, kind, m_name),
                                       ToInnerInterfaces, c);
-                return StartChild(new CVarInnerClass(m_parser, line, kind, m_name),
-                                  ToInnerClasses, c);
+                return StartChild(new CVarInnerClass(m_parser, line, kind, m_name), ToInnerClasses,
+                                  c);
             }
             if (m_kind == KindRecord && IsCompactConstructor()) {
                 // "Name { ... }" in a record: the canonical constructor

@@ -5,8 +5,7 @@
 IMPLEMENT_SERIAL(CVarLocalClass, CVarInnerClass, VERSIONABLE_SCHEMA | 4)
 
 CVarLocalClass::CVarLocalClass(CElementConverter *parser, int line, Kind kind,
-                               const QString &outerName, const QString &methodName,
-                               int localNumber)
+                               const QString &outerName, const QString &methodName, int localNumber)
     : CVarInnerClass(parser, line, kind, outerName), m_methodName(methodName),
       m_localNumber(localNumber)
 {

@@ -56,7 +56,8 @@ void CVarMethod::Serialize(CArchive &ar)
     const quint32 count = ar.ReadDWORD();
     ar.CheckCount(count, 2);
     for (quint32 i = 0; i < count; ++i)
-        m_localClasses.append(static_cast<CVarClass *>(ar.ReadOwnedObject(RUNTIME_CLASS(CVarClass))));
+        m_localClasses.append(
+            static_cast<CVarClass *>(ar.ReadOwnedObject(RUNTIME_CLASS(CVarClass))));
 }
 
 bool CVarMethod::WantsTypeArguments() const

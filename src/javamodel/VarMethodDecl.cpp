@@ -60,8 +60,7 @@ void CVarMethodDecl::Serialize(CArchive &ar)
 
 bool CVarMethodDecl::CanOverride() const
 {
-    return !m_type.isEmpty() && m_complete && !m_static && !m_final &&
-           m_access != AccessPrivate;
+    return !m_type.isEmpty() && m_complete && !m_static && !m_final && m_access != AccessPrivate;
 }
 
 bool CVarMethodDecl::IsEqual(const CVarObject *other) const

@@ -20,7 +20,9 @@ bool IsModifierWord(std::string_view word, int kind)
     return (kind == CLanguage::Keyword || word == "non") && JavaNames::IsModifier(word);
 }
 
-CVarObject::CVarObject() : m_access(AccessProtected) {}
+CVarObject::CVarObject() : m_access(AccessProtected)
+{
+}
 
 CVarObject::CVarObject(CElementConverter *parser, int line) : m_startLine(line), m_parser(parser)
 {
@@ -86,14 +88,18 @@ bool CVarObject::ParseResource(const QString &, int)
     return false;
 }
 
-void CVarObject::DeleteChildren() {}
+void CVarObject::DeleteChildren()
+{
+}
 
 bool CVarObject::CanOverride() const
 {
     return false;
 }
 
-void CVarObject::GetDescription(QString &) const {}
+void CVarObject::GetDescription(QString &) const
+{
+}
 
 bool CVarObject::IsEqual(const CVarObject *other) const
 {

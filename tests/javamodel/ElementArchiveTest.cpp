@@ -14,10 +14,9 @@
 #include "javamodel/Variable.h"
 #include "tree/Archive.h"
 
-#include <gtest/gtest.h>
-
 #include <QBuffer>
 #include <QRandomGenerator>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
@@ -193,7 +192,8 @@ TEST_F(ElementArchiveTest, EveryKindSurvivesARoundTrip)
 TEST_F(ElementArchiveTest, PackageObjectsAndSingleElements)
 {
     CPackageObject pkg(QStringLiteral("com.acme"));
-    std::unique_ptr<CFileObject> parsed(CJavaParser::ParseText("class A { int x; } interface I { }"));
+    std::unique_ptr<CFileObject> parsed(
+        CJavaParser::ParseText("class A { int x; } interface I { }"));
     pkg.Merge(*parsed, QStringLiteral("A.java"));
     std::unique_ptr<CObject> loaded = Load(Store(&pkg), RUNTIME_CLASS(CFileObject));
     ASSERT_TRUE(dynamic_cast<CPackageObject *>(loaded.get()));
@@ -210,7 +210,8 @@ TEST_F(ElementArchiveTest, PackageObjectsAndSingleElements)
     CVarObject bare;
     bare.m_name = QStringLiteral("bare");
     bare.m_abstract = 1;
-    for (const CVarObject *e : std::initializer_list<const CVarObject *>{&package, &comment, &bare}) {
+    for (const CVarObject *e :
+         std::initializer_list<const CVarObject *>{&package, &comment, &bare}) {
         std::unique_ptr<CObject> back = Load(Store(e), RUNTIME_CLASS(CVarObject));
         EXPECT_EQ(Dump(back.get()), Dump(e));
     }
@@ -221,7 +222,11 @@ TEST_F(ElementArchiveTest, PackageObjectsAndSingleElements)
 class COldWriter
 {
 public:
-    COldWriter() : m_buffer(&m_bytes), m_ar((m_buffer.open(QIODevice::WriteOnly), &m_buffer), CArchive::store) {}
+    COldWriter()
+        : m_buffer(&m_bytes),
+          m_ar((m_buffer.open(QIODevice::WriteOnly), &m_buffer), CArchive::store)
+    {
+    }
 
     void Begin(const char *cls, quint32 schema)
     {
@@ -271,7 +276,7 @@ TEST_F(ElementArchiveTest, ReadsOlderSchemas)
         w.Ar().WriteDWORD(1);
         w.Begin("CArgument", 2);
         w.Element(QStringLiteral("x"), QStringLiteral("long"), 2);
-        w.Ar().WriteDWORD(0);                   // variables
+        w.Ar().WriteDWORD(0);                    // variables
         w.Ar().WriteString(QStringLiteral("B")); // base
         w.Ar().WriteString(QString());           // source file
         w.Ar().WriteStringArray({QStringLiteral("I"), QStringLiteral("J")});

@@ -15,9 +15,8 @@
 #include "javamodel/Variable.h"
 #include "tree/TreeImages.h"
 
-#include <gtest/gtest.h>
-
 #include <QHash>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
@@ -115,7 +114,8 @@ TEST(ElementModelTest, Descriptions)
     auto file = Parse("final class A extends p.B implements p.I, J {\n"
                       "    class In extends X implements Y { }\n"
                       "    final java.util.List<java.lang.String> names;\n"
-                      "    synchronized java.util.Map<K, V> m(int a, java.lang.String[] b) throws java.io.IOException, E { }\n"
+                      "    synchronized java.util.Map<K, V> m(int a, java.lang.String[] b) throws "
+                      "java.io.IOException, E { }\n"
                       "    void none() { }\n"
                       "    A() { }\n"
                       "    void f() { class Loc extends Z { } }\n"
@@ -123,12 +123,14 @@ TEST(ElementModelTest, Descriptions)
                       "interface I extends K { }\n");
     const CVarClass *a = file->m_classes[0];
     EXPECT_EQ(a->GetDescription(), QStringLiteral("Final A extends B implements I, J"));
-    EXPECT_EQ(a->m_innerClasses[0]->GetDescription(), QStringLiteral("A.In extends X implements Y"));
+    EXPECT_EQ(a->m_innerClasses[0]->GetDescription(),
+              QStringLiteral("A.In extends X implements Y"));
     EXPECT_EQ(a->m_variables[0]->GetDescription(), QStringLiteral("final List<String> names"));
     QHash<QString, QString> methods;
     for (const CVarMethodDecl *m : a->m_methods)
         methods.insert(m->m_name, m->GetDescription());
-    EXPECT_EQ(methods.value("m"), QStringLiteral("Sync Map<K, V> m(int, String[]) throws IOException, E"));
+    EXPECT_EQ(methods.value("m"),
+              QStringLiteral("Sync Map<K, V> m(int, String[]) throws IOException, E"));
     EXPECT_EQ(methods.value("none"), QStringLiteral("void none( )"));
     EXPECT_EQ(methods.value("A"), QStringLiteral("A( )"));
     const CVarMethod *f = nullptr;
@@ -167,11 +169,11 @@ TEST(ElementModelTest, EqualityOverridingAndImages)
 
     EXPECT_TRUE(a->CanOverride());
     EXPECT_TRUE(a->IsExtensible());
-    for (auto change : {+[](CVarMethodDecl &m) { m.m_type.clear(); },
-                        +[](CVarMethodDecl &m) { m.m_complete = 0; },
-                        +[](CVarMethodDecl &m) { m.m_static = 1; },
-                        +[](CVarMethodDecl &m) { m.m_final = 1; },
-                        +[](CVarMethodDecl &m) { m.m_access = CVarObject::AccessPrivate; }}) {
+    for (auto change :
+         {+[](CVarMethodDecl &m) { m.m_type.clear(); },
+          +[](CVarMethodDecl &m) { m.m_complete = 0; }, +[](CVarMethodDecl &m) { m.m_static = 1; },
+          +[](CVarMethodDecl &m) { m.m_final = 1; },
+          +[](CVarMethodDecl &m) { m.m_access = CVarObject::AccessPrivate; }}) {
         std::unique_ptr<CVarMethodDecl> m(MakeMethod("g", "int", {}));
         change(*m);
         EXPECT_FALSE(m->CanOverride());
@@ -260,18 +262,18 @@ TEST(ElementModelTest, EnsurePackageMakesUserOnce)
 
 TEST(ElementModelTest, FindsTheClassAtALine)
 {
-    auto file = Parse("class A {\n"         // 1
-                      "  int a;\n"          // 2
-                      "  class B {\n"       // 3
-                      "    class C {\n"     // 4
-                      "    }\n"             // 5
-                      "  }\n"               // 6
-                      "  interface N { }\n" // 7
-                      "}\n"                 // 8
-                      "interface I {\n"     // 9
+    auto file = Parse("class A {\n"          // 1
+                      "  int a;\n"           // 2
+                      "  class B {\n"        // 3
+                      "    class C {\n"      // 4
+                      "    }\n"              // 5
+                      "  }\n"                // 6
+                      "  interface N { }\n"  // 7
+                      "}\n"                  // 8
+                      "interface I {\n"      // 9
                       "  class Nested { }\n" // 10
-                      "}\n"                 // 11
-                      "class Open {\n"      // 12
+                      "}\n"                  // 11
+                      "class Open {\n"       // 12
                       "  void f() {\n");
     auto nameAt = [&](int line) {
         const CVarContainer *c = file->FindClassAtLine(line);
@@ -323,7 +325,8 @@ TEST(ElementModelTest, FindsClassesByName)
 TEST(ElementModelTest, RemovesAndMergesTypes)
 {
     auto target = Parse("class Keep { } class Replace { int old; } interface Iface { }");
-    auto source = Parse("class Replace { int fresh; } class Extra { } interface IFACE { void m(); }");
+    auto source =
+        Parse("class Replace { int fresh; } class Extra { } interface IFACE { void m(); }");
     ASSERT_TRUE(target->Merge(*source, QStringLiteral("/src/dir/Replace.java")));
     EXPECT_TRUE(source->m_classes.isEmpty());
     EXPECT_TRUE(source->m_interfaces.isEmpty());

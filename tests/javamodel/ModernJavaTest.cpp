@@ -3,7 +3,6 @@
 // module and package descriptors. Each must leave the declarations around
 // it read as they are.
 #include "ParseHelpers.h"
-
 #include "javamodel/FileObject.h"
 #include "javamodel/JavaParser.h"
 #include "javamodel/VarClass.h"
@@ -12,7 +11,6 @@
 #include "javamodel/Variable.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {
@@ -37,17 +35,20 @@ const Case kCases[] = {
       "field\tnested\tA\t4\t0\tOuter<T>.Inner<U> nested"}},
     {"generic methods, wildcards and generic parameters",
      "class A {\n"
-     "    public static <T extends Comparable<? super T>> void sort(List<T> list, Comparator<? super T> c) { }\n"
+     "    public static <T extends Comparable<? super T>> void sort(List<T> list, Comparator<? "
+     "super T> c) { }\n"
      "    <K, V> Map<K, V> zip(K[] keys, V... values) { return null; }\n"
      "    public <T> A(T seed) { }\n"
      "}\n",
      {"class\tA\t\t1\t5\tA", "method\tsort\tA\t2\t2\tvoid sort(List<T>, Comparator<? super T>)",
       "method\tzip\tA\t3\t3\tMap<K, V> zip(K[], V...)", "method\tA\tA\t4\t4\tA(T)"}},
     {"a generic class header keeps its plain name and bases",
-     "public class Box<T extends Number & Comparable<T>> extends Base<T> implements Holder<T>, java.io.Serializable {\n"
+     "public class Box<T extends Number & Comparable<T>> extends Base<T> implements Holder<T>, "
+     "java.io.Serializable {\n"
      "    T value;\n"
      "}\n",
-     {"class\tBox\t\t1\t3\tBox extends Base implements Holder, Serializable", "field\tvalue\tBox\t2\t0\tT value"}},
+     {"class\tBox\t\t1\t3\tBox extends Base implements Holder, Serializable",
+      "field\tvalue\tBox\t2\t0\tT value"}},
     {"annotations with and without arguments vanish",
      "@SuppressWarnings({\"unchecked\", \"rawtypes\"})\n"
      "@Deprecated public class A {\n"
@@ -69,9 +70,11 @@ const Case kCases[] = {
      "    Planet(double mass, double radius) { this.mass = mass; this.radius = radius; }\n"
      "    double g() { return 0; }\n"
      "}\n",
-     {"class\tPlanet\t\t1\t8\tPlanet implements Body", "field\tmass\tPlanet\t5\t0\tfinal double mass",
+     {"class\tPlanet\t\t1\t8\tPlanet implements Body",
+      "field\tmass\tPlanet\t5\t0\tfinal double mass",
       "field\tradius\tPlanet\t5\t0\tfinal double radius",
-      "method\tPlanet\tPlanet\t6\t6\tPlanet(double, double)", "method\tg\tPlanet\t7\t7\tdouble g( )"}},
+      "method\tPlanet\tPlanet\t6\t6\tPlanet(double, double)",
+      "method\tg\tPlanet\t7\t7\tdouble g( )"}},
     {"an enum of constants only, nested, and the members after it",
      "class A {\n"
      "    enum E { X, Y, Z }\n"
@@ -81,12 +84,14 @@ const Case kCases[] = {
      {"class\tA\t\t1\t5\tA", "inner-class\tE\tA\t2\t2\tA.E", "inner-class\tF\tA\t3\t3\tA.F",
       "field\tf\tA.F\t3\t0\tint f", "field\tafter\tA\t4\t0\tint after"}},
     {"a record's components are its fields; a compact constructor takes them",
-     "public record Point<T>(int x, @Nonnull List<T> ys, String... tags) implements Shape, Comparable<Point<T>> {\n"
+     "public record Point<T>(int x, @Nonnull List<T> ys, String... tags) implements Shape, "
+     "Comparable<Point<T>> {\n"
      "    public Point { if (x < 0) throw new IllegalArgumentException(); }\n"
      "    static Point origin() { return null; }\n"
      "}\n",
-     {"class\tPoint\t\t1\t4\tPoint implements Shape, Comparable", "field\tx\tPoint\t1\t0\tfinal int x",
-      "field\tys\tPoint\t1\t0\tfinal List<T> ys", "field\ttags\tPoint\t1\t0\tfinal String... tags",
+     {"class\tPoint\t\t1\t4\tPoint implements Shape, Comparable",
+      "field\tx\tPoint\t1\t0\tfinal int x", "field\tys\tPoint\t1\t0\tfinal List<T> ys",
+      "field\ttags\tPoint\t1\t0\tfinal String... tags",
       "method\tPoint\tPoint\t2\t2\tPoint(int, List<T>, String...)",
       "method\torigin\tPoint\t3\t3\tPoint origin( )"}},
     {"nested and local records",
@@ -98,10 +103,11 @@ const Case kCases[] = {
      "    }\n"
      "    void record(int r) { }\n"
      "}\n",
-     {"class\tA\t\t1\t8\tA", "inner-class\tPair\tA\t2\t2\tA.Pair", "field\tleft\tA.Pair\t2\t0\tfinal L left",
-      "field\tright\tA.Pair\t2\t0\tfinal R right", "method\tf\tA\t3\t6\tvoid f( )",
-      "local-class\tLocal\tA\t4\t4\tLocal", "field\tv\tA.Local\t4\t0\tfinal int v",
-      "method\ttwice\tA.Local\t4\t4\tint twice( )", "method\trecord\tA\t7\t7\tvoid record(int)"}},
+     {"class\tA\t\t1\t8\tA", "inner-class\tPair\tA\t2\t2\tA.Pair",
+      "field\tleft\tA.Pair\t2\t0\tfinal L left", "field\tright\tA.Pair\t2\t0\tfinal R right",
+      "method\tf\tA\t3\t6\tvoid f( )", "local-class\tLocal\tA\t4\t4\tLocal",
+      "field\tv\tA.Local\t4\t0\tfinal int v", "method\ttwice\tA.Local\t4\t4\tint twice( )",
+      "method\trecord\tA\t7\t7\tvoid record(int)"}},
     {"an annotation type with default values",
      "public @interface Config {\n"
      "    String value() default \"\";\n"
@@ -133,22 +139,26 @@ const Case kCases[] = {
      "    int size();\n"
      "}\n",
      {"interface\tMap\t\t1\t6\tMap", "inner-interface\tEntry\tMap\t2\t2\tEntry",
-      "method-decl\tgetKey\tMap.Entry\t2\t0\tK getKey( )", "inner-class\tImpl\tMap\t3\t3\tMap.Impl implements Map",
+      "method-decl\tgetKey\tMap.Entry\t2\t0\tK getKey( )",
+      "inner-class\tImpl\tMap\t3\t3\tMap.Impl implements Map",
       "field\tsize\tMap.Impl\t3\t0\tint size", "inner-class\tKind\tMap\t4\t4\tMap.Kind",
       "method-decl\tsize\tMap\t5\t0\tint size( )"}},
     {"lambdas and anonymous classes in initialisers and bodies",
      "class A {\n"
-     "    Comparator<String> c = (a, b) -> { int d = a.length() - b.length(); return d; }, e = null;\n"
+     "    Comparator<String> c = (a, b) -> { int d = a.length() - b.length(); return d; }, e = "
+     "null;\n"
      "    Runnable r = () -> System.out.println(\"{\");\n"
      "    Map<String, Integer> m = new HashMap<String, Integer>(), n = new java.util.TreeMap<>();\n"
      "    int lt = x < y ? 1 : 2, gt;\n"
-     "    void f() { list.forEach(x -> { g(x); }); new Thread() { public void run() { } }.start(); }\n"
+     "    void f() { list.forEach(x -> { g(x); }); new Thread() { public void run() { } }.start(); "
+     "}\n"
      "    int after;\n"
      "}\n",
-     {"class\tA\t\t1\t8\tA", "field\tc\tA\t2\t0\tComparator<String> c", "field\te\tA\t2\t0\tComparator<String> e",
-      "field\tr\tA\t3\t0\tRunnable r", "field\tm\tA\t4\t0\tMap<String, Integer> m",
-      "field\tn\tA\t4\t0\tMap<String, Integer> n", "field\tlt\tA\t5\t0\tint lt", "field\tgt\tA\t5\t0\tint gt",
-      "method\tf\tA\t6\t6\tvoid f( )", "field\tafter\tA\t7\t0\tint after"}},
+     {"class\tA\t\t1\t8\tA", "field\tc\tA\t2\t0\tComparator<String> c",
+      "field\te\tA\t2\t0\tComparator<String> e", "field\tr\tA\t3\t0\tRunnable r",
+      "field\tm\tA\t4\t0\tMap<String, Integer> m", "field\tn\tA\t4\t0\tMap<String, Integer> n",
+      "field\tlt\tA\t5\t0\tint lt", "field\tgt\tA\t5\t0\tint gt", "method\tf\tA\t6\t6\tvoid f( )",
+      "field\tafter\tA\t7\t0\tint after"}},
     {"text blocks hold no code",
      "class A {\n"
      "    String t = \"\"\"\n"
@@ -165,7 +175,8 @@ const Case kCases[] = {
      "non-sealed class Square implements Shape, Cloneable { public double area() { return 1; } }\n"
      "sealed class Base permits A, B { }\n",
      {"interface\tShape\t\t1\t3\tShape", "method-decl\tarea\tShape\t2\t0\tdouble area( )",
-      "class\tCircle\t\t4\t4\tFinal Circle implements Shape", "method\tarea\tCircle\t4\t4\tdouble area( )",
+      "class\tCircle\t\t4\t4\tFinal Circle implements Shape",
+      "method\tarea\tCircle\t4\t4\tdouble area( )",
       "class\tSquare\t\t5\t5\tSquare implements Shape, Cloneable",
       "method\tarea\tSquare\t5\t5\tdouble area( )", "class\tBase\t\t6\t6\tBase"}},
     {"a module descriptor has only its imports",
@@ -195,8 +206,9 @@ const Case kCases[] = {
      "    void c(String ...x) { }\n"
      "    void d(List<String>... x) { }\n"
      "}\n",
-     {"class\tA\t\t1\t6\tA", "method\ta\tA\t2\t2\tvoid a(String...)", "method\tb\tA\t3\t3\tvoid b(String...)",
-      "method\tc\tA\t4\t4\tvoid c(String...)", "method\td\tA\t5\t5\tvoid d(List<String>...)"}},
+     {"class\tA\t\t1\t6\tA", "method\ta\tA\t2\t2\tvoid a(String...)",
+      "method\tb\tA\t3\t3\tvoid b(String...)", "method\tc\tA\t4\t4\tvoid c(String...)",
+      "method\td\tA\t5\t5\tvoid d(List<String>...)"}},
     {"a receiver parameter is no parameter",
      "class A {\n"
      "    void m(@Ann A this, int x) { }\n"
@@ -211,8 +223,8 @@ const Case kCases[] = {
      "    }\n"
      "    int after;\n"
      "}\n",
-     {"class\tA\t\t1\t8\tA", "method\tf\tA\t2\t6\tint f(Object)", "local-class\tMode\tA\t3\t3\tMode",
-      "field\tafter\tA\t7\t0\tint after"}},
+     {"class\tA\t\t1\t8\tA", "method\tf\tA\t2\t6\tint f(Object)",
+      "local-class\tMode\tA\t3\t3\tMode", "field\tafter\tA\t7\t0\tint after"}},
 };
 
 class ModernJavaTest : public testing::TestWithParam<Case>

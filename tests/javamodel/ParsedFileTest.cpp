@@ -1,21 +1,19 @@
 // Parsing files: the time-stamp cache, `mavu --parse`, a realistic Java 17
 // source against its expected listing, and input that is no Java at all.
-#include "ParseHelpers.h"
 #include "FakePrompter.h"
+#include "ParseHelpers.h"
 #include "TestEnv.h"
-
 #include "javamodel/FileObject.h"
 #include "javamodel/JavaParser.h"
 #include "javamodel/ParseCommand.h"
 #include "javamodel/ParsedFileCache.h"
 #include "javamodel/VarClass.h"
 
-#include <gtest/gtest.h>
-
 #include <QDateTime>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTextStream>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
@@ -85,7 +83,8 @@ TEST(ParsedFileCacheTest, AFileThatCannotBeOpenedIsReported)
 TEST(ParseCommandTest, PrintsEachFileAndReportsUnreadableOnes)
 {
     CTestEnv env;
-    const QString a = env.WriteFile(QStringLiteral("A.java"), "package p;\nclass A {\n  void f(int x) { }\n}\n");
+    const QString a =
+        env.WriteFile(QStringLiteral("A.java"), "package p;\nclass A {\n  void f(int x) { }\n}\n");
     const QString missing = env.FilePath(QStringLiteral("Missing.java"));
     QString out, err;
     QTextStream o(&out), e(&err);

@@ -1,7 +1,6 @@
 // The recogniser's reading of declarations, edge cases included: what each
 // source text gives, as `mavu --parse` lists it.
 #include "ParseHelpers.h"
-
 #include "javamodel/FileObject.h"
 #include "javamodel/JavaParser.h"
 #include "javamodel/VarBlockComment.h"
@@ -9,13 +8,12 @@
 #include "javamodel/VarImport.h"
 #include "javamodel/VarInnerInterface.h"
 #include "javamodel/VarLocalClass.h"
-#include "javamodel/VarPackage.h"
 #include "javamodel/VarMethod.h"
+#include "javamodel/VarPackage.h"
 #include "javamodel/Variable.h"
 #include "javamodel/WordRing.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {
@@ -71,7 +69,8 @@ const Case kDeclarationCases[] = {
      {"class\tFoo\t\t1\t7\tFoo", "method\tFoo\tFoo\t2\t2\tFoo(int)",
       // A package-private method returning its own class is a method.
       "method\tmake\tFoo\t3\t3\tFoo make( )", "method\tother\tFoo\t4\t4\tFoo other( )",
-      "method\tfoo\tFoo\t5\t5\tvoid foo( )", "method\tFoo\tFoo\t6\t6\tFoo(String, int...) throws Bad"}},
+      "method\tfoo\tFoo\t5\t5\tvoid foo( )",
+      "method\tFoo\tFoo\t6\t6\tFoo(String, int...) throws Bad"}},
     {"an import cut off by another delimiter has no name",
      "import java.util.List,\n"
      "class A {}\n",
@@ -97,8 +96,8 @@ const Case kDeclarationCases[] = {
      "    interface I extends B, C { void m(); }\n"
      "    int x;\n"
      "}\n",
-     {"class\tA\t\t1\t4\tA", "inner-interface\tI\tA\t2\t2\tI", "method-decl\tm\tA.I\t2\t0\tvoid m( )",
-      "field\tx\tA\t3\t0\tint x"}},
+     {"class\tA\t\t1\t4\tA", "inner-interface\tI\tA\t2\t2\tI",
+      "method-decl\tm\tA.I\t2\t0\tvoid m( )", "field\tx\tA\t3\t0\tint x"}},
     {"inner classes with their headers, inner classes of inner classes",
      "class A extends java.lang.Object implements java.io.Serializable, Cloneable {\n"
      "    static class B extends A implements Runnable, Comparable {\n"
@@ -138,8 +137,8 @@ const Case kDeclarationCases[] = {
      "    native int n(long a);\n"
      "    abstract void a();\n"
      "}\n",
-     {"class\tA\t\t1\t7\tA", "method\ts\tA\t4\t4\tSync void s( )", "method\tn\tA\t5\t5\tint n(long)",
-      "method\ta\tA\t6\t6\tvoid a( )"}},
+     {"class\tA\t\t1\t7\tA", "method\ts\tA\t4\t4\tSync void s( )",
+      "method\tn\tA\t5\t5\tint n(long)", "method\ta\tA\t6\t6\tvoid a( )"}},
     {"an unclosed method leaves its class without an end line",
      "class A {\n"
      "    int x;\n"
@@ -242,7 +241,8 @@ TEST(RecogniserTest, InterfaceHeadersAndMethodDeclarations)
     auto file = Parse("class A {\n"
                       "    interface I extends B, C { void m() throws X, y.Z; }\n"
                       "}\n");
-    const auto *inner = dynamic_cast<CVarInnerInterface *>(file->m_classes[0]->m_innerInterfaces[0]);
+    const auto *inner =
+        dynamic_cast<CVarInnerInterface *>(file->m_classes[0]->m_innerInterfaces[0]);
     ASSERT_TRUE(inner);
     EXPECT_EQ(inner->m_baseName, QStringLiteral("B"));
     EXPECT_EQ(inner->m_outerName, QStringLiteral("A"));
