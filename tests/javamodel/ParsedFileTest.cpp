@@ -103,7 +103,7 @@ TEST(ParseCommandTest, PrintsEachFileAndReportsUnreadableOnes)
 
 TEST(ParseCommandTest, ARealisticJava17SourceGivesItsExpectedListing)
 {
-    const QString dir = FixturesDir() + QStringLiteral("/javamodel/");
+    const QString dir = QStringLiteral(MAVU_JAVAMODEL_FIXTURES "/");
     QFile expectedFile(dir + QStringLiteral("Inventory.expected"));
     ASSERT_TRUE(expectedFile.open(QIODevice::ReadOnly)) << dir.toStdString();
     const QString expected = QString::fromUtf8(expectedFile.readAll());
