@@ -22,6 +22,12 @@ struct Case
     std::vector<const char *> expected;
 };
 
+// Names the case in failure messages instead of dumping its bytes.
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.what;
+}
+
 const Case kCases[] = {
     {"a parameterised field type is one type",
      "class A {\n"

@@ -25,6 +25,12 @@ struct Case
     std::vector<const char *> expected;
 };
 
+// Names the case in failure messages instead of dumping its bytes.
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.what;
+}
+
 QStringList Expected(const Case &c)
 {
     QStringList lines;
