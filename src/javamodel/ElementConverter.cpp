@@ -3,6 +3,8 @@
 #include "editor/StreamBuffer.h"
 #include "editor/TextFormat.h"
 #include "javamodel/JavaNames.h"
+#include "javamodel/VarClass.h"
+#include "javamodel/VarMethod.h"
 #include "javamodel/VarObject.h"
 
 namespace {
@@ -46,6 +48,21 @@ CElementConverter::~CElementConverter()
     EndOfInput();
 }
 
+// Elements cut off by the end of the text keep no pointer to a parser that
+// is about to go.
+static void DetachParser(CVarObject *e)
+{
+    while (e) {
+        e->m_parser = nullptr;
+        if (auto *c = dynamic_cast<CVarContainer *>(e))
+            e = c->m_currentChild;
+        else if (auto *m = dynamic_cast<CVarMethod *>(e))
+            e = m->m_currentLocal;
+        else
+            e = nullptr;
+    }
+}
+
 void CElementConverter::EndOfInput()
 {
     if (m_ended)
@@ -53,6 +70,7 @@ void CElementConverter::EndOfInput()
     m_ended = true;
     if (m_current && !m_delivered && m_pending)
         Give(m_pending);
+    DetachParser(m_current);
 }
 
 bool CElementConverter::IsBlankText(int from, int to) const
