@@ -182,9 +182,9 @@ QTreeWidgetItem *CBaseTreeView::InsertRoot(CTreeItem *root)
 {
     if (!root)
         return nullptr;
-    const HTREEITEM h = m_control->InsertItem(TVI_ROOT, root->GetDisplayName(), root->GetImage(),
-                                              root->GetSelectedImage(), root->HasChildren(), root,
-                                              TVI_LAST);
+    const HTREEITEM h =
+        m_control->InsertItem(TVI_ROOT, root->GetDisplayName(), root->GetImage(),
+                              root->GetSelectedImage(), root->HasChildren(), root, TVI_LAST);
     expandItem(Item(h));
     return Item(h);
 }
@@ -221,11 +221,16 @@ bool CBaseTreeView::BeginRename(CTreeItem *node)
     if (!item)
         return false;
     EndRename();
+    setCurrentItem(item);
+    // Changing the flags reports the item as changed: not yet a rename.
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
     m_renaming = node;
     m_renameItem = item;
-    setCurrentItem(item);
-    item->setFlags(item->flags() | Qt::ItemIsEditable);
     editItem(item, 0);
+    if (state() != QAbstractItemView::EditingState) {
+        EndRename();
+        return false;
+    }
     return true;
 }
 
@@ -282,9 +287,8 @@ void CBaseTreeView::keyPressEvent(QKeyEvent *event)
 
 void CBaseTreeView::contextMenuEvent(QContextMenuEvent *event)
 {
-    QTreeWidgetItem *item = event->reason() == QContextMenuEvent::Mouse
-                                ? itemAt(event->pos())
-                                : currentItem();
+    QTreeWidgetItem *item =
+        event->reason() == QContextMenuEvent::Mouse ? itemAt(event->pos()) : currentItem();
     if (!item || item->isHidden())
         return;
     setCurrentItem(item);

@@ -75,7 +75,7 @@ private:
     void EndRename();
 
     class CViewControl;
-    CViewControl *m_control; // a child QObject of the widget
-    CTreeItem *m_renaming = nullptr;       // node whose text is being edited
+    CViewControl *m_control;         // a child QObject of the widget
+    CTreeItem *m_renaming = nullptr; // node whose text is being edited
     QTreeWidgetItem *m_renameItem = nullptr;
 };

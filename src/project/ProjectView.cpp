@@ -27,11 +27,10 @@ namespace {
 
 const QString kOutputTab = QStringLiteral("Output");
 const QString kProjectFilter = QStringLiteral("Mavu Files (*.mavu)|*.mavu|All Files (*.*)|*.*||");
-const QString kImportFilter =
-    QStringLiteral("Mavu Project(*.mavu)|*.mavu|All Files(*.*)|*.*||");
-const QString kAddFileFilter = QStringLiteral(
-    "Java Files (*.java)|*.java|HTML Files (*.html;*.htm)|*.html;*.htm|"
-    "Resource Files (*.res)|*.res|All Files (*.*)|*.*||");
+const QString kImportFilter = QStringLiteral("Mavu Project(*.mavu)|*.mavu|All Files(*.*)|*.*||");
+const QString kAddFileFilter =
+    QStringLiteral("Java Files (*.java)|*.java|HTML Files (*.html;*.htm)|*.html;*.htm|"
+                   "Resource Files (*.res)|*.res|All Files (*.*)|*.*||");
 
 template <class T> T *As(const CTreeItem *node)
 {
@@ -86,12 +85,11 @@ void CollectJavaFiles(const QString &dir, QStringList &out, QSet<QString> &seen)
         return;
     seen.insert(canonical);
     const QDir d(dir);
-    const QFileInfoList files = d.entryInfoList({QStringLiteral("*.java")},
-                                                QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList files =
+        d.entryInfoList({QStringLiteral("*.java")}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &f : files)
         out << QDir::cleanPath(f.absoluteFilePath());
-    const QFileInfoList subdirs =
-        d.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList subdirs = d.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &sub : subdirs)
         CollectJavaFiles(sub.absoluteFilePath(), out, seen);
 }
@@ -813,9 +811,9 @@ void CProjectView::RemoveFileNode(CProjectFileItem *item, bool askPhysicalDelete
             false)) {
         QFile file(path);
         if (file.exists() && !file.remove()) {
-            Prompter().MessageBox(QStringLiteral("Error deleting the file %1.\n%2 !!!")
-                                      .arg(path, file.errorString()),
-                                  CPrompter::Ok, CPrompter::Stop);
+            Prompter().MessageBox(
+                QStringLiteral("Error deleting the file %1.\n%2 !!!").arg(path, file.errorString()),
+                CPrompter::Ok, CPrompter::Stop);
         }
     }
 }

@@ -1,0 +1,938 @@
+// The project pane's tree driven as a user would: commands on selected
+// nodes, keys, in-place editing, drops, with dialogs answered by a scripted
+// chooser and every message checked through the fake prompter.
+
+#include "project/ProjectView.h"
+
+#include "FakePrompter.h"
+#include "ProjectTestSupport.h"
+#include "TestEnv.h"
+#include "app/IDEOptions.h"
+#include "project/FileChooser.h"
+#include "project/Project.h"
+#include "project/ProjectClasses.h"
+#include "project/ProjectDoc.h"
+#include "project/ProjectFileItem.h"
+#include "project/ProjectFolder.h"
+#include "project/ProjectRootFolder.h"
+#include "project/ProjectVirtualFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidgetItemIterator>
+#include <QUrl>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+using Kind = CProjectView::NodeKind;
+
+// Answers file dialogs from queues and remembers how it was asked.
+class CScriptedChooser final : public CFileChooser
+{
+public:
+    struct Call
+    {
+        QString title, filter, defaultExt;
+        bool multiple = false;
+    };
+
+    QStringList GetOpenFileNames(QWidget *, const QString &title, const QString &filter,
+                                 const QString &defaultExt, bool multiple) override
+    {
+        m_calls.push_back({title, filter, defaultExt, multiple});
+        if (m_files.empty())
+            return {};
+        QStringList answer = m_files.front();
+        m_files.pop_front();
+        return answer;
+    }
+    QString GetExistingDirectory(QWidget *, const QString &title) override
+    {
+        m_calls.push_back({title, QString(), QString(), false});
+        if (m_dirs.empty())
+            return {};
+        QString answer = m_dirs.front();
+        m_dirs.pop_front();
+        return answer;
+    }
+
+    std::deque<QStringList> m_files;
+    std::deque<QString> m_dirs;
+    QList<Call> m_calls;
+};
+
+// The program's workspace host forwards the tree notifications to the view.
+class CViewHost final : public CFakeHost
+{
+public:
+    void UpdateAllViews() override
+    {
+        CFakeHost::UpdateAllViews();
+        if (m_view)
+            m_view->UpdateAllViews();
+    }
+    void RefreshProjectFolder(CProjectFolder &folder) override
+    {
+        CFakeHost::RefreshProjectFolder(folder);
+        if (m_view)
+            m_view->RefreshProjectFolder(folder);
+    }
+    void ShowFileInProjectView(CProjectFileItem &item) override
+    {
+        CFakeHost::ShowFileInProjectView(item);
+        if (m_view)
+            m_view->ShowFileInProjectView(item);
+    }
+    void SelectProject(CProjectFolder &folder) override
+    {
+        CFakeHost::SelectProject(folder);
+        if (m_view)
+            m_view->SelectProject(folder);
+    }
+
+    CProjectView *m_view = nullptr;
+};
+
+// The visible items, one line each, indented by depth.
+QStringList Dump(const QTreeWidget &tree)
+{
+    QStringList out;
+    std::function<void(QTreeWidgetItem *, int)> walk = [&](QTreeWidgetItem *item, int depth) {
+        for (int i = 0; i < item->childCount(); ++i) {
+            QTreeWidgetItem *child = item->child(i);
+            if (child->isHidden())
+                continue;
+            out << QString(depth * 2, QLatin1Char(' ')) + child->text(0);
+            walk(child, depth + 1);
+        }
+    };
+    walk(tree.invisibleRootItem(), 0);
+    return out;
+}
+
+void Settle()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+class ProjectViewTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        RegisterProjectClasses();
+        m_doc = std::make_unique<CProjectDoc>(m_host ? &*m_host : nullptr);
+        ASSERT_TRUE(m_doc->Load(m_env.FilePath(QStringLiteral("mavu.proj"))));
+        m_view = std::make_unique<CProjectView>(nullptr, m_doc.get());
+        if (m_host)
+            m_host->m_view = m_view.get();
+        m_view->SetFileChooser(&m_chooser);
+        m_view->SetOptions(&m_options);
+        m_view->resize(400, 600);
+        m_view->show();
+    }
+    void TearDown() override
+    {
+        if (m_host)
+            m_host->m_view = nullptr;
+        m_view.reset();
+        m_doc.reset();
+    }
+
+    QString Dir(const QString &name) const
+    {
+        const QString dir = m_env.Path() + QLatin1Char('/') + name;
+        QDir().mkpath(dir);
+        return dir;
+    }
+    QString WriteFile(const QString &rel, const QByteArray &text = "class X {}\n") const
+    {
+        return m_env.WriteFile(rel, text);
+    }
+    // A new project, open, as File > New Project leaves it.
+    QString NewProject(const QString &name)
+    {
+        const QString path = Dir(name) + QLatin1Char('/') + name + QStringLiteral(".mavu");
+        // Saved first, so that closing it asks nothing.
+        if (Project().IsOpen()) {
+            EXPECT_TRUE(Project().Save());
+        }
+        EXPECT_TRUE(m_doc->OpenProject(path, true));
+        return path;
+    }
+    CProject &Project() { return m_doc->GetCurrentProject(); }
+    CProjectFolder *Folder(const QString &name) const
+    {
+        for (CTreeItem *child : m_doc->GetRoot()->Children()) {
+            if (child->GetName() == name)
+                return static_cast<CProjectFolder *>(child);
+        }
+        return nullptr;
+    }
+    CTreeItem *Node(const QString &name) const { return m_doc->GetRoot()->FindByName(name); }
+    void Select(const CTreeItem *node) { ASSERT_TRUE(m_view->SelectNode(node)); }
+    void AddFiles(const QStringList &paths)
+    {
+        m_chooser.m_files.push_back(paths);
+        m_view->OnAddFile();
+    }
+    // Selects node and presses Delete on the tree.
+    void PressDelete(const CTreeItem *node)
+    {
+        Select(node);
+        QTest::keyClick(m_view.get(), Qt::Key_Delete);
+    }
+    void ExpandAll()
+    {
+        for (int round = 0; round < 8; ++round) {
+            bool more = false;
+            for (QTreeWidgetItemIterator it(m_view.get()); *it; ++it) {
+                if (!(*it)->isHidden() && !(*it)->isExpanded() && m_view->NodeOf(*it)->IsFolder() &&
+                    m_view->NodeOf(*it)->HasChildren() &&
+                    static_cast<CTreeFolder *>(m_view->NodeOf(*it))->GetChildCount() > 0) {
+                    m_view->expandItem(*it);
+                    more = true;
+                    break;
+                }
+            }
+            if (!more)
+                return;
+        }
+    }
+    // Renames node through the in-place editor, typing text and Enter.
+    void TypeRename(CTreeItem *node, const QString &text)
+    {
+        ASSERT_TRUE(m_view->BeginRename(node));
+        auto *editor = m_view->findChild<QLineEdit *>();
+        ASSERT_NE(editor, nullptr);
+        editor->setText(text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        Settle();
+        EXPECT_FALSE(m_view->IsRenamePending());
+    }
+
+    CTestEnv m_env;
+    CFakePrompter m_prompter;
+    std::unique_ptr<CViewHost> m_host = std::make_unique<CViewHost>();
+    CIDEOptions m_options;
+    CScriptedChooser m_chooser;
+    std::unique_ptr<CProjectDoc> m_doc;
+    std::unique_ptr<CProjectView> m_view;
+};
+
+TEST_F(ProjectViewTest, NewProjectShowsOpenAndTakesChosenFilesInNameOrder)
+{
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects"}));
+    const QString projectPath = NewProject(QStringLiteral("Alpha"));
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha"}));
+    CProjectFolder *alpha = Folder(QStringLiteral("Alpha"));
+    ASSERT_NE(alpha, nullptr);
+    EXPECT_EQ(m_view->KindOf(alpha), Kind::OpenProject);
+    EXPECT_EQ(m_view->SelectedNode(), alpha);
+    EXPECT_EQ(m_view->Control().GetItemImage(m_view->Handle(m_view->ItemOf(alpha))),
+              TreeImage::ProjectOpen);
+
+    const QString b = WriteFile(QStringLiteral("Alpha/B.java"));
+    const QString a = WriteFile(QStringLiteral("Alpha/a.java"));
+    const QString page = WriteFile(QStringLiteral("Alpha/page.html"), "<html></html>");
+    AddFiles({b, a, page});
+    ASSERT_EQ(m_chooser.m_calls.size(), 1);
+    EXPECT_TRUE(m_chooser.m_calls[0].multiple);
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    a.java", "    B.java",
+                                          "    page.html"}));
+    EXPECT_EQ(Project().GetFiles(), QStringList({page, a, b})); // newest first
+    EXPECT_TRUE(Project().IsModified());
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty());
+
+    // A file already there is reported by the project; the project's own
+    // file is refused here, in the same batch, and the rest still goes in.
+    const QString c = WriteFile(QStringLiteral("Alpha/C.java"));
+    AddFiles({b, projectPath, c});
+    EXPECT_EQ(m_prompter.m_messages,
+              QStringList({b + QStringLiteral(" file already in the project !!!"),
+                           QStringLiteral("Cannot add Mavu project !!!")}));
+    EXPECT_EQ(Project().GetFiles().size(), 4);
+    EXPECT_EQ(Dump(*m_view).mid(2),
+              QStringList({"    a.java", "    B.java", "    C.java", "    page.html"}));
+
+    // Cancelling the dialog adds nothing.
+    m_view->OnAddFile();
+    EXPECT_EQ(Project().GetFiles().size(), 4);
+}
+
+TEST_F(ProjectViewTest, AddDirectoryTakesJavaSourcesRecursivelyAndLeavesPresentOnesAlone)
+{
+    NewProject(QStringLiteral("Alpha"));
+    const QString src = Dir(QStringLiteral("src"));
+    const QString present = WriteFile(QStringLiteral("src/Present.java"));
+    const QString top = WriteFile(QStringLiteral("src/Top.java"));
+    const QString upper = WriteFile(QStringLiteral("src/UPPER.JAVA"));
+    const QString deep = WriteFile(QStringLiteral("src/pkg/sub/Deep.java"));
+    WriteFile(QStringLiteral("src/notes.txt"), "not a source");
+    WriteFile(QStringLiteral("src/.Hidden.java"));
+    WriteFile(QStringLiteral("src/.git/Tool.java"));
+    AddFiles({present});
+    ASSERT_TRUE(Project().HasFile(present));
+    CProjectFileItem *presentItem = Project().FindFileItem(present);
+
+    m_chooser.m_dirs.push_back(src);
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_ADD_DIRECTORY));
+    EXPECT_EQ(m_chooser.m_calls.last().title, QStringLiteral("AddDirectory"));
+    EXPECT_TRUE(m_prompter.m_status.contains(
+        QStringLiteral("Wait, reading all the files in the directory...")));
+    EXPECT_EQ(m_prompter.m_waitDepth, 0);
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty()) << m_prompter.m_messages.join('|').toStdString();
+
+    QStringList files = Project().GetFiles();
+    files.sort();
+    QStringList expected{present, top, upper, deep};
+    expected.sort();
+    EXPECT_EQ(files, expected);
+    EXPECT_EQ(Project().FindFileItem(present), presentItem); // the same entry, left alone
+    EXPECT_EQ(Dump(*m_view).mid(2),
+              QStringList({"    Deep.java", "    Present.java", "    Top.java", "    UPPER.JAVA"}));
+}
+
+TEST_F(ProjectViewTest, FoldersTakeFilesAndDeletingOneTakesItsFilesOutOfTheProject)
+{
+    NewProject(QStringLiteral("Alpha"));
+    CProjectFolder *alpha = Folder(QStringLiteral("Alpha"));
+    Project().SetModifiedFlag(false);
+
+    Select(alpha);
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_ADD_FOLDER));
+    auto *folder = dynamic_cast<CProjectVirtualFolder *>(m_view->SelectedNode());
+    ASSERT_NE(folder, nullptr);
+    EXPECT_EQ(folder->GetName(), QStringLiteral("Folder"));
+    EXPECT_TRUE(Project().IsModified());
+    EXPECT_EQ(m_view->KindOf(folder), Kind::VirtualFolder);
+
+    // With the folder selected, files go into it; a folder inside it too.
+    const QString inner = WriteFile(QStringLiteral("Alpha/Inner.java"));
+    AddFiles({inner});
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_ADD_FOLDER));
+    CTreeItem *sub = m_view->SelectedNode();
+    ASSERT_NE(sub, folder);
+    const QString deeper = WriteFile(QStringLiteral("Alpha/Deeper.java"));
+    AddFiles({deeper});
+    Select(alpha);
+    const QString top = WriteFile(QStringLiteral("Alpha/Top.java"));
+    AddFiles({top});
+    EXPECT_EQ(Dump(*m_view),
+              QStringList({"Mavu Projects", "  Alpha", "    Folder", "      Folder",
+                           "        Deeper.java", "      Inner.java", "    Top.java"}));
+    EXPECT_EQ(Project().FindFileItem(inner)->GetProject(), &Project());
+
+    // Delete Folder on the outer folder: its files leave the project, the
+    // files themselves stay on disk.
+    Select(folder);
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_DELETE_FOLDER));
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    Top.java"}));
+    EXPECT_EQ(Project().GetFiles(), QStringList({top}));
+    EXPECT_TRUE(QFileInfo::exists(inner));
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty());
+
+    // The Delete key does the same for a user folder, without a question.
+    Select(alpha);
+    m_view->OnAddFolder();
+    CTreeItem *again = m_view->SelectedNode();
+    PressDelete(again);
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    Top.java"}));
+    EXPECT_EQ(alpha->GetChildCount(), 1);
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty());
+}
+
+TEST_F(ProjectViewTest, RenameKeepsNameOnEmptyTextAndRefusesDuplicates)
+{
+    NewProject(QStringLiteral("Alpha"));
+    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
+    const QString b = WriteFile(QStringLiteral("Alpha/B.java"));
+    AddFiles({a, b});
+    CTreeItem *itemA = Node(a);
+    Project().SetModifiedFlag(false);
+
+    // Empty text: the display name stays, nothing changes.
+    TypeRename(itemA, QString());
+    EXPECT_EQ(m_view->ItemOf(itemA)->text(0), QStringLiteral("A.java"));
+    EXPECT_EQ(itemA->GetName(), a);
+    EXPECT_FALSE(Project().IsModified());
+
+    // Another file's name: refused with the message, the old name stays.
+    TypeRename(itemA, QStringLiteral("B.java"));
+    EXPECT_EQ(m_prompter.m_messages,
+              QStringList({QStringLiteral("Duplicate file name in the project !!!")}));
+    EXPECT_EQ(m_view->ItemOf(itemA)->text(0), QStringLiteral("A.java"));
+    EXPECT_EQ(itemA->GetName(), a);
+    EXPECT_FALSE(Project().IsModified());
+
+    // A new name: the node, the project's list and the item follow, and the
+    // item moves to its place in name order.
+    TypeRename(itemA, QStringLiteral("Z.java"));
+    const QString z = Dir(QStringLiteral("Alpha")) + QStringLiteral("/Z.java");
+    EXPECT_EQ(itemA->GetName(), z);
+    EXPECT_TRUE(Project().HasFile(z));
+    EXPECT_FALSE(Project().HasFile(a));
+    EXPECT_TRUE(Project().IsModified());
+    EXPECT_EQ(Dump(*m_view).mid(2), QStringList({"    B.java", "    Z.java"}));
+    EXPECT_EQ(m_view->SelectedNode(), itemA);
+
+    // A user folder is renamed the same way; the root and projects are not.
+    Select(Folder(QStringLiteral("Alpha")));
+    m_view->OnAddFolder();
+    CTreeItem *folder = m_view->SelectedNode();
+    TypeRename(folder, QStringLiteral("Sources"));
+    EXPECT_EQ(folder->GetName(), QStringLiteral("Sources"));
+    EXPECT_EQ(Dump(*m_view).mid(2), QStringList({"    B.java", "    Sources", "    Z.java"}));
+    EXPECT_FALSE(m_view->BeginRename(m_doc->GetRoot()));
+    EXPECT_FALSE(m_view->BeginRename(Folder(QStringLiteral("Alpha"))));
+}
+
+TEST_F(ProjectViewTest, RemovingFilesAsksAboutTheDiskOnlyForTheDeleteKey)
+{
+    NewProject(QStringLiteral("Alpha"));
+    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
+    const QString b = WriteFile(QStringLiteral("Alpha/B.java"));
+    const QString c = WriteFile(QStringLiteral("Alpha/C.java"));
+    AddFiles({a, b, c});
+    Project().SetMainClass(QStringLiteral("A.java"));
+
+    // The menu command removes the file from the project only.
+    Select(Node(a));
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_REMOVE_FILE));
+    EXPECT_FALSE(Project().HasFile(a));
+    EXPECT_TRUE(Project().GetMainClass().isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(a));
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty());
+    EXPECT_EQ(Dump(*m_view).mid(2), QStringList({"    B.java", "    C.java"}));
+
+    // The Delete key asks; No is the default and keeps the file.
+    PressDelete(Node(b));
+    const QString question = QStringLiteral("Do you want to physically delete the file %1 from "
+                                            "the disk ???");
+    ASSERT_EQ(m_prompter.m_messages, QStringList({question.arg(b)}));
+    EXPECT_EQ(m_prompter.m_buttons.last(), CPrompter::YesNo);
+    EXPECT_FALSE(Project().HasFile(b));
+    EXPECT_TRUE(QFileInfo::exists(b));
+
+    m_prompter.QueueAnswer(CPrompter::AnswerYes);
+    PressDelete(Node(c));
+    EXPECT_EQ(m_prompter.m_messages.last(), question.arg(c));
+    EXPECT_FALSE(QFileInfo::exists(c));
+    EXPECT_TRUE(Project().GetFiles().isEmpty());
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha"}));
+}
+
+TEST_F(ProjectViewTest, MainClassAndMainHtmlExcludeEachOther)
+{
+    NewProject(QStringLiteral("Alpha"));
+    const QString hello = WriteFile(QStringLiteral("Alpha/Hello.java"));
+    const QString page = WriteFile(QStringLiteral("Alpha/Page.HTML"), "<html></html>");
+    AddFiles({hello, page});
+
+    Select(Node(hello));
+    EXPECT_FALSE(m_view->IsCommandEnabled(CProjectView::ID_PROJECT_MAIN_HTML));
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_MAIN_CLASS));
+    EXPECT_EQ(Project().GetMainClass(), QStringLiteral("Hello.java"));
+
+    Select(Node(page));
+    EXPECT_FALSE(m_view->IsCommandEnabled(CProjectView::ID_PROJECT_MAIN_CLASS));
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_MAIN_HTML));
+    EXPECT_EQ(Project().GetMainHtml(), QStringLiteral("Page.HTML"));
+    EXPECT_TRUE(Project().GetMainClass().isEmpty());
+
+    Select(Node(hello));
+    m_view->OnMainClass();
+    EXPECT_EQ(Project().GetMainClass(), QStringLiteral("Hello.java"));
+    EXPECT_TRUE(Project().GetMainHtml().isEmpty());
+}
+
+TEST_F(ProjectViewTest, DeleteKeyRemovesOnlyUserFoldersOpenFilesAndClosedProjects)
+{
+    // Beta is closed and remembers a file; Alpha is open.
+    const QString betaPath = NewProject(QStringLiteral("Beta"));
+    const QString betaFile = WriteFile(QStringLiteral("Beta/Old.java"));
+    AddFiles({betaFile});
+    const QString alphaPath = NewProject(QStringLiteral("Alpha"));
+    CProjectFolder *alpha = Folder(QStringLiteral("Alpha"));
+    CProjectFolder *beta = Folder(QStringLiteral("Beta"));
+    ASSERT_TRUE(m_view->ExpandNode(beta));
+    CTreeItem *old = Node(betaFile);
+    ASSERT_NE(old, nullptr);
+    EXPECT_EQ(m_view->KindOf(old), Kind::ClosedProjectFileItem);
+    const QStringList before = Dump(*m_view);
+    EXPECT_EQ(before, QStringList({"Mavu Projects", "  Alpha", "  Beta", "    Old.java"}));
+
+    PressDelete(old);              // a file of a closed project: nothing
+    PressDelete(alpha);            // the open project: nothing
+    PressDelete(m_doc->GetRoot()); // the root: nothing
+    EXPECT_EQ(Dump(*m_view), before);
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty());
+    EXPECT_EQ(m_doc->GetRoot()->GetChildCount(), 2);
+
+    // A closed project's node leaves the workspace, its file stays on disk.
+    PressDelete(beta);
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha"}));
+    EXPECT_EQ(m_doc->FindProject(betaPath), nullptr);
+    EXPECT_TRUE(QFileInfo::exists(betaPath));
+
+    // Once closed, the other one goes too, and the saved workspace agrees.
+    Select(alpha);
+    ASSERT_TRUE(Project().Save());
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_CLOSE));
+    EXPECT_EQ(m_view->KindOf(alpha), Kind::ClosedProject);
+    PressDelete(alpha);
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects"}));
+    CProjectDoc reread;
+    ASSERT_TRUE(reread.Load(m_doc->GetPathName()));
+    EXPECT_EQ(reread.GetRoot()->GetChildCount(), 0);
+    EXPECT_TRUE(QFileInfo::exists(alphaPath));
+}
+
+TEST_F(ProjectViewTest, AddProjectRefusesOneAlreadyInTheWorkspace)
+{
+    const QString alphaPath = NewProject(QStringLiteral("Alpha"));
+    const QString gammaPath = NewProject(QStringLiteral("Gamma"));
+    ASSERT_TRUE(Project().Save());
+    ASSERT_TRUE(m_doc->CloseCurrentProject());
+    ASSERT_NE(m_doc->FindProject(gammaPath), nullptr);
+    // Take Gamma out, then add it back without opening it.
+    ASSERT_TRUE(m_doc->RemoveProject(m_doc->FindProject(gammaPath)));
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha"}));
+
+    m_chooser.m_files.push_back({gammaPath});
+    Select(m_doc->GetRoot());
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_ADD_PROJECT));
+    ASSERT_EQ(m_chooser.m_calls.size(), 1);
+    EXPECT_EQ(m_chooser.m_calls[0].filter,
+              QStringLiteral("Mavu Files (*.mavu)|*.mavu|All Files (*.*)|*.*||"));
+    EXPECT_EQ(m_chooser.m_calls[0].defaultExt, QStringLiteral("mavu"));
+    EXPECT_FALSE(m_chooser.m_calls[0].multiple);
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "  Gamma"}));
+    CProjectFolder *gamma = m_doc->FindProject(gammaPath);
+    ASSERT_NE(gamma, nullptr);
+    EXPECT_EQ(m_view->SelectedNode(), gamma);
+    EXPECT_EQ(m_view->KindOf(gamma), Kind::ClosedProject);
+    EXPECT_EQ(m_view->Control().GetItemImage(m_view->Handle(m_view->ItemOf(gamma))),
+              TreeImage::ProjectClosed);
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty());
+
+    // The same file again, spelt in another case: refused.
+    QString other = alphaPath;
+    other.replace(QStringLiteral("Alpha.mavu"), QStringLiteral("ALPHA.MAVU"));
+    m_chooser.m_files.push_back({other});
+    m_view->OnAddProject();
+    EXPECT_EQ(
+        m_prompter.m_messages,
+        QStringList({QStringLiteral("Project %1 already exists in the tree !!!").arg(other)}));
+    EXPECT_EQ(m_doc->GetRoot()->GetChildCount(), 2);
+
+    CProjectDoc reread;
+    ASSERT_TRUE(reread.Load(m_doc->GetPathName()));
+    EXPECT_NE(reread.FindProject(gammaPath), nullptr);
+}
+
+TEST_F(ProjectViewTest, SavedWorkspaceReloadsIntoTheSameTree)
+{
+    NewProject(QStringLiteral("Beta"));
+    ASSERT_TRUE(Project().Save());
+    ASSERT_TRUE(m_doc->CloseCurrentProject());
+    NewProject(QStringLiteral("Alpha"));
+    CProjectFolder *alpha = Folder(QStringLiteral("Alpha"));
+    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
+    const QString b = WriteFile(QStringLiteral("Alpha/lib/B.java"));
+    AddFiles({a});
+    Select(alpha);
+    m_view->OnAddFolder();
+    TypeRename(m_view->SelectedNode(), QStringLiteral("lib"));
+    AddFiles({b});
+    ExpandAll();
+    const QStringList shown = Dump(*m_view);
+    EXPECT_EQ(shown, QStringList({"Mavu Projects", "  Alpha", "    A.java", "    lib",
+                                  "      B.java", "  Beta"}));
+    ASSERT_TRUE(m_doc->CloseCurrentProject()); // saves the project
+    ASSERT_TRUE(m_doc->Save());
+
+    // A new session: another workspace document and view on the same file.
+    CViewHost host;
+    CProjectDoc doc(&host);
+    ASSERT_TRUE(doc.Load(m_doc->GetPathName()));
+    CProjectView view(nullptr, &doc);
+    host.m_view = &view;
+    ASSERT_TRUE(view.ExpandNode(doc.GetRoot()->FindByName(QStringLiteral("Alpha"))));
+    ASSERT_TRUE(view.ExpandNode(doc.GetRoot()->FindByName(QStringLiteral("lib"))));
+    EXPECT_EQ(Dump(view), shown);
+    // And opened, the project shows the same files, now as its own.
+    view.SelectNode(doc.GetRoot()->FindByName(QStringLiteral("Alpha")));
+    ASSERT_TRUE(view.OnCommand(CProjectView::ID_PROJECT_OPEN));
+    ASSERT_TRUE(view.ExpandNode(doc.GetRoot()->FindByName(QStringLiteral("lib"))));
+    EXPECT_EQ(Dump(view), shown);
+    EXPECT_EQ(view.KindOf(doc.GetRoot()->FindByName(b)), Kind::OpenProjectFileItem);
+    host.m_view = nullptr;
+}
+
+TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
+{
+    NewProject(QStringLiteral("Beta"));
+    const QString old = WriteFile(QStringLiteral("Beta/Old.java"));
+    const QString oldRes = WriteFile(QStringLiteral("Beta/Old.res"), "");
+    AddFiles({old, oldRes});
+    NewProject(QStringLiteral("Alpha"));
+    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
+    const QString res = WriteFile(QStringLiteral("Alpha/Dlg.res"), "");
+    AddFiles({a, res});
+    Select(Folder(QStringLiteral("Alpha")));
+    m_view->OnAddFolder();
+    CTreeItem *folder = m_view->SelectedNode();
+    m_view->ExpandNode(Folder(QStringLiteral("Beta")));
+
+    using P = CProjectView;
+    struct Row
+    {
+        CTreeItem *node;
+        const char *menu;
+        QList<int> enabled;
+        QList<int> disabled;
+    };
+    const Row rows[] = {
+        {m_doc->GetRoot(),
+         "RootOptions",
+         {P::ID_PROJECT_ADD_PROJECT, P::ID_PROJECT_UPDATE_IMAGES},
+         {P::ID_ROOT_COMPILER_OPTIONS}},
+        {Folder(QStringLiteral("Beta")),
+         "ClosedProject",
+         {P::ID_PROJECT_OPEN, P::ID_PROJECT_DELETE},
+         {}},
+        {Folder(QStringLiteral("Alpha")),
+         "OpenProjectFileView",
+         {P::ID_PROJECT_CLOSE, P::ID_PROJECT_ADD_FILE_CTX, P::ID_PROJECT_ADD_FOLDER,
+          P::ID_PROJECT_ADD_DIRECTORY, P::ID_PROJECT_IMPORT, P::ID_PROJECT_ALPHA_ORDER},
+         {P::ID_PROJECT_REBUILD_FOLDER, P::ID_PROJECT_VIEW, P::ID_PROJECT_COMPILER_OPTIONS}},
+        {folder,
+         "VirtualFolder",
+         {P::ID_PROJECT_ADD_FILE_CTX, P::ID_PROJECT_RENAME, P::ID_PROJECT_DELETE_FOLDER},
+         {P::ID_PROJECT_FIND_IN_FILES}},
+        {Node(a),
+         "OpenProjectFileItem",
+         {P::ID_PROJECT_MAIN_CLASS, P::ID_PROJECT_RENAME, P::ID_PROJECT_REMOVE_FILE,
+          P::ID_PROJECT_FILE_INFO},
+         {P::ID_PROJECT_COMPILE, P::ID_PROJECT_MAIN_HTML}},
+        {Node(res),
+         "OpenProjectResItem",
+         {P::ID_PROJECT_RENAME, P::ID_PROJECT_REMOVE_FILE, P::ID_PROJECT_FILE_INFO},
+         {P::ID_RESOURCE_FIRST}},
+        {Node(old),
+         "ClosedProjectFileItem",
+         {P::ID_PROJECT_FILE_INFO},
+         {P::ID_PROJECT_MAIN_CLASS, P::ID_PROJECT_RENAME, P::ID_PROJECT_REMOVE_FILE}},
+        {Node(oldRes),
+         "ClosedProjectResItem",
+         {P::ID_PROJECT_FILE_INFO},
+         {P::ID_PROJECT_RENAME, P::ID_PROJECT_REMOVE_FILE}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.menu);
+        ASSERT_NE(row.node, nullptr);
+        std::unique_ptr<QMenu> menu(m_view->CreateContextMenu(row.node));
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->objectName(), QString::fromLatin1(row.menu));
+        EXPECT_EQ(m_view->SelectedNode(), row.node);
+        QHash<int, QAction *> actions;
+        for (QAction *action : menu->actions()) {
+            if (!action->isSeparator())
+                actions.insert(action->data().toInt(), action);
+        }
+        for (int id : row.enabled) {
+            ASSERT_TRUE(actions.contains(id)) << id;
+            EXPECT_TRUE(actions[id]->isEnabled()) << id;
+        }
+        for (int id : row.disabled) {
+            ASSERT_TRUE(actions.contains(id)) << id;
+            EXPECT_FALSE(actions[id]->isEnabled()) << id;
+        }
+    }
+
+    // Labels that follow the view's state; triggering a menu item runs it.
+    std::unique_ptr<QMenu> menu(m_view->CreateContextMenu(Folder(QStringLiteral("Alpha"))));
+    QAction *view = nullptr;
+    QAction *order = nullptr;
+    for (QAction *action : menu->actions()) {
+        if (action->data().toInt() == P::ID_PROJECT_VIEW)
+            view = action;
+        if (action->data().toInt() == P::ID_PROJECT_ALPHA_ORDER)
+            order = action;
+    }
+    ASSERT_TRUE(view && order);
+    EXPECT_EQ(view->text(), QStringLiteral("Class View"));
+    EXPECT_EQ(order->text(), QStringLiteral("Compile Order"));
+    order->trigger();
+    EXPECT_EQ(m_view->CommandText(P::ID_PROJECT_SORT_LABEL), QStringLiteral("Alphabetical Order"));
+}
+
+TEST_F(ProjectViewTest, FileInfoPrintsItsBlockIntoTheClearedOutput)
+{
+    NewProject(QStringLiteral("Alpha"));
+    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
+    AddFiles({a});
+    QSignalSpy cleared(m_view.get(), &CProjectView::clearOutputRequested);
+    Select(Node(a));
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_FILE_INFO));
+    ASSERT_EQ(cleared.count(), 1);
+    EXPECT_EQ(cleared.at(0).at(0).toString(), QStringLiteral("Output"));
+    EXPECT_EQ(m_prompter.m_output,
+              QStringList({"Output|\n---------------- File Info Begin ----------------",
+                           "Output|\nFile Path - " + a, "Output|\nFile Clean...",
+                           "Output|\n---------------- File Info End   ----------------"}));
+}
+
+TEST_F(ProjectViewTest, ActivatingAFileAsksForAnEditor)
+{
+    NewProject(QStringLiteral("Alpha"));
+    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
+    AddFiles({a});
+    Select(Folder(QStringLiteral("Alpha")));
+    m_view->OnAddFolder();
+    QSignalSpy open(m_view.get(), &CProjectView::openFileRequested);
+
+    Select(Node(a));
+    QTest::keyClick(m_view.get(), Qt::Key_Return);
+    ASSERT_EQ(open.count(), 1);
+    EXPECT_EQ(open.at(0).at(0).toString(), a);
+
+    const QRect rect = m_view->visualItemRect(m_view->ItemOf(Node(a)));
+    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    EXPECT_EQ(open.count(), 2);
+
+    Select(Node(QStringLiteral("Folder")));
+    QTest::keyClick(m_view.get(), Qt::Key_Return);
+    EXPECT_EQ(open.count(), 2);
+}
+
+TEST_F(ProjectViewTest, FilesDroppedFromOutsideJoinTheFolderUnderTheCursor)
+{
+    auto drop = [&](const QStringList &paths, QTreeWidgetItem *onto) {
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString &p : paths)
+            urls << QUrl::fromLocalFile(p);
+        mime.setUrls(urls);
+        const QPoint pos = onto ? m_view->visualItemRect(onto).center() : QPoint(5, 500);
+        QDragEnterEvent enter(pos, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_view->viewport(), &enter);
+        QDropEvent dropped(QPointF(pos), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_view->viewport(), &dropped);
+        return enter.isAccepted() && dropped.isAccepted();
+    };
+    const QString x = WriteFile(QStringLiteral("drop/X.java"));
+    const QString y = WriteFile(QStringLiteral("drop/Y.java"));
+    // No project open: nothing to drop into.
+    EXPECT_FALSE(drop({x}, nullptr));
+
+    NewProject(QStringLiteral("Alpha"));
+    Select(Folder(QStringLiteral("Alpha")));
+    m_view->OnAddFolder();
+    CTreeItem *folder = m_view->SelectedNode();
+    Select(m_doc->GetRoot()); // the drop target counts, not the selection
+    EXPECT_TRUE(drop({x, Dir(QStringLiteral("drop"))}, m_view->ItemOf(folder)));
+    EXPECT_EQ(Dump(*m_view),
+              QStringList({"Mavu Projects", "  Alpha", "    Folder", "      X.java"}));
+    EXPECT_TRUE(drop({y}, nullptr)); // below the items: the project's top
+    EXPECT_EQ(Dump(*m_view).last(), QStringLiteral("    Y.java"));
+    EXPECT_EQ(Project().GetFiles(), QStringList({y, x}));
+}
+
+TEST_F(ProjectViewTest, ActiveEditorFileIsExpandedToWhenAutoExpandIsOn)
+{
+    NewProject(QStringLiteral("Alpha"));
+    Select(Folder(QStringLiteral("Alpha")));
+    m_view->OnAddFolder();
+    const QString deep = WriteFile(QStringLiteral("Alpha/Deep.java"));
+    AddFiles({deep});
+    CTreeItem *folder = Node(QStringLiteral("Folder"));
+    m_view->collapseItem(m_view->ItemOf(folder));
+    Settle();
+    ASSERT_EQ(m_view->ItemOf(Node(deep)), nullptr);
+    Select(m_doc->GetRoot());
+
+    m_options.m_autoExpand = 0;
+    EXPECT_FALSE(m_view->SelectFile(deep));
+    EXPECT_EQ(m_view->SelectedNode(), m_doc->GetRoot());
+
+    m_options.m_autoExpand = 1;
+    // Editors may spell the path in another case.
+    EXPECT_TRUE(m_view->SelectFile(deep.toUpper()));
+    EXPECT_EQ(m_view->SelectedNode(), Node(deep));
+    EXPECT_TRUE(m_view->ItemOf(folder)->isExpanded());
+    EXPECT_FALSE(m_view->SelectFile(m_env.FilePath(QStringLiteral("Elsewhere.java"))));
+}
+
+TEST_F(ProjectViewTest, ImportAddsTheOtherProjectsFilesOnce)
+{
+    // Another project with three files, one of which this one has already.
+    NewProject(QStringLiteral("Other"));
+    const QString shared = WriteFile(QStringLiteral("Other/Shared.java"));
+    const QString one = WriteFile(QStringLiteral("Other/One.java"));
+    const QString two = WriteFile(QStringLiteral("Other/Two.java"));
+    AddFiles({shared, one, two});
+    const QString otherPath = Project().GetPathName();
+    NewProject(QStringLiteral("Alpha"));
+    AddFiles({shared});
+    m_prompter.m_status.clear();
+
+    m_chooser.m_files.push_back({otherPath});
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_IMPORT));
+    const CScriptedChooser::Call &call = m_chooser.m_calls.last();
+    EXPECT_EQ(call.title, QStringLiteral("Select Mavu Project to Add"));
+    EXPECT_EQ(call.filter, QStringLiteral("Mavu Project(*.mavu)|*.mavu|All Files(*.*)|*.*||"));
+    EXPECT_EQ(m_prompter.m_status,
+              QStringList({QStringLiteral("Wait, Importing project..."), QStringLiteral("Done")}));
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty());
+    QStringList files = Project().GetFiles();
+    files.sort();
+    EXPECT_EQ(files, QStringList({one, shared, two}));
+    EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), Project().GetProjectDir());
+
+    // A damaged project file: a clear message, nothing added, file untouched.
+    const QByteArray junk("\x10\x00\x00\x00garbage", 11);
+    const QString bad = WriteFile(QStringLiteral("Bad.mavu"), junk);
+    m_chooser.m_files.push_back({bad});
+    m_view->OnImportProject();
+    ASSERT_EQ(m_prompter.m_messages.size(), 1);
+    EXPECT_TRUE(m_prompter.m_messages[0].startsWith(QStringLiteral("Cannot open the project ")))
+        << m_prompter.m_messages[0].toStdString();
+    EXPECT_EQ(Project().GetFiles().size(), 3);
+    EXPECT_EQ(ReadAll(bad), junk);
+}
+
+TEST_F(ProjectViewTest, ToggleViewTwiceReturnsToTheFileViewWithTheProjectExpanded)
+{
+    NewProject(QStringLiteral("Alpha"));
+    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
+    AddFiles({a});
+    m_view->SelectFile(a);
+    m_view->collapseItem(m_view->ItemOf(Folder(QStringLiteral("Alpha"))));
+    Settle();
+
+    EXPECT_EQ(m_view->CommandText(CProjectView::ID_PROJECT_VIEW), QStringLiteral("Class View"));
+    m_view->OnProjectView();
+    EXPECT_EQ(m_options.m_projectView, 1);
+    EXPECT_EQ(m_view->CommandText(CProjectView::ID_PROJECT_VIEW), QStringLiteral("File View"));
+    EXPECT_TRUE(m_view->IsCommandEnabled(CProjectView::ID_PROJECT_VIEW)); // the way back
+    m_view->SetToolBusyQuery([] { return true; });
+    EXPECT_FALSE(m_view->OnCommand(CProjectView::ID_PROJECT_VIEW));
+    m_view->SetToolBusyQuery({});
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_VIEW));
+    EXPECT_EQ(m_options.m_projectView, 0);
+    EXPECT_TRUE(m_view->ItemOf(Folder(QStringLiteral("Alpha")))->isExpanded());
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java"}));
+    EXPECT_EQ(m_view->SelectedNode(), Node(a)); // the active editor's file
+}
+
+TEST_F(ProjectViewTest, CollapsedProjectKeepsItsImageAndShowsCurrentChildrenAgain)
+{
+    NewProject(QStringLiteral("Alpha"));
+    CProjectFolder *alpha = Folder(QStringLiteral("Alpha"));
+    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
+    AddFiles({a});
+    Select(alpha);
+    m_view->collapseItem(m_view->ItemOf(alpha));
+    Settle();
+    QTreeWidgetItem *item = m_view->ItemOf(alpha);
+    ASSERT_NE(item, nullptr);
+    EXPECT_FALSE(item->isExpanded());
+    EXPECT_EQ(m_view->SelectedNode(), alpha);
+    EXPECT_EQ(m_view->Control().GetItemImage(m_view->Handle(item)), TreeImage::ProjectOpen);
+
+    // A file added while collapsed shows when the project opens up again.
+    const QString b = WriteFile(QStringLiteral("Alpha/B.java"));
+    Project().AddFileItem(b);
+    m_view->collapseItem(m_view->ItemOf(alpha));
+    ASSERT_TRUE(m_view->ExpandNode(alpha));
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java", "    B.java"}));
+    EXPECT_EQ(m_view->Control().GetItemImage(m_view->Handle(m_view->ItemOf(alpha))),
+              TreeImage::ProjectOpen);
+
+    // Update Images puts a stale image right.
+    alpha->SetProjectOpen(false);
+    m_view->Control().SetItemImage(m_view->Handle(m_view->ItemOf(alpha)), TreeImage::Leaf,
+                                   TreeImage::Leaf);
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_UPDATE_IMAGES));
+    EXPECT_EQ(m_view->Control().GetItemImage(m_view->Handle(m_view->ItemOf(alpha))),
+              TreeImage::ProjectOpen);
+}
+
+// Without a host that forwards the workspace's notifications, the view's
+// own commands still leave the tree matching the model.
+class ProjectViewAloneTest : public ProjectViewTest
+{
+protected:
+    void SetUp() override
+    {
+        m_host.reset();
+        ProjectViewTest::SetUp();
+    }
+};
+
+TEST_F(ProjectViewAloneTest, OpenCloseAndAddKeepTheTreeCurrent)
+{
+    const QString path = NewProject(QStringLiteral("Alpha"));
+    m_doc->CloseCurrentProject();
+    m_view->UpdateAllViews(); // what the frame does after its own open/close
+    CProjectFolder *alpha = Folder(QStringLiteral("Alpha"));
+    EXPECT_EQ(m_view->KindOf(alpha), Kind::ClosedProject);
+
+    Select(alpha);
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_OPEN));
+    EXPECT_EQ(m_view->KindOf(alpha), Kind::OpenProject);
+    EXPECT_EQ(m_doc->GetActiveProjectPath(), path);
+    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
+    AddFiles({a});
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java"}));
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_CLOSE));
+    EXPECT_EQ(m_view->KindOf(alpha), Kind::ClosedProject);
+    EXPECT_EQ(m_view->KindOf(Node(a)), Kind::ClosedProjectFileItem);
+    Select(alpha);
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_OPEN));
+    EXPECT_EQ(m_view->KindOf(Node(a)), Kind::OpenProjectFileItem);
+}
+
+TEST(FileChooserTest, FiltersBecomeQtFilters)
+{
+    const struct
+    {
+        const char *in, *out;
+    } rows[] = {
+        {"Mavu Files (*.mavu)|*.mavu|All Files (*.*)|*.*||", "Mavu Files (*.mavu);;All Files (*)"},
+        {"Mavu Project(*.mavu)|*.mavu|All Files(*.*)|*.*||",
+         "Mavu Project (*.mavu);;All Files (*)"},
+        {"HTML Files (*.html;*.htm)|*.html;*.htm||", "HTML Files (*.html *.htm)"},
+        {"Odd|*.x", "Odd (*.x)"},
+    };
+    for (const auto &row : rows) {
+        EXPECT_EQ(CDialogFileChooser::ToQtFilter(QString::fromLatin1(row.in)),
+                  QString::fromLatin1(row.out));
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
