@@ -1,14 +1,21 @@
 #include "app/JavaIDEApp.h"
 
+#include "app/ActivityMonitor.h"
 #include "app/AppSettings.h"
+#include "app/ChildFrame.h"
+#include "app/CommandIds.h"
 #include "app/DocWarningDlg.h"
+#include "app/DocumentTypes.h"
 #include "app/FilePathInfo.h"
 #include "app/JavaClassPath.h"
 #include "app/MainFrame.h"
 #include "app/MessagePrompter.h"
+#include "app/NewProjectView.h"
+#include "app/QtFileDialogs.h"
 #include "app/SettingsStore.h"
 #include "app/SplashWnd.h"
 #include "app/TipDlg.h"
+#include "editor/HueditView.h"
 #include "project/ProjectClasses.h"
 #include "project/ProjectDoc.h"
 #include "project/ProjectHost.h"
@@ -18,9 +25,13 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDialog>
+#include <QMdiArea>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSessionManager>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 #ifndef MAVU_EXPECT_CLASSES_ZIP
@@ -38,7 +49,8 @@ CJavaIDEApp *GetApp()
 
 CJavaIDEApp::CJavaIDEApp(const QStringList &args, QObject *parent)
     : QObject(parent), m_args(args), m_classesZipExpected(MAVU_EXPECT_CLASSES_ZIP != 0),
-      m_runDialog([](QDialog &dialog) { return dialog.exec(); })
+      m_runDialog([](QDialog &dialog) { return dialog.exec(); }),
+      m_openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
 }
 
@@ -73,11 +85,49 @@ QString CJavaIDEApp::DocumentNotFoundMessage(const QString &path)
     return QStringLiteral("File %1 not found !!!").arg(path);
 }
 
+QString CJavaIDEApp::AddToProjectQuestion()
+{
+    return QStringLiteral("Select Yes to add the file to project otherwise select NO.");
+}
+
+QString CJavaIDEApp::ProjectFilter()
+{
+    return QStringLiteral("Mavu Files (*.mavu)|*.mavu|All Files (*.*)|*.*||");
+}
+
+CFileDialogs &CJavaIDEApp::FileDialogs()
+{
+    if (m_fileDialogs)
+        return *m_fileDialogs;
+    if (!m_ownFileDialogs)
+        m_ownFileDialogs = std::make_unique<CQtFileDialogs>(m_mainFrame.get());
+    return *m_ownFileDialogs;
+}
+
+void CJavaIDEApp::SetActivityMonitor(CActivityMonitor *monitor)
+{
+    m_activity = monitor;
+    if (m_mainFrame)
+        m_mainFrame->SetActivityMonitor(monitor);
+}
+
+bool CJavaIDEApp::IsToolBusy() const
+{
+    return m_activity && (m_activity->IsRunning(CActivityMonitor::Compile) ||
+                          m_activity->IsRunning(CActivityMonitor::Javadoc) ||
+                          m_activity->IsRunning(CActivityMonitor::Application));
+}
+
 bool CJavaIDEApp::InitInstance()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Mavu"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MAVU_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("mavu"));
+    // Outside a desktop that names its icon theme, the commonly installed
+    // one still gives the toolbars their pictures.
+    if (QIcon::fallbackThemeName().isEmpty() ||
+        QIcon::fallbackThemeName() == QLatin1String("hicolor"))
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
 
     // An old profile kept under the plain name "mavu" replaces Mavu.ini.
     CSettingsStore::MigrateProfile(QFileInfo(CSettingsStore::DefaultPath()).absolutePath());
@@ -107,6 +157,8 @@ bool CJavaIDEApp::InitInstance()
 
     CreateToolManager();
     m_mainFrame = std::make_unique<CMainFrame>(m_startupPrompter != nullptr);
+    m_mainFrame->SetActivityMonitor(m_activity);
+    CreateCommandMap();
     ConfigureEditorComponent();
     CreateTreeImages();
     CreateFonts();
@@ -163,9 +215,8 @@ void CJavaIDEApp::ReportUnreadableSettings()
 
 void CJavaIDEApp::LoadStdProfileSettings(int mruLength)
 {
-    // The File menu's list of recently opened files loads here, mruLength
-    // entries long.
-    Q_UNUSED(mruLength);
+    m_recentFiles.SetSize(mruLength);
+    m_recentFiles.ReadList(*m_settings);
 }
 
 void CJavaIDEApp::LoadJavaVM()
@@ -187,8 +238,10 @@ void CJavaIDEApp::CreateToolManager()
 
 void CJavaIDEApp::ConfigureEditorComponent()
 {
-    // The editor component takes its background colour ("Edit"/"BackColor"),
-    // spaces-for-tabs, smart indent and undo depth from the options here.
+    CHueditView::Init(DWORD(m_options.m_editBackColor), 100);
+    CHueditView::m_bSpaceForTab = m_options.m_tabSpaces != 0;
+    CHueditView::m_bSmartIndent = m_options.m_smartIndent != 0;
+    CHueditView::m_nMaxUndo = m_options.m_undoBufferSize;
 }
 
 void CJavaIDEApp::CreateTreeImages()
@@ -202,11 +255,15 @@ void CJavaIDEApp::CreateFonts()
     m_fixedFont.setStyleHint(QFont::TypeWriter);
     m_fixedFont.setPointSize(10);
 
-    // A negative height is the character height in pixels, as the options
-    // keep it; a positive one is taken the same way.
+    // The options keep the character height in pixels (negative, as it was
+    // always written; a positive one is taken the same way). The font gets
+    // it as points for the screen's resolution: the editor component sizes
+    // its styles in points.
     m_editorFont = QFont(m_options.m_fontFace);
     m_editorFont.setStyleHint(QFont::TypeWriter);
-    m_editorFont.setPixelSize(qMax(1, qAbs(m_options.m_fontHeight)));
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+    m_editorFont.setPointSizeF(qMax(1, qAbs(m_options.m_fontHeight)) * 72.0 / dpi);
     m_editorFont.setWeight(QFont::Normal);
 
     m_smallFont = QFont(QStringLiteral("MS Sans Serif"));
@@ -217,7 +274,8 @@ void CJavaIDEApp::CreateFonts()
 namespace {
 
 // What projects need from the application: the two editor options that
-// change how a project opens and closes, and opening files by their type.
+// change how a project opens and closes, opening files by their type, the
+// editor windows of the project's files, and the main frame.
 class CAppProjectHost final : public CProjectHost
 {
 public:
@@ -225,6 +283,37 @@ public:
     bool CloseProjectFiles() const override { return m_app.Options().m_closeProjectFiles == 1; }
     bool ParseAllFiles() const override { return m_app.Options().m_parseAllFiles == 1; }
     bool OpenDocumentFile(const QString &path) override { return m_app.OpenDocumentFile(path); }
+
+    void CloseEditorWindow(const QString &path) override
+    {
+        if (CMainFrame *frame = m_app.MainFrame()) {
+            if (CChildFrame *child = frame->FindEditor(path))
+                child->close();
+        }
+    }
+    bool GetEditorState(const QString &path, int &selStart, int &selEnd) const override
+    {
+        selStart = selEnd = 0;
+        CMainFrame *frame = m_app.MainFrame();
+        CChildFrame *child = frame ? frame->FindEditor(path) : nullptr;
+        if (!child)
+            return false;
+        selStart = int(child->View()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART));
+        selEnd = int(child->View()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEND));
+        return true;
+    }
+    void RefreshMainFrame() override
+    {
+        if (CMainFrame *frame = m_app.MainFrame())
+            frame->UpdateCommandUI();
+    }
+    void FocusProjectPane() override
+    {
+        // Queued: the project is still being opened when this is asked.
+        if (CMainFrame *frame = m_app.MainFrame())
+            QTimer::singleShot(0, frame,
+                               [frame] { frame->ActivatePane(CNewProjectView::ProjectPane); });
+    }
 
 private:
     CJavaIDEApp &m_app;
@@ -242,12 +331,8 @@ void CJavaIDEApp::CreateWorkspaceDocument()
 
 void CJavaIDEApp::CreateDebugConsole()
 {
-    // The process's standard error is the debug console. When the desktop
-    // session ends, the settings are written as they are at exit.
-    if (auto *gui = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        connect(gui, &QGuiApplication::commitDataRequest, this,
-                [this](QSessionManager &) { SaveSettings(); });
-    }
+    // The process's standard error is the debug console; the end of the
+    // desktop session is the main frame's to answer.
 }
 
 void CJavaIDEApp::CreateDocumentTemplates()
@@ -350,16 +435,118 @@ void CJavaIDEApp::OpenProjectFile(const QString &path)
         m_projectDoc->OpenProject(path, false);
 }
 
+QString CJavaIDEApp::NotAvailableMessage(const QString &path, const QString &what) const
+{
+    return QStringLiteral("%1 was not opened: this version of Mavu has no %2 yet !!!")
+        .arg(path, what);
+}
+
+bool CJavaIDEApp::CloseCurrentProject()
+{
+    // Nothing open is nothing to close; a cancelled save prompt keeps it.
+    if (!m_projectDoc || !m_projectDoc->GetCurrentProject().IsOpen())
+        return true;
+    return m_projectDoc->CloseCurrentProject();
+}
+
 bool CJavaIDEApp::OpenDocumentFile(const QString &path)
 {
     if (!CFilePathInfo(path).Exists()) {
         Prompter().MessageBox(DocumentNotFoundMessage(path), CPrompter::Ok, CPrompter::Warning);
         return false;
     }
-    // Files open by their type from here: projects, workspaces, package
-    // databases, help trees and indices into their documents, class
-    // archives into the package tree, anything else into an editor window.
-    return false;
+    const QString full = QFileInfo(path).absoluteFilePath();
+    switch (CDocumentTypes::ForPath(full)) {
+    case CDocumentTypes::Project:
+        if (!m_projectDoc || !CloseCurrentProject())
+            return false;
+        return m_projectDoc->OpenProject(full, false);
+    case CDocumentTypes::Workspace:
+        if (!m_projectDoc || !CloseCurrentProject())
+            return false;
+        if (m_mainFrame)
+            m_mainFrame->ActivatePane(CNewProjectView::ProjectPane);
+        if (!m_projectDoc->Load(full))
+            return false;
+        AddToRecentFileList(full);
+        return true;
+    case CDocumentTypes::PackageDb:
+        if (m_mainFrame)
+            m_mainFrame->ActivatePane(CNewProjectView::PackagePane);
+        Prompter().MessageBox(NotAvailableMessage(full, QStringLiteral("package database")),
+                              CPrompter::Ok, CPrompter::Warning);
+        return false;
+    case CDocumentTypes::HelpTree:
+        if (m_mainFrame)
+            m_mainFrame->ActivatePane(CNewProjectView::HelpPane);
+        Prompter().MessageBox(NotAvailableMessage(full, QStringLiteral("help tree")), CPrompter::Ok,
+                              CPrompter::Warning);
+        return false;
+    case CDocumentTypes::SearchIndex:
+        Prompter().MessageBox(NotAvailableMessage(full, QStringLiteral("search index")),
+                              CPrompter::Ok, CPrompter::Warning);
+        return false;
+    case CDocumentTypes::ClassArchive:
+        if (!Prompter().AskYesNo(CDocumentTypes::AddToPackageTreeQuestion(), false))
+            return false;
+        if (m_mainFrame)
+            m_mainFrame->ActivatePane(CNewProjectView::PackagePane);
+        Prompter().MessageBox(NotAvailableMessage(full, QStringLiteral("package database")),
+                              CPrompter::Ok, CPrompter::Warning);
+        return false;
+    case CDocumentTypes::EditorFile:
+        break;
+    }
+    if (!m_mainFrame || !m_mainFrame->OpenEditor(full))
+        return false;
+    AddToRecentFileList(full);
+    return true;
+}
+
+void CJavaIDEApp::AddToRecentFileList(const QString &path)
+{
+    m_recentFiles.Add(path);
+    if (m_mainFrame)
+        m_mainFrame->RebuildRecentFilesMenu();
+}
+
+void CJavaIDEApp::OnOpenRecentFile(int index)
+{
+    const QString path = m_recentFiles.Files().value(index);
+    if (path.isEmpty())
+        return;
+    // A file that cannot be opened any more leaves the list, as it was
+    // reported just now.
+    if (!OpenDocumentFile(path)) {
+        if (!CFilePathInfo(path).Exists() ||
+            CDocumentTypes::ForPath(path) == CDocumentTypes::EditorFile) {
+            m_recentFiles.Remove(path);
+            if (m_mainFrame)
+                m_mainFrame->RebuildRecentFilesMenu();
+        }
+    }
+}
+
+void CJavaIDEApp::OfferToAddToProject(const QString &path)
+{
+    if (!m_projectDoc)
+        return;
+    CProject &project = m_projectDoc->GetCurrentProject();
+    if (!project.IsOpen())
+        return;
+    for (const QString &file : project.GetFiles()) {
+        if (file.compare(path, Qt::CaseInsensitive) == 0)
+            return;
+    }
+    if (Prompter().AskYesNo(AddToProjectQuestion(), true))
+        project.AddFileItem(path);
+}
+
+void CJavaIDEApp::OnEditorActivated(const QString &path)
+{
+    // The project tree follows the active editor ("Editor"/"AutoExpand")
+    // once it can select files.
+    Q_UNUSED(path);
 }
 
 void CJavaIDEApp::ShowTipOfTheDay()
@@ -390,19 +577,216 @@ void CJavaIDEApp::OpenOptionsSheet(int page)
     Q_UNUSED(page);
 }
 
-void CJavaIDEApp::OnKeyboardShortcuts()
+bool CJavaIDEApp::OpenFirstExisting(const QStringList &paths)
 {
-    QStringList dirs{StartupDir()};
-    dirs += m_locations.m_ownFileDirs;
-    for (const QString &dir : dirs) {
-        const QString path = CFilePathInfo::Join(dir, QStringLiteral("keyboard.txt"));
+    for (const QString &path : paths) {
         if (QFileInfo(path).isFile()) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-            return;
+            m_openUrl(QUrl::fromLocalFile(path));
+            return true;
         }
     }
-    Prompter().MessageBox(QStringLiteral("Keyboard.txt file not found in Mavu directory !!!"),
-                          CPrompter::Ok, CPrompter::Warning);
+    return false;
+}
+
+void CJavaIDEApp::OnKeyboardShortcuts()
+{
+    // The start-up directory first, then the copy shipped with the program.
+    QStringList paths{CFilePathInfo::Join(StartupDir(), QStringLiteral("keyboard.txt"))};
+    for (const QString &dir : m_locations.m_ownFileDirs)
+        paths << CFilePathInfo::Join(dir, QStringLiteral("keyboard.txt"));
+    if (!OpenFirstExisting(paths))
+        Prompter().MessageBox(QStringLiteral("Keyboard.txt file not found in Mavu directory !!!"),
+                              CPrompter::Ok, CPrompter::Warning);
+}
+
+// The help pages open in the desktop's browser until Mavu's own help viewer
+// is there to show them.
+void CJavaIDEApp::OnHelpIndex()
+{
+    const QString page = QStringLiteral("newhelp/index.htm");
+    if (!OpenFirstExisting(
+            {CFilePathInfo::Join(StartupDir(), page), CFilePathInfo::Join(ProgramDir(), page)}))
+        Prompter().MessageBox(QStringLiteral("Index.htm file not found in Mavu help directory !!!"),
+                              CPrompter::Ok, CPrompter::Warning);
+}
+
+void CJavaIDEApp::OnBetaNotes()
+{
+    if (!OpenFirstExisting(
+            {CFilePathInfo::Join(StartupDir(), QStringLiteral("help/betanotes.html"))}))
+        Prompter().MessageBox(QStringLiteral("Betanotes.html file not found in Mavu directory !!!"),
+                              CPrompter::Ok, CPrompter::Warning);
+}
+
+void CJavaIDEApp::OnWhatsNew()
+{
+    const QString page = QStringLiteral("whatsnew.htm");
+    if (!OpenFirstExisting(
+            {CFilePathInfo::Join(StartupDir(), page), CFilePathInfo::Join(ProgramDir(), page)}))
+        Prompter().MessageBox(QStringLiteral("Whatsnew.htm file not found in Mavu directory !!!"),
+                              CPrompter::Ok, CPrompter::Warning);
+}
+
+void CJavaIDEApp::OnSupport()
+{
+    Prompter().MessageBox(
+        QStringLiteral("Mavu %1 on Qt %2\n\nSettings: %3\nData files: %4\n\nWhen you report a "
+                       "problem, please say what you did, what you expected and what happened, "
+                       "and add the settings file.")
+            .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion()),
+                 m_settings ? m_settings->FileName() : QString(), ProgramDir()),
+        CPrompter::Ok, CPrompter::Information);
+}
+
+void CJavaIDEApp::OnFileNew()
+{
+    if (m_mainFrame)
+        m_mainFrame->NewEditor();
+}
+
+void CJavaIDEApp::OnFileOpen()
+{
+    CFileDialogRequest request;
+    request.m_title = QStringLiteral("Open File");
+    request.m_filter = QStringLiteral("Java Files (*.java)|*.java|All Files (*.*)|*.*||");
+    request.m_defaultExt = QStringLiteral("java");
+    request.m_mode = CFileDialogRequest::OpenAny;
+    const QStringList chosen = FileDialogs().Choose(request);
+    if (chosen.isEmpty())
+        return;
+    const QString path = QFileInfo(request.WithDefaultExt(chosen.first())).absoluteFilePath();
+    if (!QFileInfo::exists(path)) {
+        // A name that does not exist is a new, empty file.
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) {
+            Prompter().MessageBox(QStringLiteral("Error creating a new file !!!"), CPrompter::Ok,
+                                  CPrompter::Stop);
+            return;
+        }
+        file.close();
+        OfferToAddToProject(path);
+    }
+    OpenDocumentFile(path);
+}
+
+void CJavaIDEApp::OnProjectNew()
+{
+    CFileDialogRequest request;
+    request.m_title = QStringLiteral("New Project");
+    request.m_filter = ProjectFilter();
+    request.m_defaultExt = QStringLiteral("mavu");
+    request.m_mode = CFileDialogRequest::Save;
+    const QStringList chosen = FileDialogs().Choose(request);
+    if (chosen.isEmpty() || !m_projectDoc)
+        return;
+    const QString path =
+        CDocumentTypes::NewProjectPath(QFileInfo(chosen.first()).absoluteFilePath());
+    if (!CloseCurrentProject())
+        return;
+    m_projectDoc->OpenProject(path, true);
+}
+
+void CJavaIDEApp::OnProjectOpen()
+{
+    CFileDialogRequest request;
+    request.m_title = QStringLiteral("Open Project");
+    request.m_filter = ProjectFilter();
+    request.m_defaultExt = QStringLiteral("mavu");
+    request.m_mode = CFileDialogRequest::OpenExisting;
+    const QStringList chosen = FileDialogs().Choose(request);
+    if (chosen.isEmpty() || !m_projectDoc)
+        return;
+    if (!CloseCurrentProject())
+        return;
+    m_projectDoc->OpenProject(QFileInfo(chosen.first()).absoluteFilePath(), false);
+}
+
+void CJavaIDEApp::OnProjectClose()
+{
+    CloseCurrentProject();
+}
+
+void CJavaIDEApp::OnProjectSave()
+{
+    if (m_projectDoc && m_projectDoc->GetCurrentProject().IsOpen())
+        m_projectDoc->GetCurrentProject().Save();
+}
+
+void CJavaIDEApp::OnAddFile()
+{
+    // The project view's own Add File does the work once the pane has it.
+    if (m_mainFrame)
+        m_mainFrame->ActivatePane(CNewProjectView::ProjectPane);
+}
+
+void CJavaIDEApp::OnSetFont()
+{
+    QFontDialog dialog(m_editorFont, m_mainFrame.get());
+    dialog.setWindowTitle(QStringLiteral("Font"));
+    dialog.setOption(QFontDialog::MonospacedFonts);
+    if (RunDialog(dialog) != QDialog::Accepted)
+        return;
+    const QFont chosen = dialog.selectedFont();
+    // The options keep a character height in pixels, negative as it was
+    // always written.
+    int pixels = chosen.pixelSize();
+    if (pixels <= 0) {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+        pixels = qRound(chosen.pointSizeF() * dpi / 72.0);
+    }
+    m_options.m_fontFace = chosen.family();
+    m_options.m_fontHeight = -qMax(1, pixels);
+    CreateFonts();
+    if (m_mainFrame) {
+        for (CChildFrame *child : m_mainFrame->EditorWindows())
+            child->View()->SetDefaultFont(m_editorFont);
+    }
+}
+
+void CJavaIDEApp::CreateCommandMap()
+{
+    using U = CCmdUI;
+    auto toolsIdle = [this](U &ui) { ui.Enable(!IsToolBusy()); };
+    auto projectOpen = [this] {
+        return m_projectDoc && m_projectDoc->GetCurrentProject().IsOpen();
+    };
+    m_commands.On(Cmd::FileNew, [this] { OnFileNew(); });
+    m_commands.On(Cmd::FileOpen, [this] { OnFileOpen(); });
+    m_commands.On(
+        Cmd::ProjectNew, [this] { OnProjectNew(); }, toolsIdle);
+    m_commands.On(
+        Cmd::ProjectOpen, [this] { OnProjectOpen(); }, toolsIdle);
+    m_commands.On(
+        Cmd::ProjectClose, [this] { OnProjectClose(); },
+        [this, projectOpen](U &ui) { ui.Enable(projectOpen() && !IsToolBusy()); });
+    m_commands.On(
+        Cmd::ProjectSave, [this] { OnProjectSave(); },
+        [this, projectOpen](U &ui) {
+            ui.Enable(projectOpen() && m_projectDoc->GetCurrentProject().IsModified());
+        });
+    m_commands.On(Cmd::SetFont, [this] { OnSetFont(); });
+    m_commands.On(Cmd::KeyboardShortcuts, [this] { OnKeyboardShortcuts(); });
+    m_commands.On(Cmd::HelpIndex, [this] { OnHelpIndex(); });
+    m_commands.On(Cmd::BetaNotes, [this] { OnBetaNotes(); });
+    m_commands.On(Cmd::WhatsNew, [this] { OnWhatsNew(); });
+    m_commands.On(Cmd::Support, [this] { OnSupport(); });
+    m_commands.On(Cmd::AppAbout, [this] { OnAppAbout(); });
+    m_commands.On(Cmd::TipOfTheDay, [this] { OnTipOfTheDay(); });
+    m_commands.OnRange(
+        Cmd::FileMruFirst, Cmd::FileMruLast,
+        [this](int id) { OnOpenRecentFile(id - Cmd::FileMruFirst); },
+        [this](U &ui) { ui.Enable(ui.m_nID - Cmd::FileMruFirst < m_recentFiles.Files().size()); });
+}
+
+bool CJavaIDEApp::OnCommand(int id)
+{
+    return m_commands.OnCommand(id);
+}
+
+bool CJavaIDEApp::OnUpdateCommand(CCmdUI &ui)
+{
+    return m_commands.OnUpdateCommand(ui);
 }
 
 void CJavaIDEApp::OnAppAbout()
@@ -418,6 +802,7 @@ bool CJavaIDEApp::SaveSettings()
     if (!m_settings)
         return false;
     ::SaveSettings(*m_settings, m_options, m_directories);
+    m_recentFiles.WriteList(*m_settings);
     return WriteSettingsFile();
 }
 

@@ -2,9 +2,11 @@
 
 #include "app/AppLocations.h"
 #include "app/CommandLineInfo.h"
+#include "app/CommandMap.h"
 #include "app/IDEDirectories.h"
 #include "app/IDEOptions.h"
 #include "app/ProductFiles.h"
+#include "app/RecentFileList.h"
 
 #include <QFont>
 #include <QIcon>
@@ -14,6 +16,8 @@
 #include <functional>
 #include <memory>
 
+class CActivityMonitor;
+class CFileDialogs;
 class CMainFrame;
 class CMessagePrompter;
 class CProjectDoc;
@@ -21,11 +25,13 @@ class CProjectHost;
 class CSettingsStore;
 class CSplashWnd;
 class QDialog;
+class QUrl;
 
 // The application object: runs start-up, owns the settings and the paths of
 // the data files, creates the main frame and the long-lived documents.
-// There is one; everything reaches it through GetApp().
-class CJavaIDEApp : public QObject
+// There is one; everything reaches it through GetApp(). It is the last
+// stop of every command: what no window handles, it may.
+class CJavaIDEApp : public QObject, public CCommandTarget
 {
     Q_OBJECT
 public:
@@ -41,6 +47,23 @@ public:
     using DialogRunner = std::function<int(QDialog &)>;
     void SetDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
     int RunDialog(QDialog &dialog);
+
+    // The file dialogs of the commands; tests answer them from a script.
+    // Not owned; null restores the real ones.
+    void SetFileDialogs(CFileDialogs *dialogs) { m_fileDialogs = dialogs; }
+    CFileDialogs &FileDialogs();
+    // How files are shown in the desktop's own viewer (keyboard.txt, and
+    // help pages until the help viewer is there); the default is
+    // QDesktopServices. Tests record the calls instead.
+    using UrlOpener = std::function<bool(const QUrl &)>;
+    void SetUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+
+    // What runs in the background (tools, debugger), asked before exit and
+    // before commands that need the tools idle. Not owned; null while
+    // nothing can run.
+    void SetActivityMonitor(CActivityMonitor *monitor);
+    // A compile, javadoc run or program is running.
+    bool IsToolBusy() const;
 
     // Whether start-up reports a missing classes.zip. It is expected once
     // the build packs the program's Java helpers (see CMakeLists.txt).
@@ -70,9 +93,39 @@ public:
 
     // Opens a file by its type. False when nothing was opened.
     bool OpenDocumentFile(const QString &path);
+    // The File menu's recent files.
+    CRecentFileList &RecentFiles() { return m_recentFiles; }
+    // Adds path to the recent files and refreshes the menu.
+    void AddToRecentFileList(const QString &path);
+    // When a project is open and path is not one of its files, asks whether
+    // to add it, and adds it on Yes.
+    void OfferToAddToProject(const QString &path);
+    // An editor window showing path became the active window.
+    void OnEditorActivated(const QString &path);
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(CCmdUI &ui) override;
+
+    // Application commands.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnProjectNew();
+    void OnProjectOpen();
+    void OnProjectClose();
+    void OnProjectSave();
+    void OnAddFile();
+    void OnSetFont();
+    void OnHelpIndex();
+    void OnBetaNotes();
+    void OnWhatsNew();
+    void OnSupport();
+    void OnOpenRecentFile(int index);
 
     static QIcon ProgramIcon();
     static QString DocumentNotFoundMessage(const QString &path);
+    static QString AddToProjectQuestion();
+    // Project file dialogs' filter.
+    static QString ProjectFilter();
 
 public slots:
     void OnTipOfTheDay();
@@ -81,6 +134,11 @@ public slots:
 
 private:
     // Start-up steps, in the order InitInstance runs them.
+    void CreateCommandMap();
+    bool CloseCurrentProject();
+    // Shows the first of paths that exists; false when none does.
+    bool OpenFirstExisting(const QStringList &paths);
+    QString NotAvailableMessage(const QString &path, const QString &what) const;
     void LoadStdProfileSettings(int mruLength);
     void LoadJavaVM();
     void PrepareClassPath();
@@ -125,6 +183,12 @@ private:
     QPointer<CSplashWnd> m_splash;
     QFont m_fixedFont, m_editorFont, m_smallFont;
     DialogRunner m_runDialog;
+    std::unique_ptr<CFileDialogs> m_ownFileDialogs;
+    CFileDialogs *m_fileDialogs = nullptr;
+    UrlOpener m_openUrl;
+    CActivityMonitor *m_activity = nullptr;
+    CRecentFileList m_recentFiles;
+    CCommandMap m_commands;
 };
 
 // The application object; null before start-up and after it is gone.

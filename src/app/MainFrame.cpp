@@ -1,16 +1,104 @@
 #include "app/MainFrame.h"
 
+#include "app/ActivityMonitor.h"
+#include "app/BuddyWnd.h"
+#include "app/ChildFrame.h"
+#include "app/CommandIds.h"
+#include "app/CommandTable.h"
 #include "app/JavaIDEApp.h"
+#include "app/NewProjectView.h"
+#include "app/RecentFileList.h"
+#include "app/SettingsStore.h"
+#include "editor/HueditView.h"
+#include "project/ProjectDoc.h"
+#include "project/ProjectFramePlacement.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSessionManager>
+#include <QSplitter>
 #include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+#include <algorithm>
+
+namespace {
+
+Qt::ToolBarArea AreaOf(int dock)
+{
+    switch (dock) {
+    case CBarLayout::DockLeft:
+        return Qt::LeftToolBarArea;
+    case CBarLayout::DockRight:
+        return Qt::RightToolBarArea;
+    case CBarLayout::DockBottom:
+        return Qt::BottomToolBarArea;
+    default:
+        return Qt::TopToolBarArea;
+    }
+}
+
+int DockOf(Qt::ToolBarArea area)
+{
+    switch (area) {
+    case Qt::LeftToolBarArea:
+        return CBarLayout::DockLeft;
+    case Qt::RightToolBarArea:
+        return CBarLayout::DockRight;
+    case Qt::BottomToolBarArea:
+        return CBarLayout::DockBottom;
+    default:
+        return CBarLayout::DockTop;
+    }
+}
+
+QIcon CommandIcon(const CCommandDef &def, QStyle *style)
+{
+    QIcon fallback;
+    if (def.fallbackIcon != QStyle::SP_CustomBase)
+        fallback = style->standardIcon(def.fallbackIcon);
+    if (def.iconName)
+        return QIcon::fromTheme(QString::fromLatin1(def.iconName), fallback);
+    return fallback;
+}
+
+QString PlainTitle(const QMdiSubWindow *window)
+{
+    QString title = window->windowTitle();
+    title.replace(QStringLiteral("[*]"),
+                  window->isWindowModified() ? QStringLiteral("*") : QString());
+    return title;
+}
+
+QPlainTextEdit *OutputPage(const QString &name)
+{
+    auto *page = new QPlainTextEdit;
+    page->setObjectName(name);
+    page->setReadOnly(true);
+    page->setPlaceholderText(
+        QStringLiteral("The output of the Java tools will be shown here once Mavu runs them."));
+    page->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return page;
+}
+
+} // namespace
 
 CMainFrame::CMainFrame(bool installPrompter) : m_prompter(this)
 {
@@ -24,6 +112,12 @@ CMainFrame::CMainFrame(bool installPrompter) : m_prompter(this)
 
 CMainFrame::~CMainFrame()
 {
+    // The panes may sit in floating windows of the editor area; they are
+    // children of this window either way and go with it.
+    if (m_projectFrame)
+        m_projectFrame->removeEventFilter(this);
+    if (m_outputFrame)
+        m_outputFrame->removeEventFilter(this);
     if (m_prompterInstalled)
         SetPrompter(m_previousPrompter);
 }
@@ -31,59 +125,958 @@ CMainFrame::~CMainFrame()
 bool CMainFrame::LoadFrame()
 {
     setWindowIcon(CJavaIDEApp::ProgramIcon());
-    m_mdiArea = new QMdiArea(this);
-    m_mdiArea->setObjectName(QStringLiteral("MdiArea"));
-    setCentralWidget(m_mdiArea);
+    if (CJavaIDEApp *app = GetApp())
+        m_layout.Load(app->Settings());
+
+    CreatePanes();
+    CreateActions();
     CreateMenus();
+    m_mainBar =
+        CreateBar(QStringLiteral("ToolBar"), QStringLiteral("Toolbar"), CommandTable::MainBar());
+    m_debugBar = CreateBar(QStringLiteral("DebugBar"), QStringLiteral("Debug Bar"),
+                           CommandTable::DebugBar());
+    m_browserBar = CreateBar(QStringLiteral("BrowserBar"), QStringLiteral("Browser Bar"),
+                             CommandTable::BrowserBar());
+    CreateStatusBar();
+    CreateCommandMap();
+    if (!m_mainBar || !m_debugBar || !m_browserBar || !m_outputSplitter)
+        return false;
+
+    move(m_layout.m_mainOrigX, m_layout.m_mainOrigY);
+    resize(m_layout.m_mainSizeX, m_layout.m_mainSizeY);
+
+    if (auto *gui = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        connect(gui, &QGuiApplication::commitDataRequest, this, &CMainFrame::OnCommitDataRequest,
+                Qt::DirectConnection);
+    }
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::ScheduleCommandUI);
+
+    m_updateTimer = new QTimer(this);
+    m_updateTimer->setSingleShot(true);
+    m_updateTimer->setInterval(0);
+    connect(m_updateTimer, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
     statusBar()->showMessage(QStringLiteral("Ready"));
-    resize(1000, 700);
     return true;
+}
+
+void CMainFrame::CreatePanes()
+{
+    m_outputSplitter = new QSplitter(Qt::Vertical, this);
+    m_outputSplitter->setObjectName(QStringLiteral("OutputSplitter"));
+    m_outputSplitter->setChildrenCollapsible(false);
+    m_paneSplitter = new QSplitter(Qt::Horizontal, m_outputSplitter);
+    m_paneSplitter->setObjectName(QStringLiteral("PaneSplitter"));
+    m_paneSplitter->setChildrenCollapsible(false);
+
+    m_projectPane = new CNewProjectView;
+    m_buddy = new CBuddyWnd;
+    m_mdiArea = m_buddy->MdiArea();
+    m_paneSplitter->addWidget(m_projectPane);
+    m_paneSplitter->addWidget(m_buddy);
+    // A wider window gives its room to the editors.
+    m_paneSplitter->setStretchFactor(0, 0);
+    m_paneSplitter->setStretchFactor(1, 1);
+
+    m_outputTabs = new QTabWidget;
+    m_outputTabs->setObjectName(QStringLiteral("OutputWindow"));
+    m_outputTabs->setTabPosition(QTabWidget::South);
+    m_outputTabs->setDocumentMode(true);
+    m_outputTabs->addTab(OutputPage(QStringLiteral("Output")), QStringLiteral("Output"));
+    m_outputTabs->addTab(OutputPage(QStringLiteral("Build")), QStringLiteral("Build"));
+
+    m_outputSplitter->addWidget(m_paneSplitter);
+    m_outputSplitter->addWidget(m_outputTabs);
+    m_outputSplitter->setStretchFactor(0, 1);
+    m_outputSplitter->setStretchFactor(1, 0);
+    setCentralWidget(m_outputSplitter);
+
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
+}
+
+void CMainFrame::CreateActions()
+{
+    for (const CCommandDef &def : CommandTable::Commands()) {
+        auto *action = new QAction(QString::fromUtf8(def.text), this);
+        action->setObjectName(QStringLiteral("cmd%1").arg(def.id));
+        action->setData(def.id);
+        action->setStatusTip(QString::fromUtf8(def.tip));
+        action->setToolTip(QString::fromUtf8(def.tip));
+        action->setIcon(CommandIcon(def, style()));
+        action->setIconVisibleInMenu(false);
+        action->setShortcuts(CommandTable::Shortcuts(def));
+        action->setEnabled(false);
+        if (def.id == Cmd::AppExit)
+            action->setMenuRole(QAction::QuitRole);
+        else if (def.id == Cmd::AppAbout)
+            action->setMenuRole(QAction::AboutRole);
+        else
+            action->setMenuRole(QAction::NoRole);
+        const int id = def.id;
+        connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+        addAction(action); // shortcuts work while the menus are closed
+        m_actions.insert(id, action);
+    }
+    for (int id : {int(Cmd::ToggleOutput), int(Cmd::ViewToolBar), int(Cmd::ToggleDebugBar),
+                   int(Cmd::ToggleBrowserBar), int(Cmd::ViewStatusBar)})
+        m_actions.value(id)->setCheckable(true);
 }
 
 void CMainFrame::CreateMenus()
 {
-    CJavaIDEApp *app = GetApp();
+    for (const CMenuDef &def : CommandTable::Menus()) {
+        QMenu *menu = menuBar()->addMenu(QString::fromUtf8(def.title));
+        m_menus << menu;
+        for (int item : def.items) {
+            switch (item) {
+            case CMenuDef::Separator:
+                menu->addSeparator();
+                break;
+            case CMenuDef::RecentFiles:
+                m_fileMenu = menu;
+                m_recentAnchor = menu->addSeparator();
+                break;
+            case CMenuDef::WindowList:
+                m_windowMenu = menu;
+                break;
+            default:
+                if (QAction *action = m_actions.value(item))
+                    menu->addAction(action);
+            }
+        }
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+            if (menu == m_windowMenu)
+                RebuildWindowMenu();
+            UpdateMenu(menu);
+        });
+    }
+    RebuildRecentFilesMenu();
+}
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_F4), QKeySequence::Quit});
-    exit->setMenuRole(QAction::QuitRole);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+QToolBar *CMainFrame::CreateBar(const QString &name, const QString &title, const QList<int> &ids)
+{
+    auto *bar = new QToolBar(title, this);
+    bar->setObjectName(name);
+    bar->setIconSize(QSize(16, 16));
+    for (int id : ids) {
+        if (id == 0)
+            bar->addSeparator();
+        else if (QAction *action = m_actions.value(id))
+            bar->addAction(action);
+    }
+    addToolBar(Qt::TopToolBarArea, bar);
+    return bar;
+}
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction *keyboard = help->addAction(QStringLiteral("&Keyboard Shortcuts"));
-    QAction *tip = help->addAction(QStringLiteral("&Tip of the Day"));
-    help->addSeparator();
-    QAction *about = help->addAction(QStringLiteral("&About Mavu..."));
-    about->setMenuRole(QAction::AboutRole);
-    if (app) {
-        connect(keyboard, &QAction::triggered, app, &CJavaIDEApp::OnKeyboardShortcuts);
-        connect(tip, &QAction::triggered, app, &CJavaIDEApp::OnTipOfTheDay);
-        connect(about, &QAction::triggered, app, &CJavaIDEApp::OnAppAbout);
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    const QFontMetrics fm(bar->font());
+    // Each pane is as wide as what it shows at most; the caret pane gets
+    // seven quarters of that, so long line numbers never make it jump.
+    const QStringList samples = {QStringLiteral("Ln 9999 Col 999"),
+                                 QStringLiteral("OVR"),
+                                 QStringLiteral("READ"),
+                                 QStringLiteral("HTML"),
+                                 QStringLiteral("Latin-1"),
+                                 QStringLiteral("MMMMMMMM")};
+    for (int i = 0; i < samples.size(); ++i) {
+        auto *pane = new QLabel(bar);
+        pane->setObjectName(QStringLiteral("StatusPane%1").arg(i + 1));
+        pane->setAlignment(Qt::AlignCenter);
+        int width = fm.horizontalAdvance(samples.at(i)) + 8;
+        if (i == 0)
+            width = width * 7 / 4;
+        pane->setMinimumWidth(width);
+        bar->addPermanentWidget(pane);
+        m_statusPanes << pane;
     }
 }
 
+QLabel *CMainFrame::StatusPane(int pane) const
+{
+    return pane >= 1 && pane < kStatusPanes ? m_statusPanes.value(pane - 1) : nullptr;
+}
+
+void CMainFrame::SetPaneText(int pane, const QString &text)
+{
+    if (pane == 0)
+        statusBar()->showMessage(text);
+    else if (QLabel *label = StatusPane(pane))
+        label->setText(text);
+}
+
+void CMainFrame::CreateCommandMap()
+{
+    using U = CCmdUI;
+    m_commands.On(
+        Cmd::ToggleOutput, [this] { ShowOutput(!m_layout.m_output); },
+        [this](U &ui) { ui.SetCheck(m_layout.m_output); });
+    m_commands.On(
+        Cmd::FloatDockOutput, [this] { SetOutputDocked(!m_layout.m_dockOutput); },
+        [this](U &ui) {
+            ui.SetText(m_layout.m_dockOutput ? QStringLiteral("Float Output")
+                                             : QStringLiteral("Dock Output"));
+        });
+    m_commands.On(
+        Cmd::FloatDockProject, [this] { SetProjectDocked(!m_layout.m_project); },
+        [this](U &ui) {
+            ui.SetText(m_layout.m_project ? QStringLiteral("Float Project")
+                                          : QStringLiteral("Dock Project"));
+        });
+    m_commands.On(
+        Cmd::PaneSide, [this] { SwapPanes(); },
+        [this](U &ui) {
+            ui.Enable(m_layout.m_project);
+            ui.SetText(m_layout.m_projectPane == 0 ? QStringLiteral("Dock Right")
+                                                   : QStringLiteral("Dock Left"));
+        });
+    auto barToggle = [this](int id, QToolBar *bar) {
+        m_commands.On(
+            id, [this, bar] { ToggleBar(bar); }, [bar](U &ui) { ui.SetCheck(!bar->isHidden()); });
+    };
+    barToggle(Cmd::ViewToolBar, m_mainBar);
+    barToggle(Cmd::ToggleDebugBar, m_debugBar);
+    barToggle(Cmd::ToggleBrowserBar, m_browserBar);
+    m_commands.On(
+        Cmd::ViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); },
+        [this](U &ui) { ui.SetCheck(!statusBar()->isHidden()); });
+
+    m_commands.On(Cmd::OutputWindow, [this] {
+        ShowOutput(true);
+        if (QWidget *page = m_outputTabs->currentWidget())
+            page->setFocus();
+    });
+    m_commands.On(Cmd::ProjectSpace, [this] { ActivatePane(m_projectPane->CurrentPane()); });
+    m_commands.On(Cmd::ProjectTab, [this] { ActivatePane(CNewProjectView::ProjectPane); });
+
+    auto hasWindows = [this](U &ui) { ui.Enable(!m_mdiArea->subWindowList().isEmpty()); };
+    m_commands.On(
+        Cmd::NextWindow, [this] { m_mdiArea->activateNextSubWindow(); }, hasWindows);
+    m_commands.On(
+        Cmd::WindowCascade, [this] { m_mdiArea->cascadeSubWindows(); }, hasWindows);
+    m_commands.On(
+        Cmd::WindowTileHorz, [this] { m_mdiArea->tileSubWindows(); }, hasWindows);
+    m_commands.On(
+        Cmd::WindowsList, [this] { ShowWindowsList(); }, hasWindows);
+    m_commands.On(
+        Cmd::CloseAll, [this] { CloseAllEditors(); },
+        [this](U &ui) { ui.Enable(!EditorWindows().isEmpty()); });
+    m_commands.On(
+        Cmd::SaveAll, [this] { SaveAll(); },
+        [this](U &ui) {
+            CJavaIDEApp *app = GetApp();
+            const bool project =
+                app && app->ProjectDoc() && app->ProjectDoc()->GetCurrentProject().IsOpen();
+            ui.Enable(project || !EditorWindows().isEmpty());
+        });
+    m_commands.On(Cmd::ContextHelp, [] { QWhatsThis::enterWhatsThisMode(); });
+    m_commands.On(Cmd::AppExit, [this] { close(); });
+}
+
+// ---- command routing ----------------------------------------------------
+
+CCommandTarget *CMainFrame::ActiveTarget() const
+{
+    // The window with the keyboard focus comes first (an editor, or a tree
+    // that handles its own commands), else the active editor window.
+    for (QWidget *w = QApplication::focusWidget(); w && w != this; w = w->parentWidget()) {
+        if (auto *target = dynamic_cast<CCommandTarget *>(w))
+            return target;
+    }
+    if (QMdiSubWindow *active = m_mdiArea ? m_mdiArea->activeSubWindow() : nullptr)
+        return dynamic_cast<CCommandTarget *>(active);
+    return nullptr;
+}
+
+void CMainFrame::ExecuteCommand(int id)
+{
+    RouteCommand({ActiveTarget(), this, GetApp()}, id);
+    ScheduleCommandUI();
+}
+
+bool CMainFrame::OnCommand(int id)
+{
+    return m_commands.OnCommand(id);
+}
+
+bool CMainFrame::OnUpdateCommand(CCmdUI &ui)
+{
+    return m_commands.OnUpdateCommand(ui);
+}
+
+void CMainFrame::ScheduleCommandUI()
+{
+    if (m_updateTimer && !m_updateTimer->isActive())
+        m_updateTimer->start();
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    CCommandTarget *active = ActiveTarget();
+    CJavaIDEApp *app = GetApp();
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        const CCmdUI ui = RouteUpdate({active, this, app}, it.key());
+        QAction *action = it.value();
+        action->setEnabled(ui.m_bEnabled);
+        if (ui.m_checked) {
+            action->setCheckable(true);
+            action->setChecked(*ui.m_checked);
+        }
+        if (ui.m_text)
+            action->setText(*ui.m_text);
+    }
+    for (int i = 0; i < m_recentActions.size(); ++i) {
+        const CCmdUI ui = RouteUpdate({active, this, app}, Cmd::FileMruFirst + i);
+        m_recentActions.at(i)->setEnabled(ui.m_bEnabled);
+    }
+}
+
+void CMainFrame::UpdateMenu(QMenu *menu)
+{
+    Q_UNUSED(menu);
+    // Menus are few and small: bring every command up to date, so that the
+    // toolbar agrees with what the menu shows.
+    UpdateCommandUI();
+}
+
+void CMainFrame::RebuildRecentFilesMenu()
+{
+    if (!m_fileMenu || !m_recentAnchor)
+        return;
+    qDeleteAll(m_recentActions);
+    m_recentActions.clear();
+    CJavaIDEApp *app = GetApp();
+    const CRecentFileList *list = app ? &app->RecentFiles() : nullptr;
+    const int count = list ? int(list->Files().size()) : 0;
+    for (int i = 0; i < count; ++i) {
+        auto *action = new QAction(list->MenuText(i), m_fileMenu);
+        action->setStatusTip(list->Files().at(i));
+        const int id = Cmd::FileMruFirst + i;
+        connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+        m_fileMenu->insertAction(m_recentAnchor, action);
+        m_recentActions << action;
+    }
+    if (count == 0) {
+        auto *none = new QAction(QStringLiteral("Recent File"), m_fileMenu);
+        none->setEnabled(false);
+        m_fileMenu->insertAction(m_recentAnchor, none);
+        m_recentActions << none;
+    }
+}
+
+void CMainFrame::RebuildWindowMenu()
+{
+    if (!m_windowMenu)
+        return;
+    qDeleteAll(m_windowActions);
+    m_windowActions.clear();
+    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList();
+    QMdiSubWindow *active = m_mdiArea->activeSubWindow();
+    for (int i = 0; i < windows.size() && i < 9; ++i) {
+        QMdiSubWindow *window = windows.at(i);
+        auto *action = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            PlainTitle(window).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        action->setCheckable(true);
+        action->setChecked(window == active);
+        connect(action, &QAction::triggered, this, [this, window = QPointer(window)] {
+            if (window) {
+                window->show();
+                m_mdiArea->setActiveSubWindow(window);
+            }
+        });
+        m_windowActions << action;
+    }
+}
+
+void CMainFrame::ShowWindowsList()
+{
+    QDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Windows"));
+    auto *list = new QListWidget(&dialog);
+    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList();
+    for (QMdiSubWindow *window : windows)
+        list->addItem(PlainTitle(window));
+    list->setCurrentRow(int(windows.indexOf(m_mdiArea->activeSubWindow())));
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    CJavaIDEApp *app = GetApp();
+    const int result = app ? app->RunDialog(dialog) : dialog.exec();
+    const int row = list->currentRow();
+    if (result == QDialog::Accepted && row >= 0 && row < windows.size()) {
+        windows.at(row)->show();
+        m_mdiArea->setActiveSubWindow(windows.at(row));
+    }
+}
+
+// ---- panes ----------------------------------------------------------------
+
+void CMainFrame::ActivatePane(int pane)
+{
+    if (!CNewProjectView::IsPane(pane))
+        return;
+    if (!m_layout.m_project && m_projectFrame) {
+        m_projectFrame->show();
+        m_mdiArea->setActiveSubWindow(m_projectFrame);
+    }
+    m_projectPane->ActivatePane(pane);
+    if (QWidget *page = m_projectPane->Tabs()->currentWidget())
+        page->setFocus();
+}
+
+void CMainFrame::ShowOutputTab(int tab)
+{
+    ShowOutput(true);
+    if (tab >= 0 && tab < m_outputTabs->count())
+        m_outputTabs->setCurrentIndex(tab);
+}
+
+void CMainFrame::ShowOutput(bool show)
+{
+    m_layout.m_output = show;
+    PlaceOutput();
+    ScheduleCommandUI();
+}
+
+void CMainFrame::SetOutputDocked(bool docked)
+{
+    if (m_layout.m_dockOutput == docked)
+        return;
+    m_layout.m_dockOutput = docked;
+    PlaceOutput();
+    ScheduleCommandUI();
+}
+
+void CMainFrame::SetProjectDocked(bool docked)
+{
+    if (m_layout.m_project == docked)
+        return;
+    m_layout.m_project = docked;
+    PlaceProjectPane();
+    ScheduleCommandUI();
+}
+
+void CMainFrame::SwapPanes()
+{
+    if (!m_layout.m_project)
+        return;
+    // The project pane keeps its width on the other side.
+    const QList<int> sizes = m_paneSplitter->sizes();
+    m_layout.SwapPanes();
+    m_paneSplitter->insertWidget(m_layout.m_projectPane, m_projectPane);
+    if (sizes.size() == 2)
+        m_paneSplitter->setSizes({sizes.at(1), sizes.at(0)});
+    ScheduleCommandUI();
+}
+
+void CMainFrame::PlaceProjectPane()
+{
+    CJavaIDEApp *app = GetApp();
+    if (m_layout.m_project) {
+        if (m_projectFrame) {
+            if (app) {
+                CProjectFramePlacement placement;
+                const QRect g = m_projectFrame->geometry();
+                placement.Save(app->Settings(), g.x(), g.y(), g.width(), g.height(),
+                               m_projectFrame->isMaximized(), m_projectFrame->isMinimized());
+            }
+            m_projectFrame->removeEventFilter(this);
+            m_projectFrame->setWidget(nullptr);
+            m_mdiArea->removeSubWindow(m_projectFrame);
+            delete m_projectFrame;
+        }
+        m_paneSplitter->insertWidget(m_layout.m_projectPane, m_projectPane);
+        m_projectPane->show();
+        return;
+    }
+    if (m_projectFrame)
+        return;
+    auto *frame = new QMdiSubWindow;
+    frame->setObjectName(QStringLiteral("ProjectFrame"));
+    frame->setWindowTitle(QStringLiteral("Project"));
+    frame->setWindowIcon(windowIcon());
+    frame->setWidget(m_projectPane);
+    m_mdiArea->addSubWindow(frame);
+    CProjectFramePlacement placement;
+    if (app)
+        placement.Load(app->Settings());
+    if (placement.HasStoredGeometry())
+        frame->setGeometry(placement.m_nOrigX, placement.m_nOrigY, placement.m_nWidth,
+                           placement.m_nHeight);
+    else
+        frame->resize(qMax(200, m_layout.ProjectWidth(m_mdiArea->width())), 400);
+    frame->installEventFilter(this);
+    m_projectFrame = frame;
+    if (placement.m_nMaximize)
+        frame->showMaximized();
+    else
+        frame->show();
+    m_projectPane->show();
+}
+
+void CMainFrame::PlaceOutput()
+{
+    if (m_layout.m_dockOutput) {
+        if (m_outputFrame) {
+            m_outputFrame->removeEventFilter(this);
+            m_outputFrame->setWidget(nullptr);
+            m_mdiArea->removeSubWindow(m_outputFrame);
+            delete m_outputFrame;
+        }
+        if (m_outputTabs->parentWidget() != m_outputSplitter)
+            m_outputSplitter->addWidget(m_outputTabs);
+        m_outputTabs->setVisible(m_layout.m_output);
+        if (m_layout.m_output) {
+            // A row that was never shown gets a quarter of the height.
+            const QList<int> sizes = m_outputSplitter->sizes();
+            if (sizes.size() == 2 && sizes.at(1) == 0) {
+                const int total = qMax(sizes.at(0), 100);
+                const int row = m_layout.m_split1Y2 > 0 ? m_layout.m_split1Y2 : total / 4;
+                m_outputSplitter->setSizes({qMax(total - row, 50), row});
+            }
+        }
+        return;
+    }
+    if (!m_outputFrame) {
+        auto *frame = new QMdiSubWindow;
+        frame->setObjectName(QStringLiteral("OutputFrame"));
+        frame->setWindowTitle(QStringLiteral("Output Window"));
+        frame->setWidget(m_outputTabs);
+        m_mdiArea->addSubWindow(frame);
+        frame->resize(qMax(300, m_mdiArea->width() * 2 / 3), qMax(150, m_mdiArea->height() / 3));
+        frame->installEventFilter(this);
+        m_outputFrame = frame;
+    }
+    m_outputTabs->show();
+    m_outputFrame->setVisible(m_layout.m_output);
+    if (m_layout.m_output)
+        m_mdiArea->setActiveSubWindow(m_outputFrame);
+}
+
+bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Close) {
+        // Closing a floating pane's window does not lose the pane: the
+        // output window is hidden (Toggle Output brings it back), the
+        // project pane goes back beside the editors.
+        if (watched == m_outputFrame) {
+            event->ignore();
+            ShowOutput(false);
+            return true;
+        }
+        if (watched == m_projectFrame) {
+            event->ignore();
+            QTimer::singleShot(0, this, [this] { SetProjectDocked(true); });
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::ApplySplitterSizes()
+{
+    const int width =
+        m_outputSplitter->width() > 1 ? m_outputSplitter->width() : m_layout.m_mainSizeX;
+    if (m_layout.m_project) {
+        QList<int> sizes(2);
+        sizes[m_layout.m_projectPane] = m_layout.ProjectWidth(width);
+        sizes[m_layout.m_editorPane] = m_layout.EditorWidth(width);
+        m_paneSplitter->setSizes(sizes);
+    }
+    if (m_layout.m_dockOutput && m_layout.m_output) {
+        const int height =
+            m_outputSplitter->height() > 1 ? m_outputSplitter->height() : m_layout.m_mainSizeY;
+        const int row = m_layout.m_split1Y2 > 0 ? m_layout.m_split1Y2 : height / 4;
+        m_outputSplitter->setSizes({m_layout.m_split1Y1, row});
+    }
+}
+
+void CMainFrame::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_sizesApplied) {
+        // Only now do the splitters know the room they have, which the
+        // rules for unset widths need.
+        m_sizesApplied = true;
+        ApplySplitterSizes();
+    }
+}
+
+// ---- layout ---------------------------------------------------------------
+
 void CMainFrame::RestoreBars()
 {
-    // The toolbars, the docking panes and their places are restored here
-    // from the "Windows" and bar sections once the frame has them.
+    if (m_layout.m_projectPane != 0)
+        m_paneSplitter->insertWidget(m_layout.m_projectPane, m_projectPane);
+    PlaceProjectPane();
+    PlaceOutput();
+    ApplySplitterSizes();
+    statusBar()->setVisible(m_layout.m_statusBar);
+
+    // Docked bars are added side by side in the order they stood, with a
+    // new row where they stood on different rows.
+    struct Entry
+    {
+        QToolBar *bar;
+        const CBarLayout *layout;
+    };
+    QList<Entry> entries = {{m_mainBar, &m_layout.m_toolBar},
+                            {m_debugBar, &m_layout.m_debugBar},
+                            {m_browserBar, &m_layout.m_browserBar}};
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        const QRect &ra = a.layout->m_rect;
+        const QRect &rb = b.layout->m_rect;
+        return ra.top() != rb.top() ? ra.top() < rb.top() : ra.left() < rb.left();
+    });
+    QHash<int, const CBarLayout *> lastInArea;
+    for (const Entry &e : entries) {
+        if (!e.layout->m_float) {
+            const CBarLayout *previous = lastInArea.value(e.layout->m_dock);
+            const bool vertical = e.layout->m_dock == CBarLayout::DockLeft ||
+                                  e.layout->m_dock == CBarLayout::DockRight;
+            if (previous) {
+                const bool newRow = vertical ? previous->m_rect.left() != e.layout->m_rect.left()
+                                             : previous->m_rect.top() != e.layout->m_rect.top();
+                if (newRow)
+                    addToolBarBreak(AreaOf(e.layout->m_dock));
+            }
+            lastInArea.insert(e.layout->m_dock, e.layout);
+        }
+        RestoreBar(e.bar, *e.layout);
+    }
+}
+
+void CMainFrame::RestoreBar(QToolBar *bar, const CBarLayout &layout)
+{
+    if (layout.m_float) {
+        FloatBar(bar, layout.m_rect.topLeft());
+    } else {
+        if (bar->isFloating())
+            bar->setWindowFlags(Qt::Widget);
+        addToolBar(AreaOf(layout.m_dock), bar);
+    }
+    bar->setVisible(layout.m_display);
+}
+
+void CMainFrame::FloatBar(QToolBar *bar, const QPoint &pos)
+{
+    // What a toolbar becomes when the user drags it off its dock: a small
+    // tool window of its own that the main window's layout leaves out.
+    bar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+    bar->adjustSize();
+    bar->move(pos);
+}
+
+void CMainFrame::ReadBar(QToolBar *bar, CBarLayout &layout) const
+{
+    layout.m_display = !bar->isHidden();
+    layout.m_float = bar->isFloating();
+    if (!layout.m_float)
+        layout.m_dock = DockOf(toolBarArea(bar));
+    layout.m_rect =
+        layout.m_float ? bar->frameGeometry() : QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size());
+}
+
+void CMainFrame::CaptureLayout()
+{
+    m_layout.m_mainOrigX = pos().x();
+    m_layout.m_mainOrigY = pos().y();
+    m_layout.m_mainSizeX = width();
+    m_layout.m_mainSizeY = height();
+    // A pane that is not in its splitter keeps the size it had there.
+    const QList<int> rows = m_outputSplitter->sizes();
+    if (rows.size() == 2) {
+        m_layout.m_split1Y1 = rows.at(0);
+        if (m_layout.m_dockOutput && m_layout.m_output && rows.at(1) > 0)
+            m_layout.m_split1Y2 = rows.at(1);
+    }
+    if (m_layout.m_project) {
+        const QList<int> columns = m_paneSplitter->sizes();
+        if (columns.size() == 2) {
+            m_layout.m_split2X1 = columns.at(m_layout.m_projectPane);
+            m_layout.m_split2X2 = columns.at(m_layout.m_editorPane);
+        }
+    }
+    m_layout.m_statusBar = !statusBar()->isHidden();
+    ReadBar(m_mainBar, m_layout.m_toolBar);
+    ReadBar(m_debugBar, m_layout.m_debugBar);
+    ReadBar(m_browserBar, m_layout.m_browserBar);
+}
+
+void CMainFrame::SaveLayout(CSettingsStore &store)
+{
+    // A minimised window has no sizes worth keeping.
+    if (isMinimized())
+        return;
+    CaptureLayout();
+    m_layout.Save(store);
+    if (m_projectFrame) {
+        CProjectFramePlacement placement;
+        const QRect g = m_projectFrame->geometry();
+        placement.Save(store, g.x(), g.y(), g.width(), g.height(), m_projectFrame->isMaximized(),
+                       m_projectFrame->isMinimized());
+    }
+}
+
+void CMainFrame::ToggleBar(QToolBar *bar)
+{
+    bar->setVisible(bar->isHidden());
+    ScheduleCommandUI();
 }
 
 void CMainFrame::OnStartupComplete()
 {
-    // Work the frame defers until the first windows are open (showing the
-    // output window, activating the project pane) belongs here.
+    ScheduleCommandUI();
+}
+
+// ---- editor windows -------------------------------------------------------
+
+QList<CChildFrame *> CMainFrame::EditorWindows() const
+{
+    QList<CChildFrame *> editors;
+    if (!m_mdiArea)
+        return editors;
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
+        if (auto *child = qobject_cast<CChildFrame *>(window))
+            editors << child;
+    }
+    return editors;
+}
+
+CChildFrame *CMainFrame::FindEditor(const QString &path) const
+{
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    for (CChildFrame *child : EditorWindows()) {
+        if (!child->GetPathName().isEmpty() &&
+            child->GetPathName().compare(wanted, Qt::CaseInsensitive) == 0)
+            return child;
+    }
+    return nullptr;
+}
+
+CChildFrame *CMainFrame::ActiveEditor() const
+{
+    return m_mdiArea ? qobject_cast<CChildFrame *>(m_mdiArea->activeSubWindow()) : nullptr;
+}
+
+CChildFrame *CMainFrame::OpenEditor(const QString &path)
+{
+    if (CChildFrame *open = FindEditor(path)) {
+        open->show();
+        m_mdiArea->setActiveSubWindow(open);
+        return open;
+    }
+    auto *child = new CChildFrame;
+    if (!child->OpenDocument(path)) {
+        delete child;
+        return nullptr;
+    }
+    AddEditorWindow(child);
+    return child;
+}
+
+CChildFrame *CMainFrame::NewEditor()
+{
+    auto *child = new CChildFrame;
+    AddEditorWindow(child);
+    return child;
+}
+
+void CMainFrame::AddEditorWindow(CChildFrame *child)
+{
+    child->setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    m_mdiArea->addSubWindow(child);
+    connect(child, &CChildFrame::caretMoved, this, [this, child](int line, int column) {
+        if (ActiveEditor() == child)
+            SetPaneText(1, QStringLiteral("Ln %1 Col %2").arg(line).arg(column));
+    });
+    connect(child, &CChildFrame::stateChanged, this, [this, child] {
+        if (ActiveEditor() == child)
+            OnSubWindowActivated(child);
+        ScheduleCommandUI();
+    });
+    // A new window follows a maximised one; otherwise it takes two thirds
+    // of the area, so that the windows behind it stay in reach.
+    QMdiSubWindow *active = m_mdiArea->activeSubWindow();
+    if (active && active->isMaximized()) {
+        child->showMaximized();
+    } else {
+        child->resize(qMax(320, m_mdiArea->width() * 2 / 3),
+                      qMax(240, m_mdiArea->height() * 2 / 3));
+        child->show();
+    }
+    m_mdiArea->setActiveSubWindow(child);
+    child->View()->setFocus();
+}
+
+void CMainFrame::OnSubWindowActivated(QMdiSubWindow *window)
+{
+    auto *child = qobject_cast<CChildFrame *>(window);
+    if (child) {
+        const CLanguage *lang = child->View()->GetLanguage();
+        QString language = QStringLiteral("Text");
+        if (lang == &CLanguage::m_JavaLanguage)
+            language = QStringLiteral("Java");
+        else if (lang == &CLanguage::m_HTMLLanguage)
+            language = QStringLiteral("HTML");
+        else if (lang == &CLanguage::m_CPPLanguage)
+            language = QStringLiteral("C++");
+        int line = 0, index = 0;
+        child->View()->getCursorPosition(&line, &index);
+        SetPaneText(1, QStringLiteral("Ln %1 Col %2").arg(line + 1).arg(index + 1));
+        SetPaneText(2, child->View()->overwriteMode() ? QStringLiteral("OVR") : QString());
+        SetPaneText(3, child->IsReadOnly() ? QStringLiteral("READ") : QString());
+        SetPaneText(4, language);
+        SetPaneText(5, child->Document().GetEncoding() == CJavaIDEDoc::Latin1
+                           ? QStringLiteral("Latin-1")
+                           : QStringLiteral("UTF-8"));
+    } else if (!ActiveEditor()) {
+        for (int pane = 1; pane <= 5; ++pane)
+            SetPaneText(pane, QString());
+    }
+    if (CJavaIDEApp *app = GetApp(); app && child)
+        app->OnEditorActivated(child->GetPathName());
+    ScheduleCommandUI();
+}
+
+bool CMainFrame::CloseAllEditors()
+{
+    for (CChildFrame *child : EditorWindows()) {
+        if (!child->close())
+            return false;
+    }
+    return true;
+}
+
+bool CMainFrame::SaveAll()
+{
+    bool ok = true;
+    for (CChildFrame *child : EditorWindows()) {
+        if (child->IsModified())
+            ok = child->Save() && ok;
+    }
+    CJavaIDEApp *app = GetApp();
+    if (app && app->ProjectDoc()) {
+        CProject &project = app->ProjectDoc()->GetCurrentProject();
+        if (project.IsOpen() && project.IsModified())
+            ok = project.Save() && ok;
+    }
+    ScheduleCommandUI();
+    return ok;
+}
+
+// ---- exit -----------------------------------------------------------------
+
+bool CMainFrame::AskRunningActivities()
+{
+    if (!m_activity)
+        return true;
+    struct Row
+    {
+        CActivityMonitor::Activity activity;
+        const char *question;
+    };
+    static const Row kRows[] = {
+        {CActivityMonitor::Compile, "Compile is in progress. Select Yes to exit."},
+        {CActivityMonitor::Javadoc, "Javadoc is in progress. Select Yes to exit."},
+        {CActivityMonitor::Application,
+         "Application is running. Select Yes to Stop the app and exit."},
+        {CActivityMonitor::Debugger,
+         "Mavu Debugger is running. Select Yes to Stop the debugger and exit."},
+    };
+    for (const Row &row : kRows) {
+        if (!m_activity->IsRunning(row.activity))
+            continue;
+        if (!Prompter().AskYesNo(QString::fromLatin1(row.question), true))
+            return false;
+        m_activity->SetExiting();
+        m_activity->Stop(row.activity);
+    }
+    return true;
+}
+
+bool CMainFrame::OnClose()
+{
+    CJavaIDEApp *app = GetApp();
+    // The open project is remembered for the next start and closed, which
+    // may ask to save it; Cancel there keeps everything running.
+    if (app && app->ProjectDoc()) {
+        CProjectDoc &workspace = *app->ProjectDoc();
+        if (workspace.GetCurrentProject().IsOpen()) {
+            const QString path = workspace.GetActiveProjectPath();
+            app->Directories().m_lastProject = path;
+            app->Settings().WriteProfileString(QStringLiteral("Mavu"), QStringLiteral("Project"),
+                                               path);
+            if (!workspace.CloseCurrentProject())
+                return false;
+        }
+        if (workspace.IsModified())
+            workspace.Save();
+    }
+    if (!AskRunningActivities())
+        return false;
+    if (m_activity)
+        m_activity->WaitForIndexLoaders();
+    if (app) {
+        SaveLayout(app->Settings());
+        app->SaveSettings();
+    }
+    // Last, as closing any main window does: unsaved editor windows.
+    for (CChildFrame *child : EditorWindows()) {
+        if (!child->SaveModified())
+            return false;
+    }
+    return true;
+}
+
+bool CMainFrame::OnQueryEndSession()
+{
+    if (isMinimized())
+        showNormal();
+    if (!AskRunningActivities())
+        return false;
+    if (m_activity)
+        m_activity->WaitForIndexLoaders();
+    if (CJavaIDEApp *app = GetApp()) {
+        SaveLayout(app->Settings());
+        app->SaveSettings();
+    }
+    for (CChildFrame *child : EditorWindows()) {
+        if (!child->SaveModified())
+            return false;
+    }
+    return true;
+}
+
+void CMainFrame::OnCommitDataRequest(QSessionManager &manager)
+{
+    if (!manager.allowsInteraction()) {
+        // No questions may be asked: keep what can be kept without them.
+        if (CJavaIDEApp *app = GetApp()) {
+            SaveLayout(app->Settings());
+            app->SaveSettings();
+        }
+        return;
+    }
+    const bool agreed = OnQueryEndSession();
+    manager.release();
+    if (!agreed)
+        manager.cancel();
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    // Before the settings are written, the exit sequence records and closes
-    // the open project ("Mavu"/"Project"), asks about running compiles,
-    // programs and debuggers, waits for the index loaders and saves the
-    // layout; those steps join here as their parts arrive.
-    if (CJavaIDEApp *app = GetApp())
-        app->SaveSettings();
-    event->accept();
+    if (m_closing || OnClose()) {
+        m_closing = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent *event)

@@ -1,15 +1,39 @@
 #pragma once
 
+#include "app/CommandMap.h"
+#include "app/FrameLayout.h"
 #include "app/MessagePrompter.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
+class CActivityMonitor;
+class CBuddyWnd;
+class CChildFrame;
+class CNewProjectView;
+class CSettingsStore;
+class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QSessionManager;
+class QSplitter;
+class QTabWidget;
+class QTimer;
+class QToolBar;
 
-// The main window: menu bar, the area where editor and help windows live,
-// status bar. It installs the program's prompter, and on close writes the
-// settings back.
-class CMainFrame : public QMainWindow
+// The main window. The project pane and the editor area stand side by side
+// in a splitter (either may be on the left); the output window sits below
+// them or floats in the editor area; the main, debug and browser toolbars
+// and a status bar of seven panes go around them. The whole arrangement is
+// kept in the settings ("Windows" and one section per bar) and comes back at
+// the next start.
+//
+// Every menu item, button and shortcut is a command id: the frame offers it
+// to the active window first, then handles it itself, then hands it to the
+// application. A command nobody handles is shown disabled.
+class CMainFrame : public QMainWindow, public CCommandTarget
 {
     Q_OBJECT
 public:
@@ -18,26 +42,159 @@ public:
     explicit CMainFrame(bool installPrompter);
     ~CMainFrame() override;
 
-    // Builds the window's menus, bars and client area. False on failure,
-    // which ends start-up.
+    // Builds the panes, menus, bars and status bar and reads the layout
+    // from the settings. False on failure, which ends start-up.
     bool LoadFrame();
-    // Puts the docking bars back where the user left them.
+    // Puts the panes and bars where the layout says.
     void RestoreBars();
-    // The last step of start-up, once the first windows are open.
+    // The last step of start-up, once the window is shown.
     void OnStartupComplete();
 
+    // ---- panes ---------------------------------------------------------
     QMdiArea *MdiArea() const { return m_mdiArea; }
+    CNewProjectView *ProjectPane() const { return m_projectPane; }
+    CBuddyWnd *EditorPane() const { return m_buddy; }
+    QTabWidget *OutputArea() const { return m_outputTabs; }
+    // Brings a tree of the project pane to the front: 0 projects,
+    // 1 packages, 2 beans, 4 help. A floating pane's window is activated.
+    void ActivatePane(int pane);
+    // Shows the output window with tab 0 (Output) or 1 (Build) in front.
+    void ShowOutputTab(int tab);
+
+    bool IsOutputShown() const { return m_layout.m_output; }
+    bool IsOutputDocked() const { return m_layout.m_dockOutput; }
+    bool IsProjectDocked() const { return m_layout.m_project; }
+    void ShowOutput(bool show);
+    void SetOutputDocked(bool docked);
+    void SetProjectDocked(bool docked);
+    // Puts the project pane and the editor area on the other sides.
+    void SwapPanes();
+    // The column (0 left, 1 right) of the project pane.
+    int ProjectColumn() const { return m_layout.m_projectPane; }
+
+    // The debugger window's split, kept with the layout.
+    double DebugRatio() const { return m_layout.m_debugRatio; }
+    void SetDebugRatio(double ratio) { m_layout.m_debugRatio = ratio; }
+
+    QToolBar *MainBar() const { return m_mainBar; }
+    QToolBar *DebugBar() const { return m_debugBar; }
+    QToolBar *BrowserBar() const { return m_browserBar; }
+    // Status-bar panes 1 to 6 (pane 0 is the message area): 1 the caret's
+    // line and column, 2 insert/overwrite, 3 read-only, 4 the language of
+    // the active file, 5 its encoding, 6 the open project.
+    static constexpr int kStatusPanes = 7;
+    QLabel *StatusPane(int pane) const;
+    void SetPaneText(int pane, const QString &text);
+
+    // ---- layout --------------------------------------------------------
+    // The arrangement as last read or saved.
+    const CFrameLayout &Layout() const { return m_layout; }
+    // Writes the arrangement as it is now; a minimised window leaves what
+    // is stored alone.
+    void SaveLayout(CSettingsStore &store);
+
+    // ---- commands ------------------------------------------------------
+    QAction *Action(int id) const { return m_actions.value(id); }
+    // Runs command id through the active window, the frame and the
+    // application, in that order.
+    void ExecuteCommand(int id);
+    // Enables, checks and labels every action as the handlers say.
+    void UpdateCommandUI();
+    // Fills the File menu's recent files from the application's list.
+    void RebuildRecentFilesMenu();
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(CCmdUI &ui) override;
+
+    // ---- editor windows -----------------------------------------------
+    // The window showing path (letter case ignored), or null.
+    CChildFrame *FindEditor(const QString &path) const;
+    QList<CChildFrame *> EditorWindows() const;
+    CChildFrame *ActiveEditor() const;
+    // Opens path in an editor window, or activates the one that shows it.
+    // Null (after a message) when the file cannot be shown.
+    CChildFrame *OpenEditor(const QString &path);
+    // An empty editor window for a new file.
+    CChildFrame *NewEditor();
+    // Closes every editor window, asking about unsaved changes; false when
+    // one of them was kept.
+    bool CloseAllEditors();
+    // Saves every editor window with changes and the open project; false
+    // when one could not be saved.
+    bool SaveAll();
+
+    // ---- exit ------------------------------------------------------------
+    // What runs and must be asked about before exit (the tool manager and
+    // the debugger); null while nothing can run. Not owned.
+    void SetActivityMonitor(CActivityMonitor *monitor) { m_activity = monitor; }
+    // The exit sequence; true when the window may close.
+    bool OnClose();
+    // The desktop session is ending: true when the program agrees.
+    bool OnQueryEndSession();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void CreatePanes();
+    void CreateActions();
     void CreateMenus();
+    QToolBar *CreateBar(const QString &name, const QString &title, const QList<int> &ids);
+    void CreateStatusBar();
+    void CreateCommandMap();
+    void OnCommitDataRequest(QSessionManager &manager);
+    bool AskRunningActivities();
+    void ScheduleCommandUI();
+    void UpdateMenu(QMenu *menu);
+    void RebuildWindowMenu();
+    void OnSubWindowActivated(QMdiSubWindow *window);
+    CCommandTarget *ActiveTarget() const;
+
+    void ApplySplitterSizes();
+    void PlaceProjectPane();
+    void PlaceOutput();
+    void AddEditorWindow(CChildFrame *child);
+    void ReadBar(QToolBar *bar, CBarLayout &layout) const;
+    void RestoreBar(QToolBar *bar, const CBarLayout &layout);
+    void FloatBar(QToolBar *bar, const QPoint &pos);
+    void CaptureLayout();
+
+    void ToggleBar(QToolBar *bar);
+    void ShowWindowsList();
 
     CMessagePrompter m_prompter;
     bool m_prompterInstalled = false;
     CPrompter *m_previousPrompter = nullptr;
+    CActivityMonitor *m_activity = nullptr;
+
+    CFrameLayout m_layout;
+    QSplitter *m_outputSplitter = nullptr; // rows: panes, output
+    QSplitter *m_paneSplitter = nullptr;   // columns: project pane and editor area
+    CNewProjectView *m_projectPane = nullptr;
+    CBuddyWnd *m_buddy = nullptr;
     QMdiArea *m_mdiArea = nullptr;
+    QTabWidget *m_outputTabs = nullptr;
+    QPointer<QMdiSubWindow> m_projectFrame; // the floating project pane
+    QPointer<QMdiSubWindow> m_outputFrame;  // the floating output window
+    bool m_sizesApplied = false;
+    bool m_closing = false;
+
+    QToolBar *m_mainBar = nullptr;
+    QToolBar *m_debugBar = nullptr;
+    QToolBar *m_browserBar = nullptr;
+    QList<QLabel *> m_statusPanes;
+
+    QHash<int, QAction *> m_actions;
+    QList<QMenu *> m_menus;
+    QMenu *m_fileMenu = nullptr;
+    QAction *m_recentAnchor = nullptr; // the separator before the recent files
+    QList<QAction *> m_recentActions;
+    QMenu *m_windowMenu = nullptr;
+    QList<QAction *> m_windowActions;
+    CCommandMap m_commands;
+    QTimer *m_updateTimer = nullptr;
 };

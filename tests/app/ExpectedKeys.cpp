@@ -59,3 +59,16 @@ KeyList DirectoryKeys(int exe, int lib, int doc, int src, int pkg)
         k.append({QStringLiteral("User"), QStringLiteral("Path%1").arg(i)});
     return k;
 }
+
+KeyList LayoutKeys()
+{
+    KeyList k;
+    Add(k, "Windows",
+        {"MainOrigX", "MainOrigY", "MainSizeX", "MainSizeY", "Split1Y1", "Split1Y2", "Split2X1",
+         "Split2X2", "Output", "Project", "DockOutput", "ProjectPane", "EditorPane", "DebugRatio",
+         "DebugDecimal", "DebugSign"});
+    Add(k, "StatusBar", {"Display"});
+    for (const char *bar : {"ToolBar", "DebugBar", "BrowserBar"})
+        Add(k, bar, {"Display", "Float", "left", "top", "right", "bottom", "Dock"});
+    return k;
+}

@@ -12,3 +12,6 @@ KeyList OptionKeys();
 // The directory keys for lists of the given lengths (executables,
 // libraries, documentation, Java sources, package sources).
 KeyList DirectoryKeys(int exe, int lib, int doc, int src, int pkg);
+// The main window's layout keys: "Windows", then the status bar and the
+// three toolbars.
+KeyList LayoutKeys();

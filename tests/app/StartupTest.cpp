@@ -134,7 +134,7 @@ TEST(Startup, StartsOpensTheWindowAndWritesEveryKeyOnClose)
         const QStringList menus = MenuTexts(window);
         EXPECT_TRUE(menus.contains(QStringLiteral("&File")));
         EXPECT_TRUE(menus.contains(QStringLiteral("  E&xit")));
-        EXPECT_TRUE(menus.contains(QStringLiteral("  &Tip of the Day")));
+        EXPECT_TRUE(menus.contains(QStringLiteral("  Tip of the &Day")));
         EXPECT_TRUE(window->acceptDrops());
         EXPECT_FALSE(QFile::exists(ini)) << "nothing but the tips position is pending yet";
 
@@ -142,10 +142,10 @@ TEST(Startup, StartsOpensTheWindowAndWritesEveryKeyOnClose)
         ASSERT_TRUE(QFile::exists(ini));
         CSettingsStore written(ini);
         // The tips position was written first, during start-up; then the
-        // settings tables, complete and in order.
+        // window layout and the settings tables, complete and in order.
         EXPECT_EQ(written.Keys().mid(0, 2), KeyList({{"Tip", "TimeStamp"}, {"Tip", "FilePos"}}));
         EXPECT_EQ(WithoutSection(written.Keys(), QStringLiteral("Tip")),
-                  DirectoryKeys(0, 0, 0, 0, 0) + OptionKeys());
+                  LayoutKeys() + DirectoryKeys(0, 0, 0, 0, 0) + OptionKeys());
         EXPECT_EQ(written.GetProfileInt("Editor", "Tip", -1), 0);
         EXPECT_EQ(written.GetProfileInt("Help", "Warning", -1), 1);
         EXPECT_EQ(written.GetProfileString("Mavu", "Path"), programDir);

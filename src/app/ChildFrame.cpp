@@ -1,0 +1,170 @@
+#include "app/ChildFrame.h"
+
+#include "app/CommandIds.h"
+#include "app/FileDialogs.h"
+#include "app/JavaIDEApp.h"
+#include "app/Prompter.h"
+#include "editor/HueditView.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+
+CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CHueditView)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWidget(m_view);
+    if (CJavaIDEApp *app = GetApp()) {
+        m_view->SetDefaultFont(app->EditorFont());
+        m_view->SetTabStops(app->Options().m_tabSize, false);
+    }
+    connect(m_view, &QsciScintilla::modificationChanged, this, [this] {
+        UpdateTitle();
+        emit stateChanged();
+    });
+    connect(m_view, &QsciScintilla::selectionChanged, this, &CChildFrame::stateChanged);
+    connect(m_view, &CHueditView::caretMoved, this, &CChildFrame::caretMoved);
+    connect(m_view, &CHueditView::readOnlyEditAttempted, this, [this] {
+        Prompter().SetStatusText(
+            QStringLiteral("%1 is read only.").arg(QDir::toNativeSeparators(GetPathName())));
+    });
+
+    using U = CCmdUI;
+    m_commands.On(Cmd::FileSave, [this] { Save(); });
+    m_commands.On(Cmd::FileSaveAs, [this] { SaveAs(); });
+    m_commands.On(Cmd::FileClose, [this] { close(); });
+    m_commands.On(
+        Cmd::EditUndo, [this] { m_view->OnUndo(); },
+        [this](U &ui) { ui.Enable(m_view->CanUndo()); });
+    m_commands.On(
+        Cmd::EditRedo, [this] { m_view->OnRedo(); },
+        [this](U &ui) { ui.Enable(m_view->CanRedo()); });
+    auto hasSelection = [this](U &ui) { ui.Enable(m_view->hasSelectedText()); };
+    auto writableSelection = [this](U &ui) {
+        ui.Enable(m_view->hasSelectedText() && !m_view->isReadOnly());
+    };
+    m_commands.On(
+        Cmd::EditCut, [this] { m_view->cut(); }, writableSelection);
+    m_commands.On(
+        Cmd::EditCopy, [this] { m_view->copy(); }, hasSelection);
+    m_commands.On(
+        Cmd::EditPaste, [this] { m_view->paste(); },
+        [this](U &ui) { ui.Enable(!m_view->isReadOnly()); });
+    m_commands.On(
+        Cmd::EditClear, [this] { m_view->removeSelectedText(); }, writableSelection);
+    m_commands.On(Cmd::EditSelectAll, [this] { m_view->selectAll(true); });
+    UpdateTitle();
+}
+
+CChildFrame::~CChildFrame() = default;
+
+bool CChildFrame::OpenDocument(const QString &path)
+{
+    if (!m_doc.OnOpenDocument(path))
+        return false;
+    m_view->SetLanguage(CHueditView::LanguageForFile(path));
+    m_view->LoadText(m_doc.Text());
+    // Edits to a file that cannot be written could not be saved: the
+    // editor refuses them and says why in the status bar.
+    m_readOnly = !QFileInfo(m_doc.GetPathName()).isWritable();
+    m_view->SetRO(m_readOnly);
+    UpdateTitle();
+    return true;
+}
+
+bool CChildFrame::IsModified() const
+{
+    return m_view->isModified();
+}
+
+QString CChildFrame::SaveChangesQuestion(const QString &title)
+{
+    return QStringLiteral("Save changes to %1?").arg(title);
+}
+
+void CChildFrame::UpdateTitle()
+{
+    QString title = m_doc.GetTitle();
+    if (m_readOnly)
+        title += QStringLiteral(" (RO)");
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(IsModified());
+}
+
+bool CChildFrame::SaveTo(const QString &path)
+{
+    QByteArray text;
+    m_view->GetEditBuffer(0, -1, text);
+    if (!m_doc.OnSaveDocument(path, text))
+        return false;
+    m_view->setModified(false);
+    m_readOnly = false;
+    m_view->SetLanguage(CHueditView::LanguageForFile(path));
+    UpdateTitle();
+    emit stateChanged();
+    return true;
+}
+
+bool CChildFrame::Save()
+{
+    if (m_doc.GetPathName().isEmpty())
+        return SaveAs();
+    return SaveTo(m_doc.GetPathName());
+}
+
+bool CChildFrame::SaveAs()
+{
+    CJavaIDEApp *app = GetApp();
+    if (!app)
+        return false;
+    CFileDialogRequest request;
+    request.m_title = QStringLiteral("Save As");
+    request.m_filter = QStringLiteral(
+        "Java Files (*.java)|*.java|HTML Files (*.html)|*.html|All Files (*.*)|*.*||");
+    request.m_mode = CFileDialogRequest::Save;
+    request.m_directory = m_doc.GetPathName();
+    const QStringList chosen = app->FileDialogs().Choose(request);
+    if (chosen.isEmpty())
+        return false;
+    QString path = chosen.first();
+    // ".jav" is what old 8.3 names made of ".java".
+    if (QFileInfo(path).suffix().compare(QLatin1String("jav"), Qt::CaseInsensitive) == 0)
+        path += QLatin1Char('a');
+    if (!SaveTo(path))
+        return false;
+    app->OfferToAddToProject(m_doc.GetPathName());
+    return true;
+}
+
+bool CChildFrame::SaveModified()
+{
+    if (!IsModified())
+        return true;
+    const CPrompter::Answer answer =
+        Prompter().MessageBox(SaveChangesQuestion(m_doc.GetTitle()), CPrompter::YesNoCancel,
+                              CPrompter::Warning, CPrompter::AnswerYes);
+    if (answer == CPrompter::AnswerCancel)
+        return false;
+    if (answer == CPrompter::AnswerYes)
+        return Save();
+    return true;
+}
+
+void CChildFrame::closeEvent(QCloseEvent *event)
+{
+    if (!SaveModified()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+bool CChildFrame::OnCommand(int id)
+{
+    return m_commands.OnCommand(id);
+}
+
+bool CChildFrame::OnUpdateCommand(CCmdUI &ui)
+{
+    return m_commands.OnUpdateCommand(ui);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/CommandMap.h"
+#include "app/JavaIDEDoc.h"
+
+#include <QMdiSubWindow>
+
+class CHueditView;
+
+// An editor window: a file in a colour-text editor inside the editor area.
+// The title is the file name, marked while there are unsaved changes;
+// closing with unsaved changes asks first. It handles the file and edit
+// commands while it is the active window.
+class CChildFrame : public QMdiSubWindow, public CCommandTarget
+{
+    Q_OBJECT
+public:
+    explicit CChildFrame(QWidget *parent = nullptr);
+    ~CChildFrame() override;
+
+    // Loads path into the window. False (after the document's message) when
+    // it cannot be read or is not text.
+    bool OpenDocument(const QString &path);
+
+    CJavaIDEDoc &Document() { return m_doc; }
+    const CJavaIDEDoc &Document() const { return m_doc; }
+    CHueditView *View() const { return m_view; }
+    QString GetPathName() const { return m_doc.GetPathName(); }
+    bool IsModified() const;
+    bool IsReadOnly() const { return m_readOnly; }
+
+    // Saves to the document's path, or asks for one when it has none.
+    // False when not saved (cancelled or failed).
+    bool Save();
+    bool SaveAs();
+    // The question before the window goes: true to go on (saved, or the
+    // changes dropped), false to keep the window.
+    bool SaveModified();
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(CCmdUI &ui) override;
+
+    static QString SaveChangesQuestion(const QString &title);
+
+signals:
+    // The caret moved (line and column from 1) or the window's state
+    // changed (modified, read-only): the frame refreshes its panes and
+    // commands.
+    void caretMoved(int line, int column);
+    void stateChanged();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void UpdateTitle();
+    bool SaveTo(const QString &path);
+
+    CJavaIDEDoc m_doc;
+    CHueditView *m_view;
+    CCommandMap m_commands;
+    bool m_readOnly = false;
+};

@@ -1,0 +1,190 @@
+#include "app/FrameLayout.h"
+
+#include "app/SettingsStore.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+const QString kWindows = QStringLiteral("Windows");
+
+int Int(const CSettingsStore &s, const QString &section, const char *key, int def)
+{
+    return s.GetProfileInt(section, QString::fromLatin1(key), def);
+}
+
+void Put(CSettingsStore &s, const QString &section, const char *key, int value)
+{
+    s.WriteProfileInt(section, QString::fromLatin1(key), value);
+}
+
+bool IsDockSide(int side)
+{
+    return side >= CBarLayout::DockTop && side <= CBarLayout::DockBottom;
+}
+
+} // namespace
+
+void CBarLayout::Load(const CSettingsStore &s, const QString &section)
+{
+    m_display = Int(s, section, "Display", 1) != 0;
+    m_float = Int(s, section, "Float", 0) != 0;
+    m_dock = Int(s, section, "Dock", DockTop);
+    // A side the file should not hold docks the bar at the top rather than
+    // losing it.
+    if (!IsDockSide(m_dock))
+        m_dock = DockTop;
+    m_rect = QRect(QPoint(Int(s, section, "left", 0), Int(s, section, "top", 0)),
+                   QPoint(Int(s, section, "right", 0) - 1, Int(s, section, "bottom", 0) - 1));
+}
+
+void CBarLayout::Save(CSettingsStore &s, const QString &section) const
+{
+    Put(s, section, "Display", m_display ? kVisibleStyle : 0);
+    Put(s, section, "Float", m_float ? 1 : 0);
+    // Right and bottom are exclusive, as window rectangles are.
+    Put(s, section, "left", m_rect.left());
+    Put(s, section, "top", m_rect.top());
+    Put(s, section, "right", m_rect.left() + m_rect.width());
+    Put(s, section, "bottom", m_rect.top() + m_rect.height());
+    Put(s, section, "Dock", m_dock);
+}
+
+void CFrameLayout::Load(const CSettingsStore &s)
+{
+    m_mainOrigX = Int(s, kWindows, "MainOrigX", 0);
+    m_mainOrigY = Int(s, kWindows, "MainOrigY", 0);
+    m_mainSizeX = Int(s, kWindows, "MainSizeX", 640);
+    m_mainSizeY = Int(s, kWindows, "MainSizeY", 480);
+    m_split1Y1 = Int(s, kWindows, "Split1Y1", 640);
+    m_split1Y2 = Int(s, kWindows, "Split1Y2", 0);
+    m_split2X1 = Int(s, kWindows, "Split2X1", 175);
+    m_split2X2 = Int(s, kWindows, "Split2X2", 0);
+    m_output = Int(s, kWindows, "Output", 0) != 0;
+    m_project = Int(s, kWindows, "Project", 1) != 0;
+    m_dockOutput = Int(s, kWindows, "DockOutput", 1) != 0;
+    m_projectPane = Int(s, kWindows, "ProjectPane", 0);
+    m_editorPane = Int(s, kWindows, "EditorPane", 1);
+    RepairPanes();
+
+    CEcvtNumber ratio;
+    ratio.m_digits =
+        s.GetProfileString(kWindows, QStringLiteral("DebugRatio"), QStringLiteral("0"));
+    ratio.m_decimal = Int(s, kWindows, "DebugDecimal", 0);
+    ratio.m_sign = Int(s, kWindows, "DebugSign", 0);
+    m_debugRatio = ratio.ToDouble();
+
+    m_statusBar = Int(s, QStringLiteral("StatusBar"), "Display", 1) != 0;
+    m_toolBar.Load(s, QStringLiteral("ToolBar"));
+    m_debugBar.Load(s, QStringLiteral("DebugBar"));
+    m_browserBar.Load(s, QStringLiteral("BrowserBar"));
+}
+
+void CFrameLayout::Save(CSettingsStore &s) const
+{
+    Put(s, kWindows, "MainOrigX", m_mainOrigX);
+    Put(s, kWindows, "MainOrigY", m_mainOrigY);
+    Put(s, kWindows, "MainSizeX", m_mainSizeX);
+    Put(s, kWindows, "MainSizeY", m_mainSizeY);
+    Put(s, kWindows, "Split1Y1", m_split1Y1);
+    Put(s, kWindows, "Split1Y2", m_split1Y2);
+    Put(s, kWindows, "Split2X1", m_split2X1);
+    Put(s, kWindows, "Split2X2", m_split2X2);
+    Put(s, kWindows, "Output", m_output ? 1 : 0);
+    Put(s, kWindows, "Project", m_project ? 1 : 0);
+    Put(s, kWindows, "DockOutput", m_dockOutput ? 1 : 0);
+    Put(s, kWindows, "ProjectPane", m_projectPane);
+    Put(s, kWindows, "EditorPane", m_editorPane);
+
+    const CEcvtNumber ratio = CEcvtNumber::FromDouble(m_debugRatio);
+    s.WriteProfileString(kWindows, QStringLiteral("DebugRatio"), ratio.m_digits);
+    Put(s, kWindows, "DebugDecimal", ratio.m_decimal);
+    Put(s, kWindows, "DebugSign", ratio.m_sign);
+
+    Put(s, QStringLiteral("StatusBar"), "Display", m_statusBar ? CBarLayout::kVisibleStyle : 0);
+    m_toolBar.Save(s, QStringLiteral("ToolBar"));
+    m_debugBar.Save(s, QStringLiteral("DebugBar"));
+    m_browserBar.Save(s, QStringLiteral("BrowserBar"));
+}
+
+void CFrameLayout::RepairPanes()
+{
+    const bool valid =
+        (m_projectPane == 0 && m_editorPane == 1) || (m_projectPane == 1 && m_editorPane == 0);
+    if (!valid) {
+        m_projectPane = 0;
+        m_editorPane = 1;
+    }
+}
+
+void CFrameLayout::SwapPanes()
+{
+    std::swap(m_projectPane, m_editorPane);
+}
+
+int CFrameLayout::ProjectWidth(int clientWidth) const
+{
+    return m_split2X1 < 0 ? clientWidth / 3 : m_split2X1;
+}
+
+int CFrameLayout::EditorWidth(int clientWidth) const
+{
+    return m_split2X2 == 0 ? clientWidth * 2 / 3 : m_split2X2;
+}
+
+CEcvtNumber CEcvtNumber::FromDouble(double value, int ndigits)
+{
+    CEcvtNumber n;
+    ndigits = qBound(1, ndigits, 17);
+    if (!std::isfinite(value))
+        value = 0.0;
+    n.m_sign = std::signbit(value) && value != 0.0 ? 1 : 0;
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0.0) {
+        n.m_digits = QString(ndigits, QLatin1Char('0'));
+        n.m_decimal = 0;
+        return n;
+    }
+    // "%.*e" rounds to ndigits significant digits and says where the point
+    // goes: d.ddddde±x has the point x + 1 places after the first digit.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", ndigits - 1, magnitude);
+    QString digits;
+    const char *p = buf;
+    for (; *p && *p != 'e'; ++p) {
+        if (*p >= '0' && *p <= '9')
+            digits += QLatin1Char(*p);
+    }
+    const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
+    n.m_digits = digits;
+    n.m_decimal = exponent + 1;
+    return n;
+}
+
+double CEcvtNumber::ToDouble() const
+{
+    // Beyond these a double is 0 or infinite anyway; a damaged file must not
+    // make us build a string of a billion zeros.
+    const int decimal = qBound(-400, m_decimal, 400);
+    QString text = m_sign ? QStringLiteral("-") : QString();
+    if (decimal < 1) {
+        text += QLatin1Char('.') + QString(-decimal, QLatin1Char('0')) + m_digits;
+    } else {
+        text += m_digits.left(decimal);
+        // Fewer digits than the point's position: the rest are zeros.
+        if (m_digits.size() < decimal)
+            text += QString(decimal - m_digits.size(), QLatin1Char('0'));
+        text += QLatin1Char('.') + m_digits.mid(decimal);
+    }
+    // Read as much as forms a number, whatever the process's locale says
+    // about decimal points.
+    const QByteArray bytes = text.toLatin1();
+    const char *first = bytes.constData();
+    const char *last = first + bytes.size();
+    double value = 0.0;
+    if (std::from_chars(first, last, value).ec != std::errc())
+        return 0.0;
+    return value;
+}

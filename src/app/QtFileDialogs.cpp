@@ -1,0 +1,33 @@
+#include "app/QtFileDialogs.h"
+
+#include <QFileDialog>
+
+QStringList CQtFileDialogs::Choose(const CFileDialogRequest &request)
+{
+    QFileDialog dialog(m_parent, request.m_title, request.m_directory);
+    dialog.setNameFilters(request.QtFilters());
+    if (!request.m_defaultExt.isEmpty())
+        dialog.setDefaultSuffix(request.m_defaultExt);
+    switch (request.m_mode) {
+    case CFileDialogRequest::OpenExisting:
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        break;
+    case CFileDialogRequest::OpenAny:
+        // A name that does not exist yet is allowed: the command creates it.
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        break;
+    case CFileDialogRequest::OpenMultiple:
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+        break;
+    case CFileDialogRequest::Save:
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        break;
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
