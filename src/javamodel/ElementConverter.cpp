@@ -292,6 +292,14 @@ void CElementConverter::EndTypeArguments(int pos)
 
 void CElementConverter::PushWord(std::string_view word, int pos, int kind)
 {
+    // Varargs written without a blank ("Object...args") arrive as one word:
+    // the dots belong to the type, the rest is the parameter's name.
+    if (const size_t dots = word.find("..."); dots != std::string_view::npos && dots > 0 &&
+                                              dots + 3 < word.size()) {
+        PushWord(word.substr(0, dots + 3), pos, kind);
+        PushWord(word.substr(dots + 3), pos + int(dots + 3), CLanguage::None);
+        return;
+    }
     const int lastWordEnd = m_lastWordEnd;
     const bool lastEndsWithDot = m_lastEndsWithDot;
     m_lastWordEnd = pos + int(word.size());
@@ -316,15 +324,17 @@ bool CElementConverter::GlueToLastWord(int last, std::string_view &word, int &po
     }
     if (word[0] != '.')
         return false;
-    if (pos == m_typeArgsClosedAt + 1) {
-        m_ring.Append(last, word); // Outer<T>.Inner
-        return true;
-    }
     if (word.size() >= 3 && word.substr(0, 3) == "...") {
-        m_ring.Append(last, "..."); // varargs written apart: "String ... args"
+        // varargs written apart ("String ... args") or after type arguments
+        // ("Class<?>...cs")
+        m_ring.Append(last, "...");
         word.remove_prefix(3);
         pos += 3;
         return word.empty();
+    }
+    if (pos == m_typeArgsClosedAt + 1) {
+        m_ring.Append(last, word); // Outer<T>.Inner
+        return true;
     }
     return false;
 }

@@ -211,10 +211,13 @@ const Case kCases[] = {
      "    void b(String ... x) { }\n"
      "    void c(String ...x) { }\n"
      "    void d(List<String>... x) { }\n"
+     "    void e(Object...x) { }\n"
+     "    void f(Class<?>...x) { }\n"
      "}\n",
-     {"class\tA\t\t1\t6\tA", "method\ta\tA\t2\t2\tvoid a(String...)",
+     {"class\tA\t\t1\t8\tA", "method\ta\tA\t2\t2\tvoid a(String...)",
       "method\tb\tA\t3\t3\tvoid b(String...)", "method\tc\tA\t4\t4\tvoid c(String...)",
-      "method\td\tA\t5\t5\tvoid d(List<String>...)"}},
+      "method\td\tA\t5\t5\tvoid d(List<String>...)", "method\te\tA\t6\t6\tvoid e(Object...)",
+      "method\tf\tA\t7\t7\tvoid f(Class<?>...)"}},
     {"a receiver parameter is no parameter",
      "class A {\n"
      "    void m(@Ann A this, int x) { }\n"
