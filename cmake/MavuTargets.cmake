@@ -31,6 +31,6 @@ function(mavu_test name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} mavu_testsupport GTest::gtest GTest::gmock)
   gtest_discover_tests(${name}
     PROPERTIES LABELS ${ARG_LABEL}
-               ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MAVU_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+               ENVIRONMENT QT_QPA_PLATFORM=offscreen
     DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -38,6 +38,5 @@ QString CTestEnv::WriteFile(const QString &relPath, const QByteArray &bytes) con
 
 QString FixturesDir()
 {
-    const QByteArray src = qgetenv("MAVU_SOURCE_DIR");
-    return QString::fromLocal8Bit(src) + QStringLiteral("/tests/fixtures");
+    return QStringLiteral(MAVU_SOURCE_DIR "/tests/fixtures");
 }
