@@ -193,6 +193,7 @@ private:
     CProjectFolderBase *ParentFolderOf(const CTreeItem *node) const;
     bool AddOneFile(const QString &path, CProjectFolderBase *folder, bool skipPresent);
     void ShowNode(CTreeItem *node, CTreeFolder *parent);
+    HTREEITEM LeafInsertPosition(QTreeWidgetItem *parent, const QString &name) const;
     void RemoveFileNode(CProjectFileItem *item, bool askPhysicalDelete);
     void DeleteFolderNode(CProjectFolderBase *folder);
     void RemoveProjectNode(CProjectFolder *folder);
@@ -210,4 +211,5 @@ private:
     int m_sortMode = 1;         // of the selected folder: 1 compile order, 2 alphabetical
     int m_rebuilds = 0;         // counts UpdateAllViews, to skip a second one
     QString m_activeEditorPath; // the file of the active editor, as last told
+    int m_batchDepth = 0;       // adding many files: shown once at the end
 };
