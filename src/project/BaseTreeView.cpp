@@ -178,6 +178,18 @@ void CBaseTreeView::DeleteNodeItems(const CTreeItem *node)
     }
 }
 
+void CBaseTreeView::DeleteChildItems(QTreeWidgetItem *item)
+{
+    if (!item)
+        return;
+    EndRename();
+    m_control->Forget();
+    const bool blocked = blockSignals(true);
+    const QList<QTreeWidgetItem *> children = item->takeChildren();
+    qDeleteAll(children);
+    blockSignals(blocked);
+}
+
 QTreeWidgetItem *CBaseTreeView::InsertRoot(CTreeItem *root)
 {
     if (!root)

@@ -39,6 +39,9 @@ public:
     bool ExpandNode(const CTreeItem *node);
     // Removes every item showing node (and the items below them).
     void DeleteNodeItems(const CTreeItem *node);
+    // Drops the items below item (not item itself), without asking the
+    // nodes anything.
+    void DeleteChildItems(QTreeWidgetItem *item);
     // Puts a top-level item for root and expands it.
     QTreeWidgetItem *InsertRoot(CTreeItem *root);
     // Empties the widget and tells every node under root that it is no

@@ -323,9 +323,8 @@ void CProjectView::RefreshProjectFolder(CProjectFolder &folder)
     QTreeWidgetItem *item = ItemOf(&folder);
     if (!item)
         return;
+    DeleteChildItems(item);
     const bool blocked = blockSignals(true);
-    const QList<QTreeWidgetItem *> children = item->takeChildren();
-    qDeleteAll(children);
     item->setExpanded(false);
     blockSignals(blocked);
     folder.SetPopulated(false);

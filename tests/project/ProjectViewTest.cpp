@@ -396,6 +396,8 @@ TEST_F(ProjectViewTest, RenameKeepsNameOnEmptyTextAndRefusesDuplicates)
     CTreeItem *folder = m_view->SelectedNode();
     TypeRename(folder, QStringLiteral("Sources"));
     EXPECT_EQ(folder->GetName(), QStringLiteral("Sources"));
+    TypeRename(folder, QString());
+    EXPECT_EQ(folder->GetName(), QStringLiteral("Sources"));
     EXPECT_EQ(Dump(*m_view).mid(2), QStringList({"    B.java", "    Sources", "    Z.java"}));
     EXPECT_FALSE(m_view->BeginRename(m_doc->GetRoot()));
     EXPECT_FALSE(m_view->BeginRename(Folder(QStringLiteral("Alpha"))));
