@@ -22,8 +22,12 @@
 //                                      constructor gives only its first line); types =
 //                                      simple names of the parameter types, ','-joined
 //   F file path name traits type       a declared field and its type's simple name
-//   X file path name argc reason       something the class file has but the source does
-//                                      not declare as a member (argc F for fields)
+//   X file path name argc reason [type]
+//                                      something the class file has but the source does
+//                                      not declare as a member (argc F for fields); a
+//                                      record component (reason record-component) also
+//                                      gives its type's simple name, since the
+//                                      recogniser shows components as fields
 //   A file path name argc owner        a member of an anonymous or local class, listed
 //                                      under the nearest member or top-level class
 //   K file path name                   a local class declared in the class at path
@@ -672,7 +676,8 @@ public class DeclaredMembers {
             }
             if (c.recordComponents != null && (f.access & ACC_STATIC) == 0
                     && c.recordComponents.contains(f.name)) {
-                out.add(String.join("\t", "X", file, path, f.name, "F", "record-component"));
+                out.add(String.join("\t", "X", file, path, f.name, "F", "record-component",
+                        fieldType(f)));
                 continue;
             }
             out.add(String.join("\t", "F", file, path, f.name, fieldTraits(c, f), fieldType(f)));

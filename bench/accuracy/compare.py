@@ -44,7 +44,8 @@ FIELD_TRAIT_ORDER = ["interface-field", "annotated", "type-variable", "generic-t
 # ------------------------------------------------------------------ ground truth
 
 class FileTruth:
-    __slots__ = ("containers", "members", "excluded", "anon", "local_classes", "locals")
+    __slots__ = ("containers", "members", "excluded", "anon", "local_classes", "locals",
+                 "components")
 
     def __init__(self):
         self.containers = {}          # path -> (kind, label)
@@ -53,6 +54,7 @@ class FileTruth:
         self.anon = {}                # (path, name, argc) -> local class name ('' = anonymous)
         self.local_classes = set()    # (path, simple name)
         self.locals = {}              # path -> set of names
+        self.components = {}          # (path, name, FIELD) -> type of a record component
 
 
 def read_truth(path, only=None):
@@ -87,6 +89,10 @@ def read_truth(path, only=None):
                 elif tag == "X":
                     argc = FIELD if p[4] == FIELD else int(p[4])
                     t.excluded[(p[2], p[3], argc)] = p[5]
+                    if p[5] == "record-component":
+                        # The recogniser shows components as the record's fields, so
+                        # they are paired with its fields apart from the declared ones.
+                        t.components[(p[2], p[3], FIELD)] = p[6] if len(p) > 6 else "?"
                 elif tag == "A":
                     argc = FIELD if p[4] == FIELD else int(p[4])
                     t.anon[(p[2], p[3], argc)] = p[5]
@@ -317,6 +323,7 @@ def compare(truth, parses, failures, examples):
     trait_missed = collections.Counter()
     types = collections.defaultdict(collections.Counter)
     types_tally = Tally(examples)
+    component_misses = Tally(examples)
     by_kind = collections.defaultdict(lambda: collections.Counter())
     per_file = {}
     totals = collections.Counter()
@@ -337,6 +344,11 @@ def compare(truth, parses, failures, examples):
         matched = declared & reported
         left_declared = declared - matched
         left_reported = reported - matched
+        # Record components: the recogniser shows them as the record's fields. They
+        # take what the declared members left over, once each, and are counted apart
+        # so that the declared figures keep meaning the same thing.
+        components_found = left_reported & collections.Counter(t.components.keys())
+        left_reported -= components_found
 
         names_left_declared = collections.Counter()
         for (path, name, argc), n in left_declared.items():
@@ -400,6 +412,21 @@ def compare(truth, parses, failures, examples):
                     trait = "constructor" if trait is None else f"constructor, {trait}"
                 cat = f"{kind} not reported" + (f": {trait}" if trait else "")
             miss.add(cat, ex)
+
+        # --- record components that no reported field stands for
+        for key in sorted(t.components):
+            path, name, _ = key
+            totals["record components"] += 1
+            if components_found[key]:
+                totals["record components found"] += 1
+                continue
+            if failed:
+                cat = "file: recogniser failed"
+            elif path not in fp.containers:
+                cat = "record not reported"
+            else:
+                cat = "record component not reported"
+            component_misses.add(cat, f"{file} {path}.{name} (record component)")
 
         # --- inventions, one category each. When a key is reported more often than
         # declared, the copies that sit inside another reported method's lines are the
@@ -515,6 +542,19 @@ def compare(truth, parses, failures, examples):
                             f"{file}:{rep_m[4]} {key[0]}.{key[1]}: declared "
                             f"({', '.join(have)}), reported \"{rep_m[6]}\"", k - agree)
 
+        # a component has one declared type; any reported copy of it may carry it
+        for key in sorted(components_found):
+            want = (t.components[key],)
+            got = reported_types_by_key[key]
+            types["record component"]["compared"] += 1
+            if any(tt == want for tt, _ in got):
+                types["record component"]["agree"] += 1
+                continue
+            rep_m = got[0][1]
+            types_tally.add(f"record component: {type_difference(want, rep_m[7])}",
+                            f"{file}:{rep_m[4]} {key[0]}.{key[1]}: declared "
+                            f"({want[0]}), reported \"{rep_m[6]}\"")
+
         n_declared = sum(declared.values())
         n_found = sum(matched.values())
         n_invented = sum(left_reported.values())
@@ -525,12 +565,16 @@ def compare(truth, parses, failures, examples):
         totals["members of local classes (not compared)"] += not_compared
         per_file[file] = {"declared": n_declared, "found": n_found,
                           "missing": n_declared - n_found, "invented": n_invented}
+        if t.components:
+            per_file[file]["record_components"] = len(t.components)
+            per_file[file]["record_components_found"] = len(components_found)
         if failed:
             per_file[file]["failure"] = failed
 
     return {
         "totals": totals, "by_kind": by_kind, "misses": miss, "inventions": invent,
         "spans": spans, "types": types, "types_tally": types_tally,
+        "component_misses": component_misses,
         "trait_total": trait_total, "trait_missed": trait_missed,
         "per_file": per_file,
     }
@@ -574,6 +618,9 @@ def report(result, truth_stats, failures, run_info, top, out):
     w(f"  missing                 {missing} ({pct(missing, declared):.2f} %)\n")
     w(f"  invented                {invented} ({pct(invented, reported):.2f} % of {reported} "
       f"reported)\n")
+    comps, comps_found = t["record components"], t["record components found"]
+    w(f"  record components       {comps}, found as fields {comps_found}, missing "
+      f"{comps - comps_found} ({pct(comps - comps_found, comps):.2f} %)\n")
     w(f"  not compared: members of local classes {t['members of local classes (not compared)']}\n")
     w("\n  by kind        declared     found   missing\n")
     for kind in ("method", "constructor", "field"):
@@ -584,9 +631,13 @@ def report(result, truth_stats, failures, run_info, top, out):
         w("\n  left out of the declared figures (class files have them, sources do not "
           "declare them as members):\n")
         for k, v in sorted(run_info["excluded"].items()):
-            w(f"    {k:<32} {v}\n")
+            apart = "  (paired with reported fields, see above)" if k == "record-component" else ""
+            w(f"    {k:<32} {v}{apart}\n")
     for title, tally in (("Top categories of misses", result["misses"]),
-                         ("Top categories of inventions", result["inventions"])):
+                         ("Top categories of inventions", result["inventions"]),
+                         ("Record components not found", result["component_misses"])):
+        if title.startswith("Record") and not tally.counts:
+            continue
         w(f"\n{title}\n")
         for cat, n in tally.counts.most_common(top):
             w(f"  {n:>8}  {cat}\n")
@@ -611,9 +662,11 @@ def report(result, truth_stats, failures, run_info, top, out):
     ty = result["types"]
     if ty:
         w("\nTypes of found members (simple names, no type arguments):\n")
-        for what in ("method", "field"):
-            c = ty[what]
-            w(f"  {what + ' argument types' if what == 'method' else 'field types':<22} "
+        labels = {"method": "method argument types", "field": "field types",
+                  "record component": "record component types"}
+        for what, label in labels.items():
+            c = ty.get(what, collections.Counter())
+            w(f"  {label:<22} "
               f"{c['agree']} of {c['compared']} agree ({pct(c['agree'], c['compared']):.2f} %)\n")
         for cat, n in result["types_tally"].counts.most_common(top):
             w(f"  {n:>8}  {cat}\n")
@@ -646,6 +699,12 @@ def to_json(result, truth_stats, failures, run_info):
             "invented_pct_of_reported": round(pct(t["invented"], t["reported"]), 3),
             "invented_pct_of_declared": round(pct(t["invented"], declared), 3),
             "local_class_members_not_compared": t["members of local classes (not compared)"],
+            "record_components": t["record components"],
+            "record_components_found": t["record components found"],
+            "record_components_missing": t["record components"] - t["record components found"],
+            "record_components_missing_pct": round(
+                pct(t["record components"] - t["record components found"],
+                    t["record components"]), 3),
         },
         "by_kind": {k: dict(v) for k, v in result["by_kind"].items()},
         "excluded_from_declared": run_info["excluded"],
@@ -655,6 +714,7 @@ def to_json(result, truth_stats, failures, run_info):
         "line_spans": result["spans"].as_list(),
         "types": {k: dict(v) for k, v in result["types"].items()},
         "type_differences": result["types_tally"].as_list(),
+        "record_component_misses": result["component_misses"].as_list(),
         "traits": [{"kind": k, "trait": tr, "declared": n,
                     "missed": result["trait_missed"][(k, tr)]}
                    for (k, tr), n in sorted(result["trait_total"].items())],

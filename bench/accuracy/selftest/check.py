@@ -3,7 +3,7 @@
 
 1. Ground truth: facts about a few JDK classes that DeclaredMembers must get right
    (hidden constructor parameters, compiler-made members, anonymous-class members).
-2. Comparator: a hand-made recogniser output for three JDK files, with one planted
+2. Comparator: a hand-made recogniser output for four JDK files, with one planted
    fault of each kind, must give exactly the figures and categories worked out by
    hand in this file.
 
@@ -57,9 +57,9 @@ def check_argument_counting():
         expect(f"simple type of {text!r}", compare.simple_type(text), want)
 
 
-def truth_lines(truth, file):
+def truth_lines(truth, file, columns=6):
     with open(truth, encoding="utf-8") as f:
-        return {tuple(line.rstrip("\n").split("\t")[:6]) for line in f
+        return {tuple(line.rstrip("\n").split("\t")[:columns]) for line in f
                 if line.split("\t", 2)[1:2] == [file]}
 
 
@@ -110,6 +110,13 @@ def check_ground_truth(truth):
     for row in want_absent:
         if row in lines:
             FAILURES.append(f"ground truth wrongly has {row}")
+    # record components carry their type, so that the fields shown for them can be
+    # type-checked
+    co = "jdk.jfr/jdk/jfr/internal/jfc/model/Constraint.java"
+    components = {r[3]: r[6] for r in truth_lines(truth, co, 7)
+                  if r[0] == "X" and r[5] == "record-component" and len(r) == 7}
+    expect("record components of Constraint", components,
+           {"type": "Class", "min": "int", "max": "int"})
     kinds = {(r[2], r[3]) for r in lines if r[0] == "C"}
     for want in [("RoundingMode", "enum"), ("UnixDomainPrincipal", "record"),
                  ("HashMap.TreeNode", "class"), ("ClassCache.CacheRef", "class")]:
@@ -119,7 +126,7 @@ def check_ground_truth(truth):
 
 def check_comparison(truth, src):
     files = ["java.base/java/io/ClassCache.java", "java.base/java/math/RoundingMode.java",
-             "java.base/java/lang/Void.java"]
+             "java.base/java/lang/Void.java", "jdk.jfr/jdk/jfr/internal/jfc/model/Constraint.java"]
     with tempfile.TemporaryDirectory() as tmp:
         out = os.path.join(tmp, "r.json")
         text = io.StringIO()
@@ -132,12 +139,19 @@ def check_comparison(truth, src):
     s = r["summary"]
     expect("summary", {k: s[k] for k in ("files", "declared", "found", "missing", "reported",
                                          "invented", "classes_declared", "classes_found",
-                                         "local_class_members_not_compared")},
-           {"files": 3, "declared": 17, "found": 10, "missing": 7, "reported": 18,
-            "invented": 8, "classes_declared": 4, "classes_found": 2,
-            "local_class_members_not_compared": 1})
+                                         "local_class_members_not_compared",
+                                         "record_components", "record_components_found",
+                                         "record_components_missing")},
+           {"files": 4, "declared": 19, "found": 12, "missing": 7, "reported": 23,
+            "invented": 9, "classes_declared": 5, "classes_found": 3,
+            "local_class_members_not_compared": 1,
+            # Constraint(type, min, max): type is shown twice, min once, max never
+            "record_components": 3, "record_components_found": 2,
+            "record_components_missing": 1})
+    expect("reported = found + components found + invented",
+           s["reported"], s["found"] + s["record_components_found"] + s["invented"])
     expect("by kind", r["by_kind"], {
-        "method": {"declared": 7, "found": 4, "missing": 3},
+        "method": {"declared": 9, "found": 6, "missing": 3},
         "constructor": {"declared": 4, "found": 2, "missing": 2},
         "field": {"declared": 6, "found": 4, "missing": 2}})
     expect("misses", {c["category"]: c["count"] for c in r["misses"]}, {
@@ -154,22 +168,38 @@ def check_comparison(truth, src):
         "method: keyword as name": 1,
         "field of a class the class files do not have (class)": 1,
         "method of a class the class files do not have (class)": 1,
-        "field: not a declared member (enum-constant)": 1})
+        "field: not a declared member (enum-constant)": 1,
+        # the second copy of a component has nothing left to pair with
+        "field: not a declared member (record-component)": 1})
+    expect("record component misses",
+           {c["category"]: c["examples"] for c in r["record_component_misses"]},
+           {"record component not reported": [
+               "jdk.jfr/jdk/jfr/internal/jfc/model/Constraint.java Constraint.max "
+               "(record component)"]})
     anon = [c for c in r["inventions"] if c["category"].startswith("method of an anonymous")]
     # the copy inside the constructor's lines is the stray one, not the abstract method
     expect("anonymous member example", anon and ":72 " in anon[0]["examples"][0], True)
     expect("line spans", {c["category"]: c["count"] for c in r["line_spans"]},
-           {"span holds the code": 1, "span misses the code": 1, "end line 0": 1})
-    # map was reported as an array, valueOf(int) as valueOf(long); the rest agree
-    expect("types", r["types"], {"method": {"compared": 6, "agree": 5},
-                                 "field": {"compared": 4, "agree": 3}})
+           {"span holds the code": 3, "span misses the code": 1, "end line 0": 1})
+    # map was reported as an array, valueOf(int) as valueOf(long), the component min
+    # as a long; the rest agree
+    expect("types", r["types"], {"method": {"compared": 8, "agree": 7},
+                                 "field": {"compared": 4, "agree": 3},
+                                 "record component": {"compared": 2, "agree": 1}})
     expect("type differences", {c["category"]: c["count"] for c in r["type_differences"]},
-           {"field: array dimensions differ": 1, "method: type name differs": 1})
+           {"field: array dimensions differ": 1, "method: type name differs": 1,
+            "record component: type name differs": 1})
     expect("excluded", r["excluded_from_declared"],
-           {"enum-constant": 8, "enum-values": 1, "enum-valueOf": 1})
+           {"enum-constant": 8, "enum-values": 1, "enum-valueOf": 1, "record-component": 3,
+            "record-canonical-constructor": 1, "record-object-method": 3,
+            "record-accessor": 3})
     expect("output problems", r["run"]["output_problems"], {"malformed output lines": 1})
     expect("per file", r["per_file"]["java.base/java/lang/Void.java"],
            {"declared": 2, "found": 0, "missing": 2, "invented": 0})
+    expect("per file with a record",
+           r["per_file"]["jdk.jfr/jdk/jfr/internal/jfc/model/Constraint.java"],
+           {"declared": 2, "found": 2, "missing": 0, "invented": 1, "record_components": 3,
+            "record_components_found": 2})
 
 
 def main():
