@@ -570,8 +570,8 @@ void CProjectView::OnProjectOpen()
         return;
     const QString path = folder->GetProjectPath();
     const int before = m_rebuilds;
-    const bool opened = m_doc->OpenProject(path, false);
-    if (m_rebuilds == before || opened)
+    m_doc->OpenProject(path, false);
+    if (m_rebuilds == before)
         UpdateAllViews();
     if (CProjectFolder *open = OpenProjectFolder())
         SelectProject(*open);

@@ -504,6 +504,34 @@ TEST_F(ProjectViewTest, DeleteKeyRemovesOnlyUserFoldersOpenFilesAndClosedProject
     EXPECT_TRUE(QFileInfo::exists(alphaPath));
 }
 
+TEST_F(ProjectViewTest, DamagedProjectFileStaysClosedAndUntouched)
+{
+    const QString betaPath = NewProject(QStringLiteral("Beta"));
+    const QString b = WriteFile(QStringLiteral("Beta/B.java"));
+    AddFiles({b});
+    NewProject(QStringLiteral("Alpha"));
+    CProjectFolder *beta = Folder(QStringLiteral("Beta"));
+    // Cut the saved project file short.
+    QByteArray bytes = ReadAll(betaPath);
+    ASSERT_GT(bytes.size(), 40);
+    bytes.truncate(bytes.size() - 9);
+    WriteFile(QStringLiteral("Beta/Beta.mavu"), bytes);
+
+    ASSERT_TRUE(Project().Save());
+    Select(beta);
+    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_OPEN));
+    ASSERT_EQ(m_prompter.m_messages.size(), 1);
+    EXPECT_TRUE(m_prompter.m_messages[0].startsWith(QStringLiteral("Cannot open the project ")));
+    EXPECT_EQ(ReadAll(betaPath), bytes);
+    // Alpha was closed to make room; both are shown closed, Beta still
+    // with the file the workspace remembers.
+    EXPECT_EQ(m_view->KindOf(beta), Kind::ClosedProject);
+    EXPECT_EQ(m_view->KindOf(Folder(QStringLiteral("Alpha"))), Kind::ClosedProject);
+    ASSERT_TRUE(m_view->ExpandNode(beta));
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "  Beta", "    B.java"}));
+    EXPECT_EQ(m_view->KindOf(Node(b)), Kind::ClosedProjectFileItem);
+}
+
 TEST_F(ProjectViewTest, AddProjectRefusesOneAlreadyInTheWorkspace)
 {
     const QString alphaPath = NewProject(QStringLiteral("Alpha"));
