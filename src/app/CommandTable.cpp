@@ -18,8 +18,8 @@ const QList<CCommandDef> kCommands = {
      kNoIcon},
     {Cmd::FileSave, "&Save", "Save the active file", K::Save, nullptr, "document-save",
      S::SP_DialogSaveButton},
-    {Cmd::FileSaveAs, "Save &As...", "Save the active file under a new name", K::SaveAs, nullptr,
-     "document-save-as", kNoIcon},
+    {Cmd::FileSaveAs, "Save &As...", "Save the active file under a new name", K::SaveAs,
+     "Ctrl+Shift+S", "document-save-as", kNoIcon},
     {Cmd::SaveAll, "Save A&ll", "Save all open files", kNone, nullptr, "emblem-documents", kNoIcon},
     {Cmd::FilePrint, "&Print...", "Print the active file", K::Print, nullptr, "document-print",
      kNoIcon},
@@ -27,7 +27,7 @@ const QList<CCommandDef> kCommands = {
      "document-print-preview", kNoIcon},
     {Cmd::FilePrintSetup, "P&rint Setup...", "Choose the printer and its options", kNone, nullptr,
      nullptr, kNoIcon},
-    {Cmd::AppExit, "E&xit", "Quit Mavu", K::Quit, "Alt+F4", "application-exit", kNoIcon},
+    {Cmd::AppExit, "E&xit", "Quit Mavu", K::Quit, "Ctrl+Q, Alt+F4", "application-exit", kNoIcon},
 
     // Edit
     {Cmd::EditUndo, "&Undo", "Undo the last change", K::Undo, nullptr, "edit-undo",

@@ -1,0 +1,180 @@
+#include "app/FrameLayout.h"
+
+#include "QtPrinters.h"
+#include "TestEnv.h"
+#include "app/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+TEST(FrameLayout, DefaultsWhenNothingIsStored)
+{
+    CTestEnv env;
+    CSettingsStore store(env.FilePath(QStringLiteral("Mavu.ini")));
+    CFrameLayout layout;
+    layout.m_split2X1 = 1; // must be replaced by the default
+    layout.Load(store);
+    EXPECT_EQ(layout, CFrameLayout());
+    EXPECT_EQ(layout.m_mainSizeX, 640);
+    EXPECT_EQ(layout.m_split1Y1, 640);
+    EXPECT_EQ(layout.m_split2X1, 175);
+    EXPECT_FALSE(layout.m_output);
+    EXPECT_TRUE(layout.m_project);
+    EXPECT_TRUE(layout.m_dockOutput);
+    EXPECT_TRUE(layout.m_toolBar.m_display);
+    EXPECT_EQ(layout.m_browserBar.m_dock, CBarLayout::DockTop);
+}
+
+TEST(FrameLayout, EveryKeyRoundTripsThroughTheSettingsFile)
+{
+    CTestEnv env;
+    const QString ini = env.FilePath(QStringLiteral("Mavu.ini"));
+    CFrameLayout saved;
+    saved.m_mainOrigX = -8;
+    saved.m_mainOrigY = 31;
+    saved.m_mainSizeX = 1024;
+    saved.m_mainSizeY = 700;
+    saved.m_split1Y1 = 500;
+    saved.m_split1Y2 = 150;
+    saved.m_split2X1 = 220;
+    saved.m_split2X2 = 780;
+    saved.m_output = true;
+    saved.m_project = false;
+    saved.m_dockOutput = false;
+    saved.m_projectPane = 1;
+    saved.m_editorPane = 0;
+    saved.m_debugRatio = 0.375;
+    saved.m_statusBar = false;
+    saved.m_toolBar = {true, false, CBarLayout::DockLeft, QRect(0, 60, 28, 400)};
+    saved.m_debugBar = {false, true, CBarLayout::DockTop, QRect(300, 200, 180, 30)};
+    saved.m_browserBar = {true, false, CBarLayout::DockBottom, QRect(10, 650, 200, 28)};
+    {
+        CSettingsStore store(ini);
+        saved.Save(store);
+        ASSERT_TRUE(store.Sync());
+    }
+    CSettingsStore store(ini);
+    // The file says what older versions wrote: the visible-style bit for
+    // shown bars, exclusive right and bottom edges, the dock-bar numbers.
+    EXPECT_EQ(store.GetProfileInt("ToolBar", "Display", -1), 268435456);
+    EXPECT_EQ(store.GetProfileInt("DebugBar", "Display", -1), 0);
+    EXPECT_EQ(store.GetProfileInt("StatusBar", "Display", -1), 0);
+    EXPECT_EQ(store.GetProfileInt("ToolBar", "Dock", -1), 59420);
+    EXPECT_EQ(store.GetProfileInt("BrowserBar", "Dock", -1), 59422);
+    EXPECT_EQ(store.GetProfileInt("DebugBar", "right", -1), 480);
+    EXPECT_EQ(store.GetProfileInt("DebugBar", "bottom", -1), 230);
+    EXPECT_EQ(store.GetProfileString("Windows", "DebugRatio"), QStringLiteral("3750000000"));
+    EXPECT_EQ(store.GetProfileInt("Windows", "DebugDecimal", -9), 0);
+    EXPECT_EQ(store.GetProfileInt("Windows", "ProjectPane", -1), 1);
+
+    CFrameLayout loaded;
+    loaded.Load(store);
+    EXPECT_EQ(loaded, saved);
+}
+
+TEST(FrameLayout, PanePairsOtherThanZeroAndOneStartWithTheProjectOnTheLeft)
+{
+    struct Row
+    {
+        int project, editor;
+        int wantProject, wantEditor;
+    };
+    const Row rows[] = {
+        {0, 1, 0, 1}, {1, 0, 1, 0},  {1, 1, 0, 1}, {0, 0, 0, 1},
+        {2, 0, 0, 1}, {-1, 1, 0, 1}, {0, 5, 0, 1}, {1, 2, 0, 1},
+    };
+    CTestEnv env;
+    for (const Row &r : rows) {
+        CSettingsStore store(
+            env.FilePath(QStringLiteral("p%1%2.ini").arg(r.project).arg(r.editor)));
+        store.WriteProfileInt("Windows", "ProjectPane", r.project);
+        store.WriteProfileInt("Windows", "EditorPane", r.editor);
+        CFrameLayout layout;
+        layout.Load(store);
+        EXPECT_EQ(layout.m_projectPane, r.wantProject) << r.project << "," << r.editor;
+        EXPECT_EQ(layout.m_editorPane, r.wantEditor) << r.project << "," << r.editor;
+    }
+
+    CFrameLayout layout;
+    layout.SwapPanes();
+    EXPECT_EQ(layout.m_projectPane, 1);
+    EXPECT_EQ(layout.m_editorPane, 0);
+    layout.SwapPanes();
+    EXPECT_EQ(layout.m_projectPane, 0);
+}
+
+TEST(FrameLayout, UnsetColumnWidthsTakeTheirShareOfTheClient)
+{
+    CFrameLayout layout;
+    EXPECT_EQ(layout.ProjectWidth(900), 175);
+    EXPECT_EQ(layout.EditorWidth(900), 600) << "0 means two thirds";
+    layout.m_split2X1 = -1;
+    layout.m_split2X2 = 410;
+    EXPECT_EQ(layout.ProjectWidth(900), 300) << "negative means a third";
+    EXPECT_EQ(layout.EditorWidth(900), 410);
+}
+
+TEST(FrameLayout, DamagedValuesAreRepairedNotTrusted)
+{
+    CTestEnv env;
+    CSettingsStore store(env.FilePath(QStringLiteral("Mavu.ini")));
+    store.WriteProfileInt("ToolBar", "Dock", 12345);
+    store.WriteProfileInt("DebugBar", "Display", 1); // any non-zero value shows
+    store.WriteProfileString("Windows", "DebugRatio", QStringLiteral("garbage"));
+    store.WriteProfileInt("Windows", "DebugDecimal", 2000000000);
+    CFrameLayout layout;
+    layout.Load(store);
+    EXPECT_EQ(layout.m_toolBar.m_dock, CBarLayout::DockTop);
+    EXPECT_TRUE(layout.m_debugBar.m_display);
+    EXPECT_EQ(layout.m_debugRatio, 0.0);
+}
+
+TEST(EcvtNumber, SplitsAndRebuildsLikeEcvtWithTenDigits)
+{
+    struct Row
+    {
+        double value;
+        const char *digits;
+        int decimal;
+        int sign;
+    };
+    const Row rows[] = {
+        {0.0, "0000000000", 0, 0},    {0.5, "5000000000", 0, 0},
+        {0.35, "3500000000", 0, 0},   {1.5, "1500000000", 1, 0},
+        {-0.25, "2500000000", 0, 1},  {123.456, "1234560000", 3, 0},
+        {0.035, "3500000000", -1, 0}, {2.0 / 3.0, "6666666667", 0, 0},
+        {1e-5, "1000000000", -4, 0},  {9999999999.5, "1000000000", 11, 0},
+    };
+    for (const Row &r : rows) {
+        const CEcvtNumber n = CEcvtNumber::FromDouble(r.value);
+        EXPECT_EQ(n.m_digits, QString::fromLatin1(r.digits)) << r.value;
+        EXPECT_EQ(n.m_decimal, r.decimal) << r.value;
+        EXPECT_EQ(n.m_sign, r.sign) << r.value;
+        // Back again: equal to ten significant digits.
+        const double back = n.ToDouble();
+        EXPECT_NEAR(back, r.value, std::abs(r.value) * 1e-9 + 1e-300) << r.value;
+    }
+}
+
+TEST(EcvtNumber, ReadsStoredPartsAsFarAsTheyMakeANumber)
+{
+    struct Row
+    {
+        const char *digits;
+        int decimal;
+        int sign;
+        double want;
+    };
+    const Row rows[] = {
+        {"0", 0, 0, 0.0},                       // the default of a fresh settings file
+        {"25", 1, 0, 2.5}, {"25", 3, 0, 250.0}, // missing digits are zeros
+        {"5", 0, 1, -0.5}, {"12ab", 1, 0, 1.2}, // stops at the first non-digit
+        {"", 0, 0, 0.0},   {"x", 0, 0, 0.0},
+    };
+    for (const Row &r : rows) {
+        CEcvtNumber n;
+        n.m_digits = QString::fromLatin1(r.digits);
+        n.m_decimal = r.decimal;
+        n.m_sign = r.sign;
+        EXPECT_DOUBLE_EQ(n.ToDouble(), r.want) << r.digits << " " << r.decimal;
+    }
+}

@@ -1,0 +1,101 @@
+#include "app/JavaIDEDoc.h"
+
+#include "FakePrompter.h"
+#include "QtPrinters.h"
+#include "TestEnv.h"
+
+#include <QDir>
+#include <QFile>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+TEST(JavaIDEDoc, ReadsTextAndRefusesBinaryFilesWithoutChangingAnything)
+{
+    CTestEnv env;
+    CFakePrompter prompter;
+    CJavaIDEDoc doc;
+    const QString text = env.WriteFile(QStringLiteral("src/Hello.java"),
+                                       "class Hello {\r\n  // caf\xc3\xa9\r\n}\r\n");
+    ASSERT_TRUE(doc.OnOpenDocument(text));
+    EXPECT_EQ(doc.Text(), ReadAll(text)) << "line ends and UTF-8 kept as they are";
+    EXPECT_EQ(doc.GetEncoding(), CJavaIDEDoc::Utf8);
+    EXPECT_EQ(doc.GetTitle(), QStringLiteral("Hello.java"));
+    EXPECT_TRUE(prompter.m_messages.isEmpty());
+
+    const QString binary = env.WriteFile(QStringLiteral("Hello.class"),
+                                         QByteArray("\xca\xfe\xba\xbe\x00\x00\x00\x3d", 8));
+    EXPECT_FALSE(doc.OnOpenDocument(binary));
+    EXPECT_EQ(prompter.m_messages,
+              QStringList({binary + " is not a text file and cannot be opened in an editor "
+                                    "window !!!"}));
+    EXPECT_EQ(doc.GetPathName(), text) << "the document still shows the text file";
+
+    EXPECT_FALSE(doc.OnOpenDocument(env.FilePath(QStringLiteral("missing.java"))));
+    EXPECT_TRUE(prompter.m_messages.last().startsWith(
+        QStringLiteral("Cannot open the file %1.\n").arg(env.FilePath("missing.java"))));
+    EXPECT_EQ(CJavaIDEDoc().GetTitle(), QStringLiteral("Untitled"));
+}
+
+TEST(JavaIDEDoc, Latin1FilesAreEditedAsTextAndWrittenBackAsLatin1)
+{
+    CTestEnv env;
+    CFakePrompter prompter;
+    const QByteArray latin1("// Gr\xfc\xdf"
+                            "e\n");
+    const QString path = env.WriteFile(QStringLiteral("Old.java"), latin1);
+    CJavaIDEDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(doc.GetEncoding(), CJavaIDEDoc::Latin1);
+    EXPECT_EQ(QString::fromUtf8(doc.Text()), QString::fromLatin1(latin1));
+
+    ASSERT_TRUE(doc.OnSaveDocument(path, doc.Text()));
+    EXPECT_EQ(ReadAll(path), latin1) << "unchanged text, unchanged bytes";
+
+    // A character Latin-1 has no room for makes the file UTF-8.
+    const QByteArray euro = doc.Text() + QStringLiteral("// \u20ac\n").toUtf8();
+    ASSERT_TRUE(doc.OnSaveDocument(path, euro));
+    EXPECT_EQ(ReadAll(path), euro);
+    EXPECT_EQ(doc.GetEncoding(), CJavaIDEDoc::Utf8);
+    EXPECT_TRUE(prompter.m_messages.isEmpty());
+}
+
+TEST(JavaIDEDoc, SavingReplacesTheFileWholeOrNotAtAll)
+{
+    CTestEnv env;
+    CFakePrompter prompter;
+    const QString path = env.WriteFile(QStringLiteral("src/Keep.java"), "original\n");
+    // A second name for the same bytes: a save that rewrote the file in
+    // place would change them too; one that writes a new file and renames
+    // it over the old name leaves them alone.
+    const QString link = env.FilePath(QStringLiteral("src/Keep.link"));
+    std::filesystem::create_hard_link(path.toStdString(), link.toStdString());
+    CJavaIDEDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    ASSERT_TRUE(doc.OnSaveDocument(path, "changed\n"));
+    EXPECT_EQ(ReadAll(path), QByteArray("changed\n"));
+    EXPECT_EQ(ReadAll(link), QByteArray("original\n"));
+    EXPECT_EQ(QDir(env.FilePath(QStringLiteral("src"))).entryList(QDir::Files),
+              QStringList({"Keep.java", "Keep.link"}))
+        << "no temporary file left behind";
+
+    // Nowhere to write: a message, and no file appears.
+    const QString nowhere = env.FilePath(QStringLiteral("gone/Keep.java"));
+    EXPECT_FALSE(doc.OnSaveDocument(nowhere, "lost?\n"));
+    ASSERT_EQ(prompter.m_messages.size(), 1);
+    EXPECT_TRUE(prompter.m_messages.at(0).startsWith(
+        QStringLiteral("Error writing the file %1.\n").arg(nowhere)));
+    EXPECT_TRUE(prompter.m_messages.at(0).endsWith(
+        QStringLiteral("\nThe file on disk has not been changed !!!")));
+    EXPECT_FALSE(QFile::exists(nowhere));
+    EXPECT_EQ(doc.GetPathName(), path) << "the document keeps the name it was saved under";
+}

@@ -1,0 +1,650 @@
+#include "app/MainFrame.h"
+
+#include "FakePrompter.h"
+#include "QtPrinters.h"
+#include "TestEnv.h"
+#include "app/ActivityMonitor.h"
+#include "app/BuddyWnd.h"
+#include "app/ChildFrame.h"
+#include "app/CommandIds.h"
+#include "app/FileDialogs.h"
+#include "app/JavaIDEApp.h"
+#include "app/NewProjectView.h"
+#include "app/SettingsStore.h"
+#include "editor/HueditView.h"
+#include "project/ProjectDoc.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextStream>
+#include <QToolBar>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// Answers file dialogs from a queue and remembers what they asked.
+class CScriptedFileDialogs final : public CFileDialogs
+{
+public:
+    QStringList Choose(const CFileDialogRequest &request) override
+    {
+        m_asked << request;
+        if (m_answers.isEmpty())
+            return {};
+        return m_answers.takeFirst();
+    }
+    QList<CFileDialogRequest> m_asked;
+    QList<QStringList> m_answers;
+};
+
+class CFakeActivity final : public CActivityMonitor
+{
+public:
+    bool IsRunning(Activity a) const override { return m_running.contains(a); }
+    void SetExiting() override { m_exiting = true; }
+    void Stop(Activity a) override
+    {
+        m_running.remove(a);
+        m_stopped << a;
+    }
+    void WaitForIndexLoaders() override { ++m_waits; }
+    QSet<Activity> m_running;
+    QList<Activity> m_stopped;
+    bool m_exiting = false;
+    int m_waits = 0;
+};
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// A running program in a temporary home: no tips, no documentation
+// warning, file dialogs and the desktop's viewer answered by the test.
+class AppTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CSettingsStore store(Ini());
+        if (store.GetProfileString("Editor", "Tip").isNull())
+            store.WriteProfileInt("Editor", "Tip", 0);
+        store.WriteProfileInt("Help", "Warning", 1);
+        ASSERT_TRUE(store.Sync());
+    }
+    void TearDown() override { Stop(); }
+
+    QString Ini() const { return env.FilePath(QStringLiteral("config/Mavu/Mavu.ini")); }
+
+    void Start(const QStringList &args = {})
+    {
+        app = std::make_unique<CJavaIDEApp>(args);
+        app->SetDialogRunner([this](QDialog &d) {
+            dialogTitles << d.windowTitle();
+            return int(QDialog::Rejected);
+        });
+        app->SetFileDialogs(&dialogs);
+        app->SetUrlOpener([this](const QUrl &url) {
+            opened << url.toLocalFile();
+            return true;
+        });
+        ASSERT_TRUE(app->InitInstance());
+        QApplication::processEvents();
+    }
+    // Closes the window as the user would; true when it closed.
+    bool Close() { return Frame()->close(); }
+    void Stop()
+    {
+        if (app && Frame()->isVisible())
+            Frame()->close();
+        app.reset();
+    }
+    void Restart(const QStringList &args = {})
+    {
+        Stop();
+        Start(args);
+    }
+    CMainFrame *Frame() const { return app->MainFrame(); }
+    QAction *Action(int id) const
+    {
+        Frame()->UpdateCommandUI();
+        return Frame()->Action(id);
+    }
+    // Makes a project file on disk through the workspace and closes it.
+    QString MakeProject(const QString &name)
+    {
+        const QString path = env.FilePath(name);
+        EXPECT_TRUE(app->ProjectDoc()->OpenProject(path, true));
+        EXPECT_TRUE(app->ProjectDoc()->CloseCurrentProject());
+        return path;
+    }
+
+    CTestEnv env;
+    CFakePrompter prompter;
+    CScriptedFileDialogs dialogs;
+    QStringList dialogTitles;
+    QStringList opened;
+    std::unique_ptr<CJavaIDEApp> app;
+};
+
+} // namespace
+
+TEST_F(AppTest, OpensEachFileTypeWhereItBelongs)
+{
+    Start();
+    const QString projectPath = MakeProject(QStringLiteral("Demo.MAVU"));
+    prompter.m_messages.clear();
+    CNewProjectView *pane = Frame()->ProjectPane();
+
+    // A project, in upper case too, becomes the open project.
+    EXPECT_TRUE(app->OpenDocumentFile(projectPath));
+    EXPECT_EQ(app->ProjectDoc()->GetActiveProjectPath(), projectPath);
+
+    // A workspace file closes the project first and is loaded.
+    ASSERT_TRUE(app->ProjectDoc()->Save() || !app->ProjectDoc()->IsModified());
+    ASSERT_TRUE(QFile::copy(app->ProjectDoc()->GetPathName(), env.FilePath("copy.PROJ")));
+    pane->ActivatePane(CNewProjectView::BeanPane);
+    EXPECT_TRUE(app->OpenDocumentFile(env.FilePath("copy.PROJ")));
+    EXPECT_FALSE(app->ProjectDoc()->GetCurrentProject().IsOpen());
+    EXPECT_EQ(app->ProjectDoc()->GetPathName(), env.FilePath("copy.PROJ"));
+    EXPECT_EQ(pane->CurrentPane(), CNewProjectView::ProjectPane);
+    EXPECT_EQ(app->RecentFiles().Files().value(0), env.FilePath("copy.PROJ"));
+
+    // The trees that are not there yet say so, after bringing their tab up.
+    const struct
+    {
+        const char *name;
+        const char *what;
+        CNewProjectView::Pane pane;
+    } later[] = {
+        {"X.PKG", "package database", CNewProjectView::PackagePane},
+        {"mavu.hpg", "help tree", CNewProjectView::HelpPane},
+        {"user.Ipg", "search index", CNewProjectView::ProjectPane},
+    };
+    for (const auto &row : later) {
+        pane->ActivatePane(CNewProjectView::ProjectPane);
+        prompter.m_messages.clear();
+        const QString path = env.WriteFile(QString::fromLatin1(row.name), "data");
+        EXPECT_FALSE(app->OpenDocumentFile(path));
+        EXPECT_EQ(prompter.m_messages,
+                  QStringList({QStringLiteral("%1 was not opened: this version of Mavu has no "
+                                              "%2 yet !!!")
+                                   .arg(path, QString::fromLatin1(row.what))}));
+        EXPECT_EQ(pane->CurrentPane(), row.pane) << row.name;
+    }
+
+    // Class archives ask first; No changes nothing.
+    const QString question = QStringLiteral(
+        "Please select YES if you want to add the file to package tree otherwise select NO.");
+    for (const char *name : {"lib.JAR", "classes.zip", "A.class"}) {
+        pane->ActivatePane(CNewProjectView::ProjectPane);
+        prompter.m_messages.clear();
+        const QString path = env.WriteFile(QString::fromLatin1(name), "PK");
+        prompter.QueueAnswer(CPrompter::AnswerNo);
+        EXPECT_FALSE(app->OpenDocumentFile(path));
+        EXPECT_EQ(prompter.m_messages, QStringList({question})) << name;
+        EXPECT_EQ(prompter.m_buttons.last(), CPrompter::YesNo);
+        EXPECT_EQ(pane->CurrentPane(), CNewProjectView::ProjectPane) << name;
+    }
+    prompter.QueueAnswer(CPrompter::AnswerYes);
+    EXPECT_FALSE(app->OpenDocumentFile(env.FilePath("lib.JAR")));
+    EXPECT_EQ(pane->CurrentPane(), CNewProjectView::PackagePane);
+
+    // Anything else is an editor window; a missing file is reported.
+    prompter.m_messages.clear();
+    const QString source = env.WriteFile(QStringLiteral("Hello.java"), "class Hello {}\n");
+    EXPECT_TRUE(app->OpenDocumentFile(source));
+    ASSERT_NE(Frame()->ActiveEditor(), nullptr);
+    EXPECT_EQ(Frame()->ActiveEditor()->GetPathName(), source);
+    EXPECT_EQ(Frame()->ActiveEditor()->View()->GetLanguage(), &CLanguage::m_JavaLanguage);
+    EXPECT_TRUE(app->OpenDocumentFile(source));
+    EXPECT_EQ(Frame()->EditorWindows().size(), 1) << "a second open shows the same window";
+    const QString missing = env.FilePath(QStringLiteral("Missing.java"));
+    EXPECT_FALSE(app->OpenDocumentFile(missing));
+    EXPECT_EQ(prompter.m_messages,
+              QStringList({QStringLiteral("File %1 not found !!!").arg(missing)}));
+}
+
+TEST_F(AppTest, ProjectCommandsAskForFilesWithTheirTitlesAndFilters)
+{
+    Start();
+    const QString filter = QStringLiteral("Mavu Files (*.mavu)|*.mavu|All Files (*.*)|*.*||");
+    dialogs.m_answers << QStringList{env.FilePath(QStringLiteral("demo.txt"))};
+    Frame()->ExecuteCommand(Cmd::ProjectNew);
+    ASSERT_EQ(dialogs.m_asked.size(), 1);
+    EXPECT_EQ(dialogs.m_asked.at(0).m_title, QStringLiteral("New Project"));
+    EXPECT_EQ(dialogs.m_asked.at(0).m_filter, filter);
+    EXPECT_EQ(dialogs.m_asked.at(0).m_defaultExt, QStringLiteral("mavu"));
+    const QString demo = env.FilePath(QStringLiteral("demo.mavu"));
+    EXPECT_TRUE(QFile::exists(demo));
+    EXPECT_FALSE(QFile::exists(env.FilePath(QStringLiteral("demo.txt"))));
+    EXPECT_EQ(app->ProjectDoc()->GetActiveProjectPath(), demo);
+    EXPECT_TRUE(Action(Cmd::ProjectClose)->isEnabled());
+
+    // File Open of a name that does not exist makes the file and offers it
+    // to the open project.
+    dialogs.m_answers << QStringList{env.FilePath(QStringLiteral("Fresh"))};
+    prompter.QueueAnswer(CPrompter::AnswerYes);
+    Frame()->ExecuteCommand(Cmd::FileOpen);
+    EXPECT_EQ(dialogs.m_asked.last().m_title, QStringLiteral("Open File"));
+    const QString fresh = env.FilePath(QStringLiteral("Fresh.java"));
+    EXPECT_TRUE(QFile::exists(fresh)) << "the default extension is java";
+    EXPECT_EQ(prompter.m_messages.last(),
+              QStringLiteral("Select Yes to add the file to project otherwise select NO."));
+    EXPECT_TRUE(app->ProjectDoc()->GetCurrentProject().HasFile(fresh));
+    ASSERT_NE(Frame()->ActiveEditor(), nullptr);
+    EXPECT_EQ(Frame()->ActiveEditor()->GetPathName(), fresh);
+
+    // An existing file is not offered; a file that cannot be made is said.
+    const int asked = int(prompter.m_messages.size());
+    dialogs.m_answers << QStringList{fresh};
+    Frame()->ExecuteCommand(Cmd::FileOpen);
+    EXPECT_EQ(prompter.m_messages.size(), asked);
+    dialogs.m_answers << QStringList{env.FilePath(QStringLiteral("no/such/dir/X.java"))};
+    Frame()->ExecuteCommand(Cmd::FileOpen);
+    EXPECT_EQ(prompter.m_messages.last(), QStringLiteral("Error creating a new file !!!"));
+
+    // Open Project: cancelling the current project's save prompt keeps it.
+    const QString second = MakeProject(QStringLiteral("second.mavu"));
+    ASSERT_TRUE(app->ProjectDoc()->OpenProject(demo, false));
+    app->ProjectDoc()->GetCurrentProject().SetModifiedFlag();
+    dialogs.m_answers << QStringList{second};
+    prompter.QueueAnswer(CPrompter::AnswerCancel);
+    Frame()->ExecuteCommand(Cmd::ProjectOpen);
+    EXPECT_EQ(dialogs.m_asked.last().m_title, QStringLiteral("Open Project"));
+    EXPECT_EQ(dialogs.m_asked.last().m_filter, filter);
+    EXPECT_EQ(prompter.m_messages.last(), QStringLiteral("Save changes to demo.mavu?"));
+    EXPECT_EQ(app->ProjectDoc()->GetActiveProjectPath(), demo);
+    dialogs.m_answers << QStringList{second};
+    prompter.QueueAnswer(CPrompter::AnswerNo);
+    Frame()->ExecuteCommand(Cmd::ProjectOpen);
+    EXPECT_EQ(app->ProjectDoc()->GetActiveProjectPath(), second);
+
+    Frame()->ExecuteCommand(Cmd::ProjectClose);
+    EXPECT_FALSE(app->ProjectDoc()->GetCurrentProject().IsOpen());
+    EXPECT_FALSE(Action(Cmd::ProjectClose)->isEnabled());
+    EXPECT_FALSE(Action(Cmd::ProjectSave)->isEnabled());
+}
+
+TEST_F(AppTest, LayoutComesBackAsItWasLeft)
+{
+    Start();
+    Frame()->SwapPanes();
+    Frame()->ShowOutput(true);
+    Frame()->SetOutputDocked(false);
+    Frame()->SetDebugRatio(0.42);
+    Frame()->DebugBar()->hide();
+    Frame()->ExecuteCommand(Cmd::ViewStatusBar);
+    Frame()->addToolBar(Qt::BottomToolBarArea, Frame()->BrowserBar());
+    ASSERT_TRUE(Close());
+    CFrameLayout left;
+    left.Load(CSettingsStore(Ini()));
+    EXPECT_EQ(left.m_projectPane, 1);
+    EXPECT_EQ(left.m_editorPane, 0);
+    EXPECT_TRUE(left.m_output);
+    EXPECT_FALSE(left.m_dockOutput);
+    EXPECT_DOUBLE_EQ(left.m_debugRatio, 0.42);
+    EXPECT_FALSE(left.m_debugBar.m_display);
+    EXPECT_FALSE(left.m_statusBar);
+    EXPECT_EQ(left.m_browserBar.m_dock, CBarLayout::DockBottom);
+    EXPECT_EQ(left.m_toolBar.m_dock, CBarLayout::DockTop);
+
+    Restart();
+    EXPECT_EQ(Frame()->Layout(), left);
+    auto *columns = Frame()->findChild<QSplitter *>(QStringLiteral("PaneSplitter"));
+    ASSERT_NE(columns, nullptr);
+    EXPECT_EQ(columns->widget(0), Frame()->EditorPane());
+    EXPECT_EQ(columns->widget(1), Frame()->ProjectPane());
+    EXPECT_TRUE(Frame()->DebugBar()->isHidden());
+    EXPECT_FALSE(Frame()->MainBar()->isHidden());
+    EXPECT_EQ(Frame()->toolBarArea(Frame()->BrowserBar()), Qt::BottomToolBarArea);
+    // The floating output window is a window of the editor area.
+    QMdiSubWindow *output = Frame()->findChild<QMdiSubWindow *>(QStringLiteral("OutputFrame"));
+    ASSERT_NE(output, nullptr);
+    EXPECT_EQ(output->widget(), Frame()->OutputArea());
+    EXPECT_EQ(output->windowTitle(), QStringLiteral("Output Window"));
+    EXPECT_TRUE(output->isVisible());
+    EXPECT_EQ(Action(Cmd::FloatDockOutput)->text(), QStringLiteral("Dock Output"));
+    EXPECT_EQ(Action(Cmd::PaneSide)->text(), QStringLiteral("Dock Left"));
+
+    // Closing the floating output hides it; docking puts it below.
+    output->close();
+    EXPECT_FALSE(Frame()->IsOutputShown());
+    EXPECT_FALSE(Action(Cmd::ToggleOutput)->isChecked());
+    Frame()->ExecuteCommand(Cmd::FloatDockOutput);
+    Frame()->ExecuteCommand(Cmd::ToggleOutput);
+    EXPECT_EQ(Frame()->OutputArea()->parentWidget(),
+              Frame()->findChild<QSplitter *>(QStringLiteral("OutputSplitter")));
+    EXPECT_TRUE(Frame()->OutputArea()->isVisible());
+    EXPECT_EQ(Action(Cmd::FloatDockOutput)->text(), QStringLiteral("Float Output"));
+
+    // A floating project pane: the side command is off until it docks.
+    Frame()->ExecuteCommand(Cmd::FloatDockProject);
+    EXPECT_FALSE(Frame()->IsProjectDocked());
+    EXPECT_EQ(Frame()->ProjectPane()->parentWidget()->objectName(), QStringLiteral("ProjectFrame"));
+    EXPECT_FALSE(Action(Cmd::PaneSide)->isEnabled());
+    EXPECT_EQ(Action(Cmd::FloatDockProject)->text(), QStringLiteral("Dock Project"));
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(CSettingsStore(Ini()).GetProfileInt("Windows", "Project", -1), 0);
+    Restart();
+    EXPECT_FALSE(Frame()->IsProjectDocked());
+    Frame()->ExecuteCommand(Cmd::FloatDockProject);
+    EXPECT_EQ(columns = Frame()->findChild<QSplitter *>(QStringLiteral("PaneSplitter")), columns);
+    EXPECT_EQ(columns->widget(1), Frame()->ProjectPane()) << "back on the side it was";
+    EXPECT_TRUE(Action(Cmd::PaneSide)->isEnabled());
+}
+
+TEST_F(AppTest, AnImpossiblePanePairStartsWithTheProjectOnTheLeft)
+{
+    {
+        CSettingsStore store(Ini());
+        store.WriteProfileInt("Windows", "ProjectPane", 1);
+        store.WriteProfileInt("Windows", "EditorPane", 1);
+    }
+    Start();
+    auto *columns = Frame()->findChild<QSplitter *>(QStringLiteral("PaneSplitter"));
+    ASSERT_NE(columns, nullptr);
+    EXPECT_EQ(columns->widget(0), Frame()->ProjectPane());
+    EXPECT_EQ(Action(Cmd::PaneSide)->text(), QStringLiteral("Dock Right"));
+}
+
+TEST_F(AppTest, AMinimisedWindowLeavesTheStoredLayoutAlone)
+{
+    {
+        CSettingsStore store(Ini());
+        store.WriteProfileInt("Windows", "MainSizeX", 777);
+        store.WriteProfileInt("Windows", "Split2X1", 123);
+        store.WriteProfileInt("ToolBar", "Display", 0);
+    }
+    Start();
+    Frame()->MainBar()->show();
+    Frame()->SwapPanes();
+    Frame()->showMinimized();
+    ASSERT_TRUE(Close());
+    CSettingsStore store(Ini());
+    EXPECT_EQ(store.GetProfileInt("Windows", "MainSizeX", -1), 777);
+    EXPECT_EQ(store.GetProfileInt("Windows", "Split2X1", -1), 123);
+    EXPECT_EQ(store.GetProfileInt("ToolBar", "Display", -1), 0);
+    EXPECT_TRUE(store.GetProfileString("Windows", "ProjectPane").isNull());
+    EXPECT_FALSE(store.GetProfileString("Editor", "Tabsize").isNull())
+        << "the other settings are still written";
+}
+
+TEST_F(AppTest, ExitAsksAboutTheProjectAndRunningToolsAndCancelKeepsTheWindow)
+{
+    Start();
+    const QString project = MakeProject(QStringLiteral("exit.mavu"));
+    ASSERT_TRUE(app->ProjectDoc()->OpenProject(project, false));
+    app->ProjectDoc()->GetCurrentProject().SetModifiedFlag();
+    prompter.m_messages.clear();
+
+    prompter.QueueAnswer(CPrompter::AnswerCancel);
+    EXPECT_FALSE(Close());
+    EXPECT_TRUE(Frame()->isVisible());
+    EXPECT_EQ(prompter.m_messages, QStringList({QStringLiteral("Save changes to exit.mavu?")}));
+    EXPECT_TRUE(app->ProjectDoc()->GetCurrentProject().IsOpen());
+
+    // Running tools: No keeps everything going.
+    CFakeActivity activity;
+    activity.m_running = {CActivityMonitor::Compile, CActivityMonitor::Debugger};
+    app->SetActivityMonitor(&activity);
+    EXPECT_FALSE(Action(Cmd::ProjectNew)->isEnabled()) << "no new project while a compile runs";
+    prompter.m_messages.clear();
+    prompter.QueueAnswer(CPrompter::AnswerNo); // do not save the project
+    prompter.QueueAnswer(CPrompter::AnswerNo); // keep the compile
+    EXPECT_FALSE(Close());
+    EXPECT_EQ(prompter.m_messages,
+              QStringList({QStringLiteral("Save changes to exit.mavu?"),
+                           QStringLiteral("Compile is in progress. Select Yes to exit.")}));
+    EXPECT_TRUE(activity.m_running.contains(CActivityMonitor::Compile));
+    EXPECT_FALSE(activity.m_exiting);
+    EXPECT_TRUE(Frame()->isVisible());
+    EXPECT_EQ(CSettingsStore(Ini()).GetProfileString("Mavu", "Project"), QString())
+        << "nothing is written while the program keeps running";
+
+    // Yes to each: the tools are stopped, the layout and settings written.
+    prompter.m_messages.clear();
+    prompter.QueueAnswer(CPrompter::AnswerYes);
+    prompter.QueueAnswer(CPrompter::AnswerYes);
+    EXPECT_TRUE(Close());
+    EXPECT_EQ(prompter.m_messages,
+              QStringList({QStringLiteral("Compile is in progress. Select Yes to exit."),
+                           QStringLiteral("Mavu Debugger is running. Select Yes to Stop the "
+                                          "debugger and exit.")}));
+    EXPECT_EQ(activity.m_stopped, QList<CActivityMonitor::Activity>(
+                                      {CActivityMonitor::Compile, CActivityMonitor::Debugger}));
+    EXPECT_TRUE(activity.m_exiting);
+    EXPECT_EQ(activity.m_waits, 1);
+    app->SetActivityMonitor(nullptr);
+    CSettingsStore written(Ini());
+    EXPECT_EQ(written.GetProfileString("Mavu", "Project"), project);
+    EXPECT_FALSE(written.GetProfileString("Windows", "MainSizeX").isNull());
+
+    // The next start opens that project again.
+    Restart();
+    EXPECT_EQ(app->ProjectDoc()->GetActiveProjectPath(), project);
+}
+
+TEST_F(AppTest, EditorWindowEditsSavesAndAsksBeforeLosingChanges)
+{
+    Start();
+    const QString path = env.WriteFile(QStringLiteral("src/Hello.java"), "class Hello {\n}\n");
+    CChildFrame *editor = Frame()->OpenEditor(path);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Hello.java[*]"));
+    EXPECT_FALSE(editor->isWindowModified());
+    EXPECT_FALSE(Action(Cmd::EditUndo)->isEnabled());
+
+    editor->View()->setCursorPosition(1, 0);
+    editor->View()->insert(QStringLiteral("    int x;\n"));
+    EXPECT_TRUE(editor->isWindowModified());
+    EXPECT_TRUE(Action(Cmd::EditUndo)->isEnabled());
+    EXPECT_EQ(Frame()->StatusPane(4)->text(), QStringLiteral("Java"));
+
+    // Ctrl+S is the Save command, which the active editor handles.
+    EXPECT_TRUE(Action(Cmd::FileSave)->shortcuts().contains(QKeySequence(QKeySequence::Save)));
+    Frame()->ExecuteCommand(Cmd::FileSave);
+    EXPECT_EQ(ReadAll(path), QByteArray("class Hello {\n    int x;\n}\n"));
+    EXPECT_FALSE(editor->isWindowModified());
+    EXPECT_EQ(QDir(env.FilePath(QStringLiteral("src"))).entryList(QDir::Files),
+              QStringList({"Hello.java"}));
+
+    // Closing with changes asks; Cancel keeps the window and the text.
+    editor->View()->insert(QStringLiteral("// more\n"));
+    prompter.QueueAnswer(CPrompter::AnswerCancel);
+    EXPECT_FALSE(editor->close());
+    EXPECT_EQ(prompter.m_messages.last(), QStringLiteral("Save changes to Hello.java?"));
+    EXPECT_EQ(Frame()->EditorWindows().size(), 1);
+    prompter.QueueAnswer(CPrompter::AnswerNo);
+    Frame()->ExecuteCommand(Cmd::CloseAll);
+    QApplication::processEvents();
+    EXPECT_TRUE(Frame()->EditorWindows().isEmpty());
+    EXPECT_EQ(ReadAll(path), QByteArray("class Hello {\n    int x;\n}\n")) << "No drops the edit";
+
+    // Binary files are refused with a message and no window.
+    prompter.m_messages.clear();
+    const QString binary =
+        env.WriteFile(QStringLiteral("Hello.class"), QByteArray("\xca\xfe\0\0", 4));
+    EXPECT_EQ(Frame()->OpenEditor(binary), nullptr);
+    EXPECT_EQ(prompter.m_messages,
+              QStringList({binary + " is not a text file and cannot be opened in an editor "
+                                    "window !!!"}));
+    EXPECT_TRUE(Frame()->EditorWindows().isEmpty());
+
+    // A new window has no name: saving asks for one.
+    CChildFrame *fresh = Frame()->NewEditor();
+    EXPECT_EQ(fresh->windowTitle(), QStringLiteral("Untitled[*]"));
+    fresh->View()->insert(QStringLiteral("<html></html>\n"));
+    dialogs.m_answers << QStringList{env.FilePath(QStringLiteral("page.html"))};
+    Frame()->ExecuteCommand(Cmd::FileSave);
+    EXPECT_EQ(dialogs.m_asked.last().m_filter,
+              QStringLiteral("Java Files (*.java)|*.java|HTML Files (*.html)|*.html|All Files "
+                             "(*.*)|*.*||"));
+    EXPECT_EQ(ReadAll(env.FilePath(QStringLiteral("page.html"))), QByteArray("<html></html>\n"));
+    EXPECT_EQ(fresh->windowTitle(), QStringLiteral("page.html[*]"));
+    EXPECT_EQ(fresh->View()->GetLanguage(), &CLanguage::m_HTMLLanguage);
+
+    // The end of the desktop session asks the same question.
+    fresh->View()->insert(QStringLiteral("x"));
+    prompter.QueueAnswer(CPrompter::AnswerCancel);
+    EXPECT_FALSE(Frame()->OnQueryEndSession());
+    prompter.QueueAnswer(CPrompter::AnswerNo);
+    EXPECT_TRUE(Frame()->OnQueryEndSession());
+    EXPECT_TRUE(Frame()->isVisible()) << "agreeing to end the session does not close yet";
+}
+
+TEST_F(AppTest, RecentFilesAreKeptAcrossStartsAndForgetMissingFiles)
+{
+    Start();
+    const QString a = env.WriteFile(QStringLiteral("A.java"), "class A {}\n");
+    const QString b = env.WriteFile(QStringLiteral("B.java"), "class B {}\n");
+    EXPECT_TRUE(app->OpenDocumentFile(a));
+    EXPECT_TRUE(app->OpenDocumentFile(b));
+    ASSERT_TRUE(Close());
+    CSettingsStore store(Ini());
+    EXPECT_EQ(store.GetProfileString("Recent File List", "File1"), b);
+    EXPECT_EQ(store.GetProfileString("Recent File List", "File2"), a);
+
+    Restart();
+    QMenu *file = Frame()->menuBar()->actions().at(0)->menu();
+    ASSERT_NE(file, nullptr);
+    QStringList texts;
+    for (QAction *item : file->actions())
+        texts << item->text();
+    EXPECT_TRUE(texts.contains(QStringLiteral("&1 ") + b));
+    EXPECT_TRUE(texts.contains(QStringLiteral("&2 ") + a));
+
+    QFile::remove(b);
+    prompter.m_messages.clear();
+    Frame()->ExecuteCommand(Cmd::FileMruFirst);
+    EXPECT_EQ(prompter.m_messages, QStringList({QStringLiteral("File %1 not found !!!").arg(b)}));
+    EXPECT_EQ(app->RecentFiles().Files(), QStringList({a}));
+    Frame()->ExecuteCommand(Cmd::FileMruFirst);
+    ASSERT_NE(Frame()->ActiveEditor(), nullptr);
+    EXPECT_EQ(Frame()->ActiveEditor()->GetPathName(), a);
+}
+
+TEST_F(AppTest, HelpCommandsOpenTheirFilesOrSayWhereTheyWereLookedFor)
+{
+    Start();
+    const struct
+    {
+        int id;
+        const char *missing;
+        const char *file; // where it is looked for first
+    } rows[] = {
+        {Cmd::KeyboardShortcuts, "Keyboard.txt file not found in Mavu directory !!!",
+         "keyboard.txt"},
+        {Cmd::HelpIndex, "Index.htm file not found in Mavu help directory !!!",
+         "newhelp/index.htm"},
+        {Cmd::BetaNotes, "Betanotes.html file not found in Mavu directory !!!",
+         "help/betanotes.html"},
+        {Cmd::WhatsNew, "Whatsnew.htm file not found in Mavu directory !!!", "whatsnew.htm"},
+    };
+    for (const auto &row : rows) {
+        prompter.m_messages.clear();
+        opened.clear();
+        Frame()->ExecuteCommand(row.id);
+        EXPECT_EQ(prompter.m_messages, QStringList({QString::fromLatin1(row.missing)}));
+        EXPECT_TRUE(opened.isEmpty());
+        const QString path = env.WriteFile(QString::fromLatin1(row.file), "text");
+        prompter.m_messages.clear();
+        Frame()->ExecuteCommand(row.id);
+        EXPECT_TRUE(prompter.m_messages.isEmpty()) << row.file;
+        EXPECT_EQ(opened, QStringList({path}));
+    }
+    // The help index and what's new are also looked for in the program
+    // directory.
+    QFile::remove(env.FilePath(QStringLiteral("whatsnew.htm")));
+    const QString inProgramDir = env.WriteFile(QStringLiteral("data/Mavu/whatsnew.htm"), "x");
+    opened.clear();
+    Frame()->ExecuteCommand(Cmd::WhatsNew);
+    EXPECT_EQ(opened, QStringList({inProgramDir}));
+}
+
+TEST_F(AppTest, CommandsOfPartsStillToComeArePresentButDisabled)
+{
+    Start();
+    for (int id : {int(Cmd::RebuildAll), int(Cmd::CompileFile), int(Cmd::DebugStartCont),
+                   int(Cmd::MakeJar), int(Cmd::HelpSearch), int(Cmd::CustomCommand),
+                   int(Cmd::EditorOptions), int(Cmd::FilePrint), int(Cmd::ToggleDebugWindow)}) {
+        QAction *action = Action(id);
+        ASSERT_NE(action, nullptr) << id;
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+        bool inMenu = false;
+        for (QAction *menu : Frame()->menuBar()->actions())
+            inMenu = inMenu || menu->menu()->actions().contains(action);
+        EXPECT_TRUE(inMenu) << action->text().toStdString();
+    }
+    for (int id : {int(Cmd::FileOpen), int(Cmd::ProjectNew), int(Cmd::ToggleOutput),
+                   int(Cmd::FloatDockProject), int(Cmd::PaneSide), int(Cmd::TipOfTheDay)})
+        EXPECT_TRUE(Action(id)->isEnabled()) << Action(id)->text().toStdString();
+    EXPECT_FALSE(Action(Cmd::CloseAll)->isEnabled()) << "no editor window open";
+
+    // Bars: the debug and browser bars carry the debugger's and the help
+    // viewer's commands.
+    EXPECT_TRUE(Frame()->DebugBar()->actions().contains(Frame()->Action(Cmd::DebugStep)));
+    EXPECT_TRUE(Frame()->BrowserBar()->actions().contains(Frame()->Action(Cmd::HelpNext)));
+    Frame()->ExecuteCommand(Cmd::ToggleDebugBar);
+    EXPECT_TRUE(Frame()->DebugBar()->isHidden());
+    EXPECT_FALSE(Action(Cmd::ToggleDebugBar)->isChecked());
+}
+
+TEST_F(AppTest, KeyboardTxtListsTheKeysTheCommandsReallyHave)
+{
+    Start();
+    // ctest's environment does not reach every test run: the build says
+    // where the sources are as well.
+    QString source = qEnvironmentVariable("MAVU_SOURCE_DIR");
+    if (source.isEmpty())
+        source = QStringLiteral(MAVU_TEST_SOURCE_DIR);
+    QFile file(source + QStringLiteral("/resources/keyboard.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << file.fileName().toStdString();
+    // Lines "  KEYS  What they do": keys separated by ", ".
+    QSet<QString> listed;
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        const QString line = in.readLine();
+        if (!line.startsWith(QStringLiteral("  ")))
+            continue;
+        const QString keys = line.trimmed().section(QStringLiteral("  "), 0, 0);
+        for (const QString &k : keys.split(QStringLiteral(", ")))
+            listed << k.trimmed();
+    }
+    ASSERT_FALSE(listed.isEmpty());
+
+    QHash<QString, QString> bound; // key -> command
+    for (QAction *action : Frame()->actions()) {
+        for (const QKeySequence &seq : action->shortcuts()) {
+            const QString key = seq.toString(QKeySequence::PortableText);
+            EXPECT_FALSE(bound.contains(key))
+                << key.toStdString() << " is on two commands: " << bound.value(key).toStdString()
+                << " and " << action->text().toStdString();
+            bound.insert(key, action->text());
+        }
+    }
+    for (const QString &key : listed)
+        EXPECT_TRUE(bound.contains(key)) << "keyboard.txt lists " << key.toStdString();
+    // Every command with keys shows up with at least one of them.
+    for (QAction *action : Frame()->actions()) {
+        if (action->shortcuts().isEmpty())
+            continue;
+        bool shown = false;
+        for (const QKeySequence &seq : action->shortcuts())
+            shown = shown || listed.contains(seq.toString(QKeySequence::PortableText));
+        EXPECT_TRUE(shown) << action->text().toStdString() << " is missing from keyboard.txt";
+    }
+}
