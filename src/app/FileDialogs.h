@@ -14,6 +14,7 @@ struct CFileDialogRequest
         OpenAny,      // one file, which need not exist yet
         OpenMultiple, // one or more files that exist
         Save,         // a file to write
+        Directory,    // an existing directory
     };
 
     QString m_title;

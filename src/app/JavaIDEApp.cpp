@@ -19,6 +19,7 @@
 #include "project/ProjectClasses.h"
 #include "project/ProjectDoc.h"
 #include "project/ProjectHost.h"
+#include "project/ProjectView.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -302,6 +303,26 @@ public:
         selEnd = int(child->View()->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEND));
         return true;
     }
+    void UpdateAllViews() override
+    {
+        if (CProjectView *view = ProjectView())
+            view->UpdateAllViews();
+    }
+    void RefreshProjectFolder(CProjectFolder &folder) override
+    {
+        if (CProjectView *view = ProjectView())
+            view->RefreshProjectFolder(folder);
+    }
+    void ShowFileInProjectView(CProjectFileItem &item) override
+    {
+        if (CProjectView *view = ProjectView())
+            view->ShowFileInProjectView(item);
+    }
+    void SelectProject(CProjectFolder &folder) override
+    {
+        if (CProjectView *view = ProjectView())
+            view->SelectProject(folder);
+    }
     void RefreshMainFrame() override
     {
         if (CMainFrame *frame = m_app.MainFrame())
@@ -316,6 +337,11 @@ public:
     }
 
 private:
+    CProjectView *ProjectView() const
+    {
+        return m_app.MainFrame() ? m_app.MainFrame()->ProjectView() : nullptr;
+    }
+
     CJavaIDEApp &m_app;
 };
 
@@ -544,9 +570,10 @@ void CJavaIDEApp::OfferToAddToProject(const QString &path)
 
 void CJavaIDEApp::OnEditorActivated(const QString &path)
 {
-    // The project tree follows the active editor ("Editor"/"AutoExpand")
-    // once it can select files.
-    Q_UNUSED(path);
+    // The project tree follows the active editor when "Editor"/"AutoExpand"
+    // says so; the view reads the option.
+    if (m_mainFrame && m_mainFrame->ProjectView())
+        m_mainFrame->ProjectView()->SelectFile(path);
 }
 
 void CJavaIDEApp::ShowTipOfTheDay()
@@ -714,9 +741,10 @@ void CJavaIDEApp::OnProjectSave()
 
 void CJavaIDEApp::OnAddFile()
 {
-    // The project view's own Add File does the work once the pane has it.
-    if (m_mainFrame)
-        m_mainFrame->ActivatePane(CNewProjectView::ProjectPane);
+    if (!m_mainFrame || !m_mainFrame->ProjectView())
+        return;
+    m_mainFrame->ActivatePane(CNewProjectView::ProjectPane);
+    m_mainFrame->ProjectView()->OnAddFile();
 }
 
 void CJavaIDEApp::OnSetFont()
@@ -764,6 +792,11 @@ void CJavaIDEApp::CreateCommandMap()
         Cmd::ProjectSave, [this] { OnProjectSave(); },
         [this, projectOpen](U &ui) {
             ui.Enable(projectOpen() && m_projectDoc->GetCurrentProject().IsModified());
+        });
+    m_commands.On(
+        Cmd::AddFile, [this] { OnAddFile(); },
+        [this, projectOpen](U &ui) {
+            ui.Enable(projectOpen() && m_mainFrame && m_mainFrame->ProjectView());
         });
     m_commands.On(Cmd::SetFont, [this] { OnSetFont(); });
     m_commands.On(Cmd::KeyboardShortcuts, [this] { OnKeyboardShortcuts(); });

@@ -7,11 +7,13 @@
 #include "app/CommandTable.h"
 #include "app/JavaIDEApp.h"
 #include "app/NewProjectView.h"
+#include "app/ProjectViewChooser.h"
 #include "app/RecentFileList.h"
 #include "app/SettingsStore.h"
 #include "editor/HueditView.h"
 #include "project/ProjectDoc.h"
 #include "project/ProjectFramePlacement.h"
+#include "project/ProjectView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -169,6 +171,27 @@ void CMainFrame::CreatePanes()
     m_paneSplitter->setChildrenCollapsible(false);
 
     m_projectPane = new CNewProjectView;
+    if (CJavaIDEApp *app = GetApp(); app && app->ProjectDoc()) {
+        m_projectView = new CProjectView(nullptr, app->ProjectDoc());
+        m_projectView->setObjectName(QStringLiteral("ProjectView"));
+        m_projectView->SetOptions(&app->Options());
+        m_projectView->SetToolBusyQuery([app] { return app->IsToolBusy(); });
+        m_projectChooser = std::make_unique<CProjectViewChooser>();
+        m_projectView->SetFileChooser(m_projectChooser.get());
+        connect(m_projectView, &CProjectView::openFileRequested, app,
+                [app](const QString &path) { app->OpenDocumentFile(path); });
+        connect(m_projectView, &CProjectView::clearOutputRequested, this,
+                [this](const QString &tab) {
+                    for (int i = 0; i < m_outputTabs->count(); ++i) {
+                        if (m_outputTabs->tabText(i) != tab)
+                            continue;
+                        if (auto *page = qobject_cast<QPlainTextEdit *>(m_outputTabs->widget(i)))
+                            page->clear();
+                        ShowOutputTab(i);
+                    }
+                });
+        m_projectPane->SetPaneView(CNewProjectView::ProjectPane, m_projectView);
+    }
     m_buddy = new CBuddyWnd;
     m_mdiArea = m_buddy->MdiArea();
     m_paneSplitter->addWidget(m_projectPane);

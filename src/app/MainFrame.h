@@ -7,11 +7,14 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class CActivityMonitor;
 class CBuddyWnd;
 class CChildFrame;
 class CNewProjectView;
+class CProjectView;
+class CProjectViewChooser;
 class CSettingsStore;
 class QLabel;
 class QMdiArea;
@@ -53,6 +56,8 @@ public:
     // ---- panes ---------------------------------------------------------
     QMdiArea *MdiArea() const { return m_mdiArea; }
     CNewProjectView *ProjectPane() const { return m_projectPane; }
+    // The workspace's tree on the Projects tab (null without a workspace).
+    CProjectView *ProjectView() const { return m_projectView; }
     CBuddyWnd *EditorPane() const { return m_buddy; }
     QTabWidget *OutputArea() const { return m_outputTabs; }
     // Brings a tree of the project pane to the front: 0 projects,
@@ -175,6 +180,8 @@ private:
     QSplitter *m_outputSplitter = nullptr; // rows: panes, output
     QSplitter *m_paneSplitter = nullptr;   // columns: project pane and editor area
     CNewProjectView *m_projectPane = nullptr;
+    CProjectView *m_projectView = nullptr;
+    std::unique_ptr<CProjectViewChooser> m_projectChooser;
     CBuddyWnd *m_buddy = nullptr;
     QMdiArea *m_mdiArea = nullptr;
     QTabWidget *m_outputTabs = nullptr;

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <cstdio>
 
 CMessagePrompter::CMessagePrompter(QMainWindow *window) : m_window(window)
@@ -107,6 +109,19 @@ void CMessagePrompter::SetStatusText(const QString &text)
 
 void CMessagePrompter::OutputLine(const QString &tab, const QString &text)
 {
+    // The main window's output tab of that name takes the line when it has
+    // one that shows text.
+    if (m_window) {
+        if (auto *tabs = m_window->findChild<QTabWidget *>(QStringLiteral("OutputWindow"))) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                auto *page = qobject_cast<QPlainTextEdit *>(tabs->widget(i));
+                if (page && tabs->tabText(i) == tab) {
+                    page->appendPlainText(text);
+                    return;
+                }
+            }
+        }
+    }
     const QByteArray line = (tab + QStringLiteral(": ") + text).toLocal8Bit();
     std::fprintf(stderr, "%s\n", line.constData());
 }

@@ -9,8 +9,8 @@ class QMainWindow;
 class QProgressBar;
 
 // The prompter of the running program: message boxes over the main window,
-// texts in its status bar. Lines meant for an output tab go to the debug
-// console (standard error) while there is no output window to take them.
+// texts in its status bar, lines in the output tab of their name (or on the
+// debug console, standard error, when there is none to take them).
 class CMessagePrompter final : public CPrompter
 {
 public:

@@ -26,6 +26,11 @@ QStringList CQtFileDialogs::Choose(const CFileDialogRequest &request)
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         break;
+    case CFileDialogRequest::Directory:
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        break;
     }
     if (dialog.exec() != QDialog::Accepted)
         return {};

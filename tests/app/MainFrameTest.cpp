@@ -13,6 +13,7 @@
 #include "app/SettingsStore.h"
 #include "editor/HueditView.h"
 #include "project/ProjectDoc.h"
+#include "project/ProjectView.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -647,4 +648,32 @@ TEST_F(AppTest, KeyboardTxtListsTheKeysTheCommandsReallyHave)
             shown = shown || listed.contains(seq.toString(QKeySequence::PortableText));
         EXPECT_TRUE(shown) << action->text().toStdString() << " is missing from keyboard.txt";
     }
+}
+
+TEST_F(AppTest, TheProjectPaneShowsTheWorkspaceAndTakesAddFile)
+{
+    Start();
+    CProjectView *view = Frame()->ProjectView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(Frame()->ProjectPane()->PaneView(CNewProjectView::ProjectPane), view);
+    EXPECT_FALSE(Action(Cmd::AddFile)->isEnabled()) << "no project open";
+
+    const QString project = MakeProject(QStringLiteral("pane.mavu"));
+    ASSERT_TRUE(app->ProjectDoc()->OpenProject(project, false));
+    const QString a = env.WriteFile(QStringLiteral("A.java"), "class A {}\n");
+    const QString b = env.WriteFile(QStringLiteral("B.java"), "class B {}\n");
+    Frame()->ProjectPane()->ActivatePane(CNewProjectView::HelpPane);
+    ASSERT_TRUE(Action(Cmd::AddFile)->isEnabled());
+    dialogs.m_answers << QStringList{a, b};
+    Frame()->ExecuteCommand(Cmd::AddFile);
+    EXPECT_EQ(Frame()->ProjectPane()->CurrentPane(), CNewProjectView::ProjectPane);
+    ASSERT_FALSE(dialogs.m_asked.isEmpty());
+    EXPECT_EQ(dialogs.m_asked.last().m_mode, CFileDialogRequest::OpenMultiple);
+    EXPECT_TRUE(app->ProjectDoc()->GetCurrentProject().HasFile(a));
+    EXPECT_TRUE(app->ProjectDoc()->GetCurrentProject().HasFile(b));
+
+    // Activating a file in the tree opens it in an editor window.
+    emit view->openFileRequested(b);
+    ASSERT_NE(Frame()->ActiveEditor(), nullptr);
+    EXPECT_EQ(Frame()->ActiveEditor()->GetPathName(), b);
 }
