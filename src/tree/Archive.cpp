@@ -403,8 +403,13 @@ CObject *CArchive::ReadObjectImpl(const CRuntimeClass *base, bool owned)
     m_loaded.append(LoadedEntry{nullptr, 0, obj.get()});
     m_storedObjects.insert(obj.get(), quint32(index));
 
+    if (m_objectDepth >= kMaxObjectDepth)
+        throw CArchiveException(CArchiveException::BadFormat,
+                                QStringLiteral("objects are nested more than %1 deep")
+                                    .arg(kMaxObjectDepth));
     const quint32 outerSchema = m_currentSchema;
     m_currentSchema = cls->IsVersionable() ? storedSchema : cls->Schema();
+    ++m_objectDepth;
     try {
         obj->Serialize(*this);
     } catch (...) {
@@ -412,8 +417,10 @@ CObject *CArchive::ReadObjectImpl(const CRuntimeClass *base, bool owned)
         m_loaded[index].obj = nullptr;
         m_storedObjects.remove(obj.get());
         m_currentSchema = outerSchema;
+        --m_objectDepth;
         throw;
     }
+    --m_objectDepth;
     m_currentSchema = outerSchema;
     return obj.release();
 }

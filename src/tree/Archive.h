@@ -97,6 +97,9 @@ public:
     // Reads ahead must not allocate absurd amounts: counts above this are
     // treated as corrupt data.
     static constexpr quint32 kMaxCount = 50'000'000;
+    // Objects stored inside objects deeper than this are taken for damage:
+    // reading them would otherwise exhaust the stack.
+    static constexpr int kMaxObjectDepth = 1000;
 
     QIODevice *Device() const { return m_device; }
 
@@ -133,4 +136,5 @@ private:
     QVector<LoadedEntry> m_loaded;
     quint32 m_nextIndex = 1;
     quint32 m_currentSchema = 0;
+    int m_objectDepth = 0; // objects being read inside one another
 };

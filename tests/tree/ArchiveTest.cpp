@@ -340,3 +340,32 @@ TEST_F(ArchiveTest, RefusedWriteIsReported)
 }
 
 } // namespace
+
+namespace {
+
+// A chain of objects each stored inside the one before.
+QByteArray NestedChain(int depth)
+{
+    std::unique_ptr<CVersionedNode> outer;
+    std::unique_ptr<CObject> inner = std::make_unique<CTreeItem>();
+    for (int i = 0; i < depth; ++i) {
+        auto node = std::make_unique<CVersionedNode>();
+        node->m_nested = std::move(inner);
+        inner = std::move(node);
+    }
+    return StoreBytes([&](CArchive &ar) { ar.WriteObject(inner.get()); });
+}
+
+} // namespace
+
+TEST_F(ArchiveTest, ObjectsNestedBeyondReasonAreRefusedNotOverflowingTheStack)
+{
+    const auto read = [](CArchive &ar) {
+        std::unique_ptr<CObject> o(ar.ReadObject(RUNTIME_CLASS(CTreeItem)));
+        ASSERT_TRUE(o);
+    };
+    LoadBytes(NestedChain(CArchive::kMaxObjectDepth - 1), read);
+    const QString msg = ExpectFailure(NestedChain(CArchive::kMaxObjectDepth + 500),
+                                      CArchiveException::BadFormat, read);
+    EXPECT_TRUE(msg.contains(QStringLiteral("nested"))) << msg.toStdString();
+}
