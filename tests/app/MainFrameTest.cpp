@@ -18,12 +18,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSet>
 #include <QSplitter>
 #include <QTabWidget>
@@ -676,4 +678,51 @@ TEST_F(AppTest, TheProjectPaneShowsTheWorkspaceAndTakesAddFile)
     emit view->openFileRequested(b);
     ASSERT_NE(Frame()->ActiveEditor(), nullptr);
     EXPECT_EQ(Frame()->ActiveEditor()->GetPathName(), b);
+}
+
+TEST_F(AppTest, AFloatingToolbarFloatsAgainWhereItWas)
+{
+    {
+        CSettingsStore store(Ini());
+        store.WriteProfileInt("DebugBar", "Float", 1);
+        store.WriteProfileInt("DebugBar", "left", 300);
+        store.WriteProfileInt("DebugBar", "top", 200);
+        store.WriteProfileInt("ToolBar", "Dock", 59421);
+    }
+    Start();
+    EXPECT_TRUE(Frame()->DebugBar()->isFloating());
+    EXPECT_EQ(Frame()->DebugBar()->pos(), QPoint(300, 200));
+    EXPECT_EQ(Frame()->toolBarArea(Frame()->MainBar()), Qt::RightToolBarArea);
+    ASSERT_TRUE(Close());
+    CSettingsStore store(Ini());
+    EXPECT_EQ(store.GetProfileInt("DebugBar", "Float", -1), 1);
+    EXPECT_EQ(store.GetProfileInt("DebugBar", "left", -1), 300);
+    EXPECT_EQ(store.GetProfileInt("DebugBar", "top", -1), 200);
+    EXPECT_EQ(store.GetProfileInt("ToolBar", "Dock", -1), 59421);
+    EXPECT_EQ(store.GetProfileInt("ToolBar", "Float", -1), 0);
+}
+
+TEST_F(AppTest, DroppedFilesOpenAndSaveAllSavesEveryChangedWindow)
+{
+    Start();
+    const QString a = env.WriteFile(QStringLiteral("A.java"), "class A {}\n");
+    const QString b = env.WriteFile(QStringLiteral("b.html"), "<p>\n");
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
+    // A drop reaches the window that accepted the drag's entry.
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Frame(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Frame(), &drop);
+    ASSERT_EQ(Frame()->EditorWindows().size(), 2);
+    EXPECT_EQ(app->RecentFiles().Files(), QStringList({b, a}));
+
+    for (CChildFrame *editor : Frame()->EditorWindows())
+        editor->View()->append(QStringLiteral("// saved\n"));
+    Frame()->ExecuteCommand(Cmd::SaveAll);
+    EXPECT_EQ(ReadAll(a), QByteArray("class A {}\n// saved\n"));
+    EXPECT_EQ(ReadAll(b), QByteArray("<p>\n// saved\n"));
+    for (CChildFrame *editor : Frame()->EditorWindows())
+        EXPECT_FALSE(editor->IsModified());
 }
