@@ -1,6 +1,10 @@
 #include "app/NewProjectView.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QLabel>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -30,8 +34,7 @@ CNewProjectView::CNewProjectView(QWidget *parent) : QWidget(parent), m_tabs(new 
     m_tabs->setObjectName(QStringLiteral("ProjectTabs"));
     m_tabs->setTabPosition(QTabWidget::South);
     m_tabs->setDocumentMode(true);
-    // The pane is narrow: the tab texts shorten rather than scroll.
-    m_tabs->setElideMode(Qt::ElideRight);
+    m_tabs->setElideMode(Qt::ElideNone);
     m_tabs->setUsesScrollButtons(false);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -40,10 +43,43 @@ CNewProjectView::CNewProjectView(QWidget *parent) : QWidget(parent), m_tabs(new 
     auto *projects = new QLabel(QStringLiteral("No workspace is loaded."));
     projects->setAlignment(Qt::AlignCenter);
     projects->setEnabled(false);
-    m_tabs->addTab(projects, QStringLiteral("Projects"));
-    m_tabs->addTab(ComingLater(QStringLiteral("The package tree")), QStringLiteral("Packages"));
-    m_tabs->addTab(ComingLater(QStringLiteral("The help tree")), QStringLiteral("Help"));
-    m_tabs->addTab(ComingLater(QStringLiteral("The bean tree")), QStringLiteral("Beans"));
+    QStyle *style = QApplication::style();
+    const auto icon = [style](const char *themeName, QStyle::StandardPixmap fallback) {
+        return QIcon::fromTheme(QLatin1String(themeName), style->standardIcon(fallback));
+    };
+    m_tabNames = {QStringLiteral("Projects"), QStringLiteral("Packages"), QStringLiteral("Help"),
+                  QStringLiteral("Beans")};
+    m_tabs->addTab(projects, icon("folder", QStyle::SP_DirIcon), m_tabNames[0]);
+    m_tabs->addTab(ComingLater(QStringLiteral("The package tree")),
+                   icon("package-x-generic", QStyle::SP_DriveHDIcon), m_tabNames[1]);
+    m_tabs->addTab(ComingLater(QStringLiteral("The help tree")),
+                   icon("help-browser", QStyle::SP_DialogHelpButton), m_tabNames[2]);
+    m_tabs->addTab(ComingLater(QStringLiteral("The bean tree")),
+                   icon("applications-development", QStyle::SP_FileDialogDetailedView),
+                   m_tabNames[3]);
+    for (int i = 0; i < m_tabNames.size(); ++i)
+        m_tabs->setTabToolTip(i, m_tabNames[i]);
+    UpdateTabLabels();
+}
+
+void CNewProjectView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    UpdateTabLabels();
+}
+
+void CNewProjectView::UpdateTabLabels()
+{
+    const QFontMetrics fm = m_tabs->tabBar()->fontMetrics();
+    const int iconWidth = m_tabs->iconSize().width();
+    // Icon, text and the style's padding; a generous estimate keeps labels
+    // from being clipped on styles with wide tabs.
+    int needed = 0;
+    for (const QString &name : m_tabNames)
+        needed += iconWidth + fm.horizontalAdvance(name) + 32;
+    const bool withText = width() >= needed;
+    for (int i = 0; i < m_tabNames.size() && i < m_tabs->count(); ++i)
+        m_tabs->setTabText(i, withText ? m_tabNames[i] : QString());
 }
 
 bool CNewProjectView::IsPane(int pane)
@@ -72,8 +108,10 @@ void CNewProjectView::SetPaneView(Pane pane, QWidget *view)
     const bool current = m_tabs->currentIndex() == tab;
     QWidget *old = m_tabs->widget(tab);
     const QString text = m_tabs->tabText(tab);
+    const QIcon icon = m_tabs->tabIcon(tab);
     m_tabs->removeTab(tab);
-    m_tabs->insertTab(tab, view, text);
+    m_tabs->insertTab(tab, view, icon, text);
+    m_tabs->setTabToolTip(tab, m_tabNames.value(tab));
     if (current)
         m_tabs->setCurrentIndex(tab);
     delete old;

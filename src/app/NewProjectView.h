@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 class QTabWidget;
@@ -28,8 +29,15 @@ public:
 
     static bool IsPane(int pane);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     int TabOf(Pane pane) const;
+    // Tabs show their names when the pane is wide enough for all of them,
+    // else only their icons (the name stays in the tooltip).
+    void UpdateTabLabels();
 
     QTabWidget *m_tabs;
+    QStringList m_tabNames;
 };
