@@ -36,6 +36,9 @@ CNewProjectView::CNewProjectView(QWidget *parent) : QWidget(parent), m_tabs(new 
     m_tabs->setDocumentMode(true);
     m_tabs->setElideMode(Qt::ElideNone);
     m_tabs->setUsesScrollButtons(false);
+    // The labels adapt to the width (UpdateTabLabels); the tab bar's own
+    // minimum must not hold the pane wider than the user made it.
+    m_tabs->setMinimumWidth(40);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);
@@ -59,6 +62,7 @@ CNewProjectView::CNewProjectView(QWidget *parent) : QWidget(parent), m_tabs(new 
                    m_tabNames[3]);
     for (int i = 0; i < m_tabNames.size(); ++i)
         m_tabs->setTabToolTip(i, m_tabNames[i]);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this] { UpdateTabLabels(); });
     UpdateTabLabels();
 }
 
@@ -72,14 +76,18 @@ void CNewProjectView::UpdateTabLabels()
 {
     const QFontMetrics fm = m_tabs->tabBar()->fontMetrics();
     const int iconWidth = m_tabs->iconSize().width();
-    // Icon, text and the style's padding; a generous estimate keeps labels
-    // from being clipped on styles with wide tabs.
-    int needed = 0;
+    const int padding = 24; // the style's margins around icon and text
+    int allTexts = 0;
     for (const QString &name : m_tabNames)
-        needed += iconWidth + fm.horizontalAdvance(name) + 32;
-    const bool withText = width() >= needed;
-    for (int i = 0; i < m_tabNames.size() && i < m_tabs->count(); ++i)
-        m_tabs->setTabText(i, withText ? m_tabNames[i] : QString());
+        allTexts += iconWidth + fm.horizontalAdvance(name) + padding;
+    // Every name when they all fit; else the name of the tab shown, the
+    // others as icons.
+    const int current = m_tabs->currentIndex();
+    const bool all = width() >= allTexts;
+    for (int i = 0; i < m_tabNames.size() && i < m_tabs->count(); ++i) {
+        const bool text = all || i == current;
+        m_tabs->setTabText(i, text ? m_tabNames[i] : QString());
+    }
 }
 
 bool CNewProjectView::IsPane(int pane)
