@@ -14,14 +14,6 @@ TEST(FrameLayout, DefaultsWhenNothingIsStored)
     layout.m_split2X1 = 1; // must be replaced by the default
     layout.Load(store);
     EXPECT_EQ(layout, CFrameLayout());
-    EXPECT_EQ(layout.m_mainSizeX, 640);
-    EXPECT_EQ(layout.m_split1Y1, 640);
-    EXPECT_EQ(layout.m_split2X1, 175);
-    EXPECT_FALSE(layout.m_output);
-    EXPECT_TRUE(layout.m_project);
-    EXPECT_TRUE(layout.m_dockOutput);
-    EXPECT_TRUE(layout.m_toolBar.m_display);
-    EXPECT_EQ(layout.m_browserBar.m_dock, CBarLayout::DockTop);
 }
 
 TEST(FrameLayout, EveryKeyRoundTripsThroughTheSettingsFile)

@@ -63,7 +63,6 @@ TEST_F(WorkspaceTest, MissingFileGivesEmptyWorkspaceWithDefaultOptions)
     EXPECT_EQ(doc.GetRoot()->GetName(), QStringLiteral("Mavu Projects"));
     EXPECT_EQ(doc.GetRoot()->GetChildCount(), 0);
     EXPECT_EQ(doc.m_doc, CDocOptions());
-    EXPECT_EQ(doc.m_doc.m_nDocType, 1);
     EXPECT_EQ(doc.m_compiler, CCompilerOptions());
     EXPECT_EQ(doc.m_interpreter, CInterpreterOptions());
     EXPECT_FALSE(QFileInfo::exists(m_wsPath)); // written on the first save
@@ -298,10 +297,6 @@ TEST_F(WorkspaceTest, AddingAndRemovingProjects)
     ASSERT_TRUE(doc.Load(m_wsPath));
     ASSERT_NE(doc.AddProject(a), nullptr);
     EXPECT_FALSE(doc.GetCurrentProject().IsOpen()); // added, not opened
-    EXPECT_EQ(doc.AddProject(a.toUpper()), nullptr);
-    EXPECT_EQ(
-        m_prompter.m_messages,
-        QStringList{QStringLiteral("Project %1 already exists in the tree !!!").arg(a.toUpper())});
     ASSERT_TRUE(doc.OpenProject(a, false));
     ASSERT_TRUE(doc.RemoveProject(doc.FindProject(a))); // closed first
     EXPECT_FALSE(doc.GetCurrentProject().IsOpen());

@@ -141,15 +141,9 @@ TEST(TreeFolderTest, FindByNameAndFindParentOfSearchDepthFirstIgnoringCase)
     EXPECT_EQ(root.FindParentOf(QStringLiteral("missing")), nullptr);
 }
 
-TEST(TreeFolderTest, FolderImagesAndSameness)
+// IsSame compares names exactly, unlike the lookups.
+TEST(TreeFolderTest, SamenessComparesNamesExactly)
 {
-    // A folder starts with the two folder images, a leaf with the leaf image.
-    CTreeFolder folder;
-    EXPECT_EQ(folder.GetImage(), TreeImage::FolderOpen);
-    EXPECT_EQ(folder.GetSelectedImage(), TreeImage::FolderClosed);
-    EXPECT_EQ(CTreeItem().GetImage(), TreeImage::Leaf);
-
-    // IsSame compares names exactly, unlike the lookups.
     CTreeItem a(QStringLiteral("A.java"), 0, 0), b(QStringLiteral("a.java"), 0, 0);
     EXPECT_FALSE(a.IsSame(&b));
     EXPECT_TRUE(b.SetName(QStringLiteral("A.java")));
