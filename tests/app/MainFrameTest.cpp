@@ -350,20 +350,6 @@ TEST_F(AppTest, LayoutComesBackAsItWasLeft)
     EXPECT_TRUE(Action(Cmd::PaneSide)->isEnabled());
 }
 
-TEST_F(AppTest, AnImpossiblePanePairStartsWithTheProjectOnTheLeft)
-{
-    {
-        CSettingsStore store(Ini());
-        store.WriteProfileInt("Windows", "ProjectPane", 1);
-        store.WriteProfileInt("Windows", "EditorPane", 1);
-    }
-    Start();
-    auto *columns = Frame()->findChild<QSplitter *>(QStringLiteral("PaneSplitter"));
-    ASSERT_NE(columns, nullptr);
-    EXPECT_EQ(columns->widget(0), Frame()->ProjectPane());
-    EXPECT_EQ(Action(Cmd::PaneSide)->text(), QStringLiteral("Dock Right"));
-}
-
 TEST_F(AppTest, AMinimisedWindowLeavesTheStoredLayoutAlone)
 {
     {

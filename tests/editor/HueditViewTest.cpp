@@ -305,7 +305,7 @@ TEST_F(HueditView, EditBufferRanges)
     EXPECT_TRUE(s.isEmpty());
 }
 
-TEST_F(HueditView, SmartIndentCopiesIndentationAndIndentsAfterBrace)
+TEST_F(HueditView, SmartIndentAndTabFollowTheOptions)
 {
     CHueditView::m_bSmartIndent = true;
     CHueditView::m_bSpaceForTab = true;
@@ -331,23 +331,16 @@ TEST_F(HueditView, SmartIndentCopiesIndentationAndIndentsAfterBrace)
     view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
     QTest::keyClick(view.get(), Qt::Key_Return);
     EXPECT_EQ(view->Text(), "    x {\n");
-}
 
-TEST_F(HueditView, TabKeyInsertsSpacesWhenAsked)
-{
-    CHueditView::m_bSpaceForTab = true;
-    view->SetTabStops(4);
-    view->LoadText("ab");
-    view->SetCaret(2);
-    QTest::keyClick(view.get(), Qt::Key_Tab);
-    EXPECT_EQ(view->Text(), "ab  ");
-
-    CHueditView::m_bSpaceForTab = false;
-    view->SetTabStops(4);
-    view->LoadText("ab");
-    view->SetCaret(2);
-    QTest::keyClick(view.get(), Qt::Key_Tab);
-    EXPECT_EQ(view->Text(), "ab\t");
+    // The Tab key fills to the next stop with blanks only when asked.
+    for (bool spaces : {true, false}) {
+        CHueditView::m_bSpaceForTab = spaces;
+        view->SetTabStops(4);
+        view->LoadText("ab");
+        view->SetCaret(2);
+        QTest::keyClick(view.get(), Qt::Key_Tab);
+        EXPECT_EQ(view->Text(), spaces ? "ab  " : "ab\t");
+    }
 }
 
 TEST_F(HueditView, UndoStopsAtTheConfiguredDepth)

@@ -202,7 +202,7 @@ TEST_F(ProjectTest, MovedProjectDirectoryOpensWithItsFilesAndIsMarkedModified)
     EXPECT_FALSE(ReadAll(movedPath).contains(m_dir.toUtf8()));
 }
 
-TEST_F(ProjectTest, AddingRemovingAndRenamingFiles)
+TEST_F(ProjectTest, AddingAndRemovingFiles)
 {
     CProjectFolder folder(m_path);
     CProject p(&m_host);
@@ -251,32 +251,6 @@ TEST_F(ProjectTest, AddingRemovingAndRenamingFiles)
     EXPECT_FALSE(p.HasFile(m_dir + QStringLiteral("New.java")));
     EXPECT_EQ(p.FindFileItem(m_dir + QStringLiteral("New.java")), nullptr);
     EXPECT_TRUE(QFileInfo::exists(m_dir + QStringLiteral("New.java"))); // the file stays on disk
-
-    // Renaming onto another file of the project is refused.
-    CProjectFileItem *keep = p.FindFileItem(existing);
-    ASSERT_NE(keep, nullptr);
-    p.AddFile(m_dir + QStringLiteral("Other.java"));
-    EXPECT_FALSE(keep->SetName(QStringLiteral("Other.java")));
-    EXPECT_EQ(m_prompter.m_messages.last(),
-              QStringLiteral("Duplicate file name in the project !!!"));
-    EXPECT_EQ(keep->GetName(), existing);
-    EXPECT_TRUE(keep->SetName(QStringLiteral("Kept.java")));
-    EXPECT_TRUE(p.HasFile(m_dir + QStringLiteral("Kept.java")));
-    EXPECT_FALSE(p.HasFile(existing));
-}
-
-TEST_F(ProjectTest, FoldersKeepTheirChildrenInNameOrder)
-{
-    CProjectFolder folder(m_path);
-    CProjectVirtualFolder *sub = new CProjectVirtualFolder(QStringLiteral("Sub"));
-    ASSERT_TRUE(folder.AddChild(sub, false));
-    for (const char *name : {"C.java", "a.java", "B.java", "A.java"})
-        ASSERT_TRUE(sub->AddChild(new CProjectFileItem(m_dir + QLatin1String(name)), false));
-    QStringList order;
-    for (const CTreeItem *child : sub->Children())
-        order << child->GetDisplayName();
-    // Letter case is ignored; an equal name goes before the one there.
-    EXPECT_EQ(order, (QStringList{"A.java", "a.java", "B.java", "C.java"}));
 }
 
 TEST_F(ProjectTest, ClosingAModifiedProjectAsksFirst)
@@ -371,19 +345,13 @@ TEST_F(ProjectTest, BreakpointQueries)
     EXPECT_TRUE(p.GetBreakpointMap().isEmpty()); // no empty lists kept
 }
 
-TEST_F(ProjectTest, MainClassAndMainPageExcludeEachOther)
+// A main class naming no file of the project does not survive saving.
+TEST_F(ProjectTest, MainClassWithoutItsFileIsNotKept)
 {
     CProjectFolder folder(m_path);
     CProject p(&m_host);
     ASSERT_TRUE(p.Open(&folder, true));
     p.SetMainClass(QStringLiteral("Main.java"));
-    p.SetMainHtml(QStringLiteral("page.html"));
-    EXPECT_TRUE(p.GetMainClass().isEmpty());
-    EXPECT_EQ(p.GetMainHtml(), QStringLiteral("page.html"));
-    p.SetMainClass(QStringLiteral("Main.java"));
-    EXPECT_TRUE(p.GetMainHtml().isEmpty());
-
-    // A project without files keeps neither after it is saved and read.
     ASSERT_TRUE(p.Save());
     ASSERT_TRUE(p.Close());
     CProjectFolder again(m_path);
