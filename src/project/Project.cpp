@@ -9,11 +9,11 @@
 #include "project/ProjectVirtualFolder.h"
 #include "project/ResourceFileItem.h"
 #include "tree/Archive.h"
+#include "tree/ArchiveFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -31,32 +31,6 @@ QString DirOf(const QString &path)
     if (!dir.endsWith(QLatin1Char('/')))
         dir += QLatin1Char('/');
     return dir;
-}
-
-// Reads or writes one int field; the project keeps its flags as the ints
-// they are on disk.
-void Int(CArchive &ar, int &v)
-{
-    if (ar.IsStoring())
-        ar.WriteInt(v);
-    else
-        v = ar.ReadInt();
-}
-
-void Str(CArchive &ar, QString &s)
-{
-    if (ar.IsStoring())
-        ar.WriteString(s);
-    else
-        s = ar.ReadString();
-}
-
-void Array(CArchive &ar, QStringList &list)
-{
-    if (ar.IsStoring())
-        ar.WriteStringArray(list);
-    else
-        list = ar.ReadStringArray();
 }
 
 // A list seeded from a value that older files kept on its own.
@@ -191,13 +165,6 @@ bool CProject::ReadProjectFile(CProjectFolder &folder)
     const QString path = folder.GetProjectPath();
     const QString unreadable =
         QStringLiteral("Cannot open the project %1.\n%2\nThe file has been left as it is !!!");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Prompter().MessageBox(unreadable.arg(path, file.errorString()), CPrompter::Ok,
-                              CPrompter::Stop);
-        return false;
-    }
-
     // Read into a staging project and folder first, so that a file that
     // turns out to be damaged halfway leaves everything as it was.
     CProject staged(m_pHost);
@@ -205,11 +172,9 @@ bool CProject::ReadProjectFile(CProjectFolder &folder)
     staged.m_pRootFolder = &stagedRoot;
     staged.m_strPathName = path;
     staged.m_strProjectDir = DirOf(path);
-    try {
-        CArchive ar(&file, CArchive::load);
-        staged.Serialize(ar);
-    } catch (const CArchiveException &e) {
-        Prompter().MessageBox(unreadable.arg(path, e.Message()), CPrompter::Ok, CPrompter::Stop);
+    QString error;
+    if (!ReadArchiveFile(path, error, [&](CArchive &ar) { staged.Serialize(ar); })) {
+        Prompter().MessageBox(unreadable.arg(path, error), CPrompter::Ok, CPrompter::Stop);
         return false;
     }
 
@@ -314,24 +279,9 @@ bool CProject::Save()
     RecordEditorStates();
     const QString failed = QStringLiteral("Error writing the project file %1.\n%2\n"
                                           "The file on disk has not been changed !!!");
-    QSaveFile file(m_strPathName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        Prompter().MessageBox(failed.arg(m_strPathName, file.errorString()), CPrompter::Ok,
-                              CPrompter::Stop);
-        return false;
-    }
-    try {
-        CArchive ar(&file, CArchive::store);
-        Serialize(ar);
-    } catch (const CArchiveException &e) {
-        file.cancelWriting();
-        Prompter().MessageBox(failed.arg(m_strPathName, e.Message()), CPrompter::Ok,
-                              CPrompter::Stop);
-        return false;
-    }
-    if (!file.commit()) {
-        Prompter().MessageBox(failed.arg(m_strPathName, file.errorString()), CPrompter::Ok,
-                              CPrompter::Stop);
+    QString error;
+    if (!WriteArchiveFile(m_strPathName, error, [this](CArchive &ar) { Serialize(ar); })) {
+        Prompter().MessageBox(failed.arg(m_strPathName, error), CPrompter::Ok, CPrompter::Stop);
         return false;
     }
     SetModifiedFlag(false);
@@ -372,9 +322,9 @@ void CProject::Serialize(CArchive &ar)
     QStringList oldFiles; // the file list of versions before the tree
     if (!storing && version < 10)
         oldFiles = ar.ReadStringList();
-    Str(ar, m_strMainClass);
+    ar.Exchange(m_strMainClass);
     if (version >= 15)
-        Str(ar, m_strClassPath);
+        ar.Exchange(m_strClassPath);
 
     // Before version 15 each tool had a class path of its own.
     QString compilerClassPath, interpreterClassPath, docClassPath;
@@ -382,35 +332,35 @@ void CProject::Serialize(CArchive &ar)
 
     // Group A: compiler and interpreter.
     if (version >= 2)
-        Str(ar, m_strMainHtml);
+        ar.Exchange(m_strMainHtml);
     if (version >= 3) {
         CCompilerOptions &c = m_compiler;
-        Int(ar, c.m_bClassPath);
-        Int(ar, c.m_bOutputDir);
-        Int(ar, c.m_bDebug);
-        Int(ar, c.m_bNoWarn);
-        Int(ar, c.m_bVerbose);
-        Int(ar, c.m_bOptimize);
+        ar.Exchange(c.m_bClassPath);
+        ar.Exchange(c.m_bOutputDir);
+        ar.Exchange(c.m_bDebug);
+        ar.Exchange(c.m_bNoWarn);
+        ar.Exchange(c.m_bVerbose);
+        ar.Exchange(c.m_bOptimize);
         if (version < 15)
-            Str(ar, compilerClassPath);
-        Str(ar, c.m_strOutputDir);
+            ar.Exchange(compilerClassPath);
+        ar.Exchange(c.m_strOutputDir);
 
         CInterpreterOptions &i = m_interpreter;
         for (int *flag :
              {&i.m_bClassPath, &i.m_bDebug, &i.m_bCheckSource, &i.m_bMaxHeap, &i.m_bStartHeap,
               &i.m_bNoAsyncGC, &i.m_bVerboseGC, &i.m_bJavaStack, &i.m_bCStack, &i.m_bVerbose,
               &i.m_bVerify, &i.m_bNoVerify, &i.m_bVerifyRemote, &i.m_bProperty})
-            Int(ar, *flag);
+            ar.Exchange(*flag);
         if (version < 15)
-            Str(ar, interpreterClassPath);
+            ar.Exchange(interpreterClassPath);
         if (version >= 16)
-            Int(ar, i.m_bRunInDirectory);
+            ar.Exchange(i.m_bRunInDirectory);
         for (QString *value :
              {&i.m_strMaxHeap, &i.m_strStartHeap, &i.m_strJavaStack, &i.m_strCStack,
               &i.m_strProperty, &i.m_strArguments, &i.m_strClassToRun})
-            Str(ar, *value);
+            ar.Exchange(*value);
         if (version >= 16)
-            Str(ar, i.m_strRunDirectory);
+            ar.Exchange(i.m_strRunDirectory);
     }
 
     // Group B: breakpoints.
@@ -448,7 +398,7 @@ void CProject::Serialize(CArchive &ar)
 
     // Versions 5 and 6 kept the project directory alone.
     if (version == 5 || version == 6)
-        Str(ar, storedDir);
+        ar.Exchange(storedDir);
 
     // Group C: project directory, more compiler options, javadoc.
     if (version >= 7) {
@@ -456,29 +406,29 @@ void CProject::Serialize(CArchive &ar)
             ar.WriteString(m_strProjectDir);
         else
             storedDir = ar.ReadString();
-        Int(ar, m_compiler.m_bDeprecation);
-        Str(ar, m_compiler.m_strCustomOptions);
+        ar.Exchange(m_compiler.m_bDeprecation);
+        ar.Exchange(m_compiler.m_strCustomOptions);
         if (version < 15)
-            Str(ar, docClassPath);
+            ar.Exchange(docClassPath);
         CDocOptions &d = m_doc;
-        Str(ar, d.m_strOutputDir);
-        Str(ar, d.m_strCustomOptions);
+        ar.Exchange(d.m_strOutputDir);
+        ar.Exchange(d.m_strCustomOptions);
         for (int *flag : {&d.m_nDocType, &d.m_bVersion, &d.m_bAuthor, &d.m_bNoIndex, &d.m_bNoTree,
                           &d.m_bNoDeprecated, &d.m_bClassPath, &d.m_bOutputDir})
-            Int(ar, *flag);
+            ar.Exchange(*flag);
     }
 
     // Group D: arguments used before, the custom compiler.
     if (version >= 8) {
-        Array(ar, m_interpreter.m_prevArguments);
-        Int(ar, m_compiler.m_bUseCompiler);
-        Str(ar, m_compiler.m_strCompiler);
+        ar.ExchangeStringArray(m_interpreter.m_prevArguments);
+        ar.Exchange(m_compiler.m_bUseCompiler);
+        ar.Exchange(m_compiler.m_strCompiler);
     }
 
     // Group E: compiler custom options.
     if (version >= 9) {
-        Int(ar, m_compiler.m_bCustomOptions);
-        Array(ar, m_compiler.m_prevCustomOptions);
+        ar.Exchange(m_compiler.m_bCustomOptions);
+        ar.ExchangeStringArray(m_compiler.m_prevCustomOptions);
     }
 
     // Group F: the tree of folders and files.
@@ -487,17 +437,17 @@ void CProject::Serialize(CArchive &ar)
 
     // Group G: values used before.
     if (version >= 11) {
-        Array(ar, m_compiler.m_prevClassPaths);
-        Array(ar, m_compiler.m_prevOutputDirs);
-        Array(ar, m_interpreter.m_prevClassPaths);
+        ar.ExchangeStringArray(m_compiler.m_prevClassPaths);
+        ar.ExchangeStringArray(m_compiler.m_prevOutputDirs);
+        ar.ExchangeStringArray(m_interpreter.m_prevClassPaths);
     }
 
     // Group H.
     if (version >= 12) {
-        Int(ar, m_interpreter.m_bClassToRun);
-        Int(ar, m_interpreter.m_bArguments);
-        Array(ar, m_doc.m_prevClassPaths);
-        Array(ar, m_doc.m_prevOutputDirs);
+        ar.Exchange(m_interpreter.m_bClassToRun);
+        ar.Exchange(m_interpreter.m_bArguments);
+        ar.ExchangeStringArray(m_doc.m_prevClassPaths);
+        ar.ExchangeStringArray(m_doc.m_prevOutputDirs);
     }
 
     // Group I: rmic.
@@ -507,17 +457,17 @@ void CProject::Serialize(CArchive &ar)
              {&r.m_bClassPath, &r.m_bCustom, &r.m_bDebug, &r.m_bDebugTables, &r.m_bDepend,
               &r.m_bOutputDir, &r.m_bKeepGenerated, &r.m_bNoWarn, &r.m_bNoWrite, &r.m_bOptimize,
               &r.m_bShow, &r.m_bSkelDir, &r.m_bStubDir, &r.m_bVerbose})
-            Int(ar, *flag);
+            ar.Exchange(*flag);
         for (QString *value : {&r.m_strCustomOptions, &r.m_strOutputDirPath, &r.m_strSkelDirPath,
                                &r.m_strStubDirPath})
-            Str(ar, *value);
-        Array(ar, r.m_classNames);
+            ar.Exchange(*value);
+        ar.ExchangeStringArray(r.m_classNames);
     }
 
     // The console debugger's custom options.
     if (version >= 14) {
-        Int(ar, m_bJdbCustomOptions);
-        Str(ar, m_strJdbCustomOptions);
+        ar.Exchange(m_bJdbCustomOptions);
+        ar.Exchange(m_strJdbCustomOptions);
     }
 
     if (!storing)

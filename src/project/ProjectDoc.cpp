@@ -7,39 +7,14 @@
 #include "project/ProjectPathScope.h"
 #include "project/ProjectRootFolder.h"
 #include "tree/Archive.h"
+#include "tree/ArchiveFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <memory>
 
 namespace {
 
 const QString kRootName = QStringLiteral("Mavu Projects");
-
-void Int(CArchive &ar, int &v)
-{
-    if (ar.IsStoring())
-        ar.WriteInt(v);
-    else
-        v = ar.ReadInt();
-}
-
-void Str(CArchive &ar, QString &s)
-{
-    if (ar.IsStoring())
-        ar.WriteString(s);
-    else
-        s = ar.ReadString();
-}
-
-void Array(CArchive &ar, QStringList &list)
-{
-    if (ar.IsStoring())
-        ar.WriteStringArray(list);
-    else
-        list = ar.ReadStringArray();
-}
 
 void ResolveItems(CTreeFolder &folder, const QString &dir)
 {
@@ -103,18 +78,11 @@ bool CProjectDoc::Load(const QString &path)
         return false;
     };
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(file.errorString());
-
     // Read into a staging workspace so that a damaged file changes nothing.
     CProjectDoc staged(m_pHost);
-    try {
-        CArchive ar(&file, CArchive::load);
-        staged.Serialize(ar);
-    } catch (const CArchiveException &e) {
-        return refuse(e.Message());
-    }
+    QString error;
+    if (!ReadArchiveFile(path, error, [&](CArchive &ar) { staged.Serialize(ar); }))
+        return refuse(error);
     if (staged.m_nVersion > kCurrentVersion)
         return refuse(QStringLiteral("Incorrect workspace version %1.").arg(staged.m_nVersion));
 
@@ -142,24 +110,9 @@ bool CProjectDoc::Save()
         return false;
     const QString failed = QStringLiteral("Error writing the workspace file %1.\n%2\n"
                                           "The file on disk has not been changed !!!");
-    QSaveFile file(m_strPathName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        Prompter().MessageBox(failed.arg(m_strPathName, file.errorString()), CPrompter::Ok,
-                              CPrompter::Stop);
-        return false;
-    }
-    try {
-        CArchive ar(&file, CArchive::store);
-        Serialize(ar);
-    } catch (const CArchiveException &e) {
-        file.cancelWriting();
-        Prompter().MessageBox(failed.arg(m_strPathName, e.Message()), CPrompter::Ok,
-                              CPrompter::Stop);
-        return false;
-    }
-    if (!file.commit()) {
-        Prompter().MessageBox(failed.arg(m_strPathName, file.errorString()), CPrompter::Ok,
-                              CPrompter::Stop);
+    QString error;
+    if (!WriteArchiveFile(m_strPathName, error, [this](CArchive &ar) { Serialize(ar); })) {
+        Prompter().MessageBox(failed.arg(m_strPathName, error), CPrompter::Ok, CPrompter::Stop);
         return false;
     }
     m_bModified = false;
@@ -188,45 +141,45 @@ void CProjectDoc::Serialize(CArchive &ar)
              {&i.m_bClassPath, &i.m_bDebug, &i.m_bCheckSource, &i.m_bMaxHeap, &i.m_bStartHeap,
               &i.m_bNoAsyncGC, &i.m_bVerboseGC, &i.m_bJavaStack, &i.m_bCStack, &i.m_bVerbose,
               &i.m_bVerify, &i.m_bNoVerify, &i.m_bVerifyRemote, &i.m_bProperty})
-            Int(ar, *flag);
+            ar.Exchange(*flag);
         if (version >= 103)
-            Int(ar, i.m_bCustomOptions);
+            ar.Exchange(i.m_bCustomOptions);
         if (version >= 104)
-            Int(ar, i.m_bUseInterpreter);
+            ar.Exchange(i.m_bUseInterpreter);
         for (QString *value : {&i.m_strClassPath, &i.m_strMaxHeap, &i.m_strStartHeap,
                                &i.m_strJavaStack, &i.m_strCStack, &i.m_strProperty, &i.m_strExtra})
-            Str(ar, *value);
+            ar.Exchange(*value);
         if (version >= 103)
-            Str(ar, i.m_strCustomOptions);
+            ar.Exchange(i.m_strCustomOptions);
         if (version >= 104)
-            Str(ar, i.m_strInterpreter);
-        Array(ar, i.m_prevClassPaths);
+            ar.Exchange(i.m_strInterpreter);
+        ar.ExchangeStringArray(i.m_prevClassPaths);
 
         // Compiler defaults.
         CCompilerOptions &c = m_compiler;
         for (int *flag :
              {&c.m_bClassPath, &c.m_bOutputDir, &c.m_bVerbose, &c.m_bOptimize, &c.m_bDebug,
               &c.m_bNoWarn, &c.m_bDeprecation, &c.m_bUseCompiler, &c.m_bCustomOptions})
-            Int(ar, *flag);
+            ar.Exchange(*flag);
         for (QString *value : {&c.m_strClassPath, &c.m_strOutputDir, &c.m_strExtra,
                                &c.m_strCustomOptions, &c.m_strCompiler})
-            Str(ar, *value);
-        Array(ar, c.m_prevClassPaths);
-        Array(ar, c.m_prevOutputDirs);
-        Array(ar, c.m_prevCustomOptions);
+            ar.Exchange(*value);
+        ar.ExchangeStringArray(c.m_prevClassPaths);
+        ar.ExchangeStringArray(c.m_prevOutputDirs);
+        ar.ExchangeStringArray(c.m_prevCustomOptions);
 
         // Documentation defaults.
         CDocOptions &d = m_doc;
-        Int(ar, d.m_bClassPath);
-        Int(ar, d.m_bOutputDir);
-        Str(ar, d.m_strClassPath);
-        Str(ar, d.m_strOutputDir);
-        Str(ar, d.m_strCustomOptions);
+        ar.Exchange(d.m_bClassPath);
+        ar.Exchange(d.m_bOutputDir);
+        ar.Exchange(d.m_strClassPath);
+        ar.Exchange(d.m_strOutputDir);
+        ar.Exchange(d.m_strCustomOptions);
         for (int *flag : {&d.m_nDocType, &d.m_bVersion, &d.m_bAuthor, &d.m_bNoIndex, &d.m_bNoTree,
                           &d.m_bNoDeprecated, &d.m_bCustomOptions})
-            Int(ar, *flag);
-        Array(ar, d.m_prevClassPaths);
-        Array(ar, d.m_prevOutputDirs);
+            ar.Exchange(*flag);
+        ar.ExchangeStringArray(d.m_prevClassPaths);
+        ar.ExchangeStringArray(d.m_prevOutputDirs);
     }
 
     if (storing) {

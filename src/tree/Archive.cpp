@@ -244,6 +244,30 @@ QStringList CArchive::ReadStringList()
     return ReadStringArray();
 }
 
+void CArchive::Exchange(qint32 &v)
+{
+    if (IsStoring())
+        WriteInt(v);
+    else
+        v = ReadInt();
+}
+
+void CArchive::Exchange(QString &s)
+{
+    if (IsStoring())
+        WriteString(s);
+    else
+        s = ReadString();
+}
+
+void CArchive::ExchangeStringArray(QStringList &list)
+{
+    if (IsStoring())
+        WriteStringArray(list);
+    else
+        list = ReadStringArray();
+}
+
 void CArchive::WriteIndexTag(quint32 index, bool isClass)
 {
     if (index < kBigTag) {

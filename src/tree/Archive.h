@@ -68,6 +68,12 @@ public:
     QStringList ReadStringArray();
     QStringList ReadStringList();
 
+    // One Serialize body serves both directions: these write the field when
+    // storing and read it back into place when loading.
+    void Exchange(qint32 &v);
+    void Exchange(QString &s);
+    void ExchangeStringArray(QStringList &list);
+
     // Writes the object's class (name + schema, once per archive; later
     // objects of the same class refer back to it), then its Serialize output.
     // A null pointer and an object already written have forms of their own.
