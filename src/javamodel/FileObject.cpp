@@ -21,15 +21,9 @@ void CFileObject::DeleteAll()
 {
     qDeleteAll(m_imports);
     m_imports.clear();
-    for (CVarClass *c : std::as_const(m_classes)) {
-        c->DeleteChildren();
-        delete c;
-    }
+    qDeleteAll(m_classes);
     m_classes.clear();
-    for (CVarInterface *i : std::as_const(m_interfaces)) {
-        i->DeleteChildren();
-        delete i;
-    }
+    qDeleteAll(m_interfaces);
     m_interfaces.clear();
     qDeleteAll(m_comments);
     m_comments.clear();
@@ -40,30 +34,14 @@ void CFileObject::DeleteAll()
 void CFileObject::Serialize(CArchive &ar)
 {
     if (ar.IsStoring()) {
-        ar.WriteInt(int(m_classes.size()));
-        for (const CVarClass *c : std::as_const(m_classes))
-            ar.WriteObject(c);
-        ar.WriteInt(int(m_interfaces.size()));
-        for (const CVarInterface *i : std::as_const(m_interfaces))
-            ar.WriteObject(i);
-        ar.WriteInt(int(m_imports.size()));
-        for (const CVarImport *i : std::as_const(m_imports))
-            ar.WriteObject(i);
+        ar.WriteObjectList(m_classes);
+        ar.WriteObjectList(m_interfaces);
+        ar.WriteObjectList(m_imports);
         return;
     }
-    const quint32 classes = ar.ReadDWORD();
-    ar.CheckCount(classes, 2);
-    for (quint32 i = 0; i < classes; ++i)
-        m_classes.append(static_cast<CVarClass *>(ar.ReadOwnedObject(RUNTIME_CLASS(CVarClass))));
-    const quint32 interfaces = ar.ReadDWORD();
-    ar.CheckCount(interfaces, 2);
-    for (quint32 i = 0; i < interfaces; ++i)
-        m_interfaces.append(
-            static_cast<CVarInterface *>(ar.ReadOwnedObject(RUNTIME_CLASS(CVarInterface))));
-    const quint32 imports = ar.ReadDWORD();
-    ar.CheckCount(imports, 2);
-    for (quint32 i = 0; i < imports; ++i)
-        m_imports.append(static_cast<CVarImport *>(ar.ReadOwnedObject(RUNTIME_CLASS(CVarImport))));
+    ar.ReadObjectList(m_classes, RUNTIME_CLASS(CVarClass));
+    ar.ReadObjectList(m_interfaces, RUNTIME_CLASS(CVarInterface));
+    ar.ReadObjectList(m_imports, RUNTIME_CLASS(CVarImport));
 }
 
 CVarClass *CFileObject::AddClass(CElementConverter *parser, int line, CVarContainer::Kind kind)
@@ -257,9 +235,7 @@ bool CFileObject::RemoveClass(const QString &name)
 {
     for (qsizetype i = 0; i < m_classes.size(); ++i) {
         if (m_classes[i]->m_name.compare(name, Qt::CaseInsensitive) == 0) {
-            CVarClass *c = m_classes.takeAt(i);
-            c->DeleteChildren();
-            delete c;
+            delete m_classes.takeAt(i);
             return true;
         }
     }
@@ -270,9 +246,7 @@ bool CFileObject::RemoveInterface(const QString &name)
 {
     for (qsizetype i = 0; i < m_interfaces.size(); ++i) {
         if (m_interfaces[i]->m_name.compare(name, Qt::CaseInsensitive) == 0) {
-            CVarInterface *e = m_interfaces.takeAt(i);
-            e->DeleteChildren();
-            delete e;
+            delete m_interfaces.takeAt(i);
             return true;
         }
     }

@@ -20,15 +20,9 @@ CVarClass::~CVarClass()
 void CVarClass::DeleteChildren()
 {
     CVarContainer::DeleteChildren();
-    for (CVarClass *c : std::as_const(m_innerClasses)) {
-        c->DeleteChildren();
-        delete c;
-    }
+    qDeleteAll(m_innerClasses);
     m_innerClasses.clear();
-    for (CVarInterface *i : std::as_const(m_innerInterfaces)) {
-        i->DeleteChildren();
-        delete i;
-    }
+    qDeleteAll(m_innerInterfaces);
     m_innerInterfaces.clear();
 }
 
@@ -51,12 +45,8 @@ void CVarClass::Serialize(CArchive &ar)
     CVarContainer::Serialize(ar);
     if (ar.IsStoring()) {
         ar.WriteStringArray(m_interfaces);
-        ar.WriteInt(int(m_innerClasses.size()));
-        for (const CVarClass *c : std::as_const(m_innerClasses))
-            ar.WriteObject(c);
-        ar.WriteInt(int(m_innerInterfaces.size()));
-        for (const CVarInterface *i : std::as_const(m_innerInterfaces))
-            ar.WriteObject(i);
+        ar.WriteObjectList(m_innerClasses);
+        ar.WriteObjectList(m_innerInterfaces);
         return;
     }
     switch (m_loadedSchema) {
@@ -73,16 +63,8 @@ void CVarClass::Serialize(CArchive &ar)
         return;
     }
     m_interfaces = ar.ReadStringArray();
-    const quint32 classes = ar.ReadDWORD();
-    ar.CheckCount(classes, 2);
-    for (quint32 i = 0; i < classes; ++i)
-        m_innerClasses.append(
-            static_cast<CVarClass *>(ar.ReadOwnedObject(RUNTIME_CLASS(CVarClass))));
-    const quint32 interfaces = ar.ReadDWORD();
-    ar.CheckCount(interfaces, 2);
-    for (quint32 i = 0; i < interfaces; ++i)
-        m_innerInterfaces.append(
-            static_cast<CVarInterface *>(ar.ReadOwnedObject(RUNTIME_CLASS(CVarInterface))));
+    ar.ReadObjectList(m_innerClasses, RUNTIME_CLASS(CVarClass));
+    ar.ReadObjectList(m_innerInterfaces, RUNTIME_CLASS(CVarInterface));
 }
 
 void CVarClass::AppendHeritage(QString &text) const

@@ -31,15 +31,9 @@ CVarContainer::~CVarContainer()
 
 void CVarContainer::DeleteChildren()
 {
-    for (CVarMethodDecl *m : std::as_const(m_methods)) {
-        m->DeleteChildren();
-        delete m;
-    }
+    qDeleteAll(m_methods);
     m_methods.clear();
-    for (CVariable *v : std::as_const(m_variables)) {
-        v->DeleteChildren();
-        delete v;
-    }
+    qDeleteAll(m_variables);
     m_variables.clear();
     qDeleteAll(m_blocks);
     m_blocks.clear();
@@ -62,25 +56,14 @@ void CVarContainer::Serialize(CArchive &ar)
 {
     CVarObject::Serialize(ar);
     if (ar.IsStoring()) {
-        ar.WriteInt(int(m_methods.size()));
-        for (const CVarMethodDecl *m : std::as_const(m_methods))
-            ar.WriteObject(m);
-        ar.WriteInt(int(m_variables.size()));
-        for (const CVariable *v : std::as_const(m_variables))
-            ar.WriteObject(v);
+        ar.WriteObjectList(m_methods);
+        ar.WriteObjectList(m_variables);
         ar.WriteString(m_baseName);
         ar.WriteString(m_sourceFile);
         return;
     }
-    const quint32 methods = ar.ReadDWORD();
-    ar.CheckCount(methods, 2);
-    for (quint32 i = 0; i < methods; ++i)
-        m_methods.append(
-            static_cast<CVarMethodDecl *>(ar.ReadOwnedObject(RUNTIME_CLASS(CVarMethodDecl))));
-    const quint32 variables = ar.ReadDWORD();
-    ar.CheckCount(variables, 2);
-    for (quint32 i = 0; i < variables; ++i)
-        m_variables.append(static_cast<CVariable *>(ar.ReadOwnedObject(RUNTIME_CLASS(CVariable))));
+    ar.ReadObjectList(m_methods, RUNTIME_CLASS(CVarMethodDecl));
+    ar.ReadObjectList(m_variables, RUNTIME_CLASS(CVariable));
     m_baseName = ar.ReadString();
     if (m_loadedSchema >= 4)
         m_sourceFile = ar.ReadString();
@@ -304,9 +287,8 @@ bool CVarContainer::ParseEnumConstantChar(char c)
     return true;
 }
 
-int CVarContainer::FindTypeKeyword(Kind *kind) const
+int CVarContainer::FindTypeKeyword(const CWordRing &ring, Kind *kind)
 {
-    const CWordRing &ring = Ring();
     const int n = ring.InUse();
     for (int i = 0; i < n; ++i) {
         if (ring.Kind(i) != CLanguage::Keyword)
@@ -359,7 +341,7 @@ bool CVarContainer::ParseBodyChar(char c)
         switch (c) {
         case '{': {
             Kind kind = KindClass;
-            if (FindTypeKeyword(&kind) >= 0) {
+            if (FindTypeKeyword(Ring(), &kind) >= 0) {
                 if (kind == KindInterface)
                     return StartChild(new CVarInnerInterface(m_parser, line, kind, m_name),
                                       ToInnerInterfaces, c);
@@ -398,7 +380,7 @@ bool CVarContainer::ParseBodyChar(char c)
             return true;
         case ',': {
             Kind kind = KindClass;
-            if (FindTypeKeyword(&kind) >= 0)
+            if (FindTypeKeyword(Ring(), &kind) >= 0)
                 return true; // "implements A, B" of a nested type's header
             return StartChild(new CVariable(m_parser, line, m_arrayDims), ToVariables, c);
         }

@@ -10,6 +10,7 @@ class CVarInterface;
 class CVarMethod;
 class CVarMethodDecl;
 class CVariable;
+class CWordRing;
 
 // Base of classes, interfaces and beans: the member lists and the reading of
 // a type declaration's header and body, shared by classes and interfaces.
@@ -47,6 +48,11 @@ public:
     {
         return const_cast<CVarContainer *>(this)->InnerInterfaces();
     }
+
+    // Index of the first of the ring's words that starts a nested or local
+    // type ("class", "interface" or "enum"), -1 if none; *kind gets the kind
+    // it declares.
+    static int FindTypeKeyword(const CWordRing &ring, Kind *kind);
 
     // A static method named exactly "main" (arguments and return type are
     // not looked at).
@@ -98,9 +104,6 @@ private:
     void AddComponent();
     bool IsRecordHeader() const;
     bool IsCompactConstructor() const;
-    // Index of the first ring word that starts a nested type, -1 if none;
-    // *kind gets the kind it declares.
-    int FindTypeKeyword(Kind *kind) const;
     bool MemoryError();
 
     // Record components in source order (owned by m_variables).

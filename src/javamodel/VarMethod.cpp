@@ -33,10 +33,7 @@ CVarMethod::~CVarMethod()
 void CVarMethod::DeleteChildren()
 {
     CVarMethodDecl::DeleteChildren();
-    for (CVarClass *c : std::as_const(m_localClasses)) {
-        c->DeleteChildren();
-        delete c;
-    }
+    qDeleteAll(m_localClasses);
     m_localClasses.clear();
     delete m_currentLocal;
     m_currentLocal = nullptr;
@@ -46,18 +43,12 @@ void CVarMethod::Serialize(CArchive &ar)
 {
     CVarMethodDecl::Serialize(ar);
     if (ar.IsStoring()) {
-        ar.WriteInt(int(m_localClasses.size()));
-        for (const CVarClass *c : std::as_const(m_localClasses))
-            ar.WriteObject(c);
+        ar.WriteObjectList(m_localClasses);
         return;
     }
     if (m_loadedSchema != 3 && m_loadedSchema != 4)
         return;
-    const quint32 count = ar.ReadDWORD();
-    ar.CheckCount(count, 2);
-    for (quint32 i = 0; i < count; ++i)
-        m_localClasses.append(
-            static_cast<CVarClass *>(ar.ReadOwnedObject(RUNTIME_CLASS(CVarClass))));
+    ar.ReadObjectList(m_localClasses, RUNTIME_CLASS(CVarClass));
 }
 
 bool CVarMethod::WantsTypeArguments() const
@@ -151,65 +142,35 @@ CVarClass *CVarMethod::MakeLocal(int kind)
 bool CVarMethod::StartLocal(CVarClass *local, char c)
 {
     m_currentLocal = local;
-    if (local->ParseChar(c))
+    return FeedLocal(c);
+}
+
+bool CVarMethod::FeedLocal(char c)
+{
+    if (m_currentLocal->ParseChar(c))
         return true;
+    CVarClass *local = m_currentLocal;
     m_currentLocal = nullptr;
     if (!local->m_complete) {
-        delete local;
+        delete local; // an unreadable local class ends the method too
         return false;
     }
     local->m_parser = nullptr;
     InsertByNameSorted(m_localClasses, local);
+    Ring().Reset();
     return true;
-}
-
-// Where a local type's declaration begins, the ring holds what came since
-// the last '{', '}' or ';' of the body.
-static int FindLocalTypeKeyword(const CWordRing &ring, CVarContainer::Kind *kind)
-{
-    const int n = ring.InUse();
-    for (int i = 0; i < n; ++i) {
-        if (ring.Kind(i) != CLanguage::Keyword)
-            continue;
-        const std::string_view w = ring.Word(i);
-        if (w == "class") {
-            *kind = CVarContainer::KindClass;
-            return i;
-        }
-        if (w == "interface") {
-            *kind = CVarContainer::KindInterface;
-            return i;
-        }
-        if (w == "enum") {
-            *kind = CVarContainer::KindEnum;
-            return i;
-        }
-    }
-    return -1;
 }
 
 bool CVarMethod::ParseBodyChar(char c)
 {
-    if (m_currentLocal) {
-        if (m_currentLocal->ParseChar(c))
-            return true;
-        CVarClass *local = m_currentLocal;
-        m_currentLocal = nullptr;
-        if (!local->m_complete) {
-            delete local; // an unreadable local class ends the method too
-            return false;
-        }
-        local->m_parser = nullptr;
-        InsertByNameSorted(m_localClasses, local);
-        Ring().Reset();
-        return true;
-    }
+    if (m_currentLocal)
+        return FeedLocal(c);
     CWordRing &ring = Ring();
     try {
         switch (c) {
         case '{': {
             CVarContainer::Kind kind = CVarContainer::KindClass;
-            if (FindLocalTypeKeyword(ring, &kind) >= 0)
+            if (CVarContainer::FindTypeKeyword(ring, &kind) >= 0)
                 return StartLocal(MakeLocal(kind), c);
             ++m_braceDepth;
             ring.Reset();

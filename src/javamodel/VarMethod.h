@@ -37,5 +37,6 @@ protected:
 private:
     bool ParseBodyChar(char c);
     bool StartLocal(CVarClass *local, char c);
+    bool FeedLocal(char c);
     CVarClass *MakeLocal(int kind);
 };

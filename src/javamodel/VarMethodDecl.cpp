@@ -26,10 +26,7 @@ CVarMethodDecl::~CVarMethodDecl()
 
 void CVarMethodDecl::DeleteChildren()
 {
-    for (CVariable *a : std::as_const(m_arguments)) {
-        a->DeleteChildren();
-        delete a;
-    }
+    qDeleteAll(m_arguments);
     m_arguments.clear();
 }
 
@@ -39,9 +36,7 @@ void CVarMethodDecl::Serialize(CArchive &ar)
     if (ar.IsStoring()) {
         ar.WriteInt(m_synchronized);
         ar.WriteInt(m_native);
-        ar.WriteInt(int(m_arguments.size()));
-        for (const CVariable *a : std::as_const(m_arguments))
-            ar.WriteObject(a);
+        ar.WriteObjectList(m_arguments);
         ar.WriteStringArray(m_throws);
         return;
     }
@@ -50,10 +45,7 @@ void CVarMethodDecl::Serialize(CArchive &ar)
         m_synchronized = ar.ReadInt();
         m_native = ar.ReadInt();
     }
-    const quint32 args = ar.ReadDWORD();
-    ar.CheckCount(args, 2);
-    for (quint32 i = 0; i < args; ++i)
-        m_arguments.append(static_cast<CVariable *>(ar.ReadOwnedObject(RUNTIME_CLASS(CVariable))));
+    ar.ReadObjectList(m_arguments, RUNTIME_CLASS(CVariable));
     if (full)
         m_throws = ar.ReadStringArray();
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -87,6 +88,23 @@ public:
     // tree or a member of a list: a stored null or a reference to an object
     // read earlier is corrupt data here and throws.
     CObject *ReadOwnedObject(const CRuntimeClass *base);
+
+    // A list of objects the list owns: a DWORD count, then each object as
+    // WriteObject stores it. Reading appends to list; after an exception
+    // what was appended is the caller's to discard with the rest.
+    template <class T> void WriteObjectList(const QList<T *> &list)
+    {
+        WriteDWORD(static_cast<quint32>(list.size()));
+        for (const T *obj : list)
+            WriteObject(obj);
+    }
+    template <class T> void ReadObjectList(QList<T *> &list, const CRuntimeClass *cls)
+    {
+        const quint32 n = ReadDWORD();
+        CheckCount(n, 2); // every stored object takes a WORD tag at least
+        for (quint32 i = 0; i < n; ++i)
+            list.append(static_cast<T *>(ReadOwnedObject(cls)));
+    }
 
     // An object read from this archive was deleted before reading ended (a
     // folder refused it, say): a later reference to it is then corrupt data
