@@ -166,6 +166,12 @@ CProjectFolder *CProjectView::OpenProjectFolder() const
     return project ? project->GetRootFolder() : nullptr;
 }
 
+bool CProjectView::InOpenProject(const CTreeItem *node) const
+{
+    CProjectFolder *open = OpenProjectFolder();
+    return open && ProjectOf(node) == open;
+}
+
 CProjectFolder *CProjectView::ProjectOf(const CTreeItem *node) const
 {
     if (!node || !m_doc || !m_doc->GetRoot())
@@ -290,6 +296,16 @@ void CProjectView::UpdateAllViews()
             }
         }
     }
+}
+
+void CProjectView::RebuildAround(const std::function<void()> &change)
+{
+    const int before = m_rebuilds;
+    change();
+    // A host that forwards the workspace's UpdateAllViews has rebuilt the
+    // tree already; a second rebuild would only cost time.
+    if (m_rebuilds == before)
+        UpdateAllViews();
 }
 
 void CProjectView::ExpandOpenProject()
@@ -440,7 +456,7 @@ bool CProjectView::IsCommandEnabled(int id) const
     const CTreeItem *node = SelectedNode();
     const NodeKind kind = KindOf(node);
     const bool projectOpen = OpenProject() != nullptr;
-    const bool inOpenProject = projectOpen && ProjectOf(node) == OpenProjectFolder();
+    const bool inOpenProject = InOpenProject(node);
     const bool openFile =
         kind == NodeKind::OpenProjectFileItem || kind == NodeKind::OpenProjectResItem;
     switch (id) {
@@ -569,10 +585,7 @@ void CProjectView::OnProjectOpen()
     if (!folder || !m_doc)
         return;
     const QString path = folder->GetProjectPath();
-    const int before = m_rebuilds;
-    m_doc->OpenProject(path, false);
-    if (m_rebuilds == before)
-        UpdateAllViews();
+    RebuildAround([&] { m_doc->OpenProject(path, false); });
     if (CProjectFolder *open = OpenProjectFolder())
         SelectProject(*open);
 }
@@ -581,10 +594,7 @@ void CProjectView::OnProjectClose()
 {
     if (!m_doc)
         return;
-    const int before = m_rebuilds;
-    m_doc->CloseCurrentProject();
-    if (m_rebuilds == before)
-        UpdateAllViews();
+    RebuildAround([&] { m_doc->CloseCurrentProject(); });
 }
 
 void CProjectView::OnProjectDelete()
@@ -598,10 +608,7 @@ void CProjectView::RemoveProjectNode(CProjectFolder *folder)
 {
     // The items go first: they refer to the nodes the workspace deletes.
     DeleteNodeItems(folder);
-    const int before = m_rebuilds;
-    m_doc->RemoveProject(folder);
-    if (m_rebuilds == before)
-        UpdateAllViews();
+    RebuildAround([&] { m_doc->RemoveProject(folder); });
 }
 
 void CProjectView::OnAddProject()
@@ -691,7 +698,7 @@ void CProjectView::OnAddFolder()
     const NodeKind kind = KindOf(node);
     CProject *project = OpenProject();
     if (!project || (kind != NodeKind::OpenProject && kind != NodeKind::VirtualFolder) ||
-        ProjectOf(node) != OpenProjectFolder())
+        !InOpenProject(node))
         return;
     auto *parent = static_cast<CProjectFolderBase *>(node);
     auto *folder = new CProjectVirtualFolder(QStringLiteral("Folder"));
@@ -707,7 +714,7 @@ void CProjectView::OnAddFolder()
 void CProjectView::OnDeleteFolder()
 {
     auto *folder = As<CProjectVirtualFolder>(SelectedNode());
-    if (folder && OpenProject() && ProjectOf(folder) == OpenProjectFolder())
+    if (folder && InOpenProject(folder))
         DeleteFolderNode(folder);
 }
 
@@ -793,7 +800,7 @@ bool CProjectView::CanRename(CTreeItem *node) const
     case NodeKind::OpenProjectResItem:
         return true;
     case NodeKind::VirtualFolder:
-        return OpenProject() && ProjectOf(node) == OpenProjectFolder();
+        return InOpenProject(node);
     default:
         return false;
     }
@@ -934,7 +941,7 @@ void CProjectView::OnDeleteKey(CTreeItem *node)
         RemoveFileNode(static_cast<CProjectFileItem *>(node), true);
         break;
     case NodeKind::VirtualFolder:
-        if (OpenProject() && ProjectOf(node) == OpenProjectFolder())
+        if (InOpenProject(node))
             DeleteFolderNode(static_cast<CProjectFolderBase *>(node));
         break;
     case NodeKind::ClosedProject:
@@ -1072,10 +1079,7 @@ QStringList DroppedFiles(const QMimeData *mime)
 
 void CProjectView::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (OpenProject() && !DroppedFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    dragMoveEvent(event);
 }
 
 void CProjectView::dragMoveEvent(QDragMoveEvent *event)

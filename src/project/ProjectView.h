@@ -188,6 +188,8 @@ private:
     CIDEOptions &Options() const;
     bool IsToolBusy() const { return m_toolBusy && m_toolBusy(); }
     CProject *OpenProject() const;
+    // node belongs to the project that is open.
+    bool InOpenProject(const CTreeItem *node) const;
     // Where files go for the selected node: a folder of the open project.
     CProjectFolderBase *TargetFolder(const CTreeItem *node) const;
     CProjectFolderBase *ParentFolderOf(const CTreeItem *node) const;
@@ -198,6 +200,9 @@ private:
     void DeleteFolderNode(CProjectFolderBase *folder);
     void RemoveProjectNode(CProjectFolder *folder);
     void RefreshProjectImages();
+    // Runs a workspace change, then rebuilds the tree unless the change
+    // already did.
+    void RebuildAround(const std::function<void()> &change);
     void ExpandOpenProject();
     void AddMenuCommand(QMenu &menu, int id, const QString &text);
 
