@@ -597,6 +597,28 @@ void CMainFrame::SwapPanes()
     ScheduleCommandUI();
 }
 
+// A floating pane lives in an MDI window of its own; the frame watches it
+// so that closing the window does not lose the pane (see eventFilter).
+QMdiSubWindow *CMainFrame::NewPaneFrame(const QString &name, const QString &title, QWidget *pane)
+{
+    auto *frame = new QMdiSubWindow;
+    frame->setObjectName(name);
+    frame->setWindowTitle(title);
+    frame->setWidget(pane);
+    m_mdiArea->addSubWindow(frame);
+    frame->installEventFilter(this);
+    return frame;
+}
+
+// The pane is taken out first: it goes back into the main window.
+void CMainFrame::DeletePaneFrame(QMdiSubWindow *frame)
+{
+    frame->removeEventFilter(this);
+    frame->setWidget(nullptr);
+    m_mdiArea->removeSubWindow(frame);
+    delete frame;
+}
+
 void CMainFrame::PlaceProjectPane()
 {
     CJavaIDEApp *app = GetApp();
@@ -608,10 +630,7 @@ void CMainFrame::PlaceProjectPane()
                 placement.Save(app->Settings(), g.x(), g.y(), g.width(), g.height(),
                                m_projectFrame->isMaximized(), m_projectFrame->isMinimized());
             }
-            m_projectFrame->removeEventFilter(this);
-            m_projectFrame->setWidget(nullptr);
-            m_mdiArea->removeSubWindow(m_projectFrame);
-            delete m_projectFrame;
+            DeletePaneFrame(m_projectFrame);
         }
         m_paneSplitter->insertWidget(m_layout.m_projectPane, m_projectPane);
         m_projectPane->show();
@@ -619,12 +638,9 @@ void CMainFrame::PlaceProjectPane()
     }
     if (m_projectFrame)
         return;
-    auto *frame = new QMdiSubWindow;
-    frame->setObjectName(QStringLiteral("ProjectFrame"));
-    frame->setWindowTitle(QStringLiteral("Project"));
+    QMdiSubWindow *frame =
+        NewPaneFrame(QStringLiteral("ProjectFrame"), QStringLiteral("Project"), m_projectPane);
     frame->setWindowIcon(windowIcon());
-    frame->setWidget(m_projectPane);
-    m_mdiArea->addSubWindow(frame);
     CProjectFramePlacement placement;
     if (app)
         placement.Load(app->Settings());
@@ -633,7 +649,6 @@ void CMainFrame::PlaceProjectPane()
                            placement.m_nHeight);
     else
         frame->resize(qMax(200, m_layout.ProjectWidth(m_mdiArea->width())), 400);
-    frame->installEventFilter(this);
     m_projectFrame = frame;
     if (placement.m_nMaximize)
         frame->showMaximized();
@@ -646,10 +661,7 @@ void CMainFrame::PlaceOutput()
 {
     if (m_layout.m_dockOutput) {
         if (m_outputFrame) {
-            m_outputFrame->removeEventFilter(this);
-            m_outputFrame->setWidget(nullptr);
-            m_mdiArea->removeSubWindow(m_outputFrame);
-            delete m_outputFrame;
+            DeletePaneFrame(m_outputFrame);
         }
         if (m_outputTabs->parentWidget() != m_outputSplitter)
             m_outputSplitter->addWidget(m_outputTabs);
@@ -666,14 +678,10 @@ void CMainFrame::PlaceOutput()
         return;
     }
     if (!m_outputFrame) {
-        auto *frame = new QMdiSubWindow;
-        frame->setObjectName(QStringLiteral("OutputFrame"));
-        frame->setWindowTitle(QStringLiteral("Output Window"));
-        frame->setWidget(m_outputTabs);
-        m_mdiArea->addSubWindow(frame);
-        frame->resize(qMax(300, m_mdiArea->width() * 2 / 3), qMax(150, m_mdiArea->height() / 3));
-        frame->installEventFilter(this);
-        m_outputFrame = frame;
+        m_outputFrame = NewPaneFrame(QStringLiteral("OutputFrame"), QStringLiteral("Output Window"),
+                                     m_outputTabs);
+        m_outputFrame->resize(qMax(300, m_mdiArea->width() * 2 / 3),
+                              qMax(150, m_mdiArea->height() / 3));
     }
     m_outputTabs->show();
     m_outputFrame->setVisible(m_layout.m_output);

@@ -162,6 +162,8 @@ private:
     void ApplySplitterSizes();
     void PlaceProjectPane();
     void PlaceOutput();
+    QMdiSubWindow *NewPaneFrame(const QString &name, const QString &title, QWidget *pane);
+    void DeletePaneFrame(QMdiSubWindow *frame);
     void AddEditorWindow(CChildFrame *child);
     void ReadBar(QToolBar *bar, CBarLayout &layout) const;
     void RestoreBar(QToolBar *bar, const CBarLayout &layout);
