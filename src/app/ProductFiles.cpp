@@ -35,8 +35,7 @@ void CProductFiles::SetDefaults(const QString &programDir, const QString &startu
         return;
     for (int i = 0; i < FileCount; ++i) {
         const File f = File(i);
-        const bool inStartupDir = f == DocIndex || f == HelpIndex;
-        m_paths[i] = CFilePathInfo::Join(inStartupDir ? startupDir : programDir, FileName(f));
+        m_paths[i] = CFilePathInfo::Join(InStartupDir(f) ? startupDir : programDir, FileName(f));
     }
 }
 
@@ -46,9 +45,8 @@ QString CProductFiles::Resolve(File f, const QString &configured, const QString 
     const CFilePathInfo info(configured);
     if (info.Exists())
         return configured;
-    const bool fromProgramDir = f == DocIndex || f == HelpIndex;
     const QString other =
-        CFilePathInfo::Join(fromProgramDir ? programDir : startupDir, FileName(f));
+        CFilePathInfo::Join(InStartupDir(f) ? programDir : startupDir, FileName(f));
     if (configured.isEmpty() || CFilePathInfo(other).Exists())
         return other;
     return configured;

@@ -43,5 +43,9 @@ public:
     bool operator==(const CProductFiles &) const = default;
 
 private:
+    // The two indices belong with the start-up directory, all else with the
+    // program directory.
+    static bool InStartupDir(File f) { return f == DocIndex || f == HelpIndex; }
+
     QString m_paths[FileCount];
 };
