@@ -1,6 +1,7 @@
 // The archive's byte forms, its object table and its refusals of bad input.
 
 #include "TreeTestSupport.h"
+#include "tree/ArchiveFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -368,4 +369,37 @@ TEST_F(ArchiveTest, ObjectsNestedBeyondReasonAreRefusedNotOverflowingTheStack)
     const QString msg = ExpectFailure(NestedChain(CArchive::kMaxObjectDepth + 500),
                                       CArchiveException::BadFormat, read);
     EXPECT_TRUE(msg.contains(QStringLiteral("nested"))) << msg.toStdString();
+}
+
+TEST_F(ArchiveTest, ArchiveFileKeepsTheOldFileWhenAWriteFails)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data.bin"));
+    QString error;
+    ASSERT_TRUE(WriteArchiveFile(path, error, [](CArchive &ar) { ar.WriteString("first"); }));
+
+    // The writer fails halfway: an unregistered class cannot be stored.
+    CUnregisteredNode stray;
+    EXPECT_FALSE(WriteArchiveFile(path, error, [&](CArchive &ar) {
+        ar.WriteString("second");
+        ar.WriteObject(&stray);
+    }));
+    EXPECT_FALSE(error.isEmpty());
+
+    QString read;
+    ASSERT_TRUE(ReadArchiveFile(path, error, [&](CArchive &ar) { read = ar.ReadString(); }));
+    EXPECT_EQ(read, QStringLiteral("first"));
+
+    // Damaged or missing files come back as a reason, not an exception.
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("\x09") + "ab"); // a string that announces nine bytes, holds two
+    f.close();
+    error.clear();
+    EXPECT_FALSE(ReadArchiveFile(path, error, [&](CArchive &ar) { read = ar.ReadString(); }));
+    EXPECT_FALSE(error.isEmpty());
+    error.clear();
+    EXPECT_FALSE(ReadArchiveFile(dir.filePath(QStringLiteral("none")), error,
+                                 [&](CArchive &ar) { read = ar.ReadString(); }));
+    EXPECT_FALSE(error.isEmpty());
 }
