@@ -564,7 +564,7 @@ TEST_F(AppTest, HelpCommandsOpenTheirFilesOrSayWhereTheyWereLookedFor)
     EXPECT_EQ(opened, QStringList({inProgramDir}));
 }
 
-TEST_F(AppTest, CommandsOfPartsStillToComeArePresentButDisabled)
+TEST_F(AppTest, CommandsStillToComeArePresentButDisabled)
 {
     Start();
     for (int id : {int(Cmd::RebuildAll), int(Cmd::CompileFile), int(Cmd::DebugStartCont),
