@@ -16,7 +16,7 @@ struct ImageSource
     QStyle::StandardPixmap fallback;
 };
 
-// Theme names from the freedesktop naming spec where one fits; the style
+// The icon theme's standard names where one fits; the style
 // icon keeps the tree readable on desktops without an icon theme.
 constexpr ImageSource kSources[] = {
     {TreeImage::FolderOpen, "folder-open", QStyle::SP_DirOpenIcon},
