@@ -6,6 +6,6 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMAVU_SANITIZE=ON -DMAVU_BUILD_TESTS=ON >/dev/null
 cmake --build build-test
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=1}
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 cd build-test && ctest --output-on-failure -j2 "$@"
