@@ -63,7 +63,7 @@ bool CChildFrame::OpenDocument(const QString &path)
     if (!m_doc.OnOpenDocument(path))
         return false;
     m_view->SetLanguage(CHueditView::LanguageForFile(path));
-    m_view->LoadText(m_doc.Text());
+    m_view->Serialize(m_doc.File(), false);
     // Edits to a file that cannot be written could not be saved: the
     // editor refuses them and says why in the status bar.
     m_readOnly = !QFileInfo(m_doc.GetPathName()).isWritable();
@@ -93,9 +93,8 @@ void CChildFrame::UpdateTitle()
 
 bool CChildFrame::SaveTo(const QString &path)
 {
-    QByteArray text;
-    m_view->GetEditBuffer(0, -1, text);
-    if (!m_doc.OnSaveDocument(path, text))
+    m_view->Serialize(m_doc.File(), true);
+    if (!m_doc.OnSaveDocument(path))
         return false;
     m_view->setModified(false);
     m_readOnly = false;

@@ -1,15 +1,19 @@
 #include "editor/HueditView.h"
 
 #include "editor/EditorLexer.h"
+#include "editor/TextFile.h"
 #include "editor/UndoDepth.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPalette>
+#include <QUrl>
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qscilexer.h>
@@ -123,6 +127,20 @@ void CHueditView::LoadText(const QByteArray &utf8)
     setModified(false);
 }
 
+void CHueditView::Serialize(CTextFile &file, bool storing)
+{
+    if (storing) {
+        QByteArray text;
+        GetEditBuffer(0, -1, text);
+        file.SetText(text);
+        return;
+    }
+    // Typed and pasted line ends follow the file's, so a CRLF file stays
+    // CRLF throughout; the loaded text keeps whatever it has.
+    setEolMode(file.GetLineEnd() == CTextFile::CrLf ? EolWindows : EolUnix);
+    LoadText(file.Text());
+}
+
 // ---- editing -------------------------------------------------------------
 
 void CHueditView::SetRO(bool readOnly)
@@ -167,6 +185,27 @@ bool CHueditView::CanUndo() const
 bool CHueditView::CanRedo() const
 {
     return m_undo->CanRedo();
+}
+
+bool CHueditView::AddPasteUndo(const QString &text)
+{
+    if (isReadOnly()) {
+        // Reported as any refused change, so the read-only guard may offer
+        // to make the file writable.
+        OnModifyAttemptRO();
+        return false;
+    }
+    QByteArray bytes = text.toUtf8();
+    if (eolMode() == EolWindows) {
+        bytes.replace("\r\n", "\n");
+        bytes.replace('\n', "\r\n");
+    }
+    beginUndoAction();
+    SendScintilla(SCI_REPLACESEL, static_cast<uintptr_t>(0), "");
+    SendScintilla(SCI_ADDTEXT, static_cast<uintptr_t>(bytes.size()), bytes.constData());
+    endUndoAction();
+    Sci(SCI_SCROLLCARET);
+    return true;
 }
 
 void CHueditView::RefreshBackgroundColor()
@@ -518,6 +557,94 @@ void CHueditView::OnModifyAttemptRO()
             OnReadOnlyEdit(attempt.get());
         },
         Qt::QueuedConnection);
+}
+
+// ---- dropped and pasted data ---------------------------------------------
+
+bool CHueditView::QueryAcceptData(const QMimeData *data, bool really)
+{
+    if (isReadOnly()) {
+        if (really)
+            OnModifyAttemptRO();
+        return false;
+    }
+    return data && data->hasText() && !data->text().contains(QChar(0));
+}
+
+bool CHueditView::canInsertFromMimeData(const QMimeData *source) const
+{
+    // Scintilla asks through a const hook, but a refused paste is reported.
+    return const_cast<CHueditView *>(this)->QueryAcceptData(source, !m_dragHovering);
+}
+
+namespace {
+
+// Files dropped on an editor are to be opened, not typed in as their paths:
+// the drop is left to the windows round the editor.
+bool IsFileDrop(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return false;
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            return true;
+    }
+    return false;
+}
+
+// Other links (a web address dragged from a browser) go in as their text;
+// Scintilla would take any link for a file and insert nothing.
+std::unique_ptr<QMimeData> TextOnly(const QMimeData *data)
+{
+    auto text = std::make_unique<QMimeData>();
+    if (data->hasText())
+        text->setText(data->text());
+    return text;
+}
+
+} // namespace
+
+void CHueditView::dragEnterEvent(QDragEnterEvent *event)
+{
+    dragMoveEvent(event);
+}
+
+void CHueditView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (IsFileDrop(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    m_dragHovering = true;
+    if (event->mimeData()->hasUrls()) {
+        const std::unique_ptr<QMimeData> text = TextOnly(event->mimeData());
+        QDragMoveEvent copy(event->position().toPoint(), event->possibleActions(), text.get(),
+                            event->buttons(), event->modifiers());
+        QsciScintilla::dragMoveEvent(&copy);
+        event->setDropAction(copy.dropAction());
+        event->setAccepted(copy.isAccepted());
+    } else {
+        QsciScintilla::dragMoveEvent(event);
+    }
+    m_dragHovering = false;
+}
+
+void CHueditView::dropEvent(QDropEvent *event)
+{
+    if (IsFileDrop(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    if (event->mimeData()->hasUrls()) {
+        const std::unique_ptr<QMimeData> text = TextOnly(event->mimeData());
+        QDropEvent copy(event->position(), event->possibleActions(), text.get(), event->buttons(),
+                        event->modifiers());
+        QsciScintilla::dropEvent(&copy);
+        event->setDropAction(copy.dropAction());
+        event->setAccepted(copy.isAccepted());
+    } else {
+        QsciScintilla::dropEvent(event);
+    }
 }
 
 void CHueditView::keyPressEvent(QKeyEvent *event)

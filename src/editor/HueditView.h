@@ -11,8 +11,10 @@
 #include <utility>
 #include <vector>
 
+class CTextFile;
 class CUndoDepth;
 class QKeyEvent;
+class QMimeData;
 
 // The colour-text editor: a QsciScintilla that colours Java, HTML and C++
 // from our text formats and offers the editing operations the source editor
@@ -59,6 +61,11 @@ public:
 
     // Replaces the whole text (UTF-8) and starts a fresh undo history.
     void LoadText(const QByteArray &utf8);
+    // The text to or from a file's form for the document: loading takes
+    // file's text with a fresh history and makes new lines end as the
+    // file's do; storing leaves the text in file, to be written in the
+    // file's encoding. A derived view calls this first.
+    virtual void Serialize(CTextFile &file, bool storing);
 
     // ---- editing -----------------------------------------------------------
     void SetRO(bool readOnly);
@@ -70,6 +77,10 @@ public:
     void OnRedo();
     bool CanUndo() const;
     bool CanRedo() const;
+    // Puts text made by the program (a wizard, generated code) in place of
+    // the selection as one step the user can undo; its line ends become
+    // the text's. False when the text is read-only.
+    bool AddPasteUndo(const QString &text);
     // After the colour options changed: repaint from m_clrBackGround and the
     // text formats.
     void RefreshBackgroundColor();
@@ -123,7 +134,17 @@ protected:
     virtual void OnReadOnlyEdit(const QKeyEvent *attempt);
     virtual void OnReplaceAllDone(int count);
 
+    // Whether data dropped or pasted may go into the text: plain text only,
+    // without zero bytes (binary data), and nothing while read-only. really
+    // is false while a drag only hovers, true for the paste or drop itself;
+    // only then is a read-only refusal reported (OnReadOnlyEdit).
+    virtual bool QueryAcceptData(const QMimeData *data, bool really);
+
     void keyPressEvent(QKeyEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void ApplyIndentSettings();
@@ -143,4 +164,5 @@ private:
     CUndoDepth *m_undo;
     std::unique_ptr<QKeyEvent> m_currentKey; // the key press being handled
     bool m_roAttemptPending = false;
+    bool m_dragHovering = false; // a drag is over the text, not dropped yet
 };

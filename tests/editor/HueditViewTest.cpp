@@ -1,12 +1,16 @@
 #include "editor/HueditView.h"
 
 #include "editor/EditorLexer.h"
+#include "editor/TextFile.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPalette>
 #include <QTest>
+#include <QUrl>
 #include <Qsci/qscilexercpp.h>
 #include <gtest/gtest.h>
 #include <memory>
@@ -452,6 +456,223 @@ TEST_F(HueditView, LanguageByFileNameAndClipboard)
 
     ASSERT_TRUE(CHueditView::CopyToClipboard("copied text"));
     EXPECT_EQ(QApplication::clipboard()->text(), "copied text");
+}
+
+// Text a wizard puts in is one step: undone and redone whole, apart from
+// the typing round it, with the document's line ends.
+TEST_F(HueditView, TextAddedByTheProgramIsOneUndoStep)
+{
+    view->LoadText("class A {\n}\n");
+    view->SetCaret(10);
+    QTest::keyClicks(view.get(), "int a;");
+    ASSERT_TRUE(view->AddPasteUndo("\n    void f() {\n    }\n"));
+    EXPECT_EQ(view->Text(), "class A {\nint a;\n    void f() {\n    }\n}\n");
+    QTest::keyClicks(view.get(), "int b;");
+    const QString all = view->Text();
+
+    view->OnUndo();
+    EXPECT_EQ(view->Text(), "class A {\nint a;\n    void f() {\n    }\n}\n");
+    view->OnUndo();
+    EXPECT_EQ(view->Text(), "class A {\nint a;}\n") << "the added text goes in one step";
+    view->OnUndo();
+    EXPECT_EQ(view->Text(), "class A {\n}\n");
+    view->OnRedo();
+    view->OnRedo();
+    EXPECT_EQ(view->Text(), "class A {\nint a;\n    void f() {\n    }\n}\n");
+    view->OnRedo();
+    EXPECT_EQ(view->Text(), all);
+
+    // It takes the place of a selection, and the caret ends after it.
+    view->Select(0, 5);
+    ASSERT_TRUE(view->AddPasteUndo("interface"));
+    EXPECT_TRUE(view->Text().startsWith("interface A {"));
+    EXPECT_EQ(view->Caret(), 9);
+    view->OnUndo();
+    EXPECT_TRUE(view->Text().startsWith("class A {"));
+
+    // In a CRLF text the new lines are CRLF too.
+    CTextFile crlf;
+    ASSERT_TRUE(crlf.Decode("a\r\nb\r\n"));
+    view->Serialize(crlf, false);
+    view->SetCaret(3);
+    ASSERT_TRUE(view->AddPasteUndo("x\ny\r\n"));
+    EXPECT_EQ(view->Text(), "a\r\nx\r\ny\r\nb\r\n");
+
+    // Read-only text takes nothing and says so like any refused edit.
+    view->SetRO(true);
+    EXPECT_FALSE(view->AddPasteUndo("z"));
+    QApplication::processEvents();
+    EXPECT_EQ(view->Text(), "a\r\nx\r\ny\r\nb\r\n");
+    EXPECT_EQ(view->readOnlyEdits, 1);
+}
+
+// The editor's text to and from a file's form, as the document uses it:
+// an unchanged text goes back byte for byte, typed and pasted line ends
+// follow the file's.
+TEST_F(HueditView, SerializeKeepsTheFileFormAndItsLineEnds)
+{
+    struct Row
+    {
+        const char *name;
+        QByteArray bytes;
+        QByteArray afterEnter; // after Return then "x" at the end of line 1
+    };
+    const Row rows[] = {
+        {"crlf", "class A {\r\n}\r\n", "class A {\r\nx\r\n}\r\n"},
+        {"lf", "class A {\n}\n", "class A {\nx\n}\n"},
+        {"latin-1", "// \xe9\r\n", "// \xe9\r\nx\r\n"},
+        {"marked", "\xef\xbb\xbf// \xc3\xa9\n", "\xef\xbb\xbf// \xc3\xa9\nx\n"},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.name);
+        CTextFile file;
+        ASSERT_TRUE(file.Decode(r.bytes));
+        view->Serialize(file, false);
+        EXPECT_FALSE(view->CanUndo()) << "a loaded text starts a fresh history";
+        EXPECT_FALSE(view->isModified());
+        EXPECT_FALSE(view->Text().startsWith(QChar(0xfeff))) << "the mark is not text";
+        view->Serialize(file, true);
+        EXPECT_EQ(file.Encode(), r.bytes);
+
+        view->SendScintilla(QsciScintillaBase::SCI_GOTOLINE, 0UL);
+        view->SendScintilla(QsciScintillaBase::SCI_LINEEND);
+        QTest::keyClick(view.get(), Qt::Key_Return);
+        QTest::keyClicks(view.get(), "x");
+        view->Serialize(file, true);
+        EXPECT_EQ(file.Encode(), r.afterEnter);
+    }
+
+    // Pasted line ends follow the file too.
+    CTextFile file;
+    ASSERT_TRUE(file.Decode("a\r\n"));
+    view->Serialize(file, false);
+    view->SetCaret(3);
+    QApplication::clipboard()->setText("p\nq\n");
+    QTest::keyClick(view.get(), Qt::Key_V, Qt::ControlModifier);
+    view->Serialize(file, true);
+    EXPECT_EQ(file.Encode(), QByteArray("a\r\np\r\nq\r\n"));
+}
+
+// A window round the editor that takes dropped files, as the main window
+// opens them.
+class CDropTarget : public QWidget
+{
+public:
+    QList<QUrl> dropped;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *e) override { dragMoveEvent(e); }
+    void dragMoveEvent(QDragMoveEvent *e) override
+    {
+        if (e->mimeData()->hasUrls())
+            e->acceptProposedAction();
+        else
+            e->ignore();
+    }
+    void dropEvent(QDropEvent *e) override
+    {
+        dropped += e->mimeData()->urls();
+        e->acceptProposedAction();
+    }
+};
+
+// Drags and drops go to the editor's viewport the way the window system
+// delivers them: an enter, a move, then the drop where the move was let in.
+bool DropOn(QWidget *viewport, const QMimeData *data)
+{
+    const QPoint at(5, 5);
+    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    if (!move.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drop);
+    return drop.isAccepted();
+}
+
+TEST_F(HueditView, DroppedAndPastedDataIsTakenOnlyWhenItIsText)
+{
+    CDropTarget frame;
+    frame.setAcceptDrops(true);
+    view->setParent(&frame);
+    // The fixture owns the view: the frame must not delete it, even when a
+    // check below stops the test early.
+    const auto detach = qScopeGuard([this] { view->setParent(nullptr); });
+    frame.resize(600, 400);
+    frame.show();
+    QApplication::processEvents();
+    QWidget *viewport = view->viewport();
+
+    const auto mime = [](const QString &text, const QList<QUrl> &urls = {}) {
+        auto data = std::make_unique<QMimeData>();
+        if (!urls.isEmpty())
+            data->setUrls(urls); // also sets a text form of the links
+        if (!text.isNull())
+            data->setText(text);
+        return data;
+    };
+    const QUrl file = QUrl::fromLocalFile("/src/Other.java");
+
+    struct Row
+    {
+        const char *name;
+        std::unique_ptr<QMimeData> data;
+        const char *after;    // the text after the drop
+        QList<QUrl> passedUp; // what the window round it received
+    };
+    std::vector<Row> rows;
+    rows.push_back({"plain text", mime("Foo"), "Foo", {}});
+    rows.push_back({"binary", mime(QString::fromUtf8("a\0b", 3)), "", {}});
+    rows.push_back({"a file", mime(QString(), {file}), "", {file}});
+    rows.push_back({"a file with a text form", mime(file.toString(), {file}), "", {file}});
+    rows.push_back({"a web link",
+                    mime(QString(), {QUrl("https://example.org/a")}),
+                    "https://example.org/a",
+                    {}});
+    auto html = std::make_unique<QMimeData>();
+    html->setHtml("<b>x</b>");
+    rows.push_back({"markup only", std::move(html), "", {}});
+
+    for (Row &r : rows) {
+        SCOPED_TRACE(r.name);
+        view->LoadText("");
+        frame.dropped.clear();
+        DropOn(viewport, r.data.get());
+        EXPECT_EQ(view->Text(), QString::fromUtf8(r.after));
+        EXPECT_EQ(frame.dropped, r.passedUp);
+
+        // Pasting the same data agrees with dropping it, except that links
+        // on the clipboard are only their text form.
+        view->LoadText("");
+        auto copy = std::make_unique<QMimeData>();
+        for (const QString &format : r.data->formats())
+            copy->setData(format, r.data->data(format));
+        QApplication::clipboard()->setMimeData(copy.release());
+        QTest::keyClick(view.get(), Qt::Key_V, Qt::ControlModifier);
+        if (r.passedUp.isEmpty()) {
+            EXPECT_EQ(view->Text(), QString::fromUtf8(r.after));
+        }
+    }
+    EXPECT_EQ(view->readOnlyEdits, 0);
+
+    // Read-only: a hovering drag is refused quietly, a paste is reported
+    // once, with the key that tried it.
+    view->LoadText("ro");
+    view->SetRO(true);
+    auto text = mime("Foo");
+    EXPECT_FALSE(DropOn(viewport, text.get()));
+    QApplication::processEvents();
+    EXPECT_EQ(view->Text(), "ro");
+    EXPECT_EQ(view->readOnlyEdits, 0);
+    QApplication::clipboard()->setText("Foo");
+    QTest::keyClick(view.get(), Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(view->Text(), "ro");
+    EXPECT_EQ(view->readOnlyEdits, 1);
+    ASSERT_TRUE(view->lastAttemptWasKey);
+    EXPECT_EQ(view->lastAttempt->key(), Qt::Key_V);
 }
 
 } // namespace
