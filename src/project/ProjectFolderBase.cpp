@@ -25,13 +25,13 @@ bool CProjectFolderBase::AcceptsChild(const CTreeItem *child) const
     if (!child->IsFile())
         return true;
     // Paths on this platform are case-sensitive: Foo.java and foo.java are
-    // two files, so only an exact match is a duplicate.
+    // two files, so only an exact match is a duplicate. A file item shows
+    // the file name cut from its path, so an item for the same path has the
+    // same display name: only the children of that name need a look, which
+    // keeps a folder of thousands of files from being read through at every
+    // addition.
     const QString name = child->GetName();
-    for (const CTreeItem *existing : m_children) {
-        if (existing == child)
-            return false;
-        if (existing->IsFile() && existing->GetName() == name)
-            return false;
-    }
-    return true;
+    return !AnyChildNamed(child->GetDisplayName(), [&](const CTreeItem &existing) {
+        return &existing == child || (existing.IsFile() && existing.GetName() == name);
+    });
 }

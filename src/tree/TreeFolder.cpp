@@ -2,6 +2,7 @@
 
 #include "tree/Archive.h"
 
+#include <algorithm>
 #include <memory>
 
 IMPLEMENT_SERIAL(CTreeFolder, CTreeItem, 1)
@@ -97,8 +98,58 @@ bool CTreeFolder::InsertChildBefore(Position position, CTreeItem *child)
 {
     if (!child)
         return false;
-    m_children.insert(position, child);
+    InsertAt(position, child);
     return true;
+}
+
+CTreeFolder::Position CTreeFolder::InsertAt(Position position, CTreeItem *child)
+{
+    if (m_children.empty())
+        m_order = Order::Sorted; // nothing to be out of order with
+    if (m_order != Order::Sorted)
+        return m_children.insert(position, child);
+    // The order holds when the neighbours of the new place are no greater
+    // before it and no smaller after it.
+    const size_t at = IndexOf(position);
+    const QString name = child->GetDisplayName();
+    const bool inOrder =
+        (at == 0 || CompareNames((*m_index[at - 1])->GetDisplayName(), name) <= 0) &&
+        (at == m_index.size() || CompareNames(name, (*m_index[at])->GetDisplayName()) <= 0);
+    const Position inserted = m_children.insert(position, child);
+    if (inOrder)
+        m_index.insert(m_index.begin() + std::ptrdiff_t(at), inserted);
+    else
+        SetOrder(Order::Unsorted);
+    return inserted;
+}
+
+size_t CTreeFolder::IndexOf(Position position) const
+{
+    if (position == m_children.end())
+        return m_index.size();
+    return size_t(std::find(m_index.begin(), m_index.end(), position) - m_index.begin());
+}
+
+void CTreeFolder::SetOrder(Order order)
+{
+    m_order = order;
+    if (order == Order::Sorted)
+        RebuildIndex();
+    else
+        m_index = {};
+}
+
+void CTreeFolder::RebuildIndex()
+{
+    m_index.clear();
+    for (auto it = m_children.begin(); it != m_children.end(); ++it)
+        m_index.push_back(it);
+}
+
+void CTreeFolder::ChildRenamed()
+{
+    if (!m_children.empty())
+        SetOrder(Order::Unknown);
 }
 
 bool CTreeFolder::AddChild(CTreeItem *child, bool sorted)
@@ -106,17 +157,67 @@ bool CTreeFolder::AddChild(CTreeItem *child, bool sorted)
     if (!child)
         return false;
     if (!sorted || m_children.empty()) {
-        m_children.push_back(child);
+        InsertAt(m_children.end(), child);
         return true;
     }
     const QString name = child->GetDisplayName();
-    auto it = m_children.begin();
-    for (; it != m_children.end(); ++it) {
-        if (CompareNames(name, (*it)->GetDisplayName()) <= 0)
-            break;
+    // The child goes before the first one not smaller than itself.
+    const auto goesBefore = [&name](const CTreeItem *other) {
+        return CompareNames(name, other->GetDisplayName()) <= 0;
+    };
+
+    if (m_order == Order::Sorted) {
+        // Files come in name order when a project is read and in reverse
+        // order when a directory is added: try both ends before halving.
+        auto at = m_index.end();
+        if (goesBefore(*m_index.back())) {
+            at = goesBefore(*m_index.front())
+                     ? m_index.begin()
+                     : std::partition_point(m_index.begin(), m_index.end(),
+                                            [&](Position p) { return !goesBefore(*p); });
+        }
+        const Position before = at == m_index.end() ? m_children.end() : *at;
+        m_index.insert(at, m_children.insert(before, child));
+        return true;
     }
-    m_children.insert(it, child);
+
+    // The rule's own walk. When the order is unknown the walk goes on to
+    // the end to learn it, so that the next insertions can halve again.
+    Position before = m_children.end();
+    bool ordered = m_order == Order::Unknown;
+    QString previous;
+    for (auto it = m_children.begin(); it != m_children.end(); ++it) {
+        if (before != m_children.end() && !ordered)
+            break;
+        const QString current = (*it)->GetDisplayName();
+        if (before == m_children.end() && CompareNames(name, current) <= 0)
+            before = it;
+        if (ordered && it != m_children.begin() && CompareNames(previous, current) > 0)
+            ordered = false;
+        previous = current;
+    }
+    m_children.insert(before, child);
+    // Inserted at the rule's place in an ordered list, the child keeps the
+    // order.
+    SetOrder(ordered ? Order::Sorted : Order::Unsorted);
     return true;
+}
+
+bool CTreeFolder::AnyChildNamed(const QString &name,
+                                const std::function<bool(const CTreeItem &)> &test) const
+{
+    if (m_order != Order::Sorted) {
+        return std::any_of(m_children.begin(), m_children.end(),
+                           [&](const CTreeItem *child) { return test(*child); });
+    }
+    auto it = std::partition_point(m_index.begin(), m_index.end(), [&](Position p) {
+        return CompareNames(name, (*p)->GetDisplayName()) > 0;
+    });
+    for (; it != m_index.end() && CompareNames(name, (**it)->GetDisplayName()) == 0; ++it) {
+        if (test(***it))
+            return true;
+    }
+    return false;
 }
 
 HTREEITEM CTreeFolder::FindInsertPosition(const CTreeControl &tree, HTREEITEM parent,
@@ -143,6 +244,10 @@ bool CTreeFolder::RemoveChild(CTreeItem *child)
     const Position pos = FindChildPosition(child);
     if (pos == m_children.end())
         return false;
+    if (m_order == Order::Sorted)
+        m_index.erase(m_index.begin() + std::ptrdiff_t(IndexOf(pos)));
+    else
+        m_order = Order::Unknown; // the child taken out may have been the one out of order
     m_children.erase(pos);
     return true;
 }
@@ -190,6 +295,7 @@ void CTreeFolder::DeleteAllChildren()
     // still holds nodes already deleted.
     ChildList doomed;
     doomed.swap(m_children);
+    SetOrder(Order::Sorted);
     for (CTreeItem *child : doomed)
         delete child;
 }
@@ -205,6 +311,8 @@ void CTreeFolder::DeleteMarkedChildren()
             ++it;
         }
     }
+    // Taking children out keeps an order; it may also end a disorder.
+    SetOrder(m_order == Order::Sorted ? Order::Sorted : Order::Unknown);
 }
 
 void CTreeFolder::MarkAll()

@@ -2,6 +2,7 @@
 
 #include "tree/TreeItem.h"
 
+#include <deque>
 #include <functional>
 #include <list>
 
@@ -40,6 +41,12 @@ public:
     // one's, ignoring case, so an equal name goes before the existing node.
     // A derived folder may refuse a child (returns false); the caller then
     // still owns it.
+    //
+    // A folder of thousands of files is filled one sorted insertion at a
+    // time, so while the folder knows its children are in name order it
+    // finds the place by halving; when they may not be (an unsorted append
+    // or an insertion out of order), it walks the list, which gives the
+    // same place in an ordered list and the rule's own place otherwise.
     virtual bool AddChild(CTreeItem *child, bool sorted);
     // Where to insert node's item among the tree-control children of parent
     // so that leaves stay in alphabetical order (folders are skipped): the
@@ -58,6 +65,11 @@ public:
     // (not a folder) named name.
     CTreeFolder *FindParentOf(const QString &name);
     void DeleteAllChildren();
+    // A child's display name changed while it stayed in the folder, so the
+    // name order the folder relies on may be gone: it checks the order again
+    // at the next sorted insertion. (Taking the child out and adding it
+    // again, as renaming in the project view does, needs no call.)
+    void ChildRenamed();
     // Deletes the direct children whose marked flag is set.
     void DeleteMarkedChildren();
     // Marks every node below this folder.
@@ -97,6 +109,32 @@ public:
     static constexpr int kMaxStoredDepth = 1000;
 
 protected:
+    // Offers test the children that may have the display name name
+    // (ignoring case) until it answers true, and returns whether it did.
+    // While the order is known only the run of such children is offered,
+    // otherwise every child: test must be true only for such children.
+    bool AnyChildNamed(const QString &name,
+                       const std::function<bool(const CTreeItem &)> &test) const;
+
+private:
+    // What the folder knows about the name order of its children.
+    enum class Order {
+        Sorted,   // in name order; m_index mirrors m_children
+        Unsorted, // out of order (m_index empty)
+        Unknown,  // not known since a removal or a rename (m_index empty)
+    };
+
+    Position InsertAt(Position position, CTreeItem *child);
+    size_t IndexOf(Position position) const;
+    void SetOrder(Order order);
+    void RebuildIndex();
+
+    // Changed only through the member functions, which keep m_index and
+    // m_order true to it.
     ChildList m_children;
+    // While m_order is Sorted: the list's positions in list order, for
+    // halving.
+    std::deque<Position> m_index;
+    Order m_order = Order::Sorted;
     quint32 m_storedChildCount = 0;
 };

@@ -30,7 +30,7 @@ void CVersionedNode::Serialize(CArchive &ar)
 
 bool CUniqueFolder::AddChild(CTreeItem *child, bool sorted)
 {
-    for (const CTreeItem *c : m_children) {
+    for (const CTreeItem *c : Children()) {
         if (QString::compare(c->GetName(), child->GetName(), Qt::CaseInsensitive) == 0)
             return false;
     }
