@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Mavu needs to build, test and run, if missing.
 set -euo pipefail
-pkgs=(cmake ninja-build ccache g++ qt6-base-dev libqscintilla2-qt6-dev
+pkgs=(cmake ninja-build ccache g++ clang-format qt6-base-dev libqscintilla2-qt6-dev
       libgtest-dev libgmock-dev libbenchmark-dev openjdk-17-jdk openjdk-17-source
       openjdk-17-doc universal-ctags
       xvfb xdotool imagemagick x11-utils libgl-dev)

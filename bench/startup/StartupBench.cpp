@@ -6,8 +6,8 @@
 
 #include "app/JavaIDEApp.h"
 #include "app/MainFrame.h"
-#include "app/Prompter.h"
-#include "app/SettingsStore.h"
+#include "core/Prompter.h"
+#include "core/SettingsStore.h"
 #include "project/Project.h"
 #include "project/ProjectClasses.h"
 #include "project/ProjectDoc.h"

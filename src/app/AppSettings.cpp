@@ -2,9 +2,9 @@
 
 #include "app/AppLocations.h"
 #include "app/IDEDirectories.h"
-#include "app/IDEOptions.h"
 #include "app/ProductFiles.h"
-#include "app/SettingsStore.h"
+#include "core/IDEOptions.h"
+#include "core/SettingsStore.h"
 
 void LoadSettings(const CSettingsStore &store, const CAppLocations &loc, CIDEOptions &options,
                   CIDEDirectories &dirs, CProductFiles &files)

@@ -1,9 +1,9 @@
 #include "app/ChildFrame.h"
 
-#include "app/CommandIds.h"
 #include "app/FileDialogs.h"
 #include "app/JavaIDEApp.h"
-#include "app/Prompter.h"
+#include "core/CommandIds.h"
+#include "core/Prompter.h"
 #include "editor/HueditView.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "app/FrameLayout.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <charconv>
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include "app/AppLocations.h"
 #include "app/FilePathInfo.h"
-#include "app/IDEOptions.h"
-#include "app/SettingsStore.h"
+#include "core/IDEOptions.h"
+#include "core/SettingsStore.h"
 
 #include <QFileInfo>
 

@@ -2,7 +2,7 @@
 
 #include "app/AppLocations.h"
 #include "app/FilePathInfo.h"
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 
 #include <QDir>
 #include <QFileInfo>

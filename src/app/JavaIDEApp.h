@@ -4,9 +4,9 @@
 #include "app/CommandLineInfo.h"
 #include "app/CommandMap.h"
 #include "app/IDEDirectories.h"
-#include "app/IDEOptions.h"
 #include "app/ProductFiles.h"
 #include "app/RecentFileList.h"
+#include "core/IDEOptions.h"
 
 #include <QFont>
 #include <QIcon>

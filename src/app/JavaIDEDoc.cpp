@@ -1,6 +1,6 @@
 #include "app/JavaIDEDoc.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "app/RecentFileList.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 const QString CRecentFileList::kSection = QStringLiteral("Recent File List");
 

@@ -1,6 +1,6 @@
 #include "app/TipReader.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QStringDecoder>
 #include <ctime>

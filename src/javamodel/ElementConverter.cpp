@@ -294,8 +294,8 @@ void CElementConverter::PushWord(std::string_view word, int pos, int kind)
 {
     // Varargs written without a blank ("Object...args") arrive as one word:
     // the dots belong to the type, the rest is the parameter's name.
-    if (const size_t dots = word.find("..."); dots != std::string_view::npos && dots > 0 &&
-                                              dots + 3 < word.size()) {
+    if (const size_t dots = word.find("...");
+        dots != std::string_view::npos && dots > 0 && dots + 3 < word.size()) {
         PushWord(word.substr(0, dots + 3), pos, kind);
         PushWord(word.substr(dots + 3), pos + int(dots + 3), CLanguage::None);
         return;

@@ -1,6 +1,6 @@
 #include "javamodel/JavaParser.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "editor/ParseBuffer.h"
 #include "editor/StreamBuffer.h"
 #include "javamodel/FileObject.h"

@@ -1,6 +1,6 @@
 #include "javamodel/ParsedFileCache.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "javamodel/FileObject.h"
 #include "javamodel/JavaParser.h"
 

@@ -1,6 +1,6 @@
 #include "javamodel/VarContainer.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "editor/Language.h"
 #include "javamodel/Argument.h"
 #include "javamodel/ElementConverter.h"

@@ -1,6 +1,6 @@
 #include "javamodel/VarMethod.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "editor/Language.h"
 #include "javamodel/ElementConverter.h"
 #include "javamodel/JavaNames.h"

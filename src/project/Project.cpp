@@ -1,6 +1,6 @@
 #include "project/Project.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "javamodel/ParsedFileCache.h"
 #include "project/ProjectFileItem.h"
 #include "project/ProjectFolder.h"

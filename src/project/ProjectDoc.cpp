@@ -1,6 +1,6 @@
 #include "project/ProjectDoc.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "project/ProjectFileItem.h"
 #include "project/ProjectFolder.h"
 #include "project/ProjectHost.h"

@@ -1,6 +1,6 @@
 #include "project/ProjectFileItem.h"
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 #include "project/Project.h"
 #include "project/ProjectHost.h"
 #include "project/ProjectPathScope.h"

@@ -1,6 +1,6 @@
 #include "project/ProjectFramePlacement.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 namespace {
 const QString kSection = QStringLiteral("ProjWnd");

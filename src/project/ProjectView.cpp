@@ -1,7 +1,8 @@
 #include "project/ProjectView.h"
 
-#include "app/IDEOptions.h"
-#include "app/Prompter.h"
+#include "core/CommandIds.h"
+#include "core/IDEOptions.h"
+#include "core/Prompter.h"
 #include "project/FileChooser.h"
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
@@ -460,38 +461,38 @@ bool CProjectView::IsCommandEnabled(int id) const
     const bool openFile =
         kind == NodeKind::OpenProjectFileItem || kind == NodeKind::OpenProjectResItem;
     switch (id) {
-    case ID_PROJECT_OPEN:
-    case ID_PROJECT_DELETE:
+    case Cmd::ProjectNodeOpen:
+    case Cmd::ProjectNodeDelete:
         return kind == NodeKind::ClosedProject;
-    case ID_PROJECT_CLOSE:
+    case Cmd::ProjectNodeClose:
         return projectOpen;
-    case ID_PROJECT_ADD_PROJECT:
-    case ID_PROJECT_UPDATE_IMAGES:
+    case Cmd::ProjectAddProject:
+    case Cmd::ProjectUpdateImages:
         return m_doc != nullptr;
-    case ID_PROJECT_ADD_FILE:
-    case ID_PROJECT_ADD_FILE_CTX:
-    case ID_PROJECT_ADD_DIRECTORY:
-    case ID_PROJECT_IMPORT:
+    case Cmd::AddFile:
+    case Cmd::ProjectAddFileCtx:
+    case Cmd::ProjectAddDirectory:
+    case Cmd::ProjectImport:
         return projectOpen;
-    case ID_PROJECT_ADD_FOLDER:
+    case Cmd::ProjectAddFolder:
         return kind == NodeKind::OpenProject || (kind == NodeKind::VirtualFolder && inOpenProject);
-    case ID_PROJECT_DELETE_FOLDER:
+    case Cmd::ProjectDeleteFolder:
         return kind == NodeKind::VirtualFolder && inOpenProject;
-    case ID_PROJECT_RENAME:
+    case Cmd::ProjectRename:
         return CanRename(const_cast<CTreeItem *>(node));
-    case ID_PROJECT_REMOVE_FILE:
+    case Cmd::ProjectRemoveFile:
         return openFile;
-    case ID_PROJECT_MAIN_CLASS:
+    case Cmd::ProjectMainClass:
         return kind == NodeKind::OpenProjectFileItem && !IsHtml(node->GetName());
-    case ID_PROJECT_MAIN_HTML:
+    case Cmd::ProjectMainHtml:
         return kind == NodeKind::OpenProjectFileItem && IsHtml(node->GetName());
-    case ID_PROJECT_FILE_INFO:
+    case Cmd::ProjectFileInfo:
         return openFile || kind == NodeKind::ClosedProjectFileItem ||
                kind == NodeKind::ClosedProjectResItem;
-    case ID_PROJECT_ALPHA_ORDER:
-    case ID_PROJECT_SORT_LABEL:
+    case Cmd::ProjectAlphaOrder:
+    case Cmd::ProjectSortLabel:
         return node && node->IsFolder() && ItemOf(node);
-    case ID_PROJECT_VIEW:
+    case Cmd::ProjectViewMode:
         // Always possible to go back to the file view.
         return !IsToolBusy() && (m_classViewAvailable || DisplayMode() == 1);
     default:
@@ -504,10 +505,10 @@ bool CProjectView::IsCommandEnabled(int id) const
 QString CProjectView::CommandText(int id) const
 {
     switch (id) {
-    case ID_PROJECT_VIEW:
+    case Cmd::ProjectViewMode:
         return DisplayMode() == 1 ? QStringLiteral("File View") : QStringLiteral("Class View");
-    case ID_PROJECT_ALPHA_ORDER:
-    case ID_PROJECT_SORT_LABEL:
+    case Cmd::ProjectAlphaOrder:
+    case Cmd::ProjectSortLabel:
         return m_sortMode == 2 ? QStringLiteral("Alphabetical Order")
                                : QStringLiteral("Compile Order");
     default:
@@ -520,57 +521,57 @@ bool CProjectView::OnCommand(int id)
     if (!IsCommandEnabled(id))
         return false;
     switch (id) {
-    case ID_PROJECT_OPEN:
+    case Cmd::ProjectNodeOpen:
         OnProjectOpen();
         break;
-    case ID_PROJECT_CLOSE:
+    case Cmd::ProjectNodeClose:
         OnProjectClose();
         break;
-    case ID_PROJECT_DELETE:
+    case Cmd::ProjectNodeDelete:
         OnProjectDelete();
         break;
-    case ID_PROJECT_ADD_PROJECT:
+    case Cmd::ProjectAddProject:
         OnAddProject();
         break;
-    case ID_PROJECT_ADD_FILE:
-    case ID_PROJECT_ADD_FILE_CTX:
+    case Cmd::AddFile:
+    case Cmd::ProjectAddFileCtx:
         OnAddFile();
         break;
-    case ID_PROJECT_ADD_FOLDER:
+    case Cmd::ProjectAddFolder:
         OnAddFolder();
         break;
-    case ID_PROJECT_DELETE_FOLDER:
+    case Cmd::ProjectDeleteFolder:
         OnDeleteFolder();
         break;
-    case ID_PROJECT_ADD_DIRECTORY:
+    case Cmd::ProjectAddDirectory:
         OnAddDirectory();
         break;
-    case ID_PROJECT_IMPORT:
+    case Cmd::ProjectImport:
         OnImportProject();
         break;
-    case ID_PROJECT_RENAME:
+    case Cmd::ProjectRename:
         OnRename();
         break;
-    case ID_PROJECT_REMOVE_FILE:
+    case Cmd::ProjectRemoveFile:
         OnRemoveFile();
         break;
-    case ID_PROJECT_MAIN_CLASS:
+    case Cmd::ProjectMainClass:
         OnMainClass();
         break;
-    case ID_PROJECT_MAIN_HTML:
+    case Cmd::ProjectMainHtml:
         OnMainHtml();
         break;
-    case ID_PROJECT_FILE_INFO:
+    case Cmd::ProjectFileInfo:
         OnFileInfo();
         break;
-    case ID_PROJECT_UPDATE_IMAGES:
+    case Cmd::ProjectUpdateImages:
         OnUpdateImages();
         break;
-    case ID_PROJECT_ALPHA_ORDER:
-    case ID_PROJECT_SORT_LABEL:
+    case Cmd::ProjectAlphaOrder:
+    case Cmd::ProjectSortLabel:
         OnAlphabeticalOrder();
         break;
-    case ID_PROJECT_VIEW:
+    case Cmd::ProjectViewMode:
         OnProjectView();
         break;
     default:
@@ -973,84 +974,84 @@ QMenu *CProjectView::CreateContextMenu(CTreeItem *node)
         AddMenuCommand(*menu, id, QString::fromLatin1(text));
     };
     auto folderCommands = [&] {
-        add(ID_PROJECT_ADD_FILE_CTX, "Add File...");
-        add(ID_PROJECT_ADD_FOLDER, "Add Folder");
-        add(ID_PROJECT_ADD_DIRECTORY, "Add Directory...");
-        add(ID_PROJECT_IMPORT, "Import Mavu Project...");
+        add(Cmd::ProjectAddFileCtx, "Add File...");
+        add(Cmd::ProjectAddFolder, "Add Folder");
+        add(Cmd::ProjectAddDirectory, "Add Directory...");
+        add(Cmd::ProjectImport, "Import Mavu Project...");
     };
     auto buildCommands = [&] {
-        add(ID_PROJECT_REBUILD_FOLDER, "Rebuild Folder");
-        add(ID_PROJECT_COMPILE_FOLDER, "Compile *.java Folder");
-        add(ID_PROJECT_FIND_IN_FILES, "Find in Files...");
+        add(Cmd::ProjectRebuildFolder, "Rebuild Folder");
+        add(Cmd::ProjectCompileFolder, "Compile *.java Folder");
+        add(Cmd::ProjectFindInFiles, "Find in Files...");
     };
     switch (kind) {
     case NodeKind::Root:
-        add(ID_PROJECT_ADD_PROJECT, "Add Project...");
+        add(Cmd::ProjectAddProject, "Add Project...");
         menu->addSeparator();
-        add(ID_ROOT_INTERPRETER_OPTIONS, "Root Interpreter Options");
-        add(ID_ROOT_COMPILER_OPTIONS, "Root Compiler Options");
-        add(ID_ROOT_JAVADOC_OPTIONS, "Root Javadoc Options");
+        add(Cmd::RootRunOptions, "Root Interpreter Options");
+        add(Cmd::RootCompileOptions, "Root Compiler Options");
+        add(Cmd::RootJavadocOptions, "Root Javadoc Options");
         menu->addSeparator();
-        add(ID_PROJECT_UPDATE_IMAGES, "Update Images");
-        add(ID_PROJECT_ALPHA_ORDER, "Alphabetical Order");
+        add(Cmd::ProjectUpdateImages, "Update Images");
+        add(Cmd::ProjectAlphaOrder, "Alphabetical Order");
         break;
     case NodeKind::ClosedProject:
-        add(ID_PROJECT_OPEN, "Open...");
-        add(ID_PROJECT_DELETE, "Delete");
+        add(Cmd::ProjectNodeOpen, "Open...");
+        add(Cmd::ProjectNodeDelete, "Delete");
         menu->addSeparator();
-        add(ID_PROJECT_UPDATE_IMAGES, "Update Images");
+        add(Cmd::ProjectUpdateImages, "Update Images");
         break;
     case NodeKind::OpenProject:
-        add(ID_PROJECT_CLOSE, "Close");
+        add(Cmd::ProjectNodeClose, "Close");
         menu->addSeparator();
         folderCommands();
         menu->addSeparator();
         buildCommands();
         menu->addSeparator();
-        add(ID_PROJECT_ALPHA_ORDER, "Alphabetical Order");
-        add(ID_PROJECT_VIEW, "Project View");
-        add(ID_PROJECT_UPDATE_IMAGES, "Update Images");
+        add(Cmd::ProjectAlphaOrder, "Alphabetical Order");
+        add(Cmd::ProjectViewMode, "Project View");
+        add(Cmd::ProjectUpdateImages, "Update Images");
         menu->addSeparator();
-        add(ID_PROJECT_CLASSPATH, "Classpath...");
-        add(ID_PROJECT_COMPILER_OPTIONS, "Compiler Options...");
-        add(ID_PROJECT_INTERPRETER_OPTIONS, "Interpreter Options...");
-        add(ID_PROJECT_JAVADOC_OPTIONS, "Javadoc Options...");
+        add(Cmd::ProjectClasspath, "Classpath...");
+        add(Cmd::CompileOptions, "Compiler Options...");
+        add(Cmd::RunOptions, "Interpreter Options...");
+        add(Cmd::JavadocOptions, "Javadoc Options...");
         break;
     case NodeKind::VirtualFolder:
         folderCommands();
         menu->addSeparator();
-        add(ID_PROJECT_RENAME, "Rename");
-        add(ID_PROJECT_DELETE_FOLDER, "Delete Folder");
+        add(Cmd::ProjectRename, "Rename");
+        add(Cmd::ProjectDeleteFolder, "Delete Folder");
         menu->addSeparator();
         buildCommands();
         menu->addSeparator();
-        add(ID_PROJECT_ALPHA_ORDER, "Alphabetical Order");
+        add(Cmd::ProjectAlphaOrder, "Alphabetical Order");
         break;
     case NodeKind::OpenProjectFileItem:
     case NodeKind::ClosedProjectFileItem:
-        add(ID_PROJECT_COMPILE, "Compile");
-        add(ID_PROJECT_PARSE, "Parse...");
-        add(ID_PROJECT_BROWSE, "Browse");
+        add(Cmd::ProjectCompile, "Compile");
+        add(Cmd::ProjectParse, "Parse...");
+        add(Cmd::ProjectBrowse, "Browse");
         menu->addSeparator();
-        add(ID_PROJECT_MAIN_CLASS, "Main Class");
-        add(ID_PROJECT_MAIN_HTML, "Main HTML");
+        add(Cmd::ProjectMainClass, "Main Class");
+        add(Cmd::ProjectMainHtml, "Main HTML");
         menu->addSeparator();
-        add(ID_PROJECT_RENAME, "Rename");
-        add(ID_PROJECT_REMOVE_FILE, "Delete");
+        add(Cmd::ProjectRename, "Rename");
+        add(Cmd::ProjectRemoveFile, "Delete");
         menu->addSeparator();
-        add(ID_PROJECT_FILE_INFO, "File Info");
+        add(Cmd::ProjectFileInfo, "File Info");
         break;
     case NodeKind::OpenProjectResItem:
     case NodeKind::ClosedProjectResItem:
-        add(ID_RESOURCE_FIRST, "Add Dialog...");
-        add(ID_RESOURCE_FIRST + 1, "Add Frame...");
-        add(ID_RESOURCE_FIRST + 2, "GUI Builder");
-        add(ID_RESOURCE_FIRST + 3, "GUI Builder (Debug)");
+        add(Cmd::ResourceFirst, "Add Dialog...");
+        add(Cmd::ResourceFirst + 1, "Add Frame...");
+        add(Cmd::ResourceFirst + 2, "GUI Builder");
+        add(Cmd::ResourceFirst + 3, "GUI Builder (Debug)");
         menu->addSeparator();
-        add(ID_PROJECT_RENAME, "Rename");
-        add(ID_PROJECT_REMOVE_FILE, "Delete");
+        add(Cmd::ProjectRename, "Rename");
+        add(Cmd::ProjectRemoveFile, "Delete");
         menu->addSeparator();
-        add(ID_PROJECT_FILE_INFO, "File Info");
+        add(Cmd::ProjectFileInfo, "File Info");
         break;
     case NodeKind::None:
         break;

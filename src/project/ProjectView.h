@@ -22,7 +22,7 @@ class QAction;
 // selected node and calls the project or the workspace.
 //
 // The main frame embeds it and forwards:
-//  - Add File (32802) from its menu to OnAddFile();
+//  - Add File (Cmd::AddFile) from its menu to OnAddFile();
 //  - the activation of an editor window to SelectFile(path);
 //  - the workspace host's UpdateAllViews, RefreshProjectFolder,
 //    ShowFileInProjectView and SelectProject to the methods of those names
@@ -37,44 +37,6 @@ class CProjectView : public CBaseTreeView
     Q_OBJECT
 
 public:
-    // Command ids, as the menus and the frame's command table know them.
-    enum Command : int {
-        ID_PROJECT_ADD_FILE = 32802,    // Add File... (main menu)
-        ID_PROJECT_REMOVE_FILE = 32808, // Delete (a file)
-        ID_PROJECT_MAIN_CLASS = 32815,  // Main Class
-        ID_PROJECT_MAIN_HTML = 32831,   // Main HTML
-        ID_PROJECT_COMPILER_OPTIONS = 32834,
-        ID_PROJECT_INTERPRETER_OPTIONS = 32838,
-        ID_PROJECT_BROWSE = 32879,
-        ID_PROJECT_COMPILE = 32881,
-        ID_PROJECT_PARSE = 32888,
-        ID_PROJECT_JAVADOC_OPTIONS = 32939,
-        ID_PROJECT_SORT_LABEL = 32953, // the sort-mode label
-        ID_PROJECT_OPEN = 32980,       // Open...
-        ID_PROJECT_CLOSE = 32981,      // Close
-        ID_PROJECT_DELETE = 32982,     // Delete (a project, from the workspace)
-        ID_PROJECT_ADD_FOLDER = 32983, // Add Folder
-        ID_PROJECT_DELETE_FOLDER = 32984,
-        ID_PROJECT_ADD_FILE_CTX = 32985, // Add File... (context menu)
-        ID_PROJECT_RENAME = 32986,
-        ID_PROJECT_ADD_PROJECT = 32987, // Add Project...
-        ID_RESOURCE_FIRST = 32992,      // the GUI-builder resource commands
-        ID_RESOURCE_LAST = 33009,
-        ID_ROOT_INTERPRETER_OPTIONS = 33012,
-        ID_ROOT_COMPILER_OPTIONS = 33013,
-        ID_ROOT_JAVADOC_OPTIONS = 33014,
-        ID_PROJECT_ALPHA_ORDER = 33018,
-        ID_PROJECT_FILE_INFO = 33037,
-        ID_PROJECT_REBUILD_FOLDER = 33038,
-        ID_PROJECT_COMPILE_FOLDER = 33039,
-        ID_PROJECT_UPDATE_IMAGES = 33048,
-        ID_PROJECT_FIND_IN_FILES = 33052,
-        ID_PROJECT_VIEW = 33068, // File View / Class View
-        ID_PROJECT_ADD_DIRECTORY = 33071,
-        ID_PROJECT_IMPORT = 33072,
-        ID_PROJECT_CLASSPATH = 33077,
-    };
-
     // What a node is, for its context menu and the commands it allows.
     enum class NodeKind {
         None,

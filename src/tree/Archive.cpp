@@ -428,9 +428,9 @@ CObject *CArchive::ReadObjectImpl(const CRuntimeClass *base, bool owned)
     m_storedObjects.insert(obj.get(), quint32(index));
 
     if (m_objectDepth >= kMaxObjectDepth)
-        throw CArchiveException(CArchiveException::BadFormat,
-                                QStringLiteral("objects are nested more than %1 deep")
-                                    .arg(kMaxObjectDepth));
+        throw CArchiveException(
+            CArchiveException::BadFormat,
+            QStringLiteral("objects are nested more than %1 deep").arg(kMaxObjectDepth));
     const quint32 outerSchema = m_currentSchema;
     m_currentSchema = cls->IsVersionable() ? storedSchema : cls->Schema();
     ++m_objectDepth;

@@ -45,27 +45,36 @@ public:
 #define RUNTIME_CLASS(cls) (&cls::class##cls)
 
 // In the class body of a serialisable class.
-#define DECLARE_SERIAL(cls)                                                    \
-public:                                                                        \
-    static const CRuntimeClass class##cls;                                     \
-    const CRuntimeClass *GetRuntimeClass() const override;                     \
+#define DECLARE_SERIAL(cls)                                                                        \
+public:                                                                                            \
+    static const CRuntimeClass class##cls;                                                         \
+    const CRuntimeClass *GetRuntimeClass() const override;                                         \
     static CObject *CreateObject();
 
 // For an abstract class that is part of a hierarchy but never stored itself.
-#define DECLARE_DYNAMIC(cls)                                                   \
-public:                                                                        \
-    static const CRuntimeClass class##cls;                                     \
+#define DECLARE_DYNAMIC(cls)                                                                       \
+public:                                                                                            \
+    static const CRuntimeClass class##cls;                                                         \
     const CRuntimeClass *GetRuntimeClass() const override;
 
 // In one source file. The class is still registered by a call to
 // CRuntimeClass::RegisterClass(RUNTIME_CLASS(cls)) from its subsystem's
 // registration function.
-#define IMPLEMENT_SERIAL(cls, base, schema)                                    \
-    CObject *cls::CreateObject() { return new cls; }                           \
-    const CRuntimeClass cls::class##cls = {#cls, (schema), &cls::CreateObject, \
-                                           RUNTIME_CLASS(base)};               \
-    const CRuntimeClass *cls::GetRuntimeClass() const { return RUNTIME_CLASS(cls); }
+#define IMPLEMENT_SERIAL(cls, base, schema)                                                        \
+    CObject *cls::CreateObject()                                                                   \
+    {                                                                                              \
+        return new cls;                                                                            \
+    }                                                                                              \
+    const CRuntimeClass cls::class##cls = {#cls, (schema), &cls::CreateObject,                     \
+                                           RUNTIME_CLASS(base)};                                   \
+    const CRuntimeClass *cls::GetRuntimeClass() const                                              \
+    {                                                                                              \
+        return RUNTIME_CLASS(cls);                                                                 \
+    }
 
-#define IMPLEMENT_DYNAMIC(cls, base)                                           \
-    const CRuntimeClass cls::class##cls = {#cls, 0, nullptr, RUNTIME_CLASS(base)}; \
-    const CRuntimeClass *cls::GetRuntimeClass() const { return RUNTIME_CLASS(cls); }
+#define IMPLEMENT_DYNAMIC(cls, base)                                                               \
+    const CRuntimeClass cls::class##cls = {#cls, 0, nullptr, RUNTIME_CLASS(base)};                 \
+    const CRuntimeClass *cls::GetRuntimeClass() const                                              \
+    {                                                                                              \
+        return RUNTIME_CLASS(cls);                                                                 \
+    }

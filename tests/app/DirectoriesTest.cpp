@@ -2,7 +2,7 @@
 #include "TestEnv.h"
 #include "app/AppLocations.h"
 #include "app/IDEDirectories.h"
-#include "app/IDEOptions.h"
+#include "core/IDEOptions.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

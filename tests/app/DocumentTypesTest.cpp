@@ -5,7 +5,7 @@
 #include "app/CommandMap.h"
 #include "app/FileDialogs.h"
 #include "app/RecentFileList.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include "app/AppLocations.h"
 #include "app/AppSettings.h"
 #include "app/IDEDirectories.h"
-#include "app/IDEOptions.h"
 #include "app/ProductFiles.h"
-#include "app/SettingsStore.h"
+#include "core/IDEOptions.h"
+#include "core/SettingsStore.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 #include "app/DocWarningDlg.h"
 #include "app/JavaIDEApp.h"
 #include "app/MainFrame.h"
-#include "app/SettingsStore.h"
 #include "app/TipDlg.h"
+#include "core/SettingsStore.h"
 
 #include <QApplication>
 #include <QCheckBox>

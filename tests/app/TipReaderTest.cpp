@@ -2,7 +2,7 @@
 
 #include "QtPrinters.h"
 #include "TestEnv.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,7 +1,6 @@
 #include "FakePrompter.h"
 
-CFakePrompter::CFakePrompter()
-    : m_previous(SetPrompter(this))
+CFakePrompter::CFakePrompter() : m_previous(SetPrompter(this))
 {
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Prompter.h"
+#include "core/Prompter.h"
 
 #include <QStringList>
 #include <deque>
@@ -10,14 +10,18 @@
 class CFakePrompter final : public CPrompter
 {
 public:
-    CFakePrompter();  // installs itself
+    CFakePrompter();           // installs itself
     ~CFakePrompter() override; // restores the previous prompter
 
     void QueueAnswer(Answer a) { m_answers.push_back(a); }
 
-    Answer MessageBox(const QString &text, Buttons buttons, Icon icon, Answer defaultAnswer) override;
+    Answer MessageBox(const QString &text, Buttons buttons, Icon icon,
+                      Answer defaultAnswer) override;
     void SetStatusText(const QString &text) override { m_status << text; }
-    void OutputLine(const QString &tab, const QString &text) override { m_output << tab + QLatin1Char('|') + text; }
+    void OutputLine(const QString &tab, const QString &text) override
+    {
+        m_output << tab + QLatin1Char('|') + text;
+    }
     void BeginWaitCursor() override { ++m_waitDepth; }
     void EndWaitCursor() override { --m_waitDepth; }
     void Progress(const QString &text, qint64, qint64) override { m_progress << text; }
@@ -26,7 +30,7 @@ public:
     QList<Buttons> m_buttons;
     QList<Icon> m_icons;
     QStringList m_status;
-    QStringList m_output;   // "tab|text"
+    QStringList m_output; // "tab|text"
     QStringList m_progress;
     int m_waitDepth = 0;
 

@@ -6,10 +6,8 @@
 #include <QStandardPaths>
 
 CTestEnv::CTestEnv()
-    : m_oldCwd(QDir::currentPath()),
-      m_oldConfig(qgetenv("XDG_CONFIG_HOME")),
-      m_oldData(qgetenv("XDG_DATA_HOME")),
-      m_oldHome(qgetenv("HOME"))
+    : m_oldCwd(QDir::currentPath()), m_oldConfig(qgetenv("XDG_CONFIG_HOME")),
+      m_oldData(qgetenv("XDG_DATA_HOME")), m_oldHome(qgetenv("HOME"))
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
     QDir(m_dir.path()).mkpath(QStringLiteral("data"));

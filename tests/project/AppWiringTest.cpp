@@ -3,7 +3,7 @@
 #include "TestEnv.h"
 #include "app/JavaIDEApp.h"
 #include "app/MainFrame.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "project/Project.h"
 #include "project/ProjectClasses.h"
 #include "project/ProjectDoc.h"

@@ -7,7 +7,8 @@
 #include "FakePrompter.h"
 #include "ProjectTestSupport.h"
 #include "TestEnv.h"
-#include "app/IDEOptions.h"
+#include "core/CommandIds.h"
+#include "core/IDEOptions.h"
 #include "project/FileChooser.h"
 #include "project/Project.h"
 #include "project/ProjectClasses.h"
@@ -290,7 +291,7 @@ TEST_F(ProjectViewTest, AddDirectoryTakesJavaSourcesRecursivelyAndLeavesPresentO
     CProjectFileItem *presentItem = Project().FindFileItem(present);
 
     m_chooser.m_dirs.push_back(src);
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_ADD_DIRECTORY));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectAddDirectory));
     EXPECT_EQ(m_chooser.m_calls.last().title, QStringLiteral("AddDirectory"));
     EXPECT_TRUE(m_prompter.m_status.contains(
         QStringLiteral("Wait, reading all the files in the directory...")));
@@ -314,7 +315,7 @@ TEST_F(ProjectViewTest, FoldersTakeFilesAndDeletingOneTakesItsFilesOutOfTheProje
     Project().SetModifiedFlag(false);
 
     Select(alpha);
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_ADD_FOLDER));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectAddFolder));
     auto *folder = dynamic_cast<CProjectVirtualFolder *>(m_view->SelectedNode());
     ASSERT_NE(folder, nullptr);
     EXPECT_EQ(folder->GetName(), QStringLiteral("Folder"));
@@ -324,7 +325,7 @@ TEST_F(ProjectViewTest, FoldersTakeFilesAndDeletingOneTakesItsFilesOutOfTheProje
     // With the folder selected, files go into it; a folder inside it too.
     const QString inner = WriteFile(QStringLiteral("Alpha/Inner.java"));
     AddFiles({inner});
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_ADD_FOLDER));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectAddFolder));
     CTreeItem *sub = m_view->SelectedNode();
     ASSERT_NE(sub, folder);
     const QString deeper = WriteFile(QStringLiteral("Alpha/Deeper.java"));
@@ -340,7 +341,7 @@ TEST_F(ProjectViewTest, FoldersTakeFilesAndDeletingOneTakesItsFilesOutOfTheProje
     // Delete Folder on the outer folder: its files leave the project, the
     // files themselves stay on disk.
     Select(folder);
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_DELETE_FOLDER));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectDeleteFolder));
     EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    Top.java"}));
     EXPECT_EQ(Project().GetFiles(), QStringList({top}));
     EXPECT_TRUE(QFileInfo::exists(inner));
@@ -414,7 +415,7 @@ TEST_F(ProjectViewTest, RemovingFilesAsksAboutTheDiskOnlyForTheDeleteKey)
 
     // The menu command removes the file from the project only.
     Select(Node(a));
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_REMOVE_FILE));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectRemoveFile));
     EXPECT_FALSE(Project().HasFile(a));
     EXPECT_TRUE(Project().GetMainClass().isEmpty());
     EXPECT_TRUE(QFileInfo::exists(a));
@@ -446,13 +447,13 @@ TEST_F(ProjectViewTest, MainClassAndMainHtmlExcludeEachOther)
     AddFiles({hello, page});
 
     Select(Node(hello));
-    EXPECT_FALSE(m_view->IsCommandEnabled(CProjectView::ID_PROJECT_MAIN_HTML));
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_MAIN_CLASS));
+    EXPECT_FALSE(m_view->IsCommandEnabled(Cmd::ProjectMainHtml));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectMainClass));
     EXPECT_EQ(Project().GetMainClass(), QStringLiteral("Hello.java"));
 
     Select(Node(page));
-    EXPECT_FALSE(m_view->IsCommandEnabled(CProjectView::ID_PROJECT_MAIN_CLASS));
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_MAIN_HTML));
+    EXPECT_FALSE(m_view->IsCommandEnabled(Cmd::ProjectMainClass));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectMainHtml));
     EXPECT_EQ(Project().GetMainHtml(), QStringLiteral("Page.HTML"));
     EXPECT_TRUE(Project().GetMainClass().isEmpty());
 
@@ -494,7 +495,7 @@ TEST_F(ProjectViewTest, DeleteKeyRemovesOnlyUserFoldersOpenFilesAndClosedProject
     // Once closed, the other one goes too, and the saved workspace agrees.
     Select(alpha);
     ASSERT_TRUE(Project().Save());
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_CLOSE));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectNodeClose));
     EXPECT_EQ(m_view->KindOf(alpha), Kind::ClosedProject);
     PressDelete(alpha);
     EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects"}));
@@ -519,7 +520,7 @@ TEST_F(ProjectViewTest, DamagedProjectFileStaysClosedAndUntouched)
 
     ASSERT_TRUE(Project().Save());
     Select(beta);
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_OPEN));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectNodeOpen));
     ASSERT_EQ(m_prompter.m_messages.size(), 1);
     EXPECT_TRUE(m_prompter.m_messages[0].startsWith(QStringLiteral("Cannot open the project ")));
     EXPECT_EQ(ReadAll(betaPath), bytes);
@@ -545,7 +546,7 @@ TEST_F(ProjectViewTest, AddProjectRefusesOneAlreadyInTheWorkspace)
 
     m_chooser.m_files.push_back({gammaPath});
     Select(m_doc->GetRoot());
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_ADD_PROJECT));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectAddProject));
     ASSERT_EQ(m_chooser.m_calls.size(), 1);
     EXPECT_EQ(m_chooser.m_calls[0].filter,
               QStringLiteral("Mavu Files (*.mavu)|*.mavu|All Files (*.*)|*.*||"));
@@ -607,7 +608,7 @@ TEST_F(ProjectViewTest, SavedWorkspaceReloadsIntoTheSameTree)
     EXPECT_EQ(Dump(view), shown);
     // And opened, the project shows the same files, now as its own.
     view.SelectNode(doc.GetRoot()->FindByName(QStringLiteral("Alpha")));
-    ASSERT_TRUE(view.OnCommand(CProjectView::ID_PROJECT_OPEN));
+    ASSERT_TRUE(view.OnCommand(Cmd::ProjectNodeOpen));
     ASSERT_TRUE(view.ExpandNode(doc.GetRoot()->FindByName(QStringLiteral("lib"))));
     EXPECT_EQ(Dump(view), shown);
     EXPECT_EQ(view.KindOf(doc.GetRoot()->FindByName(b)), Kind::OpenProjectFileItem);
@@ -629,7 +630,6 @@ TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
     CTreeItem *folder = m_view->SelectedNode();
     m_view->ExpandNode(Folder(QStringLiteral("Beta")));
 
-    using P = CProjectView;
     struct Row
     {
         CTreeItem *node;
@@ -640,38 +640,37 @@ TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
     const Row rows[] = {
         {m_doc->GetRoot(),
          "RootOptions",
-         {P::ID_PROJECT_ADD_PROJECT, P::ID_PROJECT_UPDATE_IMAGES},
-         {P::ID_ROOT_COMPILER_OPTIONS}},
+         {Cmd::ProjectAddProject, Cmd::ProjectUpdateImages},
+         {Cmd::RootCompileOptions}},
         {Folder(QStringLiteral("Beta")),
          "ClosedProject",
-         {P::ID_PROJECT_OPEN, P::ID_PROJECT_DELETE},
+         {Cmd::ProjectNodeOpen, Cmd::ProjectNodeDelete},
          {}},
         {Folder(QStringLiteral("Alpha")),
          "OpenProjectFileView",
-         {P::ID_PROJECT_CLOSE, P::ID_PROJECT_ADD_FILE_CTX, P::ID_PROJECT_ADD_FOLDER,
-          P::ID_PROJECT_ADD_DIRECTORY, P::ID_PROJECT_IMPORT, P::ID_PROJECT_ALPHA_ORDER},
-         {P::ID_PROJECT_REBUILD_FOLDER, P::ID_PROJECT_VIEW, P::ID_PROJECT_COMPILER_OPTIONS}},
+         {Cmd::ProjectNodeClose, Cmd::ProjectAddFileCtx, Cmd::ProjectAddFolder,
+          Cmd::ProjectAddDirectory, Cmd::ProjectImport, Cmd::ProjectAlphaOrder},
+         {Cmd::ProjectRebuildFolder, Cmd::ProjectViewMode, Cmd::CompileOptions}},
         {folder,
          "VirtualFolder",
-         {P::ID_PROJECT_ADD_FILE_CTX, P::ID_PROJECT_RENAME, P::ID_PROJECT_DELETE_FOLDER},
-         {P::ID_PROJECT_FIND_IN_FILES}},
+         {Cmd::ProjectAddFileCtx, Cmd::ProjectRename, Cmd::ProjectDeleteFolder},
+         {Cmd::ProjectFindInFiles}},
         {Node(a),
          "OpenProjectFileItem",
-         {P::ID_PROJECT_MAIN_CLASS, P::ID_PROJECT_RENAME, P::ID_PROJECT_REMOVE_FILE,
-          P::ID_PROJECT_FILE_INFO},
-         {P::ID_PROJECT_COMPILE, P::ID_PROJECT_MAIN_HTML}},
+         {Cmd::ProjectMainClass, Cmd::ProjectRename, Cmd::ProjectRemoveFile, Cmd::ProjectFileInfo},
+         {Cmd::ProjectCompile, Cmd::ProjectMainHtml}},
         {Node(res),
          "OpenProjectResItem",
-         {P::ID_PROJECT_RENAME, P::ID_PROJECT_REMOVE_FILE, P::ID_PROJECT_FILE_INFO},
-         {P::ID_RESOURCE_FIRST}},
+         {Cmd::ProjectRename, Cmd::ProjectRemoveFile, Cmd::ProjectFileInfo},
+         {Cmd::ResourceFirst}},
         {Node(old),
          "ClosedProjectFileItem",
-         {P::ID_PROJECT_FILE_INFO},
-         {P::ID_PROJECT_MAIN_CLASS, P::ID_PROJECT_RENAME, P::ID_PROJECT_REMOVE_FILE}},
+         {Cmd::ProjectFileInfo},
+         {Cmd::ProjectMainClass, Cmd::ProjectRename, Cmd::ProjectRemoveFile}},
         {Node(oldRes),
          "ClosedProjectResItem",
-         {P::ID_PROJECT_FILE_INFO},
-         {P::ID_PROJECT_RENAME, P::ID_PROJECT_REMOVE_FILE}},
+         {Cmd::ProjectFileInfo},
+         {Cmd::ProjectRename, Cmd::ProjectRemoveFile}},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.menu);
@@ -700,16 +699,16 @@ TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
     QAction *view = nullptr;
     QAction *order = nullptr;
     for (QAction *action : menu->actions()) {
-        if (action->data().toInt() == P::ID_PROJECT_VIEW)
+        if (action->data().toInt() == Cmd::ProjectViewMode)
             view = action;
-        if (action->data().toInt() == P::ID_PROJECT_ALPHA_ORDER)
+        if (action->data().toInt() == Cmd::ProjectAlphaOrder)
             order = action;
     }
     ASSERT_TRUE(view && order);
     EXPECT_EQ(view->text(), QStringLiteral("Class View"));
     EXPECT_EQ(order->text(), QStringLiteral("Compile Order"));
     order->trigger();
-    EXPECT_EQ(m_view->CommandText(P::ID_PROJECT_SORT_LABEL), QStringLiteral("Alphabetical Order"));
+    EXPECT_EQ(m_view->CommandText(Cmd::ProjectSortLabel), QStringLiteral("Alphabetical Order"));
 }
 
 TEST_F(ProjectViewTest, FileInfoPrintsItsBlockIntoTheClearedOutput)
@@ -719,7 +718,7 @@ TEST_F(ProjectViewTest, FileInfoPrintsItsBlockIntoTheClearedOutput)
     AddFiles({a});
     QSignalSpy cleared(m_view.get(), &CProjectView::clearOutputRequested);
     Select(Node(a));
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_FILE_INFO));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectFileInfo));
     ASSERT_EQ(cleared.count(), 1);
     EXPECT_EQ(cleared.at(0).at(0).toString(), QStringLiteral("Output"));
     EXPECT_EQ(m_prompter.m_output,
@@ -824,7 +823,7 @@ TEST_F(ProjectViewTest, ImportAddsTheOtherProjectsFilesOnce)
     m_prompter.m_status.clear();
 
     m_chooser.m_files.push_back({otherPath});
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_IMPORT));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectImport));
     const CScriptedChooser::Call &call = m_chooser.m_calls.last();
     EXPECT_EQ(call.title, QStringLiteral("Select Mavu Project to Add"));
     EXPECT_EQ(call.filter, QStringLiteral("Mavu Project(*.mavu)|*.mavu|All Files(*.*)|*.*||"));
@@ -857,15 +856,15 @@ TEST_F(ProjectViewTest, ToggleViewTwiceReturnsToTheFileViewWithTheProjectExpande
     m_view->collapseItem(m_view->ItemOf(Folder(QStringLiteral("Alpha"))));
     Settle();
 
-    EXPECT_EQ(m_view->CommandText(CProjectView::ID_PROJECT_VIEW), QStringLiteral("Class View"));
+    EXPECT_EQ(m_view->CommandText(Cmd::ProjectViewMode), QStringLiteral("Class View"));
     m_view->OnProjectView();
     EXPECT_EQ(m_options.m_projectView, 1);
-    EXPECT_EQ(m_view->CommandText(CProjectView::ID_PROJECT_VIEW), QStringLiteral("File View"));
-    EXPECT_TRUE(m_view->IsCommandEnabled(CProjectView::ID_PROJECT_VIEW)); // the way back
+    EXPECT_EQ(m_view->CommandText(Cmd::ProjectViewMode), QStringLiteral("File View"));
+    EXPECT_TRUE(m_view->IsCommandEnabled(Cmd::ProjectViewMode)); // the way back
     m_view->SetToolBusyQuery([] { return true; });
-    EXPECT_FALSE(m_view->OnCommand(CProjectView::ID_PROJECT_VIEW));
+    EXPECT_FALSE(m_view->OnCommand(Cmd::ProjectViewMode));
     m_view->SetToolBusyQuery({});
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_VIEW));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectViewMode));
     EXPECT_EQ(m_options.m_projectView, 0);
     EXPECT_TRUE(m_view->ItemOf(Folder(QStringLiteral("Alpha")))->isExpanded());
     EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java"}));
@@ -900,7 +899,7 @@ TEST_F(ProjectViewTest, CollapsedProjectKeepsItsImageAndShowsCurrentChildrenAgai
     alpha->SetProjectOpen(false);
     m_view->Control().SetItemImage(m_view->Handle(m_view->ItemOf(alpha)), TreeImage::Leaf,
                                    TreeImage::Leaf);
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_UPDATE_IMAGES));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectUpdateImages));
     EXPECT_EQ(m_view->Control().GetItemImage(m_view->Handle(m_view->ItemOf(alpha))),
               TreeImage::ProjectOpen);
 }
@@ -926,17 +925,17 @@ TEST_F(ProjectViewAloneTest, OpenCloseAndAddKeepTheTreeCurrent)
     EXPECT_EQ(m_view->KindOf(alpha), Kind::ClosedProject);
 
     Select(alpha);
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_OPEN));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectNodeOpen));
     EXPECT_EQ(m_view->KindOf(alpha), Kind::OpenProject);
     EXPECT_EQ(m_doc->GetActiveProjectPath(), path);
     const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
     AddFiles({a});
     EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java"}));
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_CLOSE));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectNodeClose));
     EXPECT_EQ(m_view->KindOf(alpha), Kind::ClosedProject);
     EXPECT_EQ(m_view->KindOf(Node(a)), Kind::ClosedProjectFileItem);
     Select(alpha);
-    ASSERT_TRUE(m_view->OnCommand(CProjectView::ID_PROJECT_OPEN));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectNodeOpen));
     EXPECT_EQ(m_view->KindOf(Node(a)), Kind::OpenProjectFileItem);
 }
 

@@ -2,7 +2,7 @@
 #include "OldLayoutWriter.h"
 #include "ProjectTestSupport.h"
 #include "TestEnv.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "project/Project.h"
 #include "project/ProjectClasses.h"
 #include "project/ProjectDoc.h"

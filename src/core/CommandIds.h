@@ -142,5 +142,38 @@ enum : int {
     HelpPrevious = 32918,
     HelpRefresh = 32950,
     HelpStopLoading = 33041,
+
+    // The project pane's commands on the selected node. Add File, the three
+    // option sheets of a project and the main menu share their numbers.
+    ProjectRemoveFile = 32808,
+    ProjectMainClass = 32815,
+    ProjectMainHtml = 32831,
+    ProjectBrowse = 32879,
+    ProjectCompile = 32881,
+    ProjectParse = 32888,
+    ProjectSortLabel = 32953, // the sort-mode label
+    ProjectNodeOpen = 32980,
+    ProjectNodeClose = 32981,
+    ProjectNodeDelete = 32982, // a project, from the workspace
+    ProjectAddFolder = 32983,
+    ProjectDeleteFolder = 32984,
+    ProjectAddFileCtx = 32985, // Add File... of the context menu
+    ProjectRename = 32986,
+    ProjectAddProject = 32987,
+    ResourceFirst = 32992, // the GUI-builder resource commands
+    ResourceLast = 33009,
+    RootRunOptions = 33012,
+    RootCompileOptions = 33013,
+    RootJavadocOptions = 33014,
+    ProjectAlphaOrder = 33018,
+    ProjectFileInfo = 33037,
+    ProjectRebuildFolder = 33038,
+    ProjectCompileFolder = 33039,
+    ProjectUpdateImages = 33048,
+    ProjectFindInFiles = 33052,
+    ProjectViewMode = 33068, // File View / Class View
+    ProjectAddDirectory = 33071,
+    ProjectImport = 33072,
+    ProjectClasspath = 33077,
 };
 } // namespace Cmd

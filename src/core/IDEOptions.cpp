@@ -1,6 +1,6 @@
-#include "app/IDEOptions.h"
+#include "core/IDEOptions.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 const char *const CIDEOptions::kRmicFlagKeys[RmicFlagCount] = {
     "ClassPath", "Custom",  "Debug",    "DebugTables", "Depend",  "OutputDir", "KeepGenerated",
