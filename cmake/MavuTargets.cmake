@@ -55,7 +55,7 @@ function(mavu_ui_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC Qt6::Widgets Qt6::PrintSupport ${ARG_DEPENDS})
+  target_link_libraries(${name} PUBLIC Qt6::Widgets ${ARG_DEPENDS})
   set_property(GLOBAL APPEND PROPERTY MAVU_UI_LIBS ${name})
   _mavu_precompile(${name} ui)
 endfunction()
@@ -65,6 +65,7 @@ function(mavu_test name)
   cmake_parse_arguments(ARG "" "LABEL" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} mavu_testsupport GTest::gtest GTest::gmock)
+  _mavu_precompile(${name} test)
   gtest_discover_tests(${name}
     PROPERTIES LABELS ${ARG_LABEL}
                ENVIRONMENT QT_QPA_PLATFORM=offscreen
