@@ -1,5 +1,6 @@
 #include "core/IDEOptions.h"
 
+#include "core/SettingsExchange.h"
 #include "core/SettingsStore.h"
 
 const char *const CIDEOptions::kRmicFlagKeys[RmicFlagCount] = {
@@ -24,128 +25,95 @@ QString HeaderKey(int level)
 
 } // namespace
 
-void CIDEOptions::LoadSettings(const CSettingsStore &s)
+void CIDEOptions::LoadSettings(const CSettingsStore &store)
 {
-    auto str = [&s](const QString &sec, const char *key, const QString &def) {
-        return s.GetProfileString(sec, QLatin1String(key), def);
-    };
-    auto num = [&s](const QString &sec, const char *key, int def) {
-        return s.GetProfileInt(sec, QLatin1String(key), def);
-    };
-
-    m_fontFace = str(kFonts, "Face", m_fontFace);
-    m_fontHeight = num(kFonts, "Height", m_fontHeight);
-    m_tabSize = num(kEditor, "Tabsize", m_tabSize);
-    m_tabSpaces = num(kEditor, "TabSpaces", m_tabSpaces);
-    m_menuItems = num(kEditor, "MenuItems", m_menuItems);
-    m_mruLength = num(kEditor, "MRULength", m_mruLength);
-    m_autoExpand = num(kEditor, "AutoExpand", 1);
-    m_menuTooltip = num(kEditor, "MenuTooltip", 1);
-    m_helpWarning = num(kHelp, "Warning", m_helpWarning);
-    m_beep = num(kEditor, "Beep", m_beep);
-    m_tip = num(kEditor, "Tip", 1);
-    m_smartIndent = num(kEditor, "SmartIndent", 1);
-    m_parseOnSave = num(kEditor, "ParseOnSave", 1);
-    m_parseAllFiles = num(kEditor, "ParseAllFiles", 0);
-    m_restoreWindows = num(kEditor, "RestoreWindows", 0);
-    m_closeProjectFiles = num(kEditor, "CloseProjectFiles", 0);
-    m_wordWrap = num(kOutput, "WordWrap", m_wordWrap);
-    m_checkDirtyFiles = num(kEditor, "CheckDirtyFiles", 0);
-    m_helpForeColor = num(kHelp, "ForeColor", kWindowTextColor);
-    m_helpBackColor = num(kHelp, "BackColor", kWindowColor);
-    m_helpLinkColor = num(kHelp, "LinkColor", kHighlightColor);
-    m_helpAutoload = num(kHelp, "Autoload", 1);
-    m_helpFontHeading = str(kHelp, "FontHeading", QStringLiteral("Times New Roman"));
-    m_helpFontFixed = str(kHelp, "FontFixed", QStringLiteral("Courier New"));
-    m_helpFontNormal = str(kHelp, "FontNormal", QStringLiteral("Times New Roman"));
-    static const int headerDefaults[6] = {32, 24, 18, 14, 11, 10};
-    for (int i = 0; i < 6; ++i)
-        m_helpHeader[i] = s.GetProfileInt(kHelp, HeaderKey(i), headerDefaults[i]);
-    m_helpDefaultSize = num(kHelp, "DefaultSize", 9);
-    m_editBackColor = num(kEdit, "BackColor", kWindowColor);
-    m_undoBufferSize = num(kEditor, "UndoBufferSize", 100);
-    // The project tree's display mode is saved at exit but deliberately not
-    // restored: the tree always starts in its plain mode.
-    m_projectView = 0;
-
-    m_jarIncludeManifest = num(kJar, "IncludeManifest", 0);
-    m_jarNoCompression = num(kJar, "NoCompression", 0);
-    m_jarNoManifestEntries = num(kJar, "NoManifestEntries", 0);
-    m_jarSpecifyArchive = num(kJar, "SpecifyArchive", 0);
-    m_jarVerbose = num(kJar, "Verbose", 0);
-    m_jarCustom = num(kJar, "Custom", 0);
-    m_jarManifestFile = str(kJar, "ManifestFile", QStringLiteral(""));
-    m_jarOutputFile = str(kJar, "OutputFile", QStringLiteral(""));
-    m_jarCustomOptions = str(kJar, "CustomOptions", QStringLiteral(""));
-
-    for (int i = 0; i < RmicFlagCount; ++i)
-        m_rmic[i] = num(kRmic, kRmicFlagKeys[i], 0);
-    m_rmicCustomOptions = str(kRimc, "CustomOptions", QStringLiteral(""));
-    m_rmicOutputDirPath = str(kRimc, "OutputDirPath", QStringLiteral(""));
-    m_rmicSkelDirPath = str(kRimc, "SkelDirPath", QStringLiteral(""));
-    m_rmicStubDirPath = str(kRimc, "StubDirPath", QStringLiteral(""));
+    CSettingsExchange exchange(store);
+    Exchange(exchange);
 }
 
-void CIDEOptions::SaveSettings(CSettingsStore &s) const
+void CIDEOptions::SaveSettings(CSettingsStore &store) const
 {
-    // A null string would delete the key; the options always keep theirs.
-    auto str = [&s](const QString &sec, const char *key, const QString &v) {
-        s.WriteProfileString(sec, QLatin1String(key), v.isNull() ? QStringLiteral("") : v);
+    CSettingsExchange exchange(store);
+    CIDEOptions copy = *this;
+    copy.Exchange(exchange);
+}
+
+CSettingsExchange::KeyList CIDEOptions::Keys()
+{
+    CSettingsExchange exchange;
+    CIDEOptions options;
+    options.Exchange(exchange);
+    return exchange.Keys();
+}
+
+void CIDEOptions::Exchange(CSettingsExchange &x)
+{
+    // Every key once, in the order the file shows them. A key given no
+    // default keeps what the record holds when the file lacks it; the others
+    // fall back to a fresh record's value.
+    static const CIDEOptions d;
+    auto num = [&x](const QString &section, const char *key, int &value, const int *def) {
+        if (def)
+            x.Int(section, QLatin1String(key), value, *def);
+        else
+            x.Int(section, QLatin1String(key), value);
     };
-    auto num = [&s](const QString &sec, const char *key, int v) {
-        s.WriteProfileInt(sec, QLatin1String(key), v);
-    };
 
-    str(kFonts, "Face", m_fontFace);
-    num(kFonts, "Height", m_fontHeight);
+    x.String(kFonts, QStringLiteral("Face"), m_fontFace);
+    num(kFonts, "Height", m_fontHeight, nullptr);
 
-    num(kEditor, "Tabsize", m_tabSize);
-    num(kEditor, "TabSpaces", m_tabSpaces);
-    num(kEditor, "MenuItems", m_menuItems);
-    num(kEditor, "AutoExpand", m_autoExpand);
-    num(kEditor, "MenuTooltip", m_menuTooltip);
-    num(kEditor, "MRULength", m_mruLength);
-    num(kEditor, "Beep", m_beep);
-    num(kEditor, "Tip", m_tip);
-    num(kEditor, "SmartIndent", m_smartIndent);
-    num(kEditor, "ParseOnSave", m_parseOnSave);
-    num(kEditor, "ParseAllFiles", m_parseAllFiles);
-    num(kEditor, "CloseProjectFiles", m_closeProjectFiles);
-    num(kEditor, "CheckDirtyFiles", m_checkDirtyFiles);
-    num(kEditor, "RestoreWindows", m_restoreWindows);
-    num(kEditor, "UndoBufferSize", m_undoBufferSize);
-    num(kEditor, "ProjectView", m_projectView);
+    num(kEditor, "Tabsize", m_tabSize, nullptr);
+    num(kEditor, "TabSpaces", m_tabSpaces, nullptr);
+    num(kEditor, "MenuItems", m_menuItems, nullptr);
+    num(kEditor, "AutoExpand", m_autoExpand, &d.m_autoExpand);
+    num(kEditor, "MenuTooltip", m_menuTooltip, &d.m_menuTooltip);
+    num(kEditor, "MRULength", m_mruLength, nullptr);
+    num(kEditor, "Beep", m_beep, nullptr);
+    num(kEditor, "Tip", m_tip, &d.m_tip);
+    num(kEditor, "SmartIndent", m_smartIndent, &d.m_smartIndent);
+    num(kEditor, "ParseOnSave", m_parseOnSave, &d.m_parseOnSave);
+    num(kEditor, "ParseAllFiles", m_parseAllFiles, &d.m_parseAllFiles);
+    num(kEditor, "CloseProjectFiles", m_closeProjectFiles, &d.m_closeProjectFiles);
+    num(kEditor, "CheckDirtyFiles", m_checkDirtyFiles, &d.m_checkDirtyFiles);
+    num(kEditor, "RestoreWindows", m_restoreWindows, &d.m_restoreWindows);
+    num(kEditor, "UndoBufferSize", m_undoBufferSize, &d.m_undoBufferSize);
+    // The project tree's display mode is saved at exit but deliberately not
+    // restored: the tree always starts in its plain mode.
+    if (x.IsLoading())
+        m_projectView = 0;
+    else
+        num(kEditor, "ProjectView", m_projectView, nullptr);
 
-    num(kOutput, "WordWrap", m_wordWrap);
+    num(kOutput, "WordWrap", m_wordWrap, nullptr);
 
-    num(kHelp, "Warning", m_helpWarning);
-    num(kHelp, "ForeColor", m_helpForeColor);
-    num(kHelp, "BackColor", m_helpBackColor);
-    num(kHelp, "LinkColor", m_helpLinkColor);
-    num(kHelp, "Autoload", m_helpAutoload);
-    str(kHelp, "FontHeading", m_helpFontHeading);
-    str(kHelp, "FontFixed", m_helpFontFixed);
-    str(kHelp, "FontNormal", m_helpFontNormal);
+    num(kHelp, "Warning", m_helpWarning, nullptr);
+    num(kHelp, "ForeColor", m_helpForeColor, &d.m_helpForeColor);
+    num(kHelp, "BackColor", m_helpBackColor, &d.m_helpBackColor);
+    num(kHelp, "LinkColor", m_helpLinkColor, &d.m_helpLinkColor);
+    num(kHelp, "Autoload", m_helpAutoload, &d.m_helpAutoload);
+    x.String(kHelp, QStringLiteral("FontHeading"), m_helpFontHeading, d.m_helpFontHeading);
+    x.String(kHelp, QStringLiteral("FontFixed"), m_helpFontFixed, d.m_helpFontFixed);
+    x.String(kHelp, QStringLiteral("FontNormal"), m_helpFontNormal, d.m_helpFontNormal);
     for (int i = 0; i < 6; ++i)
-        s.WriteProfileInt(kHelp, HeaderKey(i), m_helpHeader[i]);
-    num(kHelp, "DefaultSize", m_helpDefaultSize);
+        x.Int(kHelp, HeaderKey(i), m_helpHeader[i], d.m_helpHeader[i]);
+    num(kHelp, "DefaultSize", m_helpDefaultSize, &d.m_helpDefaultSize);
 
-    num(kEdit, "BackColor", m_editBackColor);
+    num(kEdit, "BackColor", m_editBackColor, &d.m_editBackColor);
 
-    num(kJar, "IncludeManifest", m_jarIncludeManifest);
-    num(kJar, "NoCompression", m_jarNoCompression);
-    num(kJar, "NoManifestEntries", m_jarNoManifestEntries);
-    num(kJar, "SpecifyArchive", m_jarSpecifyArchive);
-    num(kJar, "Verbose", m_jarVerbose);
-    num(kJar, "Custom", m_jarCustom);
-    str(kJar, "ManifestFile", m_jarManifestFile);
-    str(kJar, "OutputFile", m_jarOutputFile);
-    str(kJar, "CustomOptions", m_jarCustomOptions);
+    num(kJar, "IncludeManifest", m_jarIncludeManifest, &d.m_jarIncludeManifest);
+    num(kJar, "NoCompression", m_jarNoCompression, &d.m_jarNoCompression);
+    num(kJar, "NoManifestEntries", m_jarNoManifestEntries, &d.m_jarNoManifestEntries);
+    num(kJar, "SpecifyArchive", m_jarSpecifyArchive, &d.m_jarSpecifyArchive);
+    num(kJar, "Verbose", m_jarVerbose, &d.m_jarVerbose);
+    num(kJar, "Custom", m_jarCustom, &d.m_jarCustom);
+    x.String(kJar, QStringLiteral("ManifestFile"), m_jarManifestFile, d.m_jarManifestFile);
+    x.String(kJar, QStringLiteral("OutputFile"), m_jarOutputFile, d.m_jarOutputFile);
+    x.String(kJar, QStringLiteral("CustomOptions"), m_jarCustomOptions, d.m_jarCustomOptions);
 
     for (int i = 0; i < RmicFlagCount; ++i)
-        num(kRmic, kRmicFlagKeys[i], m_rmic[i]);
-    str(kRimc, "CustomOptions", m_rmicCustomOptions);
-    str(kRimc, "OutputDirPath", m_rmicOutputDirPath);
-    str(kRimc, "SkelDirPath", m_rmicSkelDirPath);
-    str(kRimc, "StubDirPath", m_rmicStubDirPath);
+        num(kRmic, kRmicFlagKeys[i], m_rmic[i], &d.m_rmic[i]);
+    x.String(kRimc, QStringLiteral("CustomOptions"), m_rmicCustomOptions, d.m_rmicCustomOptions);
+    x.String(kRimc, QStringLiteral("OutputDirPath"), m_rmicOutputDirPath, d.m_rmicOutputDirPath);
+    x.String(kRimc, QStringLiteral("SkelDirPath"), m_rmicSkelDirPath, d.m_rmicSkelDirPath);
+    x.String(kRimc, QStringLiteral("StubDirPath"), m_rmicStubDirPath, d.m_rmicStubDirPath);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SettingsExchange.h"
+
 #include <QString>
 
 class CSettingsStore;
@@ -22,6 +24,10 @@ public:
     void LoadSettings(const CSettingsStore &store);
     // Writes every key, in the order of the table the file is read by.
     void SaveSettings(CSettingsStore &store) const;
+    // Every key as {section, key}, in the order the file shows them.
+    static CSettingsExchange::KeyList Keys();
+    // The one list of keys that loading, saving and Keys() run through.
+    void Exchange(CSettingsExchange &exchange);
 
     bool operator==(const CIDEOptions &) const = default;
 

@@ -17,30 +17,6 @@ void AddList(KeyList &list, const char *section, const char *name, int n)
 
 } // namespace
 
-KeyList OptionKeys()
-{
-    KeyList k;
-    Add(k, "Fonts", {"Face", "Height"});
-    Add(k, "Editor",
-        {"Tabsize", "TabSpaces", "MenuItems", "AutoExpand", "MenuTooltip", "MRULength", "Beep",
-         "Tip", "SmartIndent", "ParseOnSave", "ParseAllFiles", "CloseProjectFiles",
-         "CheckDirtyFiles", "RestoreWindows", "UndoBufferSize", "ProjectView"});
-    Add(k, "Output", {"WordWrap"});
-    Add(k, "Help",
-        {"Warning", "ForeColor", "BackColor", "LinkColor", "Autoload", "FontHeading", "FontFixed",
-         "FontNormal", "Header1", "Header2", "Header3", "Header4", "Header5", "Header6",
-         "DefaultSize"});
-    Add(k, "Edit", {"BackColor"});
-    Add(k, "Jar",
-        {"IncludeManifest", "NoCompression", "NoManifestEntries", "SpecifyArchive", "Verbose",
-         "Custom", "ManifestFile", "OutputFile", "CustomOptions"});
-    Add(k, "RMIC",
-        {"ClassPath", "Custom", "Debug", "DebugTables", "Depend", "OutputDir", "KeepGenerated",
-         "NoWarn", "NoWrite", "Optimize", "Show", "SkelDir", "StubDir", "Verbose"});
-    Add(k, "RIMC", {"CustomOptions", "OutputDirPath", "SkelDirPath", "StubDirPath"});
-    return k;
-}
-
 KeyList DirectoryKeys(int exe, int lib, int doc, int src, int pkg)
 {
     // Sections group their keys, so the "Java" lists follow the "Java"

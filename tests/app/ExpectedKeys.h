@@ -8,7 +8,6 @@
 // settings file must show them.
 using KeyList = QList<QPair<QString, QString>>;
 
-KeyList OptionKeys();
 // The directory keys for lists of the given lengths (executables,
 // libraries, documentation, Java sources, package sources).
 KeyList DirectoryKeys(int exe, int lib, int doc, int src, int pkg);

@@ -113,7 +113,7 @@ TEST(SettingsRecords, EveryKeyOfBothRecordsRoundTripsThroughTheFile)
 
     // And the file itself holds every key, in the written order: the
     // directories first, the rmic strings under "RIMC".
-    EXPECT_EQ(store.Keys(), DirectoryKeys(2, 1, 1, 2, 2) + OptionKeys());
+    EXPECT_EQ(store.Keys(), DirectoryKeys(2, 1, 1, 2, 2) + CIDEOptions::Keys());
     EXPECT_EQ(store.GetProfileString(QStringLiteral("RIMC"), QStringLiteral("SkelDirPath")),
               QStringLiteral("/p/skel"));
     EXPECT_TRUE(

@@ -145,7 +145,7 @@ TEST(Startup, StartsOpensTheWindowAndWritesEveryKeyOnClose)
         // window layout and the settings tables, complete and in order.
         EXPECT_EQ(written.Keys().mid(0, 2), KeyList({{"Tip", "TimeStamp"}, {"Tip", "FilePos"}}));
         EXPECT_EQ(WithoutSection(written.Keys(), QStringLiteral("Tip")),
-                  LayoutKeys() + DirectoryKeys(0, 0, 0, 0, 0) + OptionKeys());
+                  LayoutKeys() + DirectoryKeys(0, 0, 0, 0, 0) + CIDEOptions::Keys());
         EXPECT_EQ(written.GetProfileInt("Editor", "Tip", -1), 0);
         EXPECT_EQ(written.GetProfileInt("Help", "Warning", -1), 1);
         EXPECT_EQ(written.GetProfileString("Mavu", "Path"), programDir);
