@@ -7,13 +7,7 @@
 #include "tree/Archive.h"
 #include "tree/TreeImages.h"
 
-#include <atomic>
-
 IMPLEMENT_SERIAL(CVarObject, CObject, VERSIONABLE_SCHEMA | 4)
-
-namespace {
-std::atomic<bool> g_oldSchemaLoaded{false};
-}
 
 bool IsModifierWord(std::string_view word, int kind)
 {
@@ -29,16 +23,6 @@ CVarObject::CVarObject(CElementConverter *parser, int line) : m_startLine(line),
 }
 
 CVarObject::~CVarObject() = default;
-
-bool CVarObject::OldSchemaLoaded()
-{
-    return g_oldSchemaLoaded.load();
-}
-
-void CVarObject::SetOldSchemaLoaded(bool loaded)
-{
-    g_oldSchemaLoaded.store(loaded);
-}
 
 void CVarObject::Serialize(CArchive &ar)
 {
@@ -74,7 +58,7 @@ void CVarObject::Serialize(CArchive &ar)
         m_abstract = ar.ReadInt();
     } else {
         m_abstract = 0;
-        SetOldSchemaLoaded(true);
+        ar.NoteOlderSchema();
     }
 }
 

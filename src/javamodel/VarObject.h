@@ -53,11 +53,6 @@ public:
         return s;
     }
 
-    // Set when an element of a schema older than 3 was loaded. Documents
-    // clear it before loading and look at it afterwards.
-    static bool OldSchemaLoaded();
-    static void SetOldSchemaLoaded(bool loaded);
-
     QString m_name;
     int m_startLine = 0;
     int m_endLine = 0;

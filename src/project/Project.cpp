@@ -277,13 +277,9 @@ bool CProject::Save()
     if (m_strPathName.isEmpty())
         return false;
     RecordEditorStates();
-    const QString failed = QStringLiteral("Error writing the project file %1.\n%2\n"
-                                          "The file on disk has not been changed !!!");
-    QString error;
-    if (!WriteArchiveFile(m_strPathName, error, [this](CArchive &ar) { Serialize(ar); })) {
-        Prompter().MessageBox(failed.arg(m_strPathName, error), CPrompter::Ok, CPrompter::Stop);
+    if (!SaveArchiveFileOrReport(m_strPathName, QStringLiteral("project"),
+                                 [this](CArchive &ar) { Serialize(ar); }))
         return false;
-    }
     SetModifiedFlag(false);
     return true;
 }

@@ -108,13 +108,9 @@ bool CProjectDoc::Save()
 {
     if (m_strPathName.isEmpty() || m_bSaveBlocked || !m_pRoot)
         return false;
-    const QString failed = QStringLiteral("Error writing the workspace file %1.\n%2\n"
-                                          "The file on disk has not been changed !!!");
-    QString error;
-    if (!WriteArchiveFile(m_strPathName, error, [this](CArchive &ar) { Serialize(ar); })) {
-        Prompter().MessageBox(failed.arg(m_strPathName, error), CPrompter::Ok, CPrompter::Stop);
+    if (!SaveArchiveFileOrReport(m_strPathName, QStringLiteral("workspace"),
+                                 [this](CArchive &ar) { Serialize(ar); }))
         return false;
-    }
     m_bModified = false;
     return true;
 }

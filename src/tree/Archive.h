@@ -115,6 +115,12 @@ public:
     // version (without the flag). Otherwise the current class's schema.
     quint32 GetObjectSchema() const;
 
+    // An object read a schema older than its class writes today, one that
+    // lacks fields the program now fills in itself; the document that owns
+    // the archive asks afterwards whether to offer an upgrade.
+    void NoteOlderSchema() { m_olderSchemaRead = true; }
+    bool OlderSchemaRead() const { return m_olderSchemaRead; }
+
     // After an exception the archive is left where the error was found and
     // must not be read further; the owner discards what it had read.
 
@@ -153,6 +159,7 @@ private:
 
     QIODevice *m_device;
     Mode m_mode;
+    bool m_olderSchemaRead = false;
     // store: class -> index; both: object -> index
     QHash<const CRuntimeClass *, quint32> m_storedClasses;
     QHash<const CObject *, quint32> m_storedObjects;

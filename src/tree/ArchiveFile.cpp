@@ -1,5 +1,6 @@
 #include "tree/ArchiveFile.h"
 
+#include "core/Prompter.h"
 #include "tree/Archive.h"
 
 #include <QFile>
@@ -26,6 +27,19 @@ bool WriteArchiveFile(const QString &path, QString &error,
         return false;
     }
     return true;
+}
+
+bool SaveArchiveFileOrReport(const QString &path, const QString &kind,
+                             const std::function<void(CArchive &)> &store)
+{
+    QString error;
+    if (WriteArchiveFile(path, error, store))
+        return true;
+    Prompter().MessageBox(QStringLiteral("Error writing the %1 file %2.\n%3\n"
+                                         "The file on disk has not been changed !!!")
+                              .arg(kind, path, error),
+                          CPrompter::Ok, CPrompter::Stop);
+    return false;
 }
 
 bool ReadArchiveFile(const QString &path, QString &error,

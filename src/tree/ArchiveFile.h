@@ -14,6 +14,11 @@ class CArchive;
 bool WriteArchiveFile(const QString &path, QString &error,
                       const std::function<void(CArchive &)> &store);
 
+// WriteArchiveFile, telling the user when it fails: "Error writing the <kind>
+// file <path>." with the reason, and that the file on disk is unchanged.
+bool SaveArchiveFileOrReport(const QString &path, const QString &kind,
+                             const std::function<void(CArchive &)> &store);
+
 // Opens path and hands load an archive over it. On failure (the file cannot
 // be opened, or load throws CArchiveException for damaged data) returns false
 // and sets error to one readable reason; what load read is the caller's to

@@ -104,13 +104,19 @@ QByteArray Store(const CObject *obj)
     return bytes;
 }
 
+// Whether the last Load read an element of an older schema.
+bool g_olderSchemaRead = false;
+
 std::unique_ptr<CObject> Load(const QByteArray &bytes, const CRuntimeClass *base)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     CArchive ar(&buffer, CArchive::load);
-    return std::unique_ptr<CObject>(ar.ReadObject(base));
+    g_olderSchemaRead = false;
+    std::unique_ptr<CObject> obj(ar.ReadObject(base));
+    g_olderSchemaRead = ar.OlderSchemaRead();
+    return obj;
 }
 
 // A source with an element of every kind the recogniser makes.
@@ -139,11 +145,7 @@ interface Api extends Base2 {
 class ElementArchiveTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        RegisterJavaModelClasses();
-        CVarObject::SetOldSchemaLoaded(false);
-    }
+    void SetUp() override { RegisterJavaModelClasses(); }
 };
 
 // Loading makes every method of an interface public.
@@ -177,7 +179,7 @@ TEST_F(ElementArchiveTest, EveryKindSurvivesARoundTrip)
 
     const QByteArray bytes = Store(parsed.get());
     std::unique_ptr<CObject> loaded = Load(bytes, RUNTIME_CLASS(CFileObject));
-    EXPECT_FALSE(CVarObject::OldSchemaLoaded());
+    EXPECT_FALSE(g_olderSchemaRead);
     const auto *file = static_cast<CFileObject *>(loaded.get());
     for (const CVarMethodDecl *m : file->m_interfaces[0]->m_methods)
         EXPECT_EQ(m->m_access, CVarObject::AccessPublic) << m->m_name.toStdString();
@@ -215,7 +217,7 @@ TEST_F(ElementArchiveTest, PackageObjectsAndSingleElements)
         std::unique_ptr<CObject> back = Load(Store(e), RUNTIME_CLASS(CVarObject));
         EXPECT_EQ(Dump(back.get()), Dump(e));
     }
-    EXPECT_FALSE(CVarObject::OldSchemaLoaded());
+    EXPECT_FALSE(g_olderSchemaRead);
 }
 
 // Writes objects the way an older version of the program stored them.
@@ -298,11 +300,10 @@ TEST_F(ElementArchiveTest, ReadsOlderSchemas)
         EXPECT_TRUE(m->m_static);
         ASSERT_EQ(m->m_arguments.size(), 1);
         EXPECT_EQ(m->m_arguments[0]->m_type, QStringLiteral("long"));
-        EXPECT_TRUE(CVarObject::OldSchemaLoaded());
+        EXPECT_TRUE(g_olderSchemaRead);
     }
     // A class of schema 1: one interface name, no inner classes, no
     // source-file name.
-    CVarObject::SetOldSchemaLoaded(false);
     {
         COldWriter w;
         w.Begin("CVarClass", 1);
@@ -324,12 +325,11 @@ TEST_F(ElementArchiveTest, ReadsOlderSchemas)
         EXPECT_TRUE(c->m_innerClasses.isEmpty());
         EXPECT_TRUE(c->m_sourceFile.isEmpty());
         EXPECT_EQ(c->m_variables[0]->m_name, QStringLiteral("v"));
-        EXPECT_TRUE(CVarObject::OldSchemaLoaded());
+        EXPECT_TRUE(g_olderSchemaRead);
     }
     // Schema 2: the interface array and nothing more; schema 3: everything
     // but the source-file name.
     for (quint32 schema : {2u, 3u}) {
-        CVarObject::SetOldSchemaLoaded(false);
         COldWriter w;
         w.Begin("CVarInnerClass", schema);
         w.Element(QStringLiteral("In"), QString(), schema);
@@ -357,7 +357,7 @@ TEST_F(ElementArchiveTest, ReadsOlderSchemas)
         EXPECT_EQ(c->m_interfaces, (QStringList{"A", "B"}));
         EXPECT_EQ(c->m_outerName, QStringLiteral("Outer"));
         EXPECT_EQ(c->m_innerClasses.size(), schema == 3 ? 1 : 0);
-        EXPECT_EQ(CVarObject::OldSchemaLoaded(), schema < 3);
+        EXPECT_EQ(g_olderSchemaRead, schema < 3);
     }
     // An interface of schema 4 has no nested types stored; its methods come
     // back public.
