@@ -216,31 +216,6 @@ CProjectView::NodeKind CProjectView::KindOf(const CTreeItem *node) const
     return NodeKind::None;
 }
 
-QString CProjectView::MenuName(NodeKind kind)
-{
-    switch (kind) {
-    case NodeKind::Root:
-        return QStringLiteral("RootOptions");
-    case NodeKind::ClosedProject:
-        return QStringLiteral("ClosedProject");
-    case NodeKind::OpenProject:
-        return QStringLiteral("OpenProjectFileView");
-    case NodeKind::VirtualFolder:
-        return QStringLiteral("VirtualFolder");
-    case NodeKind::ClosedProjectFileItem:
-        return QStringLiteral("ClosedProjectFileItem");
-    case NodeKind::OpenProjectFileItem:
-        return QStringLiteral("OpenProjectFileItem");
-    case NodeKind::ClosedProjectResItem:
-        return QStringLiteral("ClosedProjectResItem");
-    case NodeKind::OpenProjectResItem:
-        return QStringLiteral("OpenProjectResItem");
-    case NodeKind::None:
-        break;
-    }
-    return QString();
-}
-
 CProjectFolderBase *CProjectView::TargetFolder(const CTreeItem *node) const
 {
     CProjectFolder *open = OpenProjectFolder();
@@ -452,68 +427,32 @@ bool CProjectView::SelectFile(const QString &path)
 
 // ---------------------------------------------------------------- commands
 
-bool CProjectView::IsCommandEnabled(int id) const
+CProjectCommands::State CProjectView::CommandState() const
 {
     const CTreeItem *node = SelectedNode();
-    const NodeKind kind = KindOf(node);
-    const bool projectOpen = OpenProject() != nullptr;
-    const bool inOpenProject = InOpenProject(node);
-    const bool openFile =
-        kind == NodeKind::OpenProjectFileItem || kind == NodeKind::OpenProjectResItem;
-    switch (id) {
-    case Cmd::ProjectNodeOpen:
-    case Cmd::ProjectNodeDelete:
-        return kind == NodeKind::ClosedProject;
-    case Cmd::ProjectNodeClose:
-        return projectOpen;
-    case Cmd::ProjectAddProject:
-    case Cmd::ProjectUpdateImages:
-        return m_doc != nullptr;
-    case Cmd::AddFile:
-    case Cmd::ProjectAddFileCtx:
-    case Cmd::ProjectAddDirectory:
-    case Cmd::ProjectImport:
-        return projectOpen;
-    case Cmd::ProjectAddFolder:
-        return kind == NodeKind::OpenProject || (kind == NodeKind::VirtualFolder && inOpenProject);
-    case Cmd::ProjectDeleteFolder:
-        return kind == NodeKind::VirtualFolder && inOpenProject;
-    case Cmd::ProjectRename:
-        return CanRename(const_cast<CTreeItem *>(node));
-    case Cmd::ProjectRemoveFile:
-        return openFile;
-    case Cmd::ProjectMainClass:
-        return kind == NodeKind::OpenProjectFileItem && !IsHtml(node->GetName());
-    case Cmd::ProjectMainHtml:
-        return kind == NodeKind::OpenProjectFileItem && IsHtml(node->GetName());
-    case Cmd::ProjectFileInfo:
-        return openFile || kind == NodeKind::ClosedProjectFileItem ||
-               kind == NodeKind::ClosedProjectResItem;
-    case Cmd::ProjectAlphaOrder:
-    case Cmd::ProjectSortLabel:
-        return node && node->IsFolder() && ItemOf(node);
-    case Cmd::ProjectViewMode:
-        // Always possible to go back to the file view.
-        return !IsToolBusy() && (m_classViewAvailable || DisplayMode() == 1);
-    default:
-        // Compile, run, parse, browse, the option sheets and the resource
-        // commands arrive with the tools they drive.
-        return false;
-    }
+    CProjectCommands::State state;
+    state.kind = KindOf(node);
+    state.haveWorkspace = m_doc != nullptr;
+    state.projectOpen = OpenProject() != nullptr;
+    state.inOpenProject = InOpenProject(node);
+    state.canRename = CanRename(const_cast<CTreeItem *>(node));
+    state.isHtml = node && IsHtml(node->GetName());
+    state.folderShown = node && node->IsFolder() && ItemOf(node);
+    state.toolBusy = IsToolBusy();
+    state.classViewAvailable = m_classViewAvailable;
+    state.displayMode = DisplayMode();
+    state.sortMode = m_sortMode;
+    return state;
+}
+
+bool CProjectView::IsCommandEnabled(int id) const
+{
+    return CProjectCommands::IsEnabled(id, CommandState());
 }
 
 QString CProjectView::CommandText(int id) const
 {
-    switch (id) {
-    case Cmd::ProjectViewMode:
-        return DisplayMode() == 1 ? QStringLiteral("File View") : QStringLiteral("Class View");
-    case Cmd::ProjectAlphaOrder:
-    case Cmd::ProjectSortLabel:
-        return m_sortMode == 2 ? QStringLiteral("Alphabetical Order")
-                               : QStringLiteral("Compile Order");
-    default:
-        return QString();
-    }
+    return CProjectCommands::Text(id, CommandState());
 }
 
 bool CProjectView::OnCommand(int id)
@@ -953,15 +892,6 @@ void CProjectView::OnDeleteKey(CTreeItem *node)
     }
 }
 
-void CProjectView::AddMenuCommand(QMenu &menu, int id, const QString &text)
-{
-    const QString label = CommandText(id);
-    QAction *action = menu.addAction(label.isEmpty() ? text : label);
-    action->setData(id);
-    action->setEnabled(IsCommandEnabled(id));
-    connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
-}
-
 QMenu *CProjectView::CreateContextMenu(CTreeItem *node)
 {
     const NodeKind kind = KindOf(node);
@@ -970,91 +900,19 @@ QMenu *CProjectView::CreateContextMenu(CTreeItem *node)
     SelectNode(node); // the commands act on the selected node
     auto *menu = new QMenu(this);
     menu->setObjectName(MenuName(kind));
-    auto add = [&](int id, const char *text) {
-        AddMenuCommand(*menu, id, QString::fromLatin1(text));
-    };
-    auto folderCommands = [&] {
-        add(Cmd::ProjectAddFileCtx, "Add File...");
-        add(Cmd::ProjectAddFolder, "Add Folder");
-        add(Cmd::ProjectAddDirectory, "Add Directory...");
-        add(Cmd::ProjectImport, "Import Mavu Project...");
-    };
-    auto buildCommands = [&] {
-        add(Cmd::ProjectRebuildFolder, "Rebuild Folder");
-        add(Cmd::ProjectCompileFolder, "Compile *.java Folder");
-        add(Cmd::ProjectFindInFiles, "Find in Files...");
-    };
-    switch (kind) {
-    case NodeKind::Root:
-        add(Cmd::ProjectAddProject, "Add Project...");
-        menu->addSeparator();
-        add(Cmd::RootRunOptions, "Root Interpreter Options");
-        add(Cmd::RootCompileOptions, "Root Compiler Options");
-        add(Cmd::RootJavadocOptions, "Root Javadoc Options");
-        menu->addSeparator();
-        add(Cmd::ProjectUpdateImages, "Update Images");
-        add(Cmd::ProjectAlphaOrder, "Alphabetical Order");
-        break;
-    case NodeKind::ClosedProject:
-        add(Cmd::ProjectNodeOpen, "Open...");
-        add(Cmd::ProjectNodeDelete, "Delete");
-        menu->addSeparator();
-        add(Cmd::ProjectUpdateImages, "Update Images");
-        break;
-    case NodeKind::OpenProject:
-        add(Cmd::ProjectNodeClose, "Close");
-        menu->addSeparator();
-        folderCommands();
-        menu->addSeparator();
-        buildCommands();
-        menu->addSeparator();
-        add(Cmd::ProjectAlphaOrder, "Alphabetical Order");
-        add(Cmd::ProjectViewMode, "Project View");
-        add(Cmd::ProjectUpdateImages, "Update Images");
-        menu->addSeparator();
-        add(Cmd::ProjectClasspath, "Classpath...");
-        add(Cmd::CompileOptions, "Compiler Options...");
-        add(Cmd::RunOptions, "Interpreter Options...");
-        add(Cmd::JavadocOptions, "Javadoc Options...");
-        break;
-    case NodeKind::VirtualFolder:
-        folderCommands();
-        menu->addSeparator();
-        add(Cmd::ProjectRename, "Rename");
-        add(Cmd::ProjectDeleteFolder, "Delete Folder");
-        menu->addSeparator();
-        buildCommands();
-        menu->addSeparator();
-        add(Cmd::ProjectAlphaOrder, "Alphabetical Order");
-        break;
-    case NodeKind::OpenProjectFileItem:
-    case NodeKind::ClosedProjectFileItem:
-        add(Cmd::ProjectCompile, "Compile");
-        add(Cmd::ProjectParse, "Parse...");
-        add(Cmd::ProjectBrowse, "Browse");
-        menu->addSeparator();
-        add(Cmd::ProjectMainClass, "Main Class");
-        add(Cmd::ProjectMainHtml, "Main HTML");
-        menu->addSeparator();
-        add(Cmd::ProjectRename, "Rename");
-        add(Cmd::ProjectRemoveFile, "Delete");
-        menu->addSeparator();
-        add(Cmd::ProjectFileInfo, "File Info");
-        break;
-    case NodeKind::OpenProjectResItem:
-    case NodeKind::ClosedProjectResItem:
-        add(Cmd::ResourceFirst, "Add Dialog...");
-        add(Cmd::ResourceFirst + 1, "Add Frame...");
-        add(Cmd::ResourceFirst + 2, "GUI Builder");
-        add(Cmd::ResourceFirst + 3, "GUI Builder (Debug)");
-        menu->addSeparator();
-        add(Cmd::ProjectRename, "Rename");
-        add(Cmd::ProjectRemoveFile, "Delete");
-        menu->addSeparator();
-        add(Cmd::ProjectFileInfo, "File Info");
-        break;
-    case NodeKind::None:
-        break;
+    const CProjectCommands::State state = CommandState();
+    for (const CProjectCommands::Entry &entry : CProjectCommands::Menu(kind)) {
+        if (entry.id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        const int id = entry.id;
+        const QString label = CProjectCommands::Text(id, state);
+        QAction *action =
+            menu->addAction(label.isEmpty() ? QString::fromLatin1(entry.text) : label);
+        action->setData(id);
+        action->setEnabled(CProjectCommands::IsEnabled(id, state));
+        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     }
     return menu;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/BaseTreeView.h"
+#include "project/ProjectCommands.h"
 
 #include <QStringList>
 #include <functional>
@@ -37,18 +38,7 @@ class CProjectView : public CBaseTreeView
     Q_OBJECT
 
 public:
-    // What a node is, for its context menu and the commands it allows.
-    enum class NodeKind {
-        None,
-        Root,
-        ClosedProject,
-        OpenProject,
-        VirtualFolder,
-        ClosedProjectFileItem,
-        OpenProjectFileItem,
-        ClosedProjectResItem,
-        OpenProjectResItem,
-    };
+    using NodeKind = CProjectCommands::NodeKind;
 
     // workspace is not owned and must outlive the view.
     CProjectView(QWidget *parent, CProjectDoc *workspace);
@@ -118,7 +108,9 @@ public:
 
     NodeKind KindOf(const CTreeItem *node) const;
     // The context menu's name for a kind ("OpenProjectFileItem", ...).
-    static QString MenuName(NodeKind kind);
+    static QString MenuName(NodeKind kind) { return CProjectCommands::MenuName(kind); }
+    // What the enabling rules see of the selected node and the view.
+    CProjectCommands::State CommandState() const;
     QMenu *CreateContextMenu(CTreeItem *node) override;
 
     // 0 = file view, 1 = class view ("Editor"/"ProjectView").
@@ -166,7 +158,6 @@ private:
     // already did.
     void RebuildAround(const std::function<void()> &change);
     void ExpandOpenProject();
-    void AddMenuCommand(QMenu &menu, int id, const QString &text);
 
     CProjectDoc *m_doc;
     CFileChooser *m_chooser = nullptr;
