@@ -240,9 +240,9 @@ void CJavaIDEApp::CreateToolManager()
 void CJavaIDEApp::ConfigureEditorComponent()
 {
     CHueditView::Init(DWORD(m_options.m_editBackColor), 100);
-    CHueditView::m_bSpaceForTab = m_options.m_tabSpaces != 0;
-    CHueditView::m_bSmartIndent = m_options.m_smartIndent != 0;
-    CHueditView::m_nMaxUndo = m_options.m_undoBufferSize;
+    CHueditView::Options().spaceForTab = m_options.m_tabSpaces != 0;
+    CHueditView::Options().smartIndent = m_options.m_smartIndent != 0;
+    CHueditView::Options().maxUndo = m_options.m_undoBufferSize;
 }
 
 void CJavaIDEApp::CreateTreeImages()

@@ -19,11 +19,11 @@
 #include <Qsci/qscilexer.h>
 #include <cstring>
 
-int CHueditView::m_nMaxUndo = 100;
-bool CHueditView::m_bSmartIndent = false;
-bool CHueditView::m_bSpaceForTab = false;
-bool CHueditView::m_bReplaceInSel = false;
-COLORREF CHueditView::m_clrBackGround = MakeColorRef(255, 255, 255);
+CEditorOptions &CHueditView::Options()
+{
+    static CEditorOptions options;
+    return options;
+}
 CLanguage &CHueditView::m_JavaLanguage = CLanguage::m_JavaLanguage;
 CLanguage &CHueditView::m_HTMLLanguage = CLanguage::m_HTMLLanguage;
 CLanguage &CHueditView::m_CPPLanguage = CLanguage::m_CPPLanguage;
@@ -37,8 +37,8 @@ using editor_lexer::ToQColor;
 
 void CHueditView::Init(DWORD backgroundColour, int maxUndo)
 {
-    m_clrBackGround = backgroundColour;
-    m_nMaxUndo = maxUndo;
+    Options().background = backgroundColour;
+    Options().maxUndo = maxUndo;
     CTextFormat::InitAll(backgroundColour);
 }
 
@@ -49,7 +49,7 @@ COLORREF CHueditView::SystemWindowColor()
 
 CHueditView::CHueditView(QWidget *parent)
     : QsciScintilla(parent), m_font(QFontDatabase::systemFont(QFontDatabase::FixedFont)),
-      m_undo(new CUndoDepth(this, &m_nMaxUndo))
+      m_undo(new CUndoDepth(this, &Options().maxUndo))
 {
     setUtf8(true);
     setEolMode(EolUnix);
@@ -93,7 +93,7 @@ void CHueditView::SetLanguage(const CLanguage *language)
     m_language = language;
     QsciLexer *old = m_lexer;
     m_lexer = editor_lexer::Create(language, this);
-    editor_lexer::ApplyFormats(m_lexer, m_language, m_font, m_clrBackGround);
+    editor_lexer::ApplyFormats(m_lexer, m_language, m_font, Options().background);
     setLexer(m_lexer);
     delete old;
     OnTextFormatChange();
@@ -167,7 +167,7 @@ void CHueditView::SetTabStops(int tabSize, bool redraw)
 
 void CHueditView::ApplyIndentSettings()
 {
-    setIndentationsUseTabs(!m_bSpaceForTab);
+    setIndentationsUseTabs(!Options().spaceForTab);
 }
 
 void CHueditView::OnUndo()
@@ -210,8 +210,8 @@ bool CHueditView::AddPasteUndo(const QString &text)
 
 void CHueditView::RefreshBackgroundColor()
 {
-    const QColor paper = ToQColor(m_clrBackGround);
-    const bool dark = IsDarkColorRef(m_clrBackGround);
+    const QColor paper = ToQColor(Options().background);
+    const bool dark = IsDarkColorRef(Options().background);
     setPaper(paper);
     if (m_lexer) {
         m_lexer->setDefaultPaper(paper);
@@ -229,10 +229,10 @@ void CHueditView::RefreshBackgroundColor()
 void CHueditView::OnTextFormatChange()
 {
     if (m_lexer) {
-        editor_lexer::ApplyFormats(m_lexer, m_language, m_font, m_clrBackGround);
+        editor_lexer::ApplyFormats(m_lexer, m_language, m_font, Options().background);
     } else {
         setColor(ToQColor(CTextFormat::m_NormalTxt.GetColor()));
-        setPaper(ToQColor(m_clrBackGround));
+        setPaper(ToQColor(Options().background));
     }
     setMatchedBraceForegroundColor(ToQColor(CTextFormat::m_NormalTxt.GetColor()));
 }
@@ -301,7 +301,7 @@ int CHueditView::OnReplaceAll(const QString &what, const QString &with, bool mat
         const int flags = SearchFlags(matchCase, wholeWord);
         const long selStart = Sci(SCI_GETSELECTIONSTART);
         const long selEnd = Sci(SCI_GETSELECTIONEND);
-        const bool inSel = m_bReplaceInSel && selEnd > selStart;
+        const bool inSel = Options().replaceInSelection && selEnd > selStart;
         const long rangeStart = inSel ? selStart : 0;
         const long rangeEnd = inSel ? selEnd : Sci(SCI_GETLENGTH);
 
@@ -662,7 +662,7 @@ void CHueditView::keyPressEvent(QKeyEvent *event)
     }
     m_currentKey.reset(event->clone());
     // A new line and the indentation smart indent gives it undo as one step.
-    const bool newLine = m_bSmartIndent && !isReadOnly() &&
+    const bool newLine = Options().smartIndent && !isReadOnly() &&
                          (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
     if (newLine)
         beginUndoAction();
@@ -674,7 +674,7 @@ void CHueditView::keyPressEvent(QKeyEvent *event)
 
 void CHueditView::OnCharAdded(int ch)
 {
-    if (!m_bSmartIndent)
+    if (!Options().smartIndent)
         return;
     if (!(ch == '\n' || (ch == '\r' && eolMode() == EolMac)))
         return;

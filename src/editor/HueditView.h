@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/EditorOptions.h"
 #include "editor/Language.h"
 #include "editor/TextFormat.h"
 
@@ -18,8 +19,8 @@ class QMimeData;
 
 // The colour-text editor: a QsciScintilla that colours Java, HTML and C++
 // from our text formats and offers the editing operations the source editor
-// builds on. Settings shared by every editor are static, set once at
-// start-up (Init) and changed by the options.
+// builds on. Settings shared by every editor are one options object, set
+// once at start-up (Init) and changed by the option sheets.
 //
 // Positions (GetWordAtIndex, GetEditBuffer) are document positions: byte
 // offsets into the UTF-8 text, as Scintilla counts them.
@@ -38,11 +39,8 @@ public:
     // hold no background of their own.
     static COLORREF SystemWindowColor();
 
-    static int m_nMaxUndo;
-    static bool m_bSmartIndent;
-    static bool m_bSpaceForTab;
-    static bool m_bReplaceInSel;
-    static COLORREF m_clrBackGround;
+    // The options every editor shares.
+    static CEditorOptions &Options();
     static CLanguage &m_JavaLanguage;
     static CLanguage &m_HTMLLanguage;
     static CLanguage &m_CPPLanguage;
@@ -81,7 +79,7 @@ public:
     // the selection as one step the user can undo; its line ends become
     // the text's. False when the text is read-only.
     bool AddPasteUndo(const QString &text);
-    // After the colour options changed: repaint from m_clrBackGround and the
+    // After the colour options changed: repaint from Options().background and the
     // text formats.
     void RefreshBackgroundColor();
     void OnTextFormatChange();
@@ -92,7 +90,7 @@ public:
     // Replaces the selection when it is what, then finds the next match.
     bool OnReplaceSel(const QString &what, bool next, bool matchCase, bool wholeWord,
                       const QString &with);
-    // Replaces every match, in the selection only when m_bReplaceInSel, as
+    // Replaces every match, in the selection only when Options().replaceInSelection, as
     // one undo step; reports and returns the count.
     int OnReplaceAll(const QString &what, const QString &with, bool matchCase, bool wholeWord);
     // Moves the caret to the brace, bracket or parenthesis that matches the

@@ -4,7 +4,7 @@
 
 class QsciScintilla;
 
-// Keeps an editor's undo to the last m_nMaxUndo steps. Scintilla keeps an
+// Keeps an editor's undo to the last Options().maxUndo steps. Scintilla keeps an
 // unbounded history and cannot drop its oldest steps, so this counts the
 // undo steps taken back from the latest change (Scintilla reports each
 // finished undo and redo, and every change the user makes) and refuses to

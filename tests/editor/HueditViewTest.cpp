@@ -63,9 +63,9 @@ protected:
     void SetUp() override
     {
         CHueditView::Init(MakeColorRef(255, 255, 255), 100);
-        CHueditView::m_bSmartIndent = false;
-        CHueditView::m_bSpaceForTab = false;
-        CHueditView::m_bReplaceInSel = false;
+        CHueditView::Options().smartIndent = false;
+        CHueditView::Options().spaceForTab = false;
+        CHueditView::Options().replaceInSelection = false;
         view = std::make_unique<CTestView>();
         view->resize(600, 400);
         view->show();
@@ -140,7 +140,7 @@ TEST_F(HueditView, ReplaceAllCountsAndIsOneUndoStep)
 
 TEST_F(HueditView, ReplaceAllInSelectionTouchesOnlyTheSelection)
 {
-    CHueditView::m_bReplaceInSel = true;
+    CHueditView::Options().replaceInSelection = true;
     view->LoadText("ab ab ab ab");
     view->Select(3, 8); // "ab ab"
     EXPECT_EQ(view->OnReplaceAll("ab", "xyz", true, false), 2);
@@ -153,7 +153,7 @@ TEST_F(HueditView, ReplaceAllInSelectionTouchesOnlyTheSelection)
     EXPECT_EQ(view->OnReplaceAll("ab", "c", true, false), 2);
     EXPECT_EQ(view->Text(), "c xyz xyz c");
 
-    CHueditView::m_bReplaceInSel = false;
+    CHueditView::Options().replaceInSelection = false;
     view->Select(0, 3);
     EXPECT_EQ(view->OnReplaceAll("xyz", "q", true, false), 2);
 }
@@ -311,8 +311,8 @@ TEST_F(HueditView, EditBufferRanges)
 
 TEST_F(HueditView, SmartIndentAndTabFollowTheOptions)
 {
-    CHueditView::m_bSmartIndent = true;
-    CHueditView::m_bSpaceForTab = true;
+    CHueditView::Options().smartIndent = true;
+    CHueditView::Options().spaceForTab = true;
     view->SetTabStops(4);
     view->LoadText("    if (x) {");
     view->SetCaret(12);
@@ -323,14 +323,14 @@ TEST_F(HueditView, SmartIndentAndTabFollowTheOptions)
     view->OnUndo(); // the new line and its indentation go together
     EXPECT_EQ(view->Text(), "    if (x) {\n        y;");
 
-    CHueditView::m_bSpaceForTab = false;
+    CHueditView::Options().spaceForTab = false;
     view->SetTabStops(4);
     view->LoadText("\tclass A {");
     view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
     QTest::keyClick(view.get(), Qt::Key_Return);
     EXPECT_EQ(view->Text(), "\tclass A {\n\t\t");
 
-    CHueditView::m_bSmartIndent = false;
+    CHueditView::Options().smartIndent = false;
     view->LoadText("    x {");
     view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
     QTest::keyClick(view.get(), Qt::Key_Return);
@@ -338,7 +338,7 @@ TEST_F(HueditView, SmartIndentAndTabFollowTheOptions)
 
     // The Tab key fills to the next stop with blanks only when asked.
     for (bool spaces : {true, false}) {
-        CHueditView::m_bSpaceForTab = spaces;
+        CHueditView::Options().spaceForTab = spaces;
         view->SetTabStops(4);
         view->LoadText("ab");
         view->SetCaret(2);
@@ -349,7 +349,7 @@ TEST_F(HueditView, SmartIndentAndTabFollowTheOptions)
 
 TEST_F(HueditView, UndoStopsAtTheConfiguredDepth)
 {
-    CHueditView::m_nMaxUndo = 3;
+    CHueditView::Options().maxUndo = 3;
     view->LoadText("");
     EXPECT_FALSE(view->CanUndo());
     for (const char *s : {"1", "2", "3", "4", "5"})
@@ -378,13 +378,13 @@ TEST_F(HueditView, UndoStopsAtTheConfiguredDepth)
     EXPECT_FALSE(view->CanRedo());
     EXPECT_EQ(view->Text(), "1234x");
 
-    CHueditView::m_nMaxUndo = 1; // a lowered depth holds at once
+    CHueditView::Options().maxUndo = 1; // a lowered depth holds at once
     view->OnUndo();
     EXPECT_EQ(view->Text(), "1234");
     EXPECT_FALSE(view->CanUndo());
 
     // Typing runs together into one step, as Scintilla merges it.
-    CHueditView::m_nMaxUndo = 10;
+    CHueditView::Options().maxUndo = 10;
     view->LoadText("");
     QTest::keyClicks(view.get(), "abc");
     view->OnUndo();
@@ -427,7 +427,7 @@ TEST_F(HueditView, ColoursComeFromTheTextFormats)
     EXPECT_EQ(lexer->color(QsciLexerCPP::TripleQuotedVerbatimString),
               editor_lexer::ToQColor(CTextFormat::m_TextBlockTxt.GetColor()));
 
-    CHueditView::m_clrBackGround = MakeColorRef(1, 2, 3);
+    CHueditView::Options().background = MakeColorRef(1, 2, 3);
     view->RefreshBackgroundColor();
     EXPECT_EQ(lexer->paper(QsciLexerCPP::Keyword), QColor(1, 2, 3));
 
@@ -438,7 +438,7 @@ TEST_F(HueditView, ColoursComeFromTheTextFormats)
     QApplication::setPalette(dark);
     CHueditView::Init(CHueditView::SystemWindowColor(), 100);
     QApplication::setPalette(saved);
-    EXPECT_TRUE(IsDarkColorRef(CHueditView::m_clrBackGround));
+    EXPECT_TRUE(IsDarkColorRef(CHueditView::Options().background));
     EXPECT_GT(ColorRefBrightness(CTextFormat::m_NormalTxt.GetColor()), 160);
     EXPECT_GT(ColorRefBrightness(CTextFormat::m_KeywordTxt.GetColor()), 100);
 }
