@@ -65,6 +65,9 @@ function(mavu_test name)
   cmake_parse_arguments(ARG "" "LABEL" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} mavu_testsupport GTest::gtest GTest::gmock)
+  if(ARG_LABEL STREQUAL "gui")
+    target_link_libraries(${name} PRIVATE mavu_guitestmain)
+  endif()
   _mavu_precompile(${name} test)
   gtest_discover_tests(${name}
     PROPERTIES LABELS ${ARG_LABEL}

@@ -204,15 +204,13 @@ TEST(TreeImageListTest, EveryIndexHasAnIcon)
         EXPECT_FALSE(icons[i].pixmap(16, 16).isNull()) << "image " << i;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+// The test classes are registered once, before any test runs.
+class RegisterClasses : public ::testing::Environment
 {
-    // Test discovery runs the binary without the test environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    RegisterTestClasses();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+public:
+    void SetUp() override { RegisterTestClasses(); }
+};
+const ::testing::Environment *const kRegisterClasses =
+    ::testing::AddGlobalTestEnvironment(new RegisterClasses);
+
+} // namespace

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+// The one main of every widget test (label gui).
+
 int main(int argc, char **argv)
 {
     // The tests drive real windows without a display; test discovery runs
