@@ -1,5 +1,6 @@
 #include "editor/HueditView.h"
 
+#include "editor/EditorFindReplace.h"
 #include "editor/EditorLexer.h"
 #include "editor/TextFile.h"
 #include "editor/UndoDepth.h"
@@ -237,181 +238,24 @@ void CHueditView::OnTextFormatChange()
     setMatchedBraceForegroundColor(ToQColor(CTextFormat::m_NormalTxt.GetColor()));
 }
 
-long CHueditView::FindInRange(const QByteArray &what, long start, long end, int flags) const
-{
-    Sci(SCI_SETTARGETSTART, static_cast<unsigned long>(start));
-    Sci(SCI_SETTARGETEND, static_cast<unsigned long>(end));
-    Sci(SCI_SETSEARCHFLAGS, static_cast<unsigned long>(flags));
-    return SendScintilla(SCI_SEARCHINTARGET, static_cast<uintptr_t>(what.size()), what.constData());
-}
-
-static int SearchFlags(bool matchCase, bool wholeWord)
-{
-    return (matchCase ? QsciScintillaBase::SCFIND_MATCHCASE : 0) |
-           (wholeWord ? QsciScintillaBase::SCFIND_WHOLEWORD : 0);
-}
-
 bool CHueditView::OnFindNext(const QString &what, bool next, bool matchCase, bool wholeWord)
 {
-    const QByteArray w = what.toUtf8();
-    if (w.isEmpty())
-        return false;
-    const int flags = SearchFlags(matchCase, wholeWord);
-    const long len = Sci(SCI_GETLENGTH);
-    const long selStart = Sci(SCI_GETSELECTIONSTART);
-    const long selEnd = Sci(SCI_GETSELECTIONEND);
-    long pos;
-    if (next) {
-        pos = FindInRange(w, selEnd, len, flags);
-        if (pos < 0)
-            pos = FindInRange(w, 0, len, flags);
-    } else {
-        pos = FindInRange(w, selStart, 0, flags); // a reversed range searches backwards
-        if (pos < 0)
-            pos = FindInRange(w, len, 0, flags);
-    }
-    if (pos < 0)
-        return false;
-    const long end = Sci(SCI_GETTARGETEND);
-    Sci(SCI_SETSEL, static_cast<unsigned long>(pos), end);
-    Sci(SCI_SCROLLCARET);
-    return true;
+    return CEditorFindReplace(*this).FindNext(what, next, matchCase, wholeWord);
 }
 
 bool CHueditView::OnReplaceSel(const QString &what, bool next, bool matchCase, bool wholeWord,
                                const QString &with)
 {
-    const QString selected = selectedText();
-    if (!selected.isEmpty() &&
-        selected.compare(what, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive) == 0 &&
-        !isReadOnly()) {
-        const QByteArray w = with.toUtf8();
-        SendScintilla(SCI_REPLACESEL, static_cast<uintptr_t>(0), w.constData());
-    }
-    return OnFindNext(what, next, matchCase, wholeWord);
+    return CEditorFindReplace(*this).ReplaceSelection(what, next, matchCase, wholeWord, with);
 }
 
 int CHueditView::OnReplaceAll(const QString &what, const QString &with, bool matchCase,
                               bool wholeWord)
 {
-    const QByteArray w = what.toUtf8();
-    const QByteArray r = with.toUtf8();
-    int count = 0;
-    if (!w.isEmpty() && !isReadOnly()) {
-        const int flags = SearchFlags(matchCase, wholeWord);
-        const long selStart = Sci(SCI_GETSELECTIONSTART);
-        const long selEnd = Sci(SCI_GETSELECTIONEND);
-        const bool inSel = Options().replaceInSelection && selEnd > selStart;
-        const long rangeStart = inSel ? selStart : 0;
-        const long rangeEnd = inSel ? selEnd : Sci(SCI_GETLENGTH);
-
-        // Every match in the text as it is now; each search goes on after
-        // the previous match, so a replacement is never searched again.
-        std::vector<std::pair<long, long>> matches;
-        for (long from = rangeStart;;) {
-            const long pos = FindInRange(w, from, rangeEnd, flags);
-            if (pos < 0)
-                break;
-            const long end = Sci(SCI_GETTARGETEND);
-            matches.emplace_back(pos, end);
-            from = end > pos ? end : pos + 1;
-        }
-        count = int(matches.size());
-        const long delta = long(r.size()) * count - [&] {
-            long n = 0;
-            for (const auto &m : matches)
-                n += m.second - m.first;
-            return n;
-        }();
-        if (count) {
-            Sci(SCI_BEGINUNDOACTION);
-            if (ReplaceCost(matches) > kBulkReplaceCost && !w.contains('\n') && !w.contains('\r') &&
-                !r.contains('\n') && !r.contains('\r'))
-                ReplaceInOneChange(matches, r);
-            else
-                ReplaceOneByOne(matches, r);
-            Sci(SCI_ENDUNDOACTION);
-        }
-        if (inSel)
-            Sci(SCI_SETSEL, static_cast<unsigned long>(rangeStart), rangeEnd + delta);
-    }
+    const int count = CEditorFindReplace(*this).ReplaceAll(what, with, matchCase, wholeWord,
+                                                           Options().replaceInSelection);
     OnReplaceAllDone(count);
     return count;
-}
-
-long CHueditView::ReplaceCost(const std::vector<std::pair<long, long>> &matches)
-{
-    // Every change costs Scintilla's accessibility support a count of the
-    // characters before it, so the positions add up.
-    long cost = 0;
-    for (const auto &m : matches)
-        cost += m.first;
-    return cost;
-}
-
-void CHueditView::ReplaceOneByOne(const std::vector<std::pair<long, long>> &matches,
-                                  const QByteArray &with)
-{
-    // From the last match back, so the positions of the others hold.
-    for (auto it = matches.rbegin(); it != matches.rend(); ++it) {
-        Sci(SCI_SETTARGETSTART, static_cast<unsigned long>(it->first));
-        Sci(SCI_SETTARGETEND, static_cast<unsigned long>(it->second));
-        SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(with.size()), with.constData());
-    }
-}
-
-void CHueditView::ReplaceInOneChange(const std::vector<std::pair<long, long>> &matches,
-                                     const QByteArray &with)
-{
-    // One change from the first match to the end of the last one. Neither
-    // the searched text nor the replacement holds a line end, so every line
-    // keeps its number: the margin marks of the lines are put back where
-    // they were, and the caret and the view stay on their text.
-    const long first = matches.front().first;
-    const long last = matches.back().second;
-    QByteArray old;
-    GetEditBuffer(first, last, old);
-    QByteArray now;
-    now.reserve(old.size() + (with.size() + 1) * qsizetype(matches.size()));
-    long at = first;
-    for (const auto &m : matches) {
-        now.append(old.constData() + (at - first), m.first - at);
-        now.append(with);
-        at = m.second;
-    }
-
-    const auto moved = [&](long pos) {
-        long shift = 0;
-        for (const auto &m : matches) {
-            if (m.second > pos)
-                return m.first < pos ? m.first + shift : pos + shift;
-            shift += long(with.size()) - (m.second - m.first);
-        }
-        return pos + shift;
-    };
-    const long caret = moved(Sci(SCI_GETCURRENTPOS));
-    const long anchor = moved(Sci(SCI_GETANCHOR));
-    const long topLine = Sci(SCI_GETFIRSTVISIBLELINE);
-    const long firstLine = Sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(first));
-    const long lastLine = Sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(last));
-    std::vector<std::pair<long, long>> marks; // line, marker mask
-    for (long line = Sci(SCI_MARKERNEXT, static_cast<unsigned long>(firstLine), -1L);
-         line >= 0 && line <= lastLine;
-         line = Sci(SCI_MARKERNEXT, static_cast<unsigned long>(line + 1), -1L))
-        marks.emplace_back(line, Sci(SCI_MARKERGET, static_cast<unsigned long>(line)));
-
-    Sci(SCI_SETTARGETSTART, static_cast<unsigned long>(first));
-    Sci(SCI_SETTARGETEND, static_cast<unsigned long>(last));
-    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(now.size()), now.constData());
-
-    for (long line = Sci(SCI_MARKERNEXT, static_cast<unsigned long>(firstLine), -1L);
-         line >= 0 && line <= lastLine;
-         line = Sci(SCI_MARKERNEXT, static_cast<unsigned long>(line + 1), -1L))
-        Sci(SCI_MARKERDELETE, static_cast<unsigned long>(line), -1L);
-    for (const auto &[line, mask] : marks)
-        Sci(SCI_MARKERADDSET, static_cast<unsigned long>(line), mask);
-    Sci(SCI_SETSEL, static_cast<unsigned long>(anchor), caret);
-    Sci(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(topLine));
 }
 
 bool CHueditView::FindBraceParenthesisPair()

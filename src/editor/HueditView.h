@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/EditorFindReplace.h"
 #include "editor/EditorOptions.h"
 #include "editor/Language.h"
 #include "editor/TextFormat.h"
@@ -107,7 +108,7 @@ public:
 
     // Above this many bytes before the matches in total, Replace All makes
     // one change instead of one per match (see ReplaceInOneChange).
-    static constexpr long kBulkReplaceCost = 32L << 20;
+    static constexpr long kBulkReplaceCost = CEditorFindReplace::kBulkReplaceCost;
 
     // ---- text access -------------------------------------------------------
     // The word (letters, digits, '_', '$') at or right before the caret;
@@ -149,11 +150,6 @@ private:
     void OnCharAdded(int ch);
     void OnModifyAttemptRO();
     long Sci(unsigned int msg, unsigned long wParam = 0, long lParam = 0) const;
-    long FindInRange(const QByteArray &what, long start, long end, int flags) const;
-    static long ReplaceCost(const std::vector<std::pair<long, long>> &matches);
-    void ReplaceOneByOne(const std::vector<std::pair<long, long>> &matches, const QByteArray &with);
-    void ReplaceInOneChange(const std::vector<std::pair<long, long>> &matches,
-                            const QByteArray &with);
     static bool IsWordByte(unsigned char c);
 
     const CLanguage *m_language = nullptr;
