@@ -3,6 +3,7 @@
 #include "app/BuddyWnd.h"
 #include "app/ChildFrame.h"
 #include "app/CommandTable.h"
+#include "app/EditorWindowList.h"
 #include "app/JavaIDEApp.h"
 #include "app/NewProjectView.h"
 #include "app/ProjectViewChooser.h"
@@ -194,6 +195,7 @@ void CMainFrame::CreatePanes()
     }
     m_buddy = new CBuddyWnd;
     m_mdiArea = m_buddy->MdiArea();
+    m_editors = std::make_unique<CEditorWindowList>(m_mdiArea);
     m_paneSplitter->addWidget(m_projectPane);
     m_paneSplitter->addWidget(m_buddy);
     // A wider window gives its room to the editors.
@@ -869,39 +871,23 @@ void CMainFrame::OnStartupComplete()
 
 QList<CChildFrame *> CMainFrame::EditorWindows() const
 {
-    QList<CChildFrame *> editors;
-    if (!m_mdiArea)
-        return editors;
-    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
-        if (auto *child = qobject_cast<CChildFrame *>(window))
-            editors << child;
-    }
-    return editors;
+    return m_editors ? m_editors->Windows() : QList<CChildFrame *>();
 }
 
 CChildFrame *CMainFrame::FindEditor(const QString &path) const
 {
-    const QString wanted = QFileInfo(path).absoluteFilePath();
-    for (CChildFrame *child : EditorWindows()) {
-        if (!child->GetPathName().isEmpty() &&
-            child->GetPathName().compare(wanted, Qt::CaseInsensitive) == 0)
-            return child;
-    }
-    return nullptr;
+    return m_editors ? m_editors->Find(path) : nullptr;
 }
 
 CChildFrame *CMainFrame::ActiveEditor() const
 {
-    return m_mdiArea ? qobject_cast<CChildFrame *>(m_mdiArea->activeSubWindow()) : nullptr;
+    return m_editors ? m_editors->Active() : nullptr;
 }
 
 CChildFrame *CMainFrame::OpenEditor(const QString &path)
 {
-    if (CChildFrame *open = FindEditor(path)) {
-        open->show();
-        m_mdiArea->setActiveSubWindow(open);
+    if (CChildFrame *open = m_editors->Activate(path))
         return open;
-    }
     auto *child = new CChildFrame;
     if (!child->OpenDocument(path)) {
         delete child;
@@ -920,8 +906,6 @@ CChildFrame *CMainFrame::NewEditor()
 
 void CMainFrame::AddEditorWindow(CChildFrame *child)
 {
-    child->setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
-    m_mdiArea->addSubWindow(child);
     connect(child, &CChildFrame::caretMoved, this, [this, child](int line, int column) {
         if (ActiveEditor() == child)
             SetPaneText(1, QStringLiteral("Ln %1 Col %2").arg(line).arg(column));
@@ -931,18 +915,7 @@ void CMainFrame::AddEditorWindow(CChildFrame *child)
             OnSubWindowActivated(child);
         ScheduleCommandUI();
     });
-    // A new window follows a maximised one; otherwise it takes two thirds
-    // of the area, so that the windows behind it stay in reach.
-    QMdiSubWindow *active = m_mdiArea->activeSubWindow();
-    if (active && active->isMaximized()) {
-        child->showMaximized();
-    } else {
-        child->resize(qMax(320, m_mdiArea->width() * 2 / 3),
-                      qMax(240, m_mdiArea->height() * 2 / 3));
-        child->show();
-    }
-    m_mdiArea->setActiveSubWindow(child);
-    child->View()->setFocus();
+    m_editors->Place(child);
 }
 
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow *window)
@@ -977,20 +950,12 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow *window)
 
 bool CMainFrame::CloseAllEditors()
 {
-    for (CChildFrame *child : EditorWindows()) {
-        if (!child->close())
-            return false;
-    }
-    return true;
+    return !m_editors || m_editors->CloseAll();
 }
 
 bool CMainFrame::SaveAll()
 {
-    bool ok = true;
-    for (CChildFrame *child : EditorWindows()) {
-        if (child->IsModified())
-            ok = child->Save() && ok;
-    }
+    bool ok = !m_editors || m_editors->SaveModified();
     CJavaIDEApp *app = GetApp();
     if (app && app->ProjectDoc()) {
         CProject &project = app->ProjectDoc()->GetCurrentProject();

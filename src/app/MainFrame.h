@@ -12,6 +12,7 @@
 class CActivityMonitor;
 class CBuddyWnd;
 class CChildFrame;
+class CEditorWindowList;
 class CNewProjectView;
 class CProjectView;
 class CProjectViewChooser;
@@ -186,6 +187,7 @@ private:
     std::unique_ptr<CProjectViewChooser> m_projectChooser;
     CBuddyWnd *m_buddy = nullptr;
     QMdiArea *m_mdiArea = nullptr;
+    std::unique_ptr<CEditorWindowList> m_editors; // the editor windows of m_mdiArea
     QTabWidget *m_outputTabs = nullptr;
     QPointer<QMdiSubWindow> m_projectFrame; // the floating project pane
     QPointer<QMdiSubWindow> m_outputFrame;  // the floating output window
