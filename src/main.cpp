@@ -1,4 +1,5 @@
 #include "app/JavaIDEApp.h"
+#include "app/StartupProbe.h"
 #include "javamodel/ParseCommand.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    InstallStartupProbe();
     CJavaIDEApp ide(QApplication::arguments().mid(1));
     if (!ide.InitInstance())
         return 1;

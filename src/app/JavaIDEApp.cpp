@@ -74,11 +74,16 @@ int CJavaIDEApp::RunDialog(QDialog &dialog)
 
 QIcon CJavaIDEApp::ProgramIcon()
 {
-    QIcon bundled;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        bundled.addFile(QStringLiteral(":/mavu/icons/hicolor/%1x%1/apps/mavu.png").arg(size),
-                        QSize(size, size));
-    return QIcon::fromTheme(QStringLiteral("mavu"), bundled);
+    // The bundled pictures are the ones installed into the icon theme, so
+    // the theme is not asked: a miss there parses the whole hicolor index,
+    // which costs more than the rest of the window. Window managers ask for
+    // small icons (launchers take theirs from the desktop file), and every
+    // size given here is decoded at start-up.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/mavu/icons/hicolor/%1x%1/apps/mavu.png").arg(size),
+                     QSize(size, size));
+    return icon;
 }
 
 QString CJavaIDEApp::DocumentNotFoundMessage(const QString &path)
@@ -125,10 +130,16 @@ bool CJavaIDEApp::InitInstance()
     QCoreApplication::setApplicationVersion(QStringLiteral(MAVU_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("mavu"));
     // Outside a desktop that names its icon theme, the commonly installed
-    // one still gives the toolbars their pictures.
-    if (QIcon::fallbackThemeName().isEmpty() ||
-        QIcon::fallbackThemeName() == QLatin1String("hicolor"))
+    // one still gives the toolbars their pictures. It is made the theme, not
+    // only the fallback: hicolor holds none of our icons, and asking it first
+    // parses its large index before every start-up's first paint.
+    const auto unnamed = [](const QString &theme) {
+        return theme.isEmpty() || theme == QLatin1String("hicolor");
+    };
+    if (unnamed(QIcon::fallbackThemeName()))
         QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    if (unnamed(QIcon::themeName()))
+        QIcon::setThemeName(QIcon::fallbackThemeName());
 
     // An old profile kept under the plain name "mavu" replaces Mavu.ini.
     CSettingsStore::MigrateProfile(QFileInfo(CSettingsStore::DefaultPath()).absolutePath());

@@ -15,6 +15,7 @@
 #include "project/ProjectDoc.h"
 #include "project/ProjectFramePlacement.h"
 #include "project/ProjectView.h"
+#include "tree/ThemeIcon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,14 +73,11 @@ int DockOf(Qt::ToolBarArea area)
     }
 }
 
-QIcon CommandIcon(const CCommandDef &def, QStyle *style)
+QIcon CommandIcon(const CCommandDef &def)
 {
-    QIcon fallback;
-    if (def.fallbackIcon != QStyle::SP_CustomBase)
-        fallback = style->standardIcon(def.fallbackIcon);
-    if (def.iconName)
-        return QIcon::fromTheme(QString::fromLatin1(def.iconName), fallback);
-    return fallback;
+    if (!def.iconName && def.fallbackIcon == QStyle::SP_CustomBase)
+        return QIcon();
+    return ThemeIcon(def.iconName, def.fallbackIcon);
 }
 
 QString PlainTitle(const QMdiSubWindow *window)
@@ -226,7 +224,7 @@ void CMainFrame::CreateActions()
         action->setData(def.id);
         action->setStatusTip(QString::fromUtf8(def.tip));
         action->setToolTip(QString::fromUtf8(def.tip));
-        action->setIcon(CommandIcon(def, style()));
+        action->setIcon(CommandIcon(def));
         action->setIconVisibleInMenu(false);
         action->setShortcuts(CommandTable::Shortcuts(def));
         action->setEnabled(false);

@@ -1,5 +1,7 @@
 #include "app/NewProjectView.h"
 
+#include "tree/ThemeIcon.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
@@ -46,10 +48,7 @@ CNewProjectView::CNewProjectView(QWidget *parent) : QWidget(parent), m_tabs(new 
     auto *projects = new QLabel(QStringLiteral("No workspace is loaded."));
     projects->setAlignment(Qt::AlignCenter);
     projects->setEnabled(false);
-    QStyle *style = QApplication::style();
-    const auto icon = [style](const char *themeName, QStyle::StandardPixmap fallback) {
-        return QIcon::fromTheme(QLatin1String(themeName), style->standardIcon(fallback));
-    };
+    const auto icon = ThemeIcon;
     m_tabNames = {QStringLiteral("Projects"), QStringLiteral("Packages"), QStringLiteral("Help"),
                   QStringLiteral("Beans")};
     m_tabs->addTab(projects, icon("folder", QStyle::SP_DirIcon), m_tabNames[0]);

@@ -1,5 +1,6 @@
 #include "app/SplashWnd.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -26,12 +27,14 @@ QPixmap CSplashWnd::Picture()
         p.drawPixmap(QRect(36, 66, 128, 128), icon);
 
     p.setPen(Qt::white);
-    QFont title(QStringLiteral("Sans Serif"));
+    // The application's own font is already matched and loaded; asking for a
+    // family by name would send fontconfig through its substitution rules.
+    QFont title = QApplication::font();
     title.setPixelSize(64);
     title.setBold(true);
     p.setFont(title);
     p.drawText(QRect(190, 60, 270, 80), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Mavu"));
-    QFont sub(QStringLiteral("Sans Serif"));
+    QFont sub = QApplication::font();
     sub.setPixelSize(18);
     p.setFont(sub);
     p.drawText(QRect(192, 140, 270, 30), Qt::AlignLeft | Qt::AlignVCenter,

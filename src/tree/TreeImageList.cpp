@@ -1,11 +1,7 @@
 #include "tree/TreeImageList.h"
 
+#include "tree/ThemeIcon.h"
 #include "tree/TreeImages.h"
-
-#include <QApplication>
-#include <QPainter>
-#include <QPixmap>
-#include <QStyle>
 
 namespace {
 
@@ -47,30 +43,13 @@ constexpr ImageSource kSources[] = {
 };
 static_assert(std::size(kSources) == TreeImage::Count, "one source per tree image");
 
-QIcon PlainSquare()
-{
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setPen(QApplication::palette().color(QPalette::Text));
-    p.drawRect(2, 2, 11, 11);
-    return QIcon(pm);
-}
-
 } // namespace
 
 QList<QIcon> BuildTreeImageList()
 {
     QList<QIcon> icons(TreeImage::Count);
-    QStyle *style = QApplication::style();
-    for (const ImageSource &src : kSources) {
-        QIcon icon = QIcon::fromTheme(QString::fromLatin1(src.themeName));
-        if (icon.isNull() && style)
-            icon = style->standardIcon(src.fallback);
-        if (icon.isNull())
-            icon = PlainSquare();
-        icons[src.index] = icon;
-    }
+    for (const ImageSource &src : kSources)
+        icons[src.index] = ThemeIcon(src.themeName, src.fallback);
     return icons;
 }
 
