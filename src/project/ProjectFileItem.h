@@ -38,6 +38,10 @@ public:
     // By the file's kind: Java source, HTML page, anything else.
     int GetImage() const override;
     int GetSelectedImage() const override;
+    // A Java source whose class files are missing or older than it, as the
+    // last dirty check found (the project tree marks it). Not stored.
+    bool IsDirty() const override { return m_bDirty; }
+    void SetDirty(bool dirty) { m_bDirty = dirty; }
 
     // Sets the path without the checks of SetName (loading, moving).
     void SetPath(const QString &path) { m_name = path; }
@@ -68,4 +72,5 @@ protected:
     int m_bOpen = 0;
     int m_nSelStart = 0;
     int m_nSelEnd = 0;
+    bool m_bDirty = false;
 };

@@ -1,0 +1,134 @@
+#include "tools/HeadlessBuild.h"
+
+#include "core/Prompter.h"
+#include "project/Project.h"
+#include "project/ProjectClasses.h"
+#include "project/ProjectDoc.h"
+#include "project/ProjectFolder.h"
+#include "tools/BuildCommands.h"
+#include "tools/CompileProcess.h"
+#include "tools/ToolHost.h"
+#include "tools/ToolManager.h"
+#include "tools/ToolOutput.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTextStream>
+#include <memory>
+
+namespace {
+
+// The text of a tab, written out as it comes (less carriage returns, as
+// the window shows it).
+class CStreamOutput final : public CToolOutput
+{
+public:
+    explicit CStreamOutput(QTextStream &stream) : m_stream(stream) {}
+    void AppendOutput(const QString &text) override
+    {
+        QString t = text;
+        t.remove(QLatin1Char('\r'));
+        m_stream << t;
+        m_stream.flush();
+        m_written = true;
+    }
+    bool m_written = false;
+
+private:
+    QTextStream &m_stream;
+};
+
+class CHeadlessHost final : public CToolHost
+{
+public:
+    CHeadlessHost(const CHeadlessBuild &build, QTextStream &out)
+        : m_build(build), m_buildOutput(out), m_output(out)
+    {
+    }
+    QString JdkExeDir() const override { return m_build.jdkExeDir; }
+    QString JdkLibDir() const override { return m_build.jdkLibDir; }
+    QString OwnClassesDir() const override { return m_build.ownClassesDir; }
+    CToolOutput *Output(Tab tab) override { return tab == BuildTab ? &m_buildOutput : &m_output; }
+
+    const CHeadlessBuild &m_build;
+    CStreamOutput m_buildOutput;
+    CStreamOutput m_output;
+};
+
+// Messages go to standard error; the Output tab's lines to standard
+// output, where the Build tab's text goes too.
+class CStreamPrompter final : public CPrompter
+{
+public:
+    CStreamPrompter(QTextStream &out, QTextStream &err) : m_out(out), m_err(err)
+    {
+        m_previous = SetPrompter(this);
+    }
+    ~CStreamPrompter() override { SetPrompter(m_previous); }
+    Answer MessageBox(const QString &text, Buttons buttons, Icon, Answer defaultAnswer) override
+    {
+        m_err << text << Qt::endl;
+        return buttons == Ok ? AnswerOk : defaultAnswer;
+    }
+    void SetStatusText(const QString &) override {}
+    void OutputLine(const QString &, const QString &text) override { m_out << text << Qt::endl; }
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    void Progress(const QString &, qint64, qint64) override {}
+
+private:
+    QTextStream &m_out;
+    QTextStream &m_err;
+    CPrompter *m_previous;
+};
+
+} // namespace
+
+int CHeadlessBuild::Run(QTextStream &out, QTextStream &err) const
+{
+    CStreamPrompter prompter(out, err);
+    RegisterProjectClasses();
+    const QString path = QFileInfo(projectPath).absoluteFilePath();
+    if (!QFileInfo(path).isFile()) {
+        err << QStringLiteral("Project file does not exist !!!") << Qt::endl;
+        return Unreadable;
+    }
+    if (QFileInfo(path).suffix().compare(QLatin1String("mavu"), Qt::CaseInsensitive) != 0) {
+        err << QStringLiteral("The file is not a Mavu project file !!!") << Qt::endl;
+        return Unreadable;
+    }
+
+    // The workspace is read for its default options only; the build leaves
+    // it and the project file as they are.
+    CProjectDoc workspace;
+    if (!workspacePath.isEmpty() && QFileInfo::exists(workspacePath))
+        workspace.Load(workspacePath);
+    auto folder = std::make_unique<CProjectFolder>(path);
+    CProject &project = workspace.GetCurrentProject();
+    folder->SetProject(&project);
+    if (!project.Open(folder.get(), false))
+        return Unreadable;
+
+    CHeadlessHost host(*this, out);
+    CToolManager manager(&host, &workspace);
+    CBuildCommands commands(manager);
+    QEventLoop loop;
+    bool succeeded = false;
+    QObject::connect(&manager.CompileProcess(), &CCompileProcess::compileFinished, &loop,
+                     [&](const CCompileResult &result) {
+                         succeeded = result.succeeded;
+                         loop.quit();
+                     });
+    const bool started = dirtyOnly ? commands.RebuildDirty() : commands.BuildProject();
+    int code = Succeeded;
+    if (started) {
+        loop.exec();
+        code = succeeded ? Succeeded : Failed;
+    } else if (host.m_buildOutput.m_written) {
+        code = Failed; // the compiler could not be started
+    }
+    out << Qt::endl;
+    project.SetModifiedFlag(false);
+    folder->SetProject(nullptr);
+    return code;
+}

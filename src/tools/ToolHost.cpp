@@ -1,0 +1,7 @@
+#include "tools/ToolHost.h"
+
+CToolHost &CToolHost::Default()
+{
+    static CToolHost host;
+    return host;
+}

@@ -1,0 +1,133 @@
+#include "tools/CommandLine.h"
+
+#include "TestEnv.h"
+#include "project/ToolOptions.h"
+#include "tools/JavacCommandLine.h"
+
+#include <gtest/gtest.h>
+
+TEST(CommandLine, SplitsAtBlanksKeepsQuotedBlanksAndExpandsPatterns)
+{
+    EXPECT_EQ(CCommandLine::Split(QStringLiteral("javac   -d \"my out\" A.java ")),
+              (QStringList{"javac", "-d", "my out", "A.java"}));
+    EXPECT_EQ(CCommandLine::Split(QStringLiteral("echo \\\"hi\\\" \"\"")),
+              (QStringList{"echo", "\"hi\"", ""}));
+    EXPECT_TRUE(CCommandLine::Split(QStringLiteral("   ")).isEmpty());
+
+    CTestEnv env;
+    env.WriteFile(QStringLiteral("B.java"), "");
+    env.WriteFile(QStringLiteral("A.java"), "");
+    env.WriteFile(QStringLiteral("notes.txt"), "");
+    env.WriteFile(QStringLiteral("src/C.java"), "");
+    EXPECT_EQ(CCommandLine::SplitExpanded(QStringLiteral("javac  *.java"), env.Path()),
+              (QStringList{"javac", "A.java", "B.java"}));
+    EXPECT_EQ(CCommandLine::SplitExpanded(QStringLiteral("javac src/*.java"), env.Path()),
+              (QStringList{"javac", "src/C.java"}));
+    // Quoted, or matching nothing: passed on as written, for the tool to say.
+    EXPECT_EQ(CCommandLine::SplitExpanded(QStringLiteral("javac \"*.java\" *.kt"), env.Path()),
+              (QStringList{"javac", "*.java", "*.kt"}));
+}
+
+TEST(JavacCommandLine, EachOptionAloneAndAllTogether)
+{
+    const QString jdk = QStringLiteral("/usr/lib/jvm/j17/bin");
+    struct Row
+    {
+        const char *name;
+        void (*set)(CCompilerOptions &);
+        const char *expected;
+    };
+    const Row rows[] = {
+        {"none", [](CCompilerOptions &) {}, "/usr/lib/jvm/j17/bin/javac   "},
+        {"-d",
+         [](CCompilerOptions &o) {
+             o.m_bOutputDir = 1;
+             o.m_strOutputDir = QStringLiteral("/tmp/out/");
+         },
+         "/usr/lib/jvm/j17/bin/javac   -d /tmp/out "},
+        {"-g", [](CCompilerOptions &o) { o.m_bDebug = 1; }, "/usr/lib/jvm/j17/bin/javac   -g "},
+        {"-nowarn", [](CCompilerOptions &o) { o.m_bNoWarn = 1; },
+         "/usr/lib/jvm/j17/bin/javac   -nowarn "},
+        {"-O", [](CCompilerOptions &o) { o.m_bOptimize = 1; }, "/usr/lib/jvm/j17/bin/javac   -O "},
+        {"-verbose", [](CCompilerOptions &o) { o.m_bVerbose = 1; },
+         "/usr/lib/jvm/j17/bin/javac   -verbose "},
+        {"-deprecation", [](CCompilerOptions &o) { o.m_bDeprecation = 1; },
+         "/usr/lib/jvm/j17/bin/javac   -deprecation "},
+        {"custom",
+         [](CCompilerOptions &o) {
+             o.m_bCustomOptions = 1;
+             o.m_strCustomOptions = QStringLiteral("-Xlint:all --release 17");
+         },
+         "/usr/lib/jvm/j17/bin/javac   -Xlint:all --release 17 "},
+        {"custom off", [](CCompilerOptions &o) { o.m_strCustomOptions = QStringLiteral("-Xlint"); },
+         "/usr/lib/jvm/j17/bin/javac   "},
+        {"all",
+         [](CCompilerOptions &o) {
+             o.m_bOutputDir = o.m_bDebug = o.m_bNoWarn = o.m_bOptimize = o.m_bVerbose =
+                 o.m_bDeprecation = o.m_bCustomOptions = 1;
+             o.m_strOutputDir = QStringLiteral("/home/u/my classes/");
+             o.m_strCustomOptions = QStringLiteral("-Xlint");
+         },
+         "/usr/lib/jvm/j17/bin/javac   -d \"/home/u/my classes\" -g -nowarn -O -verbose "
+         "-deprecation -Xlint "},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.name);
+        CCompilerOptions global;
+        r.set(global);
+        EXPECT_EQ(CJavacCommandLine::Build(nullptr, global, jdk), QString::fromUtf8(r.expected));
+        // The same option set in a project over empty defaults.
+        CCompilerOptions project;
+        r.set(project);
+        EXPECT_EQ(CJavacCommandLine::Build(&project, CCompilerOptions(), jdk + QLatin1Char('/')),
+                  QString::fromUtf8(r.expected));
+    }
+    // Without a JDK directory javac comes from PATH.
+    EXPECT_EQ(CJavacCommandLine::Build(nullptr, CCompilerOptions(), QString()),
+              QStringLiteral("javac   "));
+}
+
+TEST(JavacCommandLine, OutputDirectoryFormsAndProjectOverDefaults)
+{
+    EXPECT_EQ(CJavacCommandLine::OutputDirArgument(QStringLiteral("/")), QStringLiteral("/"));
+    EXPECT_EQ(CJavacCommandLine::OutputDirArgument(QStringLiteral("/a/")), QStringLiteral("/a"));
+    EXPECT_EQ(CJavacCommandLine::OutputDirArgument(QStringLiteral("classes")),
+              QStringLiteral("classes"));
+    EXPECT_EQ(CJavacCommandLine::OutputDirArgument(QStringLiteral("/my dir/")),
+              QStringLiteral("\"/my dir\""));
+
+    CCompilerOptions global, project;
+    global.m_bOutputDir = 1;
+    global.m_strOutputDir = QStringLiteral("/global");
+    global.m_bDebug = 1;
+    project.m_strOutputDir = QStringLiteral("/project"); // its flag is off
+    project.m_bNoWarn = 1;
+    EXPECT_EQ(CJavacCommandLine::Build(&project, global, QString()),
+              QStringLiteral("javac   -d /global -g -nowarn "));
+    project.m_bOutputDir = 1;
+    EXPECT_EQ(CJavacCommandLine::Build(&project, global, QString()),
+              QStringLiteral("javac   -d /project -g -nowarn "));
+    // The defaults alone when the compile is not the project's.
+    EXPECT_EQ(CJavacCommandLine::Build(nullptr, global, QString()),
+              QStringLiteral("javac   -d /global -g "));
+}
+
+TEST(JavacCommandLine, AnOwnCompilerReplacesTheWholeCommand)
+{
+    CCompilerOptions global, project;
+    global.m_bDebug = 1;
+    global.m_bUseCompiler = 1;
+    global.m_strCompiler = QStringLiteral("/opt/ecj");
+    global.m_strCustomOptions = QStringLiteral("-17");
+    EXPECT_EQ(CJavacCommandLine::Build(nullptr, global, QString()), QStringLiteral("/opt/ecj "));
+    global.m_bCustomOptions = 1;
+    EXPECT_EQ(CJavacCommandLine::Build(nullptr, global, QString()),
+              QStringLiteral("/opt/ecj -17 "));
+    // The project's own compiler wins, with the project's custom options.
+    project.m_bUseCompiler = 1;
+    project.m_strCompiler = QStringLiteral("jikes");
+    EXPECT_EQ(CJavacCommandLine::Build(&project, global, QString()), QStringLiteral("jikes "));
+    project.m_bCustomOptions = 1;
+    project.m_strCustomOptions = QStringLiteral("+E");
+    EXPECT_EQ(CJavacCommandLine::Build(&project, global, QString()), QStringLiteral("jikes +E "));
+}

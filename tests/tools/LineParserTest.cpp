@@ -1,0 +1,240 @@
+#include "ToolsTestSupport.h"
+#include "tools/ErrorLocator.h"
+#include "tools/JavacLineParser.h"
+#include "tools/StackTraceLineParser.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using JK = CJavacLineParser::Kind;
+using SK = CStackTraceLineParser::Kind;
+
+struct JavacRow
+{
+    JK kind;
+    const char *file;
+    int line;
+    bool warning;
+    const char *message;
+};
+
+// Feeds a captured javac 17 output line by line and compares each line's
+// reading with its row.
+void ExpectJavacLines(const QString &fixture, const std::vector<JavacRow> &rows)
+{
+    const QStringList lines = FixtureLines(fixture);
+    ASSERT_EQ(lines.size(), qsizetype(rows.size())) << fixture.toStdString();
+    CJavacLineParser parser;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const auto got = parser.Feed(lines.at(qsizetype(i)));
+        const JavacRow &want = rows[i];
+        SCOPED_TRACE(lines.at(qsizetype(i)).toStdString());
+        EXPECT_EQ(got.kind, want.kind);
+        EXPECT_EQ(got.file, QString::fromUtf8(want.file));
+        EXPECT_EQ(got.line, want.line);
+        EXPECT_EQ(got.warning, want.warning);
+        if (want.message) {
+            EXPECT_EQ(got.message, QString::fromUtf8(want.message));
+        }
+    }
+}
+
+} // namespace
+
+TEST(JavacLineParser, ReadsEveryLineOfRealJavac17Output)
+{
+    ExpectJavacLines(QStringLiteral("javac17-syntax.txt"),
+                     {{JK::Diagnostic, "Bad.java", 6, false, "';' expected"},
+                      {JK::SourceLine, "", 0, false, nullptr},
+                      {JK::CaretLine, "", 0, false, nullptr},
+                      {JK::Summary, "", 0, false, nullptr}});
+    ExpectJavacLines(QStringLiteral("javac17-symbol.txt"),
+                     {{JK::Diagnostic, "Sym.java", 3, false, "cannot find symbol"},
+                      {JK::SourceLine, "", 0, false, nullptr},
+                      {JK::CaretLine, "", 0, false, nullptr},
+                      {JK::Detail, "", 0, false, "symbol:   variable undefinedVar"},
+                      {JK::Detail, "", 0, false, "location: class Sym"},
+                      {JK::Diagnostic, "Sym.java", 4, false,
+                       "incompatible types: int cannot be converted to String"},
+                      {JK::SourceLine, "", 0, false, nullptr},
+                      {JK::CaretLine, "", 0, false, nullptr},
+                      {JK::Summary, "", 0, false, nullptr}});
+    ExpectJavacLines(QStringLiteral("javac17-nofile.txt"),
+                     {{JK::General, "", 0, false, "file not found: Nope.java"},
+                      {JK::Other, "", 0, false, nullptr},
+                      {JK::Other, "", 0, false, nullptr}});
+}
+
+TEST(JavacLineParser, WarningsKeepTheirDetailsAndNotesAreNotDiagnostics)
+{
+    const QStringList lines = FixtureLines(QStringLiteral("javac17-warnings.txt"));
+    CJavacLineParser parser;
+    QList<JK> kinds;
+    for (const QString &line : lines)
+        kinds << parser.Feed(line).kind;
+    const auto &d = parser.Diagnostics();
+    ASSERT_EQ(d.size(), 4);
+    for (const auto &diag : d) {
+        EXPECT_TRUE(diag.warning);
+        EXPECT_EQ(diag.file, QStringLiteral("UseDep.java"));
+        EXPECT_EQ(diag.line, 3);
+    }
+    EXPECT_EQ(d[0].message, QStringLiteral("[deprecation] old() in Dep has been deprecated"));
+    EXPECT_EQ(d[1].message, QStringLiteral("[rawtypes] found raw type: List\n"
+                                           "missing type arguments for generic class List<E>\n"
+                                           "where E is a type-variable:\n"
+                                           "E extends Object declared in interface List"));
+    EXPECT_EQ(kinds.count(JK::Summary), 1);
+    EXPECT_EQ(kinds.count(JK::Detail), 8);
+
+    // Without -Xlint the compiler only notes what it saw.
+    CJavacLineParser notes;
+    for (const QString &line : FixtureLines(QStringLiteral("javac17-notes.txt")))
+        EXPECT_EQ(notes.Feed(line).kind, JK::Note) << line.toStdString();
+    EXPECT_TRUE(notes.Diagnostics().isEmpty());
+}
+
+TEST(JavacLineParser, OldCompilerLinesAndOddFileNames)
+{
+    CJavacLineParser parser;
+    auto l = parser.Feed(QStringLiteral("Hello.java:12: Method foo() not found in class Hello."));
+    EXPECT_EQ(l.kind, JK::Diagnostic);
+    EXPECT_EQ(l.file, QStringLiteral("Hello.java"));
+    EXPECT_EQ(l.line, 12);
+    EXPECT_FALSE(l.warning);
+    EXPECT_EQ(l.message, QStringLiteral("Method foo() not found in class Hello."));
+
+    // A ':' in a directory name does not end the file name; a following
+    // diagnostic is not mistaken for a source line.
+    CJavacLineParser p2;
+    p2.Feed(QStringLiteral("/tmp/a:b/X.java:3: error: x"));
+    auto next = p2.Feed(QStringLiteral("/tmp/a:b/X.java:9: warning: y"));
+    EXPECT_EQ(next.kind, JK::Diagnostic);
+    EXPECT_EQ(next.file, QStringLiteral("/tmp/a:b/X.java"));
+    EXPECT_EQ(next.line, 9);
+    EXPECT_TRUE(next.warning);
+}
+
+TEST(StackTraceLineParser, ReadsRealJava17Traces)
+{
+    struct Row
+    {
+        const char *fixture;
+        int index;
+        SK kind;
+        const char *module;
+        const char *cls;
+        const char *method;
+        const char *file;
+        int line;
+    };
+    const Row rows[] = {
+        {"java17-caused-by.txt", 0, SK::Exception, "", "", "", "", 0},
+        {"java17-caused-by.txt", 1, SK::Frame, "", "T", "b", "T.java", 3},
+        {"java17-caused-by.txt", 3, SK::CausedBy, "", "", "", "", 0},
+        {"java17-caused-by.txt", 4, SK::Frame, "java.base", "java.lang.NumberFormatException",
+         "forInputString", "NumberFormatException.java", 67},
+        {"java17-caused-by.txt", 7, SK::Frame, "", "T", "a", "T.java", 2},
+        {"java17-caused-by.txt", 8, SK::More, "", "", "", "", 0},
+        {"java17-thread.txt", 1, SK::Frame, "", "Inner", "lambda$main$0", "Inner.java", 2},
+        {"java17-thread.txt", 2, SK::Frame, "java.base", "java.lang.Thread", "run", "Thread.java",
+         840},
+        {"java17-unknown-source.txt", 1, SK::Frame, "", "p.Boom", "b", "", 0},
+        {"java17-native.txt", 1, SK::Frame, "java.base", "java.lang.Thread", "sleep", "", 0},
+        {"java17-no-main.txt", 0, SK::Other, "", "", "", "", 0},
+    };
+    for (const Row &r : rows) {
+        const QString text = FixtureLines(QString::fromUtf8(r.fixture)).value(r.index);
+        SCOPED_TRACE(text.toStdString());
+        ASSERT_FALSE(text.isEmpty());
+        const auto got = CStackTraceLineParser::Parse(text);
+        EXPECT_EQ(got.kind, r.kind);
+        EXPECT_EQ(got.module, QString::fromUtf8(r.module));
+        EXPECT_EQ(got.className, QString::fromUtf8(r.cls));
+        EXPECT_EQ(got.method, QString::fromUtf8(r.method));
+        EXPECT_EQ(got.file, QString::fromUtf8(r.file));
+        EXPECT_EQ(got.line, r.line);
+    }
+    EXPECT_EQ(CStackTraceLineParser::Parse(FixtureLines(QStringLiteral("java17-caused-by.txt"))[3])
+                  .exception,
+              QStringLiteral("java.lang.NumberFormatException"));
+    // A named class loader before the module, and a module with a version.
+    const auto loader = CStackTraceLineParser::Parse(
+        QStringLiteral("\tat com.foo.loader/foo@9.0/com.foo.Main.run(Main.java:101)"));
+    EXPECT_EQ(loader.module, QStringLiteral("foo@9.0"));
+    EXPECT_EQ(loader.className, QStringLiteral("com.foo.Main"));
+    EXPECT_EQ(CStackTraceLineParser::Parse(QStringLiteral("\tat app//p.Main.run(Main.java:12)"))
+                  .className,
+              QStringLiteral("p.Main"));
+    EXPECT_EQ(CStackTraceLineParser::SourceFileOf(QStringLiteral("p.Outer$Inner")),
+              QStringLiteral("Outer.java"));
+    EXPECT_EQ(CStackTraceLineParser::PackageDir(QStringLiteral("a.b.C")), QStringLiteral("a/b/"));
+}
+
+TEST(ErrorLocator, CompilerLinesResolveAgainstTheBaseDirectory)
+{
+    const QString base = QStringLiteral("/work/proj");
+    auto place = CErrorLocator::ParseLine(QStringLiteral("Bad.java:6: error: ';' expected"), base);
+    EXPECT_EQ(place.file, QStringLiteral("/work/proj/Bad.java"));
+    EXPECT_EQ(place.line, 6);
+    EXPECT_FALSE(place.lookup);
+    place = CErrorLocator::ParseLine(QStringLiteral("src/p/A.java:12: warning: [x] y"), base);
+    EXPECT_EQ(place.file, QStringLiteral("/work/proj/src/p/A.java"));
+    place = CErrorLocator::ParseLine(QStringLiteral("/abs/B.java:3: error: z"), base);
+    EXPECT_EQ(place.file, QStringLiteral("/abs/B.java"));
+    EXPECT_EQ(place.line, 3);
+
+    // Lines without a place lead nowhere.
+    for (const char *line : {"error: file not found: Nope.java", "        foo(x)",
+                             "              ^", "1 error", "", "Note: x"}) {
+        SCOPED_TRACE(line);
+        EXPECT_FALSE(CErrorLocator::ParseLine(QString::fromUtf8(line), base).IsValid());
+    }
+}
+
+TEST(ErrorLocator, StackTraceLinesNeedALookup)
+{
+    auto frame = CErrorLocator::ParseLine(QStringLiteral("\tat p.Boom.b(Boom.java:3)"), QString());
+    EXPECT_TRUE(frame.lookup);
+    EXPECT_EQ(frame.file, QStringLiteral("Boom.java"));
+    EXPECT_EQ(frame.line, 3);
+    EXPECT_EQ(frame.packageDir, QStringLiteral("p/"));
+
+    auto unknown =
+        CErrorLocator::ParseLine(QStringLiteral("\tat p.Outer$In.b(Unknown Source)"), QString());
+    EXPECT_EQ(unknown.file, QStringLiteral("Outer.java"));
+    EXPECT_EQ(unknown.line, 0);
+
+    // In the Output tab a compiler line is found by name, like a frame.
+    auto compiler = CErrorLocator::ParseLine(QStringLiteral("Bad.java:6: error: x"), QString());
+    EXPECT_TRUE(compiler.lookup);
+    EXPECT_EQ(compiler.file, QStringLiteral("Bad.java"));
+    EXPECT_EQ(compiler.line, 6);
+
+    const QStringList files{QStringLiteral("/w/q/Boom.java"), QStringLiteral("/w/p/Boom.java"),
+                            QStringLiteral("/w/other/BOOM.java")};
+    EXPECT_EQ(CErrorLocator::FindInFiles(files, QStringLiteral("Boom.java"), QStringLiteral("p/")),
+              QStringLiteral("/w/p/Boom.java"));
+    EXPECT_EQ(CErrorLocator::FindInFiles(files, QStringLiteral("Boom.java"), QString()),
+              QStringLiteral("/w/q/Boom.java"));
+    EXPECT_EQ(CErrorLocator::FindInFiles(files, QStringLiteral("boom.JAVA"), QString()),
+              QStringLiteral("/w/q/Boom.java"));
+    EXPECT_TRUE(
+        CErrorLocator::FindInFiles(files, QStringLiteral("Nope.java"), QString()).isEmpty());
+}
+
+TEST(ErrorLocator, NextAndPreviousErrorLines)
+{
+    const QString text = QStringLiteral("javac A.java\nA.java:1: error: x\n  ^\nB.java:2: error\n");
+    const qsizetype first = text.indexOf(QStringLiteral(".java:"));
+    const qsizetype second = text.indexOf(QStringLiteral(".java:"), first + 1);
+    EXPECT_EQ(CErrorLocator::FindNextError(text, 0), first);
+    EXPECT_EQ(CErrorLocator::FindNextError(text, first + 6), second);
+    EXPECT_EQ(CErrorLocator::FindNextError(text, second + 6), -1);
+    EXPECT_EQ(CErrorLocator::FindPreviousError(text, text.size()), second);
+    EXPECT_EQ(CErrorLocator::FindPreviousError(text, second), first);
+    EXPECT_EQ(CErrorLocator::FindPreviousError(text, first), -1);
+    // A match at the very start does not count as a previous one.
+    EXPECT_EQ(CErrorLocator::FindPreviousError(QStringLiteral(".java: x"), 5), -1);
+}
