@@ -129,6 +129,11 @@ enum : int {
     JavadocFolder = 33015,
     ColorOptions = 32870,
 
+    // Output windows
+    ToggleWordWrap = 33088,
+    StopProcess = 33075, // Stop this process (an output tab)
+    KillProcess = 33031, // Kill this process (a command's own window)
+
     // Commands of the source editor and the help viewer that the menus and
     // bars carry; the window that handles them enables them.
     CompileFile = 32773,

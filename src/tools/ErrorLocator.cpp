@@ -89,27 +89,3 @@ QString CErrorLocator::FindInFiles(const QStringList &projectFiles, const QStrin
     }
     return sameName.isEmpty() ? sameNameAnyCase : sameName;
 }
-
-qsizetype CErrorLocator::FindNextError(const QString &text, qsizetype caret)
-{
-    return text.indexOf(kJavaColon, qMax<qsizetype>(caret, 0));
-}
-
-qsizetype CErrorLocator::FindPreviousError(const QString &text, qsizetype caret)
-{
-    if (caret <= 1)
-        return -1;
-    const qsizetype at = text.lastIndexOf(kJavaColon, caret - 1);
-    return at > 0 ? at : -1;
-}
-
-void CErrorLocator::LineAt(const QString &text, qsizetype pos, qsizetype *start, qsizetype *end)
-{
-    pos = qBound<qsizetype>(0, pos, text.size());
-    const qsizetype s = pos == 0 ? -1 : text.lastIndexOf(QLatin1Char('\n'), pos - 1);
-    qsizetype e = text.indexOf(QLatin1Char('\n'), pos);
-    if (e < 0)
-        e = text.size();
-    *start = s + 1;
-    *end = e;
-}

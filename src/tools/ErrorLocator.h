@@ -6,8 +6,7 @@
 // From a line of tool output to a place in a source: the compiler's
 // "file:line: ..." lines, read against the directory the compile ran in,
 // and a program's stack-trace lines, whose bare file names are found among
-// the open project's files. Also the search for the next and previous
-// error line in an output text.
+// the open project's files.
 class CErrorLocator
 {
 public:
@@ -32,11 +31,4 @@ public:
     // (letter case ignored when nothing matches exactly); empty when none.
     static QString FindInFiles(const QStringList &projectFiles, const QString &name,
                                const QString &packageDir);
-
-    // Where the next error line's ".java:" starts after caret, or -1.
-    static qsizetype FindNextError(const QString &text, qsizetype caret);
-    // The last ".java:" that starts before caret (not at 0), or -1.
-    static qsizetype FindPreviousError(const QString &text, qsizetype caret);
-    // The start and end of the line that holds pos.
-    static void LineAt(const QString &text, qsizetype pos, qsizetype *start, qsizetype *end);
 };

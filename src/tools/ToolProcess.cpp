@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QProcess>
 #include <csignal>
-#include <sys/types.h>
 #include <unistd.h>
 
 CToolProcess::CToolProcess(CToolManager *manager, const QString &commandLine,

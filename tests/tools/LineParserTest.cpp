@@ -223,18 +223,3 @@ TEST(ErrorLocator, StackTraceLinesNeedALookup)
     EXPECT_TRUE(
         CErrorLocator::FindInFiles(files, QStringLiteral("Nope.java"), QString()).isEmpty());
 }
-
-TEST(ErrorLocator, NextAndPreviousErrorLines)
-{
-    const QString text = QStringLiteral("javac A.java\nA.java:1: error: x\n  ^\nB.java:2: error\n");
-    const qsizetype first = text.indexOf(QStringLiteral(".java:"));
-    const qsizetype second = text.indexOf(QStringLiteral(".java:"), first + 1);
-    EXPECT_EQ(CErrorLocator::FindNextError(text, 0), first);
-    EXPECT_EQ(CErrorLocator::FindNextError(text, first + 6), second);
-    EXPECT_EQ(CErrorLocator::FindNextError(text, second + 6), -1);
-    EXPECT_EQ(CErrorLocator::FindPreviousError(text, text.size()), second);
-    EXPECT_EQ(CErrorLocator::FindPreviousError(text, second), first);
-    EXPECT_EQ(CErrorLocator::FindPreviousError(text, first), -1);
-    // A match at the very start does not count as a previous one.
-    EXPECT_EQ(CErrorLocator::FindPreviousError(QStringLiteral(".java: x"), 5), -1);
-}

@@ -20,6 +20,9 @@ bool WaitFor(const std::function<bool()> &done, int ms)
         if (deadline.hasExpired())
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        // Objects let go of outside any event loop (a test's own calls)
+        // are deleted only when asked.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QThread::msleep(1);
     }
     return true;

@@ -1,0 +1,279 @@
+#include "FakePrompter.h"
+#include "TestEnv.h"
+#include "ToolsTestSupport.h"
+#include "core/CommandIds.h"
+#include "tools/CustomCommandView.h"
+#include "tools/MDIOutputFrame.h"
+#include "tools/NewOutputView.h"
+#include "tools/OutputWnd.h"
+#include "tools/ToolManager.h"
+
+#include <QMdiArea>
+#include <QMenu>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList MenuTexts(QMenu *menu)
+{
+    QStringList texts;
+    for (QAction *a : menu->actions())
+        if (!a->isSeparator())
+            texts << a->text();
+    return texts;
+}
+
+void PutCaretOnLine(QPlainTextEdit &view, int line)
+{
+    QTextCursor c(view.document()->findBlockByNumber(line));
+    c.movePosition(QTextCursor::NextCharacter);
+    view.setTextCursor(c);
+}
+
+} // namespace
+
+TEST(OutputWnd, ErrorLinesLeadToTheSource)
+{
+    COutputWnd view;
+    view.AppendOutput("javac   Bad.java Good.java \n"
+                      "\n--------------------------- Javac Output ---------------------------\n"
+                      "Bad.java:3: error: cannot find symbol\n"
+                      "        int x = undefinedVar;\n"
+                      "                ^\n"
+                      "sub/Good.java:12: warning: [rawtypes] x\n"
+                      "1 error\n");
+    view.Flush();
+    view.SetBaseDirectory("/work/proj/");
+    QSignalSpy open(&view, &COutputWnd::openSourceRequested);
+
+    PutCaretOnLine(view, 3);
+    EXPECT_TRUE(view.GoToErrorAtCaret());
+    ASSERT_EQ(open.size(), 1);
+    EXPECT_EQ(open[0][0].toString(), "/work/proj/Bad.java");
+    EXPECT_EQ(open[0][1].toInt(), 3);
+
+    // A double click on the source line below leads nowhere.
+    PutCaretOnLine(view, 4);
+    const QPoint inLine = view.cursorRect().center();
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, inLine);
+    EXPECT_EQ(open.size(), 1);
+
+    // A double click on the warning line.
+    PutCaretOnLine(view, 6);
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, view.cursorRect().center());
+    ASSERT_EQ(open.size(), 2);
+    EXPECT_EQ(open[1][0].toString(), "/work/proj/sub/Good.java");
+    EXPECT_EQ(open[1][1].toInt(), 12);
+
+    // Find Next / Previous Error from the top, and their enabling.
+    PutCaretOnLine(view, 0);
+    bool enabled = false, checked = false;
+    ASSERT_TRUE(view.QueryCommand(Cmd::FindPrevError, &enabled, &checked));
+    EXPECT_FALSE(enabled);
+    view.QueryCommand(Cmd::FindNextError, &enabled, &checked);
+    EXPECT_TRUE(enabled);
+    EXPECT_TRUE(view.OnCommand(Cmd::FindNextError));
+    EXPECT_EQ(view.textCursor().selectedText(), ".java:");
+    EXPECT_EQ(view.textCursor().blockNumber(), 3);
+    EXPECT_EQ(open.size(), 3);
+    view.OnCommand(Cmd::FindNextError);
+    EXPECT_EQ(view.textCursor().blockNumber(), 6);
+    view.QueryCommand(Cmd::FindNextError, &enabled, &checked);
+    EXPECT_FALSE(enabled);
+    view.OnCommand(Cmd::FindPrevError);
+    EXPECT_EQ(view.textCursor().blockNumber(), 3);
+    EXPECT_EQ(open.last()[0].toString(), "/work/proj/Bad.java");
+    view.QueryCommand(Cmd::FindPrevError, &enabled, &checked);
+    EXPECT_FALSE(enabled);
+}
+
+TEST(OutputWnd, StackTraceLinesAreFoundThroughTheResolver)
+{
+    COutputWnd view;
+    view.AppendOutput(
+        QString::fromUtf8("Exception in thread \"main\" java.lang.IllegalStateException: wrapped\n"
+                          "\tat p.Boom.b(Boom.java:3)\n"
+                          "\tat java.base/java.lang.Integer.parseInt(Integer.java:668)\n"));
+    const QStringList files{"/w/src/p/Boom.java", "/w/src/q/Boom.java"};
+    view.SetResolver([&](const CErrorLocator::Place &place) {
+        return CErrorLocator::FindInFiles(files, place.file, place.packageDir);
+    });
+    QSignalSpy open(&view, &COutputWnd::openSourceRequested);
+    view.Flush();
+    PutCaretOnLine(view, 1);
+    EXPECT_TRUE(view.GoToErrorAtCaret());
+    PutCaretOnLine(view, 2); // a JDK class: not in the project
+    EXPECT_FALSE(view.GoToErrorAtCaret());
+    ASSERT_EQ(open.size(), 1);
+    EXPECT_EQ(open[0][0].toString(), "/w/src/p/Boom.java");
+    EXPECT_EQ(open[0][1].toInt(), 3);
+}
+
+TEST(ProcOutputView, TypedLinesGoToTheAttachedProcess)
+{
+    CToolManager manager;
+    COutputWnd view;
+    CToolProcess cat(&manager, "cat", QString(), &view);
+    cat.m_bAutoDelete = false;
+    cat.m_bEchoCommandLine = false;
+    cat.m_bRedirectInput = true;
+    ASSERT_TRUE(cat.Execute(1));
+    view.AttachProcess(&cat);
+    view.show();
+    QTest::keyClicks(&view, "helo");
+    QTest::keyClick(&view, Qt::Key_Backspace);
+    QTest::keyClicks(&view, "lo");
+    QTest::keyClick(&view, Qt::Key_Escape); // swallowed: no effect
+    EXPECT_EQ(view.InputLine(), "hello");
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_TRUE(view.InputLine().isEmpty());
+    // What the user typed, then what cat echoes.
+    ASSERT_TRUE(WaitFor([&] {
+        view.Flush();
+        return view.toPlainText() == "hello\nhello\n";
+    }));
+
+    // Stop Process lets go of the process: Enter sends nothing more.
+    bool enabled = false, checked = false;
+    view.QueryCommand(Cmd::StopProcess, &enabled, &checked);
+    EXPECT_TRUE(enabled);
+    view.OnCommand(Cmd::StopProcess);
+    EXPECT_EQ(view.AttachedProcess(), nullptr);
+    EXPECT_TRUE(cat.IsAborted());
+    QTest::keyClicks(&view, "more");
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_TRUE(view.InputLine().isEmpty());
+}
+
+TEST(ProcOutputView, CaretIndicatorWordWrapClearAndMenus)
+{
+    COutputWnd view;
+    view.show();
+    view.AppendOutput("one\ntwo three\n");
+    view.Flush();
+    QSignalSpy caret(&view, &CProcOutputView::caretReported);
+    QTextCursor c(view.document()->findBlockByNumber(1));
+    c.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 4);
+    view.setTextCursor(c);
+    QTest::keyClick(&view, Qt::Key_Right);
+    ASSERT_FALSE(caret.isEmpty());
+    EXPECT_EQ(caret.last()[0].toString(), "Ln 2 Col 6");
+
+    bool enabled = false, checked = true;
+    view.QueryCommand(Cmd::ToggleWordWrap, &enabled, &checked);
+    EXPECT_FALSE(checked);
+    view.OnCommand(Cmd::ToggleWordWrap);
+    EXPECT_EQ(view.lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    view.QueryCommand(Cmd::ToggleWordWrap, &enabled, &checked);
+    EXPECT_TRUE(checked);
+
+    std::unique_ptr<QMenu> tabMenu(view.CreateContextMenu());
+    EXPECT_EQ(MenuTexts(tabMenu.get()),
+              (QStringList{"Stop Build", "Stop Process", "Word Wrap", "Find Next", "Find Prev",
+                           "Cut", "Copy", "Paste", "Clear", "Select All"}));
+    CCustomCommandView own;
+    std::unique_ptr<QMenu> ownMenu(own.CreateContextMenu());
+    EXPECT_EQ(MenuTexts(ownMenu.get()),
+              (QStringList{"Kill Process", "Cut", "Copy", "Paste", "Clear", "Select All"}));
+
+    // Find in the text.
+    EXPECT_TRUE(view.FindText("three", false, true));
+    EXPECT_EQ(view.textCursor().selectedText(), "three");
+    view.OnCommand(Cmd::EditClear);
+    EXPECT_TRUE(view.toPlainText().isEmpty());
+}
+
+TEST(ProcOutputView, AFloodingChildLeavesTheNewestLinesAndSaysHowManyWent)
+{
+    CToolManager manager;
+    CProcOutputView view(nullptr, 1000, 1 << 20);
+    CToolProcess p(&manager, "/bin/sh -c \"seq 1 200000\"", QString(), &view);
+    p.m_bAutoDelete = false;
+    ASSERT_TRUE(p.Execute(1));
+    ASSERT_TRUE(WaitFor(
+        [&] { return !p.IsRunning() && view.toPlainText().endsWith("Process Exit...\n"); }));
+    view.Flush();
+    const QStringList lines = view.toPlainText().split('\n');
+    // The notice, the newest lines, "Process Exit..." and the empty last line.
+    EXPECT_LE(lines.size(), 1000 + 1);
+    EXPECT_EQ(lines.at(lines.size() - 3), "200000");
+    EXPECT_EQ(lines.at(lines.size() - 2), "Process Exit...");
+    const qint64 dropped = view.DroppedLines();
+    EXPECT_EQ(lines.first(), COutputText::DroppedNotice(dropped));
+    // Every line is either shown or counted: the echo, 200,000 numbers,
+    // "Process Exit..." and the empty line being started.
+    EXPECT_EQ(dropped + lines.size() - 1, 1 + 200000 + 1 + 1);
+    const int firstShown = lines.at(1).toInt();
+    EXPECT_EQ(firstShown, 200000 - (lines.size() - 3) + 1);
+}
+
+TEST(MDIOutputFrame, CloseAsksWhileTheCommandRunsAndKillEndsIt)
+{
+    CFakePrompter prompter;
+    QMdiArea area;
+    class Host : public CToolHost
+    {
+    public:
+        explicit Host(QMdiArea &a) : m_area(a) {}
+        CToolFrame *CreateOutputFrame(CToolProcess *) override
+        {
+            auto *frame = new CMDIOutputFrame;
+            m_area.addSubWindow(frame);
+            m_frame = frame;
+            return frame;
+        }
+        QMdiArea &m_area;
+        QPointer<CMDIOutputFrame> m_frame;
+    } host(area);
+    CToolManager manager(&host);
+    area.show();
+
+    auto *p = new CFrameToolProcess(&manager, "cat");
+    QPointer<CToolProcess> alive(p);
+    ASSERT_TRUE(p->Execute(0));
+    ASSERT_TRUE(host.m_frame);
+    EXPECT_EQ(host.m_frame->windowTitle(), "cat");
+    EXPECT_EQ(host.m_frame->Process(), p);
+
+    // No keeps the window and the command.
+    prompter.QueueAnswer(CPrompter::AnswerNo);
+    EXPECT_FALSE(host.m_frame->close());
+    EXPECT_EQ(prompter.m_messages.last(), CMDIOutputFrame::CloseQuestion());
+    EXPECT_TRUE(p->IsRunning());
+
+    // Kill Process ends it; the window stays with its text.
+    host.m_frame->OnKillProcess();
+    EXPECT_EQ(host.m_frame->Process(), nullptr);
+    ASSERT_TRUE(WaitFor([&] { return alive.isNull(); }));
+    host.m_frame->View()->Flush();
+    EXPECT_TRUE(host.m_frame->View()->toPlainText().endsWith("Process Exit...\n"));
+
+    // An ended command's window closes without a question.
+    const int asked = prompter.m_messages.size();
+    EXPECT_TRUE(host.m_frame->close());
+    EXPECT_EQ(prompter.m_messages.size(), asked);
+
+    // Yes stops the command and closes.
+    auto *q = new CFrameToolProcess(&manager, "cat");
+    QPointer<CToolProcess> second(q);
+    ASSERT_TRUE(q->Execute(0));
+    prompter.QueueAnswer(CPrompter::AnswerYes);
+    EXPECT_TRUE(host.m_frame->close());
+    EXPECT_TRUE(q->IsAborted());
+    ASSERT_TRUE(WaitFor([&] { return second.isNull() && host.m_frame.isNull(); }));
+}
+
+TEST(NewOutputView, TwoTabsOutputThenBuild)
+{
+    CNewOutputView output;
+    EXPECT_EQ(output.Tabs()->count(), 2);
+    EXPECT_EQ(output.Tabs()->tabText(0), "Output");
+    EXPECT_EQ(output.Tabs()->tabText(1), "Build");
+    output.ShowTab(CNewOutputView::BuildTab);
+    EXPECT_EQ(output.CurrentTab(), 1);
+    EXPECT_EQ(output.Tabs()->currentWidget(), output.BuildView());
+}
