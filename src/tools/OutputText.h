@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <deque>
 
 // The text waiting for an output view. A child may write far faster than a
 // window can show text, so what arrives is gathered here and the view takes
-// it in batches; and since nobody reads a hundred megabytes in a window,
-// what waits is kept within the view's limits: lines beyond them are
-// dropped from the front and counted, so that the view can say so. Carriage
-// returns are left out (a line ends with '\n' here).
+// it in batches of a size it can show without keeping the user waiting;
+// and since nobody reads a hundred megabytes in a window, what waits is
+// kept within the view's limits: lines beyond them are dropped from the
+// front and counted, so that the view can say so. Carriage returns are
+// left out (a line ends with '\n' here).
 class COutputText
 {
 public:
@@ -22,8 +24,8 @@ public:
     qsizetype MaxChars() const { return m_maxChars; }
 
     void Append(QStringView text);
-    bool HasPending() const { return !m_pending.isEmpty() || m_dropped > 0; }
-    qsizetype PendingChars() const { return m_pending.size(); }
+    bool HasPending() const { return m_chars > 0 || m_dropped > 0; }
+    qsizetype PendingChars() const { return m_chars; }
 
     struct Batch
     {
@@ -32,8 +34,9 @@ public:
         // shown so far is older than text, and goes too.
         qint64 dropped = 0;
     };
-    // Hands over everything waiting.
-    Batch TakeBatch();
+    // Hands over what is waiting, oldest first: at most about maxChars
+    // characters (a piece is split, never cut), the rest stays for the next.
+    Batch TakeBatch(qsizetype maxChars = -1);
 
     // Everything goes (the view was cleared).
     void Clear();
@@ -42,11 +45,20 @@ public:
     static QString DroppedNotice(qint64 lines);
 
 private:
+    struct Piece
+    {
+        QString text;
+        qsizetype newlines = 0;
+    };
     void Trim();
+    // Cuts the front piece after its n-th line end (n >= 1).
+    void CutFrontLines(qsizetype n);
+    void MergeFrontIntoNext();
 
     qsizetype m_maxLines;
     qsizetype m_maxChars;
-    QString m_pending;
-    qsizetype m_pendingNewlines = 0;
+    std::deque<Piece> m_pieces;
+    qsizetype m_chars = 0;
+    qsizetype m_newlines = 0;
     qint64 m_dropped = 0;
 };

@@ -18,6 +18,13 @@ namespace {
 // How often text that arrives is shown: often enough to look live, seldom
 // enough that a flood costs the window little.
 constexpr int kFlushMs = 40;
+// While more waits than one batch shows, the next batch comes this soon,
+// leaving the event loop free in between.
+constexpr int kCatchUpMs = 5;
+// A batch is sized so that showing it takes about this long.
+constexpr qint64 kBatchTargetMs = 12;
+constexpr qsizetype kMinBatch = 16 * 1024;
+constexpr qsizetype kMaxBatch = 4 * 1024 * 1024;
 } // namespace
 
 CProcOutputView::CProcOutputView(QWidget *parent, qsizetype maxLines, qsizetype maxChars)
@@ -27,7 +34,13 @@ CProcOutputView::CProcOutputView(QWidget *parent, qsizetype maxLines, qsizetype 
     setLineWrapMode(QPlainTextEdit::NoWrap);
     m_flushTimer->setSingleShot(true);
     m_flushTimer->setInterval(kFlushMs);
-    connect(m_flushTimer, &QTimer::timeout, this, &CProcOutputView::ShowBatch);
+    connect(m_flushTimer, &QTimer::timeout, this, [this] {
+        ShowBatch(m_batchChars);
+        if (m_text.HasPending())
+            m_flushTimer->start(kCatchUpMs);
+        else
+            m_flushTimer->setInterval(kFlushMs);
+    });
 }
 
 CProcOutputView::~CProcOutputView() = default;
@@ -42,14 +55,17 @@ void CProcOutputView::AppendOutput(const QString &text)
 void CProcOutputView::Flush()
 {
     m_flushTimer->stop();
-    ShowBatch();
+    while (m_text.HasPending())
+        ShowBatch(-1);
 }
 
-void CProcOutputView::ShowBatch()
+void CProcOutputView::ShowBatch(qsizetype maxChars)
 {
     if (!m_text.HasPending())
         return;
-    COutputText::Batch batch = m_text.TakeBatch();
+    QElapsedTimer clock;
+    clock.start();
+    COutputText::Batch batch = m_text.TakeBatch(maxChars);
     QTextDocument *doc = document();
     if (batch.dropped > 0) {
         // More arrived than the view keeps: what it showed is older than
@@ -72,6 +88,14 @@ void CProcOutputView::ShowBatch()
     caret.movePosition(QTextCursor::End);
     setTextCursor(caret);
     ensureCursorVisible();
+    // The next batch is as big as the time this one took allows.
+    if (maxChars > 0 && batch.text.size() >= maxChars) {
+        const qint64 ms = clock.elapsed();
+        if (ms < kBatchTargetMs / 2)
+            m_batchChars = qMin(m_batchChars * 2, kMaxBatch);
+        else if (ms > kBatchTargetMs * 2)
+            m_batchChars = qMax(m_batchChars / 2, kMinBatch);
+    }
 }
 
 void CProcOutputView::DropOldestBlocks()

@@ -31,6 +31,8 @@ public:
     // few milliseconds; Flush shows it now.
     void AppendOutput(const QString &text) override;
     void Flush();
+    // Text has arrived that is not shown yet.
+    bool HasPendingText() const { return m_text.HasPending(); }
     // The whole text goes (Clear in the menus, a new compile).
     void ClearText();
     // Lines that were dropped to keep the text bounded, since the last clear.
@@ -89,12 +91,13 @@ protected:
     void AfterCommand();
 
 private:
-    void ShowBatch();
+    void ShowBatch(qsizetype maxChars);
     void DropOldestBlocks();
     void SetNotice();
 
     COutputText m_text;
     QTimer *m_flushTimer;
+    qsizetype m_batchChars = 256 * 1024;
     qint64 m_droppedTotal = 0;
     bool m_hasNotice = false;
     QPointer<CToolProcess> m_process;

@@ -84,3 +84,37 @@ TEST(ClassPath, PiecesJoinedEachEntryOnceEmptyEntriesLeftOut)
               QStringLiteral("/p/lib.jar:/p/classes:/env/x.jar:.:/pkg"));
     EXPECT_TRUE(CToolManager::ComposeClassPath({QString(), QStringLiteral(":")}).isEmpty());
 }
+
+TEST(OutputText, BatchesKeepToTheirSizeAndLoseNothing)
+{
+    COutputText text;
+    QString all;
+    for (int i = 0; i < 300; ++i) {
+        const QString piece = QStringLiteral("piece %1 ").arg(i) + (i % 3 ? "\n" : "");
+        text.Append(piece);
+        all += piece;
+    }
+    QString got;
+    int batches = 0;
+    while (text.HasPending()) {
+        const auto batch = text.TakeBatch(100);
+        EXPECT_LE(batch.text.size(), 100);
+        EXPECT_EQ(batch.dropped, 0);
+        got += batch.text;
+        ++batches;
+    }
+    EXPECT_EQ(got, all);
+    EXPECT_GT(batches, 20);
+}
+
+TEST(OutputText, ALineBegunInOnePieceIsDroppedWholeOrKeptWhole)
+{
+    COutputText text(3, 1 << 20);
+    text.Append(u"one\ntw");
+    text.Append(u"o\nthree\nfo");
+    text.Append(u"ur\nfive");
+    const auto batch = text.TakeBatch();
+    // Three lines kept: "three", "four" and "five" being written.
+    EXPECT_EQ(batch.text, QStringLiteral("three\nfour\nfive"));
+    EXPECT_EQ(batch.dropped, 2);
+}
