@@ -117,7 +117,7 @@ int CProjectFileItem::GetImage() const
 {
     const QString suffix = QFileInfo(m_name).suffix();
     if (suffix.compare(QLatin1String("java"), Qt::CaseInsensitive) == 0)
-        return TreeImage::JavaFile;
+        return m_bDirty ? TreeImage::JavaFileDirty : TreeImage::JavaFile;
     if (suffix.compare(QLatin1String("html"), Qt::CaseInsensitive) == 0 ||
         suffix.compare(QLatin1String("htm"), Qt::CaseInsensitive) == 0)
         return TreeImage::HtmlFile;

@@ -3,6 +3,9 @@
 #include "tree/ThemeIcon.h"
 #include "tree/TreeImages.h"
 
+#include <QIconEngine>
+#include <QPainter>
+
 namespace {
 
 struct ImageSource
@@ -40,8 +43,54 @@ constexpr ImageSource kSources[] = {
     {TreeImage::Thread, "system-run", QStyle::SP_MediaPlay},
     {TreeImage::StackFrame, "view-list-details", QStyle::SP_FileDialogListView},
     {TreeImage::Value, "code-variable", QStyle::SP_FileDialogDetailedView},
+    {TreeImage::JavaFileDirty, "text-x-java", QStyle::SP_FileIcon},
 };
 static_assert(std::size(kSources) == TreeImage::Count, "one source per tree image");
+
+// A source that needs compiling: its file image with a red dot in the
+// corner. Drawn over the file image when it is drawn, so nothing is looked
+// up before the tree shows a dirty file.
+class CDirtyDotIconEngine final : public QIconEngine
+{
+public:
+    explicit CDirtyDotIconEngine(QIcon base) : m_base(std::move(base)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        m_base.paint(painter, rect, Qt::AlignCenter, mode, state);
+        Dot(*painter, rect);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pm = m_base.pixmap(size, mode, state);
+        if (!pm.isNull()) {
+            QPainter p(&pm);
+            Dot(p, QRect(QPoint(0, 0), pm.deviceIndependentSize().toSize()));
+        }
+        return pm;
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return m_base.actualSize(size, mode, state);
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("CDirtyDotIconEngine"); }
+    QIconEngine *clone() const override { return new CDirtyDotIconEngine(m_base); }
+
+private:
+    static void Dot(QPainter &p, const QRect &rect)
+    {
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        const int d = qMax(5, rect.width() / 2);
+        p.setPen(QPen(Qt::white, 1));
+        p.setBrush(QColor(0xd0, 0x20, 0x20));
+        p.drawEllipse(rect.right() - d + 1, rect.bottom() - d + 1, d - 1, d - 1);
+        p.restore();
+    }
+
+    QIcon m_base;
+};
 
 } // namespace
 
@@ -50,6 +99,8 @@ QList<QIcon> BuildTreeImageList()
     QList<QIcon> icons(TreeImage::Count);
     for (const ImageSource &src : kSources)
         icons[src.index] = ThemeIcon(src.themeName, src.fallback);
+    icons[TreeImage::JavaFileDirty] =
+        QIcon(new CDirtyDotIconEngine(icons[TreeImage::JavaFileDirty]));
     return icons;
 }
 

@@ -30,6 +30,7 @@ enum : int {
     Thread,
     StackFrame,
     Value,
+    JavaFileDirty, // a Java source whose class files are missing or stale
     Count
 };
 } // namespace TreeImage
