@@ -1,3 +1,4 @@
+#include "app/BuildCommand.h"
 #include "app/JavaIDEApp.h"
 #include "app/StartupProbe.h"
 #include "javamodel/ParseCommand.h"
@@ -16,6 +17,13 @@ int main(int argc, char *argv[])
         QTextStream out(stdout);
         QTextStream err(stderr);
         return RunParseCommand(files, out, err);
+    }
+    if (argc > 1 && qstrcmp(argv[1], "--build") == 0) {
+        QCoreApplication app(argc, argv);
+        QStringList args = QCoreApplication::arguments().mid(2);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return RunBuildCommand(args, out, err);
     }
 
     QApplication app(argc, argv);

@@ -12,6 +12,7 @@
 #include "tools/ToolManager.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTextStream>
 #include <gtest/gtest.h>
 
@@ -264,4 +265,38 @@ TEST(HeadlessBuild, SameTextAsTheBuildTabAndTheExitCodes)
     junk.close();
     missing.projectPath = junk.fileName();
     EXPECT_EQ(missing.Run(o, e), CHeadlessBuild::Unreadable);
+}
+
+TEST(HeadlessBuild, TheMavuCommandLine)
+{
+    CTestEnv env;
+    QString projectPath;
+    {
+        CTestProject tp(env.Path(), {{"Good.java", kGood}, {"Bad.java", kBad}});
+        tp.Project().Save();
+        projectPath = tp.Project().GetPathName();
+    }
+    auto run = [&](const QStringList &args, QString *out) {
+        QProcess mavu;
+        mavu.start(MAVU_EXECUTABLE, QStringList{"--build"} + args);
+        EXPECT_TRUE(mavu.waitForFinished(60000));
+        *out = QString::fromLocal8Bit(mavu.readAllStandardOutput());
+        return mavu.exitCode();
+    };
+    QString out;
+    EXPECT_EQ(run({projectPath}, &out), 1);
+    EXPECT_TRUE(out.startsWith("javac   Bad.java Good.java \nWorking Directory - "))
+        << out.toStdString();
+    EXPECT_TRUE(out.contains("Bad.java:3: error: cannot find symbol\n"));
+    EXPECT_TRUE(out.contains(CCompileProcess::DoubleClickHint()));
+    EXPECT_EQ(run({projectPath, "--dirty"}, &out), 1);
+    EXPECT_EQ(run({env.FilePath("missing.mavu")}, &out), 2);
+    EXPECT_EQ(run({}, &out), 2);
+
+    QFile bad(QFileInfo(projectPath).absolutePath() + "/Bad.java");
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    bad.write(kBadFixed);
+    bad.close();
+    EXPECT_EQ(run({"--dirty", projectPath}, &out), 0);
+    EXPECT_TRUE(out.endsWith("File Compiled...\nNo Errors...\n")) << out.toStdString();
 }
