@@ -42,8 +42,19 @@ bool CProjectCommands::IsEnabled(int id, const State &s)
     case Cmd::ProjectViewMode:
         // Always possible to go back to the file view.
         return !s.toolBusy && (s.classViewAvailable || s.displayMode == 1);
+    case Cmd::ProjectCompile:
+        return s.toolsAvailable && !s.toolBusy && s.kind == Kind::OpenProjectFileItem && s.isJava;
+    case Cmd::ProjectRebuildFolder:
+    case Cmd::ProjectCompileFolder:
+        return s.toolsAvailable && !s.toolBusy &&
+               (s.kind == Kind::OpenProject || (s.kind == Kind::VirtualFolder && s.inOpenProject));
+    case Cmd::CompileOptions:
+    case Cmd::ProjectClasspath:
+        return s.toolsAvailable && s.projectOpen;
+    case Cmd::RootCompileOptions:
+        return s.toolsAvailable && s.haveWorkspace;
     default:
-        // Compile, run, parse, browse, the option sheets and the resource
+        // Run, parse, browse, the other option sheets and the resource
         // commands arrive with the tools they drive.
         return false;
     }

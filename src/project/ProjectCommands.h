@@ -31,11 +31,13 @@ public:
         bool inOpenProject = false; // the node belongs to the open project
         bool canRename = false;
         bool isHtml = false;      // the node is an HTML file
+        bool isJava = false;      // the node is a Java source
         bool folderShown = false; // the node is a folder with an item in the tree
         bool toolBusy = false;
         bool classViewAvailable = false;
-        int displayMode = 0; // 0 file view, 1 class view
-        int sortMode = 1;    // 1 compile order, 2 alphabetical
+        bool toolsAvailable = false; // compile and the compiler options are wired
+        int displayMode = 0;         // 0 file view, 1 class view
+        int sortMode = 1;            // 1 compile order, 2 alphabetical
     };
 
     // One item of a context menu; id 0 is a separator.

@@ -437,6 +437,11 @@ CProjectCommands::State CProjectView::CommandState() const
     state.inOpenProject = InOpenProject(node);
     state.canRename = CanRename(const_cast<CTreeItem *>(node));
     state.isHtml = node && IsHtml(node->GetName());
+    state.isJava =
+        node &&
+        QFileInfo(node->GetName()).suffix().compare(QLatin1String("java"), Qt::CaseInsensitive) ==
+            0;
+    state.toolsAvailable = bool(m_toolCommand);
     state.folderShown = node && node->IsFolder() && ItemOf(node);
     state.toolBusy = IsToolBusy();
     state.classViewAvailable = m_classViewAvailable;
@@ -513,10 +518,30 @@ bool CProjectView::OnCommand(int id)
     case Cmd::ProjectViewMode:
         OnProjectView();
         break;
+    case Cmd::ProjectCompile:
+    case Cmd::ProjectRebuildFolder:
+    case Cmd::ProjectCompileFolder:
+    case Cmd::CompileOptions:
+    case Cmd::ProjectClasspath:
+    case Cmd::RootCompileOptions:
+        m_toolCommand(id, SelectedNode());
+        break;
     default:
         return false;
     }
     return true;
+}
+
+void CProjectView::RefreshFileImages()
+{
+    CProjectFolder *open = OpenProjectFolder();
+    if (!open || !open->GetProject())
+        return;
+    for (const QString &path : open->GetProject()->GetFiles()) {
+        CProjectFileItem *item = open->GetProject()->FindFileItem(path);
+        if (QTreeWidgetItem *treeItem = item ? ItemOf(item) : nullptr)
+            Control().SetItemImage(Handle(treeItem), item->GetImage(), item->GetSelectedImage());
+    }
 }
 
 void CProjectView::OnProjectOpen()
@@ -832,6 +857,12 @@ void CProjectView::OnFileInfo()
     CPrompter &p = Prompter();
     p.OutputLine(kOutputTab, QStringLiteral("\n---------------- File Info Begin ----------------"));
     p.OutputLine(kOutputTab, QStringLiteral("\nFile Path - %1").arg(item->GetName()));
+    // The file is looked at now, and its mark follows what was found.
+    if (m_dirtyTest && item->BelongsToOpenProject()) {
+        item->SetDirty(m_dirtyTest(*item));
+        if (QTreeWidgetItem *treeItem = ItemOf(item))
+            Control().SetItemImage(Handle(treeItem), item->GetImage(), item->GetSelectedImage());
+    }
     p.OutputLine(kOutputTab, item->IsDirty() ? QStringLiteral("\nFile Dirty...")
                                              : QStringLiteral("\nFile Clean..."));
     p.OutputLine(kOutputTab, QStringLiteral("\n---------------- File Info End   ----------------"));

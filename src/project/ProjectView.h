@@ -55,6 +55,22 @@ public:
     // Asked before the view toggle: tool commands are refused while a tool
     // runs. Unset means no tool ever runs.
     void SetToolBusyQuery(std::function<bool()> busy) { m_toolBusy = std::move(busy); }
+    // The commands that the tools carry out for a node (Compile, Rebuild
+    // Folder, Compile *.java Folder, the compiler options, Classpath...):
+    // the view enables them once a handler is set, and hands it the command
+    // and the selected node.
+    void SetToolCommands(std::function<void(int, CTreeItem *)> run)
+    {
+        m_toolCommand = std::move(run);
+    }
+    // File Info's test of whether a source needs compiling (the class files
+    // against the source); unset, the file's dirty mark answers.
+    void SetDirtyTest(std::function<bool(CProjectFileItem &)> test)
+    {
+        m_dirtyTest = std::move(test);
+    }
+    // The dirty marks changed: the files of the open project show them.
+    void RefreshFileImages();
     // Whether the class view can be shown yet; until then the toggle stays
     // disabled in the menus.
     void SetClassViewAvailable(bool available) { m_classViewAvailable = available; }
@@ -165,6 +181,8 @@ private:
     CIDEOptions *m_options = nullptr;
     std::unique_ptr<CIDEOptions> m_ownOptions;
     std::function<bool()> m_toolBusy;
+    std::function<void(int, CTreeItem *)> m_toolCommand;
+    std::function<bool(CProjectFileItem &)> m_dirtyTest;
     bool m_classViewAvailable = false;
     int m_sortMode = 1;         // of the selected folder: 1 compile order, 2 alphabetical
     int m_rebuilds = 0;         // counts UpdateAllViews, to skip a second one

@@ -101,7 +101,7 @@ bool CCompileProcess::Compile(const QString &target, bool projectCompile, CProje
                               const QString &directory, bool showDirectory)
 {
     // A compile whose report has not been read yet still counts as running.
-    if (!Manager() || Manager()->IsBuildBusy() || m_bFileOpen)
+    if (!Manager() || Manager()->IsBuildBusy())
         return false;
     CProjectDoc *ws = Manager()->Workspace();
     if (!project && ws)

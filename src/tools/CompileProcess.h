@@ -33,6 +33,9 @@ public:
     // The end of the compile (0 or kUserAbort): the Build tab's report.
     void OnCompileDone(int code);
 
+    // Running, or ended with its report still to come.
+    bool IsBusy() const { return IsRunning() || m_bFileOpen; }
+
     QString RedirectFileName() const { return m_strRedirectFile; }
     QString SingleFile() const { return m_strSingleFile; }
     bool IsProjectCompile() const { return m_bProjectCompile; }

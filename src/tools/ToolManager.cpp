@@ -35,7 +35,7 @@ bool CToolManager::IsToolBusy() const
 
 bool CToolManager::IsBuildBusy() const
 {
-    return m_compile->IsRunning();
+    return m_compile->IsBusy();
 }
 
 void CToolManager::StopBuild()

@@ -35,7 +35,7 @@ public:
     // A compile (or, once there is one, a javadoc run), a program or the
     // console debugger is running: the commands that start a tool wait.
     bool IsToolBusy() const;
-    // A compile or javadoc run is going on.
+    // A compile or javadoc run is going on (until its report is shown).
     bool IsBuildBusy() const;
     // Stops the running compile or javadoc run on the user's request.
     void StopBuild();
