@@ -53,6 +53,15 @@ CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CH
     m_commands.On(
         Cmd::EditClear, [this] { m_view->removeSelectedText(); }, writableSelection);
     m_commands.On(Cmd::EditSelectAll, [this] { m_view->selectAll(true); });
+    // Compile this file: saved first (a new file is given a name), nothing
+    // is compiled when that fails or is cancelled.
+    m_commands.On(
+        Cmd::CompileFile,
+        [this] {
+            if (Save())
+                GetApp()->CompileFile(GetPathName());
+        },
+        [](U &ui) { ui.Enable(GetApp() && !GetApp()->IsToolBusy()); });
     UpdateTitle();
 }
 

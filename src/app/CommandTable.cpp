@@ -118,14 +118,14 @@ const QList<CCommandDef> kCommands = {
 
     // Build
     {Cmd::CompileFile, "&Compile", "Compile this file", kNone, "F7", "system-run", kNoIcon},
-    {Cmd::CompileMain, "Compile &Main", "Compile the main class", kNone, nullptr, nullptr, kNoIcon},
+    {Cmd::CompileMain, "Compile &Main", "Compile Main File", kNone, nullptr, nullptr, kNoIcon},
     {Cmd::RebuildAll, "&Rebuild All", "Build project", kNone, "Shift+F7", "view-refresh",
      S::SP_BrowserReload},
     {Cmd::RebuildDirty, "Rebuild &Dirty", "Rebuild all Dirty files", kNone, "Ctrl+F7", nullptr,
      kNoIcon},
-    {Cmd::CompileAllJava, "Compile *.&java", "Compile all Java files in the project directory",
-     kNone, nullptr, nullptr, kNoIcon},
-    {Cmd::StopBuild, "&Stop", "Stop the running compile or javadoc", kNone, nullptr, "process-stop",
+    {Cmd::CompileAllJava, "Compile *.&java", "Compile all java files in this directory", kNone,
+     nullptr, nullptr, kNoIcon},
+    {Cmd::StopBuild, "&Stop", "Stop Compile or Document Build", kNone, nullptr, "process-stop",
      S::SP_BrowserStop},
     {Cmd::RunApplication, "R&un", "Run the application", kNone, "F4", nullptr, kNoIcon},
     {Cmd::Run, "Run &Project", "Run the main class or main HTML file", kNone, nullptr,

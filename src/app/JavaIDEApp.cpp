@@ -7,19 +7,34 @@
 #include "app/FilePathInfo.h"
 #include "app/JavaClassPath.h"
 #include "app/MainFrame.h"
+#include "app/MainToolHost.h"
 #include "app/MessagePrompter.h"
 #include "app/NewProjectView.h"
+#include "app/OutputPane.h"
 #include "app/QtFileDialogs.h"
 #include "app/SplashWnd.h"
 #include "app/TipDlg.h"
+#include "app/ToolActivity.h"
 #include "core/ActivityMonitor.h"
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
 #include "editor/HueditView.h"
+#include "project/Project.h"
 #include "project/ProjectClasses.h"
 #include "project/ProjectDoc.h"
+#include "project/ProjectFileItem.h"
+#include "project/ProjectFolder.h"
 #include "project/ProjectHost.h"
 #include "project/ProjectView.h"
+#include "tools/BuildCommands.h"
+#include "tools/CompileProcess.h"
+#include "tools/CompilerOptionsDlg.h"
+#include "tools/CompilerOptionsPage.h"
+#include "tools/DirtyCheck.h"
+#include "tools/ErrorLocator.h"
+#include "tools/OutputWnd.h"
+#include "tools/ToolManager.h"
+#include "tree/TreeFolder.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -27,6 +42,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QScreen>
@@ -178,6 +194,7 @@ bool CJavaIDEApp::InitInstance()
 
     if (!m_mainFrame->LoadFrame())
         return false;
+    WireTools();
     m_splash = new CSplashWnd;
     m_splash->show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -244,8 +261,131 @@ void CJavaIDEApp::PrepareClassPath()
 
 void CJavaIDEApp::CreateToolManager()
 {
-    // The tool manager that runs javac, java, javadoc and friends is
-    // created here.
+    // The tool manager that runs javac (java, javadoc and friends to come).
+    // The workspace it reads options from is made a little later.
+    m_toolHost = std::make_unique<CMainToolHost>(*this);
+    m_tools = std::make_unique<CToolManager>(m_toolHost.get());
+    m_build = std::make_unique<CBuildCommands>(*m_tools);
+    m_toolActivity = std::make_unique<CToolActivity>(*m_tools);
+    // A monitor set before start-up (a test's) stays in charge.
+    if (!m_activity)
+        m_activity = m_toolActivity.get();
+}
+
+void CJavaIDEApp::WireTools()
+{
+    COutputPane *output = m_mainFrame->Output();
+    for (int tab : {COutputPane::OutputTab, COutputPane::BuildTab}) {
+        COutputWnd *view = output->View(tab);
+        view->setFont(m_fixedFont);
+        view->SetWordWrap(m_options.m_wordWrap != 0);
+        view->SetStopBuild([this] { m_tools->StopBuild(); },
+                           [this] { return m_tools->IsBuildBusy(); });
+        // A file named without its directory (a stack trace's) is looked
+        // for among the open project's files.
+        view->SetResolver([this](const CErrorLocator::Place &place) {
+            if (QFileInfo(place.file).isAbsolute())
+                return QFileInfo::exists(place.file) ? place.file : QString();
+            if (!m_projectDoc || !m_projectDoc->GetCurrentProject().IsOpen())
+                return QString();
+            return CErrorLocator::FindInFiles(m_projectDoc->GetCurrentProject().GetFiles(),
+                                              place.file, place.packageDir);
+        });
+    }
+    connect(m_mainFrame.get(), &CMainFrame::editorWindowAdded, this,
+            [this](CChildFrame *child) { m_toolHost->ShowErrorMarks(*child); });
+    if (CProjectView *tree = m_mainFrame->ProjectView()) {
+        tree->SetToolCommands([this](int id, CTreeItem *node) { OnProjectToolCommand(id, node); });
+        tree->SetDirtyTest([this](CProjectFileItem &item) {
+            CProject &project = m_projectDoc->GetCurrentProject();
+            return CDirtyCheck(project, m_projectDoc->m_compiler)
+                .IsSourceDirty(item.GetName(), true);
+        });
+    }
+}
+
+bool CJavaIDEApp::CompileFile(const QString &path)
+{
+    if (IsToolBusy())
+        return false;
+    QString file = path;
+    if (CChildFrame *editor = m_mainFrame ? m_mainFrame->FindEditor(path) : nullptr) {
+        if (editor->IsModified() && !editor->Save())
+            return false;
+        file = editor->GetPathName();
+    }
+    return !file.isEmpty() && m_build->CompileFile(file);
+}
+
+void CJavaIDEApp::OnProjectToolCommand(int id, CTreeItem *node)
+{
+    switch (id) {
+    case Cmd::ProjectCompile:
+        if (node)
+            CompileFile(node->GetName());
+        break;
+    case Cmd::ProjectRebuildFolder:
+        if (node && node->IsFolder())
+            m_build->RebuildFolder(*static_cast<CTreeFolder *>(node));
+        break;
+    case Cmd::ProjectCompileFolder:
+        if (node && node->IsFolder())
+            m_build->CompileAllInFolderDir(*static_cast<CTreeFolder *>(node));
+        break;
+    case Cmd::CompileOptions:
+        OnCompileOptions();
+        break;
+    case Cmd::RootCompileOptions:
+        OnRootCompileOptions();
+        break;
+    case Cmd::ProjectClasspath:
+        OnProjectClasspath();
+        break;
+    default:
+        break;
+    }
+}
+
+void CJavaIDEApp::OnCompileOptions()
+{
+    if (!m_projectDoc || !m_projectDoc->GetCurrentProject().IsOpen())
+        return;
+    CProject &project = m_projectDoc->GetCurrentProject();
+    CCompilerOptionsDlg dlg(m_mainFrame.get(), QStringLiteral("Java Options"));
+    dlg.Page()->Load(project.m_compiler, project.m_strClassPath);
+    if (RunDialog(dlg) != QDialog::Accepted)
+        return;
+    dlg.Page()->Save(project.m_compiler, &project.m_strClassPath);
+    project.SetModifiedFlag();
+}
+
+void CJavaIDEApp::OnRootCompileOptions()
+{
+    if (!m_projectDoc)
+        return;
+    CCompilerOptions &options = m_projectDoc->m_compiler;
+    CCompilerOptionsDlg dlg(m_mainFrame.get(), QStringLiteral("Root options"));
+    dlg.Page()->Load(options, options.m_strClassPath);
+    if (RunDialog(dlg) != QDialog::Accepted)
+        return;
+    dlg.Page()->Save(options, &options.m_strClassPath);
+    m_projectDoc->SetModifiedFlag();
+    m_projectDoc->Save();
+}
+
+void CJavaIDEApp::OnProjectClasspath()
+{
+    if (!m_projectDoc || !m_projectDoc->GetCurrentProject().IsOpen())
+        return;
+    CProject &project = m_projectDoc->GetCurrentProject();
+    QInputDialog dlg(m_mainFrame.get());
+    dlg.setWindowTitle(QStringLiteral("Classpath"));
+    dlg.setLabelText(QStringLiteral("Classpath of the project (entries separated by ':'):"));
+    dlg.setTextValue(project.m_strClassPath);
+    if (RunDialog(dlg) != QDialog::Accepted || dlg.textValue() == project.m_strClassPath)
+        return;
+    project.m_strClassPath = dlg.textValue().trimmed();
+    project.SetModifiedFlag();
 }
 
 void CJavaIDEApp::ConfigureEditorComponent()
@@ -364,6 +504,7 @@ void CJavaIDEApp::CreateWorkspaceDocument()
     RegisterProjectClasses();
     m_projectHost = std::make_unique<CAppProjectHost>(*this);
     m_projectDoc = std::make_unique<CProjectDoc>(m_projectHost.get());
+    m_tools->SetWorkspace(m_projectDoc.get());
 }
 
 void CJavaIDEApp::CreateDebugConsole()
@@ -817,6 +958,38 @@ void CJavaIDEApp::CreateCommandMap()
     m_commands.On(Cmd::Support, [this] { OnSupport(); });
     m_commands.On(Cmd::AppAbout, [this] { OnAppAbout(); });
     m_commands.On(Cmd::TipOfTheDay, [this] { OnTipOfTheDay(); });
+
+    // Build
+    auto canCompileProject = [this](U &ui) { ui.Enable(m_build->CanCompileProject()); };
+    m_commands.On(
+        Cmd::CompileMain,
+        [this] {
+            const QString source = m_build->MainFileSource();
+            if (!source.isEmpty())
+                CompileFile(source);
+        },
+        [this](U &ui) {
+            ui.Enable(m_build->CanCompile() && !m_build->MainFileSource().isEmpty());
+        });
+    m_commands.On(
+        Cmd::RebuildAll, [this] { m_build->BuildProject(); }, canCompileProject);
+    m_commands.On(
+        Cmd::RebuildDirty, [this] { m_build->RebuildDirty(false); }, canCompileProject);
+    m_commands.On(
+        Cmd::CompileAllJava, [this] { m_build->CompileAllInProjectDir(); }, canCompileProject);
+    m_commands.On(
+        Cmd::StopBuild, [this] { m_build->Stop(); },
+        [this](U &ui) { ui.Enable(m_build->CanStop()); });
+    m_commands.On(
+        Cmd::ToggleCompiler, [this] { m_build->ToggleCompiler(); },
+        [this](U &ui) {
+            ui.Enable(m_build->CanToggleCompiler());
+            ui.SetCheck(m_build->IsUsingOwnCompiler());
+        });
+    m_commands.On(
+        Cmd::CompileOptions, [this] { OnCompileOptions(); },
+        [projectOpen](U &ui) { ui.Enable(projectOpen()); });
+
     m_commands.OnRange(
         Cmd::FileMruFirst, Cmd::FileMruLast,
         [this](int id) { OnOpenRecentFile(id - Cmd::FileMruFirst); },

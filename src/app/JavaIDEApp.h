@@ -17,6 +17,11 @@
 #include <memory>
 
 class CActivityMonitor;
+class CBuildCommands;
+class CMainToolHost;
+class CToolActivity;
+class CToolManager;
+class CTreeItem;
 class CFileDialogs;
 class CMainFrame;
 class CMessagePrompter;
@@ -64,6 +69,10 @@ public:
     void SetActivityMonitor(CActivityMonitor *monitor);
     // A compile, javadoc run or program is running.
     bool IsToolBusy() const;
+    // The tools (javac today) and their commands.
+    CToolManager &Tools() const { return *m_tools; }
+    CBuildCommands &Build() const { return *m_build; }
+    CMainToolHost &ToolHost() const { return *m_toolHost; }
 
     // Whether start-up reports a missing classes.zip. It is expected once
     // the build packs the program's Java helpers (see CMakeLists.txt).
@@ -120,6 +129,15 @@ public:
     void OnWhatsNew();
     void OnSupport();
     void OnOpenRecentFile(int index);
+    // The project's "Java Options" sheet (its compiler page), and the
+    // workspace's "Root options".
+    void OnCompileOptions();
+    void OnRootCompileOptions();
+    // The project's class path.
+    void OnProjectClasspath();
+    // Compile (this file) from an editor or the project tree: the file's
+    // editor is saved first; false when it could not be, or nothing ran.
+    bool CompileFile(const QString &path);
 
     static QIcon ProgramIcon();
     static QString DocumentNotFoundMessage(const QString &path);
@@ -143,6 +161,10 @@ private:
     void LoadJavaVM();
     void PrepareClassPath();
     void CreateToolManager();
+    // Connects the output window and the project tree to the tools, once
+    // the main frame has its panes.
+    void WireTools();
+    void OnProjectToolCommand(int id, CTreeItem *node);
     void ConfigureEditorComponent();
     void CreateTreeImages();
     void CreateFonts();
@@ -187,6 +209,10 @@ private:
     CFileDialogs *m_fileDialogs = nullptr;
     UrlOpener m_openUrl;
     CActivityMonitor *m_activity = nullptr;
+    std::unique_ptr<CMainToolHost> m_toolHost;
+    std::unique_ptr<CToolManager> m_tools;
+    std::unique_ptr<CBuildCommands> m_build;
+    std::unique_ptr<CToolActivity> m_toolActivity;
     CRecentFileList m_recentFiles;
     CCommandMap m_commands;
 };

@@ -6,6 +6,7 @@
 #include "app/EditorWindowList.h"
 #include "app/JavaIDEApp.h"
 #include "app/NewProjectView.h"
+#include "app/OutputPane.h"
 #include "app/ProjectViewChooser.h"
 #include "app/RecentFileList.h"
 #include "core/ActivityMonitor.h"
@@ -15,6 +16,7 @@
 #include "project/ProjectDoc.h"
 #include "project/ProjectFramePlacement.h"
 #include "project/ProjectView.h"
+#include "tools/OutputWnd.h"
 #include "tree/ThemeIcon.h"
 
 #include <QAction>
@@ -86,17 +88,6 @@ QString PlainTitle(const QMdiSubWindow *window)
     title.replace(QStringLiteral("[*]"),
                   window->isWindowModified() ? QStringLiteral("*") : QString());
     return title;
-}
-
-QPlainTextEdit *OutputPage(const QString &name)
-{
-    auto *page = new QPlainTextEdit;
-    page->setObjectName(name);
-    page->setReadOnly(true);
-    page->setPlaceholderText(
-        QStringLiteral("The output of the Java tools will be shown here once Mavu runs them."));
-    page->setLineWrapMode(QPlainTextEdit::NoWrap);
-    return page;
 }
 
 } // namespace
@@ -181,13 +172,10 @@ void CMainFrame::CreatePanes()
                 [app](const QString &path) { app->OpenDocumentFile(path); });
         connect(m_projectView, &CProjectView::clearOutputRequested, this,
                 [this](const QString &tab) {
-                    for (int i = 0; i < m_outputTabs->count(); ++i) {
-                        if (m_outputTabs->tabText(i) != tab)
-                            continue;
-                        if (auto *page = qobject_cast<QPlainTextEdit *>(m_outputTabs->widget(i)))
-                            page->clear();
-                        ShowOutputTab(i);
-                    }
+                    const int index = tab == QLatin1String("Build") ? COutputPane::BuildTab
+                                                                    : COutputPane::OutputTab;
+                    m_output->View(index)->ClearText();
+                    ShowOutputTab(index);
                 });
         m_projectPane->SetPaneView(CNewProjectView::ProjectPane, m_projectView);
     }
@@ -200,15 +188,16 @@ void CMainFrame::CreatePanes()
     m_paneSplitter->setStretchFactor(0, 0);
     m_paneSplitter->setStretchFactor(1, 1);
 
-    m_outputTabs = new QTabWidget;
-    m_outputTabs->setObjectName(QStringLiteral("OutputWindow"));
-    m_outputTabs->setTabPosition(QTabWidget::South);
-    m_outputTabs->setDocumentMode(true);
-    m_outputTabs->addTab(OutputPage(QStringLiteral("Output")), QStringLiteral("Output"));
-    m_outputTabs->addTab(OutputPage(QStringLiteral("Build")), QStringLiteral("Build"));
+    m_output = new COutputPane;
+    for (int tab : {COutputPane::OutputTab, COutputPane::BuildTab}) {
+        COutputWnd *view = m_output->View(tab);
+        connect(view, &CProcOutputView::caretReported, this,
+                [this](const QString &text) { SetPaneText(1, text); });
+        connect(view, &COutputWnd::openSourceRequested, this, &CMainFrame::OpenSourceAt);
+    }
 
     m_outputSplitter->addWidget(m_paneSplitter);
-    m_outputSplitter->addWidget(m_outputTabs);
+    m_outputSplitter->addWidget(m_output);
     m_outputSplitter->setStretchFactor(0, 1);
     m_outputSplitter->setStretchFactor(1, 0);
     setCentralWidget(m_outputSplitter);
@@ -367,8 +356,7 @@ void CMainFrame::CreateCommandMap()
 
     m_commands.On(Cmd::OutputWindow, [this] {
         ShowOutput(true);
-        if (QWidget *page = m_outputTabs->currentWidget())
-            page->setFocus();
+        m_output->View(m_output->CurrentTab())->setFocus();
     });
     m_commands.On(Cmd::ProjectSpace, [this] { ActivatePane(m_projectPane->CurrentPane()); });
     m_commands.On(Cmd::ProjectTab, [this] { ActivatePane(CNewProjectView::ProjectPane); });
@@ -394,6 +382,16 @@ void CMainFrame::CreateCommandMap()
             ui.Enable(project || !EditorWindows().isEmpty());
         });
     m_commands.On(Cmd::ContextHelp, [] { QWhatsThis::enterWhatsThisMode(); });
+    // The compiler's errors in the Build tab, from wherever the focus is.
+    for (int id : {Cmd::FindNextError, Cmd::FindPrevError}) {
+        m_commands.On(
+            id, [this, id] { m_output->BuildView()->OnCommand(id); },
+            [this, id](U &ui) {
+                bool enabled = false, checked = false;
+                m_output->BuildView()->QueryCommand(id, &enabled, &checked);
+                ui.Enable(enabled);
+            });
+    }
     m_commands.On(Cmd::AppExit, [this] { close(); });
 }
 
@@ -555,8 +553,8 @@ void CMainFrame::ActivatePane(int pane)
 void CMainFrame::ShowOutputTab(int tab)
 {
     ShowOutput(true);
-    if (tab >= 0 && tab < m_outputTabs->count())
-        m_outputTabs->setCurrentIndex(tab);
+    if (tab == COutputPane::OutputTab || tab == COutputPane::BuildTab)
+        m_output->ShowTab(tab);
 }
 
 void CMainFrame::ShowOutput(bool show)
@@ -663,9 +661,9 @@ void CMainFrame::PlaceOutput()
         if (m_outputFrame) {
             DeletePaneFrame(m_outputFrame);
         }
-        if (m_outputTabs->parentWidget() != m_outputSplitter)
-            m_outputSplitter->addWidget(m_outputTabs);
-        m_outputTabs->setVisible(m_layout.m_output);
+        if (m_output->parentWidget() != m_outputSplitter)
+            m_outputSplitter->addWidget(m_output);
+        m_output->setVisible(m_layout.m_output);
         if (m_layout.m_output) {
             // A row that was never shown gets a quarter of the height.
             const QList<int> sizes = m_outputSplitter->sizes();
@@ -678,12 +676,12 @@ void CMainFrame::PlaceOutput()
         return;
     }
     if (!m_outputFrame) {
-        m_outputFrame = NewPaneFrame(QStringLiteral("OutputFrame"), QStringLiteral("Output Window"),
-                                     m_outputTabs);
+        m_outputFrame =
+            NewPaneFrame(QStringLiteral("OutputFrame"), QStringLiteral("Output Window"), m_output);
         m_outputFrame->resize(qMax(300, m_mdiArea->width() * 2 / 3),
                               qMax(150, m_mdiArea->height() / 3));
     }
-    m_outputTabs->show();
+    m_output->show();
     m_outputFrame->setVisible(m_layout.m_output);
     if (m_layout.m_output)
         m_mdiArea->setActiveSubWindow(m_outputFrame);
@@ -914,6 +912,28 @@ void CMainFrame::AddEditorWindow(CChildFrame *child)
         ScheduleCommandUI();
     });
     m_editors->Place(child);
+    emit editorWindowAdded(child);
+}
+
+CChildFrame *CMainFrame::OpenSourceAt(const QString &path, int line)
+{
+    CChildFrame *child = OpenEditor(path);
+    if (!child)
+        return nullptr;
+    CHueditView *view = child->View();
+    if (line >= 1 && line <= view->lines()) {
+        view->setCursorPosition(line - 1, 0);
+        view->ensureLineVisible(line - 1);
+    }
+    m_mdiArea->setActiveSubWindow(child);
+    child->raise();
+    view->setFocus();
+    return child;
+}
+
+QWidget *CMainFrame::OutputArea() const
+{
+    return m_output;
 }
 
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow *window)

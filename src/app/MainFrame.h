@@ -14,6 +14,7 @@ class CBuddyWnd;
 class CChildFrame;
 class CEditorWindowList;
 class CNewProjectView;
+class COutputPane;
 class CProjectView;
 class CProjectViewChooser;
 class CSettingsStore;
@@ -60,7 +61,9 @@ public:
     // The workspace's tree on the Projects tab (null without a workspace).
     CProjectView *ProjectView() const { return m_projectView; }
     CBuddyWnd *EditorPane() const { return m_buddy; }
-    QTabWidget *OutputArea() const { return m_outputTabs; }
+    // The output window (docked or floating) and its two tabs.
+    QWidget *OutputArea() const;
+    COutputPane *Output() const { return m_output; }
     // Brings a tree of the project pane to the front: 0 projects,
     // 1 packages, 2 beans, 4 help. A floating pane's window is activated.
     void ActivatePane(int pane);
@@ -117,6 +120,10 @@ public:
     CChildFrame *FindEditor(const QString &path) const;
     QList<CChildFrame *> EditorWindows() const;
     CChildFrame *ActiveEditor() const;
+    // Opens path in an editor with the caret at the start of line (1-based;
+    // a line the file does not have leaves the caret where it is) and gives
+    // it the focus.
+    CChildFrame *OpenSourceAt(const QString &path, int line);
     // Opens path in an editor window, or activates the one that shows it.
     // Null (after a message) when the file cannot be shown.
     CChildFrame *OpenEditor(const QString &path);
@@ -137,6 +144,10 @@ public:
     bool OnClose();
     // The desktop session is ending: true when the program agrees.
     bool OnQueryEndSession();
+
+signals:
+    // An editor window joined the editor area.
+    void editorWindowAdded(CChildFrame *child);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -188,7 +199,7 @@ private:
     CBuddyWnd *m_buddy = nullptr;
     QMdiArea *m_mdiArea = nullptr;
     std::unique_ptr<CEditorWindowList> m_editors; // the editor windows of m_mdiArea
-    QTabWidget *m_outputTabs = nullptr;
+    COutputPane *m_output = nullptr;
     QPointer<QMdiSubWindow> m_projectFrame; // the floating project pane
     QPointer<QMdiSubWindow> m_outputFrame;  // the floating output window
     bool m_sizesApplied = false;

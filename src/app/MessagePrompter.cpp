@@ -1,5 +1,7 @@
 #include "app/MessagePrompter.h"
 
+#include "tools/ProcOutputView.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -109,17 +111,12 @@ void CMessagePrompter::SetStatusText(const QString &text)
 
 void CMessagePrompter::OutputLine(const QString &tab, const QString &text)
 {
-    // The main window's output tab of that name takes the line when it has
-    // one that shows text.
+    // The main window's output tab of that name takes the text as it is
+    // (it brings its own line ends).
     if (m_window) {
-        if (auto *tabs = m_window->findChild<QTabWidget *>(QStringLiteral("OutputWindow"))) {
-            for (int i = 0; i < tabs->count(); ++i) {
-                auto *page = qobject_cast<QPlainTextEdit *>(tabs->widget(i));
-                if (page && tabs->tabText(i) == tab) {
-                    page->appendPlainText(text);
-                    return;
-                }
-            }
+        if (auto *view = m_window->findChild<CProcOutputView *>(tab)) {
+            view->AppendOutput(text);
+            return;
         }
     }
     const QByteArray line = (tab + QStringLiteral(": ") + text).toLocal8Bit();
