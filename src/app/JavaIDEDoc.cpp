@@ -17,12 +17,42 @@ bool CJavaIDEDoc::OnOpenDocument(const QString &path)
         return false;
     }
     m_path = QFileInfo(path).absoluteFilePath();
-    m_modified = QFileInfo(m_path).lastModified();
+    RememberDiskState();
     return true;
+}
+
+void CJavaIDEDoc::RememberDiskState()
+{
+    const QFileInfo info(m_path);
+    m_modified = info.lastModified();
+    m_size = info.exists() ? info.size() : -1;
+}
+
+bool CJavaIDEDoc::ChangedOnDisk() const
+{
+    if (m_path.isEmpty())
+        return false;
+    const QFileInfo info(m_path);
+    if (!info.exists())
+        return false;
+    return info.lastModified() != m_modified || info.size() != m_size;
+}
+
+QString CJavaIDEDoc::OverwriteQuestion(const QString &path)
+{
+    return QStringLiteral("File %1 has been modified from outside since it was read. Select Yes "
+                          "to overwrite the changes made outside, otherwise select NO.")
+        .arg(path);
 }
 
 bool CJavaIDEDoc::OnSaveDocument(const QString &path, const QByteArray &text)
 {
+    // Another program's changes would be lost without a word: the user
+    // decides.
+    if (QFileInfo(path).absoluteFilePath() == m_path && ChangedOnDisk() &&
+        !Prompter().AskYesNo(OverwriteQuestion(m_path), false))
+        return false;
+
     // The encoding a save may change is taken only once the file is on
     // disk.
     CTextFile file = m_file;
@@ -34,7 +64,7 @@ bool CJavaIDEDoc::OnSaveDocument(const QString &path, const QByteArray &text)
     }
     m_file = file;
     m_path = QFileInfo(path).absoluteFilePath();
-    m_modified = QFileInfo(m_path).lastModified();
+    RememberDiskState();
     return true;
 }
 

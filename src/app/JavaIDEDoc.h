@@ -8,9 +8,10 @@
 
 // The file behind an editor window: its path, the text as the editor takes
 // it (UTF-8, line ends as in the file), how the file was written, and its
-// modification time as last seen. Reading refuses binary files; writing
-// goes through a temporary file that replaces the old one only when
-// everything was written.
+// modification time and size as last seen. Reading refuses binary files;
+// writing goes through a temporary file that replaces the old one only when
+// everything was written, and asks first when another program changed the
+// file since this document read or wrote it.
 class CJavaIDEDoc
 {
 public:
@@ -22,8 +23,8 @@ public:
     // not text; the document is then unchanged.
     bool OnOpenDocument(const QString &path);
     // Writes the text the editor left in File() to path. False, after a
-    // message, when it cannot be written; the file on disk is then
-    // unchanged.
+    // message, when it cannot be written or the user keeps a version
+    // written by another program; the file on disk is then unchanged.
     bool OnSaveDocument(const QString &path);
     // The same for text given here (UTF-8).
     bool OnSaveDocument(const QString &path, const QByteArray &text);
@@ -34,6 +35,10 @@ public:
     const QByteArray &Text() const { return m_file.Text(); }
     Encoding GetEncoding() const { return m_file.GetEncoding(); }
     QDateTime LastSeenModified() const { return m_modified; }
+    // Whether the file on disk differs in time stamp or size from what
+    // this document last read or wrote (false when it no longer exists).
+    bool ChangedOnDisk() const;
+    static QString OverwriteQuestion(const QString &path);
     // The text and the form it is kept in on disk, which the editor reads
     // from and writes to.
     CTextFile &File() { return m_file; }
@@ -43,4 +48,7 @@ private:
     QString m_path;
     CTextFile m_file;
     QDateTime m_modified;
+    qint64 m_size = -1;
+
+    void RememberDiskState();
 };

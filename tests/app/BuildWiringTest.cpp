@@ -182,8 +182,8 @@ TEST_F(BuildTest, AFailedBuildLeadsToTheErrorAndMarksTheEditor)
     Frame()->ActiveEditor()->View()->getCursorPosition(&line, &index);
     EXPECT_EQ(line, 2);
 
-    // Fixed and compiled from the editor (F7): the marks go.
-    Write("Bad.java", kBadFixed);
+    // Fixed in the editor and compiled from it (F7, which saves first): the
+    // marks go.
     editor->View()->setText(QString::fromUtf8(kBadFixed));
     Frame()->MdiArea()->setActiveSubWindow(editor);
     editor->View()->setFocus();

@@ -4,8 +4,10 @@
 #include "QtPrinters.h"
 #include "TestEnv.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -98,4 +100,66 @@ TEST(JavaIDEDoc, SavingReplacesTheFileWholeOrNotAtAll)
         QStringLiteral("\nThe file on disk has not been changed !!!")));
     EXPECT_FALSE(QFile::exists(nowhere));
     EXPECT_EQ(doc.GetPathName(), path) << "the document keeps the name it was saved under";
+}
+
+TEST(JavaIDEDoc, SavingOverAFileChangedOnDiskAsksFirst)
+{
+    CTestEnv env;
+    CFakePrompter prompter;
+    const QString path = env.WriteFile(QStringLiteral("Shared.java"), "class Shared {}\n");
+    CJavaIDEDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    const QDateTime read = QFileInfo(path).lastModified();
+
+    // Another program writes the file: longer, and later.
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("class Shared { int fromOutside; }\n");
+        f.setFileTime(read.addSecs(5), QFileDevice::FileModificationTime);
+    }
+    const QString question =
+        QStringLiteral(
+            "File %1 has been modified from outside since it was read. Select Yes to overwrite "
+            "the changes made outside, otherwise select NO.")
+            .arg(path);
+    prompter.QueueAnswer(CPrompter::AnswerNo);
+    EXPECT_FALSE(doc.OnSaveDocument(path, "class Shared { int mine; }\n"));
+    EXPECT_EQ(prompter.m_messages, QStringList{question});
+    EXPECT_EQ(prompter.m_buttons, QList<CPrompter::Buttons>{CPrompter::YesNo});
+    EXPECT_EQ(ReadAll(path), QByteArray("class Shared { int fromOutside; }\n"))
+        << "No keeps the other program's text";
+
+    // Yes writes, and the next save of the same window asks nothing.
+    prompter.m_messages.clear();
+    prompter.QueueAnswer(CPrompter::AnswerYes);
+    EXPECT_TRUE(doc.OnSaveDocument(path, "class Shared { int mine; }\n"));
+    EXPECT_EQ(prompter.m_messages, QStringList{question});
+    EXPECT_EQ(ReadAll(path), QByteArray("class Shared { int mine; }\n"));
+    prompter.m_messages.clear();
+    EXPECT_TRUE(doc.OnSaveDocument(path, "class Shared { int mine2; }\n"));
+    EXPECT_TRUE(prompter.m_messages.isEmpty());
+
+    // A change that keeps the time stamp still shows in the size.
+    const QDateTime stamp = QFileInfo(path).lastModified();
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("x\n");
+        f.setFileTime(stamp, QFileDevice::FileModificationTime);
+    }
+    prompter.QueueAnswer(CPrompter::AnswerNo);
+    EXPECT_FALSE(doc.OnSaveDocument(path, "class Shared { int mine3; }\n"));
+    EXPECT_EQ(prompter.m_messages, QStringList{question});
+    EXPECT_EQ(ReadAll(path), QByteArray("x\n"));
+
+    // Saving under another name and over a file deleted outside lose
+    // nothing: no question.
+    prompter.m_messages.clear();
+    const QString other = env.FilePath(QStringLiteral("Other.java"));
+    EXPECT_TRUE(doc.OnSaveDocument(other, "class Other {}\n"));
+    ASSERT_TRUE(QFile::remove(other));
+    EXPECT_TRUE(doc.OnSaveDocument(other, "class Other {}\n"));
+    EXPECT_TRUE(prompter.m_messages.isEmpty());
+    EXPECT_EQ(ReadAll(other), QByteArray("class Other {}\n"));
 }
