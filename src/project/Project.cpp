@@ -109,15 +109,21 @@ bool CProject::Open(CProjectFolder *folder, bool create)
     const QString path = folder->GetProjectPath();
 
     if (create) {
-        // An existing file is left as it is: it is only replaced when the
+        // The new project is written at once, so that the file is a valid
+        // project whatever happens before the next save. A file that holds
+        // something already is left as it is: it is only replaced when the
         // new project is saved.
-        if (!QFileInfo::exists(path)) {
-            QFile f(path);
-            if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-                Prompter().MessageBox(QStringLiteral("Error creating the file !!!"), CPrompter::Ok,
-                                      CPrompter::Stop);
-                return false;
-            }
+        const QFileInfo existing(path);
+        const bool writeNow = !existing.exists() || existing.size() == 0;
+        CProject empty(m_pHost);
+        empty.m_strPathName = path;
+        empty.m_strProjectDir = DirOf(path);
+        QString error;
+        if (writeNow &&
+            !WriteArchiveFile(path, error, [&empty](CArchive &ar) { empty.Serialize(ar); })) {
+            Prompter().MessageBox(QStringLiteral("Error creating the file !!!"), CPrompter::Ok,
+                                  CPrompter::Stop);
+            return false;
         }
         DeleteContents();
         m_pRootFolder = folder;

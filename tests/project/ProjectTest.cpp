@@ -360,6 +360,35 @@ TEST_F(ProjectTest, MainClassWithoutItsFileIsNotKept)
     EXPECT_TRUE(q.GetMainClass().isEmpty());
 }
 
+TEST_F(ProjectTest, ANewProjectIsAValidFileAtOnce)
+{
+    // Neither a No at the save question nor a crash may leave a file that
+    // later starts report as damaged.
+    for (const QByteArray &before : {QByteArray(), QByteArray("")}) {
+        if (before.isNull())
+            QFile::remove(m_path);
+        else
+            m_env.WriteFile(QStringLiteral("proj/Demo.mavu"), before); // empty, from a crash
+        CProjectFolder folder(m_path);
+        CProject p(&m_host);
+        ASSERT_TRUE(p.Open(&folder, true));
+        EXPECT_TRUE(p.IsModified());
+        EXPECT_GT(ReadAll(m_path).size(), 0);
+        m_prompter.QueueAnswer(CPrompter::AnswerNo);
+        ASSERT_TRUE(p.Close());
+
+        CProjectFolder again(m_path);
+        CProject q(&m_host);
+        m_prompter.m_messages.clear();
+        ASSERT_TRUE(q.Open(&again, false));
+        EXPECT_TRUE(m_prompter.m_messages.isEmpty())
+            << m_prompter.m_messages.join('\n').toStdString();
+        EXPECT_TRUE(q.GetFiles().isEmpty());
+        EXPECT_FALSE(q.IsModified());
+        EXPECT_EQ(q.GetFileVersion(), CProject::kCurrentVersion);
+    }
+}
+
 TEST_F(ProjectTest, NewProjectNeverTruncatesAnExistingFile)
 {
     ASSERT_TRUE(m_env.WriteFile(QStringLiteral("proj/Demo.mavu"), "precious").size() > 0);
