@@ -113,6 +113,14 @@ bool CChildFrame::SaveTo(const QString &path)
     return true;
 }
 
+void CChildFrame::OnFileRenamed(const QString &path)
+{
+    m_doc.SetPathName(path);
+    m_view->SetLanguage(CHueditView::LanguageForFile(path));
+    UpdateTitle();
+    emit stateChanged();
+}
+
 bool CChildFrame::Save()
 {
     if (m_doc.GetPathName().isEmpty())

@@ -36,6 +36,9 @@ public:
     // The question before the window goes: true to go on (saved, or the
     // changes dropped), false to keep the window.
     bool SaveModified();
+    // The file was renamed on disk: the window shows and saves it under
+    // its new name.
+    void OnFileRenamed(const QString &path);
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CCmdUI &ui) override;

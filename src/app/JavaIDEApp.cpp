@@ -443,6 +443,13 @@ public:
                 child->close();
         }
     }
+    void FileRenamed(const QString &oldPath, const QString &newPath) override
+    {
+        if (CMainFrame *frame = m_app.MainFrame()) {
+            if (CChildFrame *child = frame->FindEditor(oldPath))
+                child->OnFileRenamed(newPath);
+        }
+    }
     bool GetEditorState(const QString &path, int &selStart, int &selEnd) const override
     {
         selStart = selEnd = 0;

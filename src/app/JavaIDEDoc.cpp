@@ -21,6 +21,11 @@ bool CJavaIDEDoc::OnOpenDocument(const QString &path)
     return true;
 }
 
+void CJavaIDEDoc::SetPathName(const QString &path)
+{
+    m_path = QFileInfo(path).absoluteFilePath();
+}
+
 void CJavaIDEDoc::RememberDiskState()
 {
     const QFileInfo info(m_path);

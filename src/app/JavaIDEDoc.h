@@ -30,6 +30,8 @@ public:
     bool OnSaveDocument(const QString &path, const QByteArray &text);
 
     QString GetPathName() const { return m_path; }
+    // The file was renamed on disk: the document follows it.
+    void SetPathName(const QString &path);
     // The file name, or "Untitled" for a new document.
     QString GetTitle() const;
     const QByteArray &Text() const { return m_file.Text(); }

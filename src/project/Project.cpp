@@ -722,6 +722,13 @@ bool CProject::RenameFile(const QString &oldPath, const QString &newPath)
         m_breakpoints.insert(newPath, list);
     }
     m_parsedFiles->Remove(oldPath);
+    // The file to run keeps being the file to run under its new name.
+    const QString oldName = QFileInfo(oldPath).fileName();
+    const QString newName = QFileInfo(newPath).fileName();
+    if (!m_strMainClass.isEmpty() && oldName.compare(m_strMainClass, Qt::CaseInsensitive) == 0)
+        m_strMainClass = newName;
+    if (!m_strMainHtml.isEmpty() && oldName.compare(m_strMainHtml, Qt::CaseInsensitive) == 0)
+        m_strMainHtml = newName;
     SetModifiedFlag();
     return true;
 }

@@ -7,6 +7,7 @@
 #include "tree/Archive.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 IMPLEMENT_SERIAL(CProjectFileItem, CTreeItem,
@@ -97,14 +98,38 @@ bool CProjectFileItem::SetName(const QString &name)
         path = QFileInfo(m_name).dir().filePath(name);
     if (path == m_name)
         return true;
-    if (m_pProject) {
-        if (!m_pProject->RenameFile(m_name, path)) {
-            Prompter().MessageBox(QStringLiteral("Duplicate file name in the project !!!"),
-                                  CPrompter::Ok, CPrompter::Warning);
+    if (!m_pProject) {
+        m_name = path;
+        return true;
+    }
+    if (m_pProject->HasFile(path)) {
+        Prompter().MessageBox(QStringLiteral("Duplicate file name in the project !!!"),
+                              CPrompter::Ok, CPrompter::Warning);
+        return false;
+    }
+    // The file on disk takes the new name too, or nothing changes: an entry
+    // whose file kept the old name could not be opened any more. Only an
+    // entry without a file is renamed alone.
+    if (QFileInfo::exists(m_name)) {
+        if (QFileInfo::exists(path)) {
+            Prompter().MessageBox(
+                QStringLiteral("File %1 already exists. The file has not been renamed !!!")
+                    .arg(path),
+                CPrompter::Ok, CPrompter::Warning);
+            return false;
+        }
+        QFile file(m_name);
+        if (!file.rename(path)) {
+            Prompter().MessageBox(QStringLiteral("Error renaming the file %1 to %2: %3 !!!")
+                                      .arg(m_name, path, file.errorString()),
+                                  CPrompter::Ok, CPrompter::Stop);
             return false;
         }
     }
+    const QString oldPath = m_name;
+    m_pProject->RenameFile(oldPath, path);
     m_name = path;
+    m_pProject->Host().FileRenamed(oldPath, path);
     return true;
 }
 

@@ -29,6 +29,13 @@ public:
         return false;
     }
     virtual void CloseEditorWindow(const QString &path) { (void)path; }
+    // A file of the project was renamed on disk: its editor window, if
+    // any, takes the new name.
+    virtual void FileRenamed(const QString &oldPath, const QString &newPath)
+    {
+        (void)oldPath;
+        (void)newPath;
+    }
     // Whether an editor window shows the file, and its selection; stored
     // with the project so that the windows can be restored.
     virtual bool GetEditorState(const QString &path, int &selStart, int &selEnd) const

@@ -12,7 +12,9 @@
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
 #include "editor/HueditView.h"
+#include "project/Project.h"
 #include "project/ProjectDoc.h"
+#include "project/ProjectFileItem.h"
 #include "project/ProjectView.h"
 
 #include <QApplication>
@@ -662,8 +664,24 @@ TEST_F(AppTest, TheProjectPaneShowsTheWorkspaceAndTakesAddFile)
 
     // Activating a file in the tree opens it in an editor window.
     emit view->openFileRequested(b);
-    ASSERT_NE(Frame()->ActiveEditor(), nullptr);
-    EXPECT_EQ(Frame()->ActiveEditor()->GetPathName(), b);
+    CChildFrame *editor = Frame()->ActiveEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->GetPathName(), b);
+
+    // Renaming the file in the tree renames it on disk; its window follows
+    // and saves under the new name.
+    CTreeItem *item = app->ProjectDoc()->GetCurrentProject().FindFileItem(b);
+    ASSERT_NE(item, nullptr);
+    prompter.m_messages.clear();
+    ASSERT_TRUE(item->SetName(QStringLiteral("Renamed.java")));
+    const QString renamed = env.FilePath(QStringLiteral("Renamed.java"));
+    EXPECT_EQ(Frame()->FindEditor(renamed), editor);
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Renamed.java[*]"));
+    editor->View()->insert(QStringLiteral("// more\n"));
+    Frame()->ExecuteCommand(Cmd::FileSave);
+    EXPECT_EQ(ReadAll(renamed), QByteArray("// more\nclass B {}\n"));
+    EXPECT_FALSE(QFile::exists(b));
+    EXPECT_TRUE(prompter.m_messages.isEmpty()) << prompter.m_messages.join('\n').toStdString();
 }
 
 TEST_F(AppTest, AFloatingToolbarFloatsAgainWhereItWas)

@@ -30,6 +30,10 @@ public:
     void SelectProject(CProjectFolder &folder) override;
     void RefreshOutputWindows() override { m_calls << QStringLiteral("RefreshOutputWindows"); }
     void FocusProjectPane() override { m_calls << QStringLiteral("FocusProjectPane"); }
+    void FileRenamed(const QString &oldPath, const QString &newPath) override
+    {
+        m_calls << QStringLiteral("Renamed %1 %2").arg(oldPath, newPath);
+    }
 
     bool m_closeFiles = false;
     bool m_parseAll = false;

@@ -404,6 +404,65 @@ TEST_F(ProjectViewTest, RenameKeepsNameOnEmptyTextAndRefusesDuplicates)
     EXPECT_FALSE(m_view->BeginRename(Folder(QStringLiteral("Alpha"))));
 }
 
+TEST_F(ProjectViewTest, RenamingAFileRenamesItOnDiskOrNotAtAll)
+{
+    NewProject(QStringLiteral("Beta"));
+    const QString dir = Dir(QStringLiteral("Beta"));
+    const QString a = WriteFile(QStringLiteral("Beta/A.java"), "class A {}\n");
+    const QString taken = WriteFile(QStringLiteral("Beta/Taken.java"), "// not in the project\n");
+    AddFiles({a});
+    CTreeItem *item = Node(a);
+    Project().SetMainClass(QStringLiteral("A.java"));
+    Project().SetModifiedFlag(false);
+
+    // The file on disk goes with the entry, and so do the main class and
+    // any editor window of it.
+    TypeRename(item, QStringLiteral("C.java"));
+    const QString c = dir + QStringLiteral("/C.java");
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty()) << m_prompter.m_messages.join('\n').toStdString();
+    EXPECT_EQ(item->GetName(), c);
+    EXPECT_FALSE(QFile::exists(a));
+    EXPECT_EQ(ReadAll(c), QByteArray("class A {}\n"));
+    EXPECT_EQ(Project().GetMainClass(), QStringLiteral("C.java"));
+    EXPECT_TRUE(Project().IsModified());
+    EXPECT_TRUE(m_host->m_calls.contains(QStringLiteral("Renamed %1 %2").arg(a, c)));
+
+    // A name another file on disk has: a message, and nothing changes.
+    Project().SetModifiedFlag(false);
+    TypeRename(item, QStringLiteral("Taken.java"));
+    EXPECT_EQ(
+        m_prompter.m_messages,
+        QStringList{QStringLiteral("File %1 already exists. The file has not been renamed !!!")
+                        .arg(taken)});
+    EXPECT_EQ(item->GetName(), c);
+    EXPECT_EQ(m_view->ItemOf(item)->text(0), QStringLiteral("C.java"));
+    EXPECT_EQ(ReadAll(c), QByteArray("class A {}\n"));
+    EXPECT_EQ(ReadAll(taken), QByteArray("// not in the project\n"));
+    EXPECT_FALSE(Project().IsModified());
+
+    // A rename the system refuses (no such directory): a message, and
+    // nothing changes.
+    m_prompter.m_messages.clear();
+    const QString nowhere = m_env.Path() + QStringLiteral("/no/such/dir/D.java");
+    TypeRename(item, nowhere);
+    ASSERT_EQ(m_prompter.m_messages.size(), 1);
+    EXPECT_TRUE(m_prompter.m_messages.first().startsWith(
+        QStringLiteral("Error renaming the file %1 to %2").arg(c, nowhere)))
+        << m_prompter.m_messages.first().toStdString();
+    EXPECT_EQ(item->GetName(), c);
+    EXPECT_TRUE(QFile::exists(c));
+    EXPECT_TRUE(Project().HasFile(c));
+    EXPECT_FALSE(Project().IsModified());
+
+    // An entry whose file is missing is only renamed in the project.
+    m_prompter.m_messages.clear();
+    ASSERT_TRUE(QFile::remove(c));
+    TypeRename(item, QStringLiteral("E.java"));
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty());
+    EXPECT_EQ(item->GetName(), dir + QStringLiteral("/E.java"));
+    EXPECT_FALSE(QFile::exists(dir + QStringLiteral("/E.java")));
+}
+
 TEST_F(ProjectViewTest, RemovingFilesAsksAboutTheDiskOnlyForTheDeleteKey)
 {
     NewProject(QStringLiteral("Alpha"));
