@@ -472,8 +472,10 @@ void CProject::Serialize(CArchive &ar)
         ar.Exchange(m_strJdbCustomOptions);
     }
 
-    if (!storing)
+    if (!storing) {
+        ar.CheckAtEnd();
         AfterLoad(oldFiles, storedDir, compilerClassPath, interpreterClassPath, docClassPath);
+    }
 }
 
 void CProject::SerializeTree(CArchive &ar)

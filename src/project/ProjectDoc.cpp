@@ -211,6 +211,7 @@ void CProjectDoc::Serialize(CArchive &ar)
     m_pRoot = static_cast<CProjectRootFolder *>(root.release());
     // Projects are kept in name order, whatever order they were stored in.
     m_pRoot->ReadChildren(ar, CTreeFolder::AddChildSorted);
+    ar.CheckAtEnd();
     ResolveProjectPaths();
 }
 

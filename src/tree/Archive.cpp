@@ -151,6 +151,16 @@ void CArchive::CheckCount(quint64 n, quint32 minBytesEach) const
             QStringLiteral("it announces %1 entries but too few bytes follow").arg(n));
 }
 
+void CArchive::CheckAtEnd() const
+{
+    if (m_device->isSequential())
+        return;
+    const qint64 left = m_device->bytesAvailable();
+    if (left > 0)
+        throw CArchiveException(CArchiveException::BadFormat,
+                                QStringLiteral("%1 byte(s) follow the end of the data").arg(left));
+}
+
 void CArchive::WriteString(const QString &s)
 {
     const QByteArray utf8 = s.toUtf8();

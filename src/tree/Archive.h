@@ -138,6 +138,11 @@ public:
     // is known, when the rest of the file cannot hold n elements of at least
     // minBytesEach bytes. Call it before reserving memory for n elements.
     void CheckCount(quint64 n, quint32 minBytesEach = 1) const;
+    // For readers that have read their last field: throws when bytes follow
+    // it. A file with more in it than its reader understands is damaged
+    // (or written twice), and taking what was read would drop the rest at
+    // the next save.
+    void CheckAtEnd() const;
 
 private:
     // One entry per class or object read so far, numbered from 1 in the

@@ -138,6 +138,30 @@ TEST_F(DamagedFileTest, ProjectFilesWithFlippedBitsNeverCrash)
     }
 }
 
+TEST_F(DamagedFileTest, BytesAfterTheLastFieldAreRefusedAndLeftAlone)
+{
+    // Reading them silently would drop them at the next save.
+    const QByteArray good = GoodProjectFile();
+    for (const QByteArray &bad : {good + QByteArray(1, '\0'), good + good}) {
+        OpenDamaged(bad, true);
+        EXPECT_TRUE(m_prompter.m_messages.first().contains(
+            QStringLiteral("%1 byte(s) follow the end of the data").arg(bad.size() - good.size())))
+            << m_prompter.m_messages.first().toStdString();
+    }
+
+    const QString wsPath = m_env.FilePath(QStringLiteral("mavu.proj"));
+    QByteArray workspace;
+    {
+        CProjectDoc doc(&m_host);
+        ASSERT_TRUE(doc.Load(wsPath));
+        doc.AddProject(m_path);
+        ASSERT_TRUE(doc.Save());
+        workspace = ReadAll(wsPath);
+    }
+    LoadDamagedWorkspace(wsPath, workspace + "x", true);
+    LoadDamagedWorkspace(wsPath, workspace + workspace, true);
+}
+
 TEST_F(DamagedFileTest, UnknownClassesAndForeignFilesAreRefused)
 {
     const QByteArray good = GoodProjectFile();
