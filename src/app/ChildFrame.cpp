@@ -6,14 +6,17 @@
 #include "core/Prompter.h"
 #include "editor/HueditView.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 
 CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CHueditView)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(m_view);
+    ReleaseCloseShortcut(this);
     if (CJavaIDEApp *app = GetApp()) {
         m_view->SetDefaultFont(app->EditorFont());
         m_view->SetTabStops(app->Options().m_tabSize, false);
@@ -66,6 +69,18 @@ CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CH
 }
 
 CChildFrame::~CChildFrame() = default;
+
+void CChildFrame::ReleaseCloseShortcut(QMdiSubWindow *window)
+{
+    // The window menu's Close would share Ctrl+W and Ctrl+F4 with File >
+    // Close, and a key two actions claim triggers neither.
+    if (QMenu *menu = window->systemMenu()) {
+        for (QAction *action : menu->actions()) {
+            if (action->shortcuts().contains(QKeySequence(QKeySequence::Close)))
+                action->setShortcuts({});
+        }
+    }
+}
 
 bool CChildFrame::OpenDocument(const QString &path)
 {

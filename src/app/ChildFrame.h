@@ -44,6 +44,9 @@ public:
     bool OnUpdateCommand(CCmdUI &ui) override;
 
     static QString SaveChangesQuestion(const QString &title);
+    // Leaves Ctrl+W and Ctrl+F4 to File > Close, which closes the active
+    // window of the editor area, whatever it is.
+    static void ReleaseCloseShortcut(QMdiSubWindow *window);
 
 signals:
     // The caret moved (line and column from 1) or the window's state

@@ -603,6 +603,7 @@ QMdiSubWindow *CMainFrame::NewPaneFrame(const QString &name, const QString &titl
     frame->setObjectName(name);
     frame->setWindowTitle(title);
     frame->setWidget(pane);
+    CChildFrame::ReleaseCloseShortcut(frame);
     m_mdiArea->addSubWindow(frame);
     frame->installEventFilter(this);
     return frame;

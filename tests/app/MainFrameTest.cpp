@@ -28,9 +28,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QSet>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTest>
 #include <QTextStream>
 #include <QToolBar>
 #include <QUrl>
@@ -729,4 +731,27 @@ TEST_F(AppTest, DroppedFilesOpenAndSaveAllSavesEveryChangedWindow)
     EXPECT_EQ(ReadAll(b), QByteArray("<p>\n// saved\n"));
     for (CChildFrame *editor : Frame()->EditorWindows())
         EXPECT_FALSE(editor->IsModified());
+}
+
+TEST_F(AppTest, CtrlWAndCtrlF4CloseTheActiveEditorWindow)
+{
+    Start();
+    Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+    // Also while the output window floats in the area: its window menu has
+    // a Close of its own.
+    Frame()->ShowOutput(true);
+    Frame()->SetOutputDocked(false);
+    for (Qt::Key key : {Qt::Key_W, Qt::Key_F4}) {
+        SCOPED_TRACE(key);
+        QPointer<CChildFrame> editor(Frame()->NewEditor());
+        Frame()->NewEditor();
+        Frame()->MdiArea()->setActiveSubWindow(editor);
+        QApplication::processEvents();
+        QTest::keyClick(editor->View(), key, Qt::ControlModifier);
+        QApplication::processEvents();
+        EXPECT_TRUE(editor.isNull()) << "the key left the window open";
+        EXPECT_EQ(Frame()->EditorWindows().size(), 1);
+        Frame()->CloseAllEditors();
+    }
 }
