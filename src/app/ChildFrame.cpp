@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QMenu>
 
 CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CHueditView)
@@ -188,6 +189,16 @@ void CChildFrame::closeEvent(QCloseEvent *event)
         return;
     }
     QMdiSubWindow::closeEvent(event);
+}
+
+void CChildFrame::changeEvent(QEvent *event)
+{
+    QMdiSubWindow::changeEvent(event);
+    // Maximising or restoring with the mouse leaves the focus on the
+    // window's frame, where keys go nowhere: they belong in the text.
+    if (event->type() == QEvent::WindowStateChange && mdiArea() &&
+        mdiArea()->activeSubWindow() == this && !isMinimized() && !m_view->hasFocus())
+        m_view->setFocus();
 }
 
 bool CChildFrame::OnCommand(int id)

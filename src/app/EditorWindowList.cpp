@@ -1,5 +1,6 @@
 #include "app/EditorWindowList.h"
 
+#include "app/CascadePlacement.h"
 #include "app/ChildFrame.h"
 #include "editor/HueditView.h"
 
@@ -51,14 +52,19 @@ CChildFrame *CEditorWindowList::Activate(const QString &path)
 void CEditorWindowList::Place(CChildFrame *child)
 {
     child->setWindowIcon(m_area->style()->standardIcon(QStyle::SP_FileIcon));
-    m_area->addSubWindow(child);
+    // New windows cascade inside the visible area, so that every one can be
+    // read and the ones behind stay in reach; a new window follows a
+    // maximised one, and comes back to its cascade place when restored.
     QMdiSubWindow *active = m_area->activeSubWindow();
-    if (active && active->isMaximized()) {
+    const bool maximise = active && active->isMaximized();
+    m_area->addSubWindow(child);
+    const int step = m_area->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, child);
+    child->setGeometry(
+        CCascadePlacement::Place(m_area->viewport()->size(), int(Windows().size()) - 1, step));
+    if (maximise)
         child->showMaximized();
-    } else {
-        child->resize(qMax(320, m_area->width() * 2 / 3), qMax(240, m_area->height() * 2 / 3));
+    else
         child->show();
-    }
     m_area->setActiveSubWindow(child);
     child->View()->setFocus();
 }

@@ -23,8 +23,9 @@ public:
     CChildFrame *Active() const;
     // Shows and activates the window of path; null when none shows it.
     CChildFrame *Activate(const QString &path);
-    // Adds child to the area: it follows a maximised window, otherwise it
-    // takes two thirds of the area so the windows behind stay in reach.
+    // Adds child to the area, activated with the focus in its text: it
+    // follows a maximised window; otherwise it cascades inside the visible
+    // area (CCascadePlacement).
     void Place(CChildFrame *child);
     // Closes every window, each asking about unsaved changes; false when one
     // of them was kept.

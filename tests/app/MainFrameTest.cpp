@@ -755,3 +755,45 @@ TEST_F(AppTest, CtrlWAndCtrlF4CloseTheActiveEditorWindow)
         Frame()->CloseAllEditors();
     }
 }
+
+TEST_F(AppTest, EditorWindowsCascadeInsideTheAreaAndTakeTheKeys)
+{
+    Start();
+    Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+    QMdiArea *area = Frame()->MdiArea();
+    const QRect visible = area->viewport()->rect();
+
+    // Each new window lies inside the area, takes most of it, does not hide
+    // the one before exactly, and has the keyboard focus in its text.
+    QList<CChildFrame *> editors;
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        editors << Frame()->NewEditor();
+        QApplication::processEvents();
+        const QRect g = editors.last()->geometry();
+        EXPECT_TRUE(visible.contains(g)) << "window " << i << " leaves the area";
+        EXPECT_GE(g.width(), visible.width() / 2);
+        EXPECT_GE(g.height(), visible.height() / 2);
+        if (i > 0) {
+            EXPECT_NE(g.topLeft(), editors.at(i - 1)->geometry().topLeft());
+        }
+        EXPECT_EQ(QApplication::focusWidget(), editors.last()->View());
+    }
+
+    // A maximised window, and the one opened after it, take the keys.
+    CChildFrame *editor = editors.at(2);
+    Frame()->MdiArea()->setActiveSubWindow(editor);
+    editor->setFocus(); // as a click on the window's frame leaves it
+    editor->showMaximized();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), editor->View());
+    CChildFrame *maximised = Frame()->NewEditor();
+    QApplication::processEvents();
+    EXPECT_TRUE(maximised->isMaximized());
+    EXPECT_EQ(QApplication::focusWidget(), maximised->View());
+    maximised->showNormal();
+    QApplication::processEvents();
+    EXPECT_TRUE(visible.contains(maximised->geometry()));
+    EXPECT_GE(maximised->width(), visible.width() / 2) << "restored to a useful size";
+}
