@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMouseEvent>
 
 CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CHueditView)
 {
@@ -199,6 +200,18 @@ void CChildFrame::changeEvent(QEvent *event)
     if (event->type() == QEvent::WindowStateChange && mdiArea() &&
         mdiArea()->activeSubWindow() == this && !isMinimized() && !m_view->hasFocus())
         m_view->setFocus();
+}
+
+void CChildFrame::mousePressEvent(QMouseEvent *event)
+{
+    // The title bar knows which of its buttons is under the mouse only from
+    // mouse moves. A message box (the save question, say) takes the mouse
+    // away and the window forgets the button; a click at the same spot
+    // right after it would then be lost. Tell it where the mouse is first.
+    QMouseEvent move(QEvent::MouseMove, event->position(), event->scenePosition(),
+                     event->globalPosition(), Qt::NoButton, Qt::NoButton, event->modifiers());
+    QMdiSubWindow::mouseMoveEvent(&move);
+    QMdiSubWindow::mousePressEvent(event);
 }
 
 bool CChildFrame::OnCommand(int id)

@@ -31,6 +31,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QSplitter>
+#include <QStyleOptionTitleBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
@@ -796,4 +797,58 @@ TEST_F(AppTest, EditorWindowsCascadeInsideTheAreaAndTakeTheKeys)
     QApplication::processEvents();
     EXPECT_TRUE(visible.contains(maximised->geometry()));
     EXPECT_GE(maximised->width(), visible.width() / 2) << "restored to a useful size";
+}
+
+namespace {
+// The centre of a sub-window's close button, as its title bar draws it.
+QPoint CloseButtonCentre(QMdiSubWindow *window)
+{
+    QStyle *style = window->style();
+    QStyleOptionTitleBar opt;
+    opt.initFrom(window);
+    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, window);
+    const int height = style->pixelMetric(QStyle::PM_TitleBarHeight, &opt, window);
+    opt.rect = QRect(border, border, window->width() - 2 * border, height);
+    opt.subControls = QStyle::SC_All;
+    opt.titleBarFlags = window->windowFlags();
+    opt.titleBarState = int(window->windowState());
+    return style->subControlRect(QStyle::CC_TitleBar, &opt, QStyle::SC_TitleBarCloseButton, window)
+        .center();
+}
+} // namespace
+
+TEST_F(AppTest, CancellingTheSaveQuestionKeepsTheCloseButtonWorking)
+{
+    Start();
+    Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+    QPointer<CChildFrame> editor(Frame()->NewEditor());
+    editor->View()->insert(QStringLiteral("keep me"));
+    QApplication::processEvents();
+    const QPoint button = CloseButtonCentre(editor);
+
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        prompter.m_messages.clear();
+        prompter.QueueAnswer(CPrompter::AnswerCancel);
+        QTest::mouseMove(editor, button);
+        QTest::mouseClick(editor, Qt::LeftButton, Qt::NoModifier, button);
+        QApplication::processEvents();
+        ASSERT_FALSE(editor.isNull());
+        EXPECT_EQ(prompter.m_messages, QStringList{QStringLiteral("Save changes to Untitled?")});
+        // The question's box took the mouse away from the window: the
+        // next click, without a move, must still reach the button.
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(editor, &leave);
+        prompter.m_messages.clear();
+        prompter.QueueAnswer(CPrompter::AnswerCancel);
+        QTest::mouseClick(editor, Qt::LeftButton, Qt::NoModifier, button);
+        QApplication::processEvents();
+        EXPECT_EQ(prompter.m_messages, QStringList{QStringLiteral("Save changes to Untitled?")})
+            << "the click after Cancel was lost";
+    }
+    prompter.QueueAnswer(CPrompter::AnswerNo);
+    QTest::mouseClick(editor, Qt::LeftButton, Qt::NoModifier, button);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editor.isNull());
 }
