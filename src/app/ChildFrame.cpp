@@ -98,6 +98,14 @@ bool CChildFrame::OpenDocument(const QString &path)
     return true;
 }
 
+void CChildFrame::SetReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    m_view->SetRO(readOnly);
+    UpdateTitle();
+    emit stateChanged();
+}
+
 bool CChildFrame::IsModified() const
 {
     return m_view->isModified();

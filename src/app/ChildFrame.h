@@ -28,6 +28,8 @@ public:
     QString GetPathName() const { return m_doc.GetPathName(); }
     bool IsModified() const;
     bool IsReadOnly() const { return m_readOnly; }
+    // Refuses edits (with a word in the status bar) and marks the title.
+    void SetReadOnly(bool readOnly);
 
     // Saves to the document's path, or asks for one when it has none.
     // False when not saved (cancelled or failed).

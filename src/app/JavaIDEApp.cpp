@@ -777,12 +777,22 @@ bool CJavaIDEApp::OpenFirstExisting(const QStringList &paths)
 void CJavaIDEApp::OnKeyboardShortcuts()
 {
     // The start-up directory first, then the copy shipped with the program.
+    // Shown in an editor window of our own, read only: the desktop may
+    // have no program registered to open a text file.
     QStringList paths{CFilePathInfo::Join(StartupDir(), QStringLiteral("keyboard.txt"))};
     for (const QString &dir : m_locations.m_ownFileDirs)
         paths << CFilePathInfo::Join(dir, QStringLiteral("keyboard.txt"));
-    if (!OpenFirstExisting(paths))
-        Prompter().MessageBox(QStringLiteral("Keyboard.txt file not found in Mavu directory !!!"),
-                              CPrompter::Ok, CPrompter::Warning);
+    for (const QString &path : paths) {
+        if (QFileInfo(path).isFile()) {
+            if (m_mainFrame) {
+                if (CChildFrame *child = m_mainFrame->OpenEditor(path))
+                    child->SetReadOnly(true);
+            }
+            return;
+        }
+    }
+    Prompter().MessageBox(QStringLiteral("Keyboard.txt file not found in Mavu directory !!!"),
+                          CPrompter::Ok, CPrompter::Warning);
 }
 
 // The help pages open in the desktop's browser until Mavu's own help viewer

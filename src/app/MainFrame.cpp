@@ -42,7 +42,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 #include <algorithm>
 
 namespace {
@@ -381,7 +380,13 @@ void CMainFrame::CreateCommandMap()
                 app && app->ProjectDoc() && app->ProjectDoc()->GetCurrentProject().IsOpen();
             ui.Enable(project || !EditorWindows().isEmpty());
         });
-    m_commands.On(Cmd::ContextHelp, [] { QWhatsThis::enterWhatsThisMode(); });
+    // Until there is help to point at, say so rather than wait for a click
+    // that would lead nowhere.
+    m_commands.On(Cmd::ContextHelp, [] {
+        Prompter().MessageBox(
+            QStringLiteral("Context help is not available in this version of Mavu yet !!!"),
+            CPrompter::Ok, CPrompter::Information);
+    });
     // The compiler's errors in the Build tab, from wherever the focus is.
     for (int id : {Cmd::FindNextError, Cmd::FindPrevError}) {
         m_commands.On(

@@ -37,6 +37,7 @@
 #include <QTextStream>
 #include <QToolBar>
 #include <QUrl>
+#include <QWhatsThis>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -540,8 +541,6 @@ TEST_F(AppTest, HelpCommandsOpenTheirFilesOrSayWhereTheyWereLookedFor)
         const char *missing;
         const char *file; // where it is looked for first
     } rows[] = {
-        {Cmd::KeyboardShortcuts, "Keyboard.txt file not found in Mavu directory !!!",
-         "keyboard.txt"},
         {Cmd::HelpIndex, "Index.htm file not found in Mavu help directory !!!",
          "newhelp/index.htm"},
         {Cmd::BetaNotes, "Betanotes.html file not found in Mavu directory !!!",
@@ -567,6 +566,40 @@ TEST_F(AppTest, HelpCommandsOpenTheirFilesOrSayWhereTheyWereLookedFor)
     opened.clear();
     Frame()->ExecuteCommand(Cmd::WhatsNew);
     EXPECT_EQ(opened, QStringList({inProgramDir}));
+
+    // The keyboard shortcuts are shown in a window of Mavu's own, read
+    // only: there may be no program registered to open a text file.
+    prompter.m_messages.clear();
+    opened.clear();
+    Frame()->ExecuteCommand(Cmd::KeyboardShortcuts);
+    EXPECT_EQ(prompter.m_messages,
+              QStringList{QStringLiteral("Keyboard.txt file not found in Mavu directory !!!")});
+    EXPECT_TRUE(Frame()->EditorWindows().isEmpty());
+    const QString keys = env.WriteFile(QStringLiteral("keyboard.txt"), "F7\tCompile\n");
+    prompter.m_messages.clear();
+    const int recent = int(app->RecentFiles().Files().size());
+    Frame()->ExecuteCommand(Cmd::KeyboardShortcuts);
+    EXPECT_TRUE(prompter.m_messages.isEmpty());
+    EXPECT_TRUE(opened.isEmpty()) << "handed to the desktop";
+    CChildFrame *shown = Frame()->ActiveEditor();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->GetPathName(), keys);
+    EXPECT_EQ(shown->View()->text(), QStringLiteral("F7\tCompile\n"));
+    EXPECT_TRUE(shown->View()->isReadOnly());
+    EXPECT_EQ(shown->windowTitle(), QStringLiteral("keyboard.txt (RO)[*]"));
+    EXPECT_EQ(app->RecentFiles().Files().size(), recent);
+    // Asked again, the same window comes to the front.
+    Frame()->ExecuteCommand(Cmd::KeyboardShortcuts);
+    EXPECT_EQ(Frame()->EditorWindows().size(), 1);
+
+    // Context help says it is not there yet, instead of waiting for a click
+    // that leads nowhere.
+    prompter.m_messages.clear();
+    Frame()->ExecuteCommand(Cmd::ContextHelp);
+    EXPECT_EQ(prompter.m_messages,
+              QStringList{QStringLiteral("Context help is not available in this version of "
+                                         "Mavu yet !!!")});
+    EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
 }
 
 TEST_F(AppTest, CommandsStillToComeArePresentButDisabled)
