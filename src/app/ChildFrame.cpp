@@ -5,6 +5,8 @@
 #include "core/CommandIds.h"
 #include "core/Prompter.h"
 #include "editor/HueditView.h"
+#include "project/Project.h"
+#include "project/ProjectDoc.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -164,10 +166,16 @@ bool CChildFrame::SaveAs()
         "Java Files (*.java)|*.java|HTML Files (*.html)|*.html|All Files (*.*)|*.*||");
     request.m_mode = CFileDialogRequest::Save;
     request.m_directory = m_doc.GetPathName();
+    // A new file most likely belongs beside the open project.
+    if (request.m_directory.isEmpty() && app->ProjectDoc()) {
+        const CProject &project = app->ProjectDoc()->GetCurrentProject();
+        if (project.IsOpen())
+            request.m_directory = project.GetProjectDir();
+    }
     const QStringList chosen = app->FileDialogs().Choose(request);
     if (chosen.isEmpty())
         return false;
-    QString path = chosen.first();
+    QString path = request.WithChosenFilterExt(chosen.first());
     // ".jav" is what old 8.3 names made of ".java".
     if (QFileInfo(path).suffix().compare(QLatin1String("jav"), Qt::CaseInsensitive) == 0)
         path += QLatin1Char('a');

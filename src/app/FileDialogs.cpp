@@ -32,3 +32,27 @@ QString CFileDialogRequest::WithDefaultExt(const QString &name) const
         return name + QLatin1Char('.') + m_defaultExt;
     return name;
 }
+
+QString CFileDialogRequest::FilterExt(int index) const
+{
+    const QStringList parts = m_filter.split(QLatin1Char('|'));
+    const qsizetype at = qsizetype(index) * 2 + 1;
+    if (index < 0 || at >= parts.size() || parts.at(at - 1).isEmpty())
+        return QString();
+    const QString pattern = parts.at(at).trimmed();
+    // One pattern of the form "*.ext" names an extension; "*.*" does not.
+    if (!pattern.startsWith(QLatin1String("*.")) || pattern.contains(QLatin1Char(';')))
+        return QString();
+    const QString ext = pattern.mid(2);
+    if (ext.contains(QLatin1Char('*')) || ext.contains(QLatin1Char('?')))
+        return QString();
+    return ext;
+}
+
+QString CFileDialogRequest::WithChosenFilterExt(const QString &name) const
+{
+    const QString ext = FilterExt(m_chosenFilter);
+    if (name.isEmpty() || ext.isEmpty() || QFileInfo(name).fileName().contains(QLatin1Char('.')))
+        return name;
+    return name + QLatin1Char('.') + ext;
+}

@@ -22,6 +22,9 @@ struct CFileDialogRequest
     QString m_defaultExt; // without the dot: "java"
     Mode m_mode = OpenExisting;
     QString m_directory; // where the dialog starts ("" for its own choice)
+    // Set by the dialog: the filter the user left chosen, by its position
+    // in m_filter (-1 when not known).
+    mutable int m_chosenFilter = -1;
 
     // The filter as Qt's file dialogs take it: "Mavu Files (*.mavu)|*.mavu|
     // All Files (*.*)|*.*||" becomes "Mavu Files (*.mavu);;All Files (*)".
@@ -29,6 +32,13 @@ struct CFileDialogRequest
     QStringList QtFilters() const;
     // name with the default extension appended when it has none.
     QString WithDefaultExt(const QString &name) const;
+    // name with the extension of the chosen filter appended when it has
+    // none, as desktop file dialogs do; a filter of every file ("*.*"), or
+    // of several patterns, adds nothing.
+    QString WithChosenFilterExt(const QString &name) const;
+    // The extension a filter names ("java" for "*.java"), or "" for one of
+    // every file or several patterns.
+    QString FilterExt(int index) const;
 };
 
 // Runs file dialogs for the commands. The program's one shows Qt's file

@@ -25,6 +25,17 @@ QStringList CQtFileDialogs::Choose(const CFileDialogRequest &request)
     case CFileDialogRequest::Save:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        // A name typed without an extension takes the chosen filter's, as
+        // on other desktops; the dialog then also asks before it replaces
+        // a file of that name.
+        if (request.m_defaultExt.isEmpty()) {
+            const QStringList filters = request.QtFilters();
+            auto follow = [&dialog, &request, filters](const QString &filter) {
+                dialog.setDefaultSuffix(request.FilterExt(int(filters.indexOf(filter))));
+            };
+            follow(dialog.selectedNameFilter());
+            QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+        }
         break;
     case CFileDialogRequest::Directory:
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -34,5 +45,6 @@ QStringList CQtFileDialogs::Choose(const CFileDialogRequest &request)
     }
     if (dialog.exec() != QDialog::Accepted)
         return {};
+    request.m_chosenFilter = int(request.QtFilters().indexOf(dialog.selectedNameFilter()));
     return dialog.selectedFiles();
 }

@@ -50,12 +50,15 @@ public:
     QStringList Choose(const CFileDialogRequest &request) override
     {
         m_asked << request;
+        if (!m_filters.isEmpty())
+            request.m_chosenFilter = m_filters.takeFirst();
         if (m_answers.isEmpty())
             return {};
         return m_answers.takeFirst();
     }
     QList<CFileDialogRequest> m_asked;
     QList<QStringList> m_answers;
+    QList<int> m_filters; // the filter the user picks, by position
 };
 
 class CFakeActivity final : public CActivityMonitor
@@ -884,4 +887,46 @@ TEST_F(AppTest, CancellingTheSaveQuestionKeepsTheCloseButtonWorking)
     QTest::mouseClick(editor, Qt::LeftButton, Qt::NoModifier, button);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(editor.isNull());
+}
+
+TEST_F(AppTest, SaveAsAddsTheChosenFiltersExtensionAndStartsInTheProject)
+{
+    Start();
+    const QString project = env.FilePath(QStringLiteral("work/demo.mavu"));
+    QDir().mkpath(env.FilePath(QStringLiteral("work")));
+    ASSERT_TRUE(app->ProjectDoc()->OpenProject(project, true));
+    QDir::setCurrent(env.Path()); // wherever Mavu was started
+
+    struct Row
+    {
+        const char *typed;
+        int filter;
+        const char *saved;
+    } rows[] = {
+        {"Hello", 0, "Hello.java"},    // Java Files
+        {"page", 1, "page.html"},      // HTML Files
+        {"Makefile", 2, "Makefile"},   // All Files: as typed
+        {"notes.txt", 0, "notes.txt"}, // a name with an extension keeps it
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.typed);
+        CChildFrame *editor = Frame()->NewEditor();
+        editor->View()->insert(QStringLiteral("text\n"));
+        dialogs.m_answers << QStringList{env.FilePath(QStringLiteral("work/")) +
+                                         QString::fromLatin1(row.typed)};
+        dialogs.m_filters << row.filter;
+        prompter.QueueAnswer(CPrompter::AnswerNo); // not added to the project
+        Frame()->ExecuteCommand(Cmd::FileSaveAs);
+        EXPECT_EQ(QDir::cleanPath(dialogs.m_asked.last().m_directory),
+                  env.FilePath(QStringLiteral("work")))
+            << "a new file is saved beside the open project";
+        const QString saved =
+            env.FilePath(QStringLiteral("work/")) + QString::fromLatin1(row.saved);
+        EXPECT_EQ(ReadAll(saved), QByteArray("text\n"));
+        EXPECT_EQ(editor->GetPathName(), saved);
+        if (QString::fromLatin1(row.typed) != QString::fromLatin1(row.saved)) {
+            EXPECT_FALSE(QFile::exists(env.FilePath(QStringLiteral("work/")) +
+                                       QString::fromLatin1(row.typed)));
+        }
+    }
 }
