@@ -505,13 +505,15 @@ void CHueditView::keyPressEvent(QKeyEvent *event)
         return;
     }
     m_currentKey.reset(event->clone());
-    // A new line and the indentation smart indent gives it undo as one step.
-    const bool newLine = Options().smartIndent && !isReadOnly() &&
-                         (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
-    if (newLine)
+    // A new line or a closing brace and the indentation smart indent gives
+    // it undo as one step.
+    const bool indents = Options().smartIndent && !isReadOnly() &&
+                         (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                          event->text() == QLatin1String("}"));
+    if (indents)
         beginUndoAction();
     QsciScintilla::keyPressEvent(event);
-    if (newLine)
+    if (indents)
         endUndoAction();
     m_currentKey.reset();
 }
@@ -520,6 +522,10 @@ void CHueditView::OnCharAdded(int ch)
 {
     if (!Options().smartIndent)
         return;
+    if (ch == '}') {
+        OutdentClosingBrace();
+        return;
+    }
     if (!(ch == '\n' || (ch == '\r' && eolMode() == EolMac)))
         return;
     int line = 0, index = 0;
@@ -532,4 +538,31 @@ void CHueditView::OnCharAdded(int ch)
     setIndentation(line, indent);
     Sci(SCI_GOTOPOS, static_cast<unsigned long>(
                          Sci(SCI_GETLINEINDENTPOSITION, static_cast<unsigned long>(line))));
+}
+
+void CHueditView::OutdentClosingBrace()
+{
+    // Only a brace that opens its line leaves the block's indentation: it
+    // goes under the line of its opening brace, or one step out when that
+    // cannot be found.
+    const long pos = Sci(SCI_GETCURRENTPOS) - 1;
+    if (pos < 0)
+        return;
+    const int line = int(Sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(pos)));
+    const long indentEnd = Sci(SCI_GETLINEINDENTPOSITION, static_cast<unsigned long>(line));
+    if (indentEnd != pos)
+        return;
+    const long open = Sci(SCI_BRACEMATCH, static_cast<unsigned long>(pos), 0L);
+    int indent = 0;
+    if (open >= 0) {
+        indent = indentation(int(Sci(SCI_LINEFROMPOSITION, static_cast<unsigned long>(open))));
+    } else {
+        const int step = indentationWidth() > 0 ? indentationWidth() : tabWidth();
+        indent = qMax(0, indentation(line) - step);
+    }
+    if (indent == indentation(line))
+        return;
+    setIndentation(line, indent);
+    Sci(SCI_GOTOPOS, static_cast<unsigned long>(
+                         Sci(SCI_GETLINEINDENTPOSITION, static_cast<unsigned long>(line)) + 1));
 }

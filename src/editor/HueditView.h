@@ -147,6 +147,7 @@ protected:
 
 private:
     void ApplyIndentSettings();
+    void OutdentClosingBrace();
     void OnCharAdded(int ch);
     void OnModifyAttemptRO();
     long Sci(unsigned int msg, unsigned long wParam = 0, long lParam = 0) const;

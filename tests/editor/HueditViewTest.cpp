@@ -347,6 +347,43 @@ TEST_F(HueditView, SmartIndentAndTabFollowTheOptions)
     }
 }
 
+TEST_F(HueditView, SmartIndentMovesATypedClosingBraceOut)
+{
+    CHueditView::Options().smartIndent = true;
+    CHueditView::Options().spaceForTab = true;
+    view->SetTabStops(4);
+    view->LoadText("    if (x) {");
+    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QTest::keyClicks(view.get(), "y;");
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QTest::keyClicks(view.get(), "}");
+    EXPECT_EQ(view->Text(), "    if (x) {\n        y;\n    }") << "under its opening line";
+    view->OnUndo(); // the brace and its move go together
+    EXPECT_EQ(view->Text(), "    if (x) {\n        y;\n        ");
+
+    // Nested blocks: each brace finds its own opening line, whatever the
+    // indentation typed in between.
+    view->LoadText("class A {\n    void f() {\n            x();\n            ");
+    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClicks(view.get(), "}");
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QTest::keyClicks(view.get(), "}");
+    EXPECT_EQ(view->Text(), "class A {\n    void f() {\n            x();\n    }\n}");
+
+    // A brace after other text on its line stays where it was typed, and
+    // so does every brace while smart indent is off.
+    view->LoadText("    int[] a = {1, 2");
+    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClicks(view.get(), "}");
+    EXPECT_EQ(view->Text(), "    int[] a = {1, 2}");
+    CHueditView::Options().smartIndent = false;
+    view->LoadText("x {\n    ");
+    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClicks(view.get(), "}");
+    EXPECT_EQ(view->Text(), "x {\n    }");
+}
+
 TEST_F(HueditView, UndoStopsAtTheConfiguredDepth)
 {
     CHueditView::Options().maxUndo = 3;
