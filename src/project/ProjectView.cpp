@@ -4,6 +4,7 @@
 #include "core/IDEOptions.h"
 #include "core/Prompter.h"
 #include "project/FileChooser.h"
+#include "project/MainFileDelegate.h"
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
 #include "project/ProjectFileItem.h"
@@ -113,7 +114,24 @@ CProjectView::CProjectView(QWidget *parent, CProjectDoc *workspace)
         if (auto *folder = As<CProjectFolderBase>(NodeOf(current)))
             m_sortMode = folder->m_nSortMode;
     });
+    setItemDelegate(new CMainFileDelegate(this));
     UpdateAllViews();
+}
+
+QString CProjectView::MainFileTip(const QTreeWidgetItem *item) const
+{
+    const auto *file = As<CProjectFileItem>(NodeOf(const_cast<QTreeWidgetItem *>(item)));
+    const CProject *project = file ? file->GetProject() : nullptr;
+    if (!project || !project->IsOpen() || project != OpenProject())
+        return QString();
+    const QString name = file->GetDisplayName();
+    if (!project->GetMainClass().isEmpty() &&
+        name.compare(project->GetMainClass(), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Main class of the project");
+    if (!project->GetMainHtml().isEmpty() &&
+        name.compare(project->GetMainHtml(), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Main HTML file of the project");
+    return QString();
 }
 
 CProjectView::~CProjectView() = default;
@@ -838,6 +856,7 @@ void CProjectView::OnMainClass()
     if (KindOf(node) != NodeKind::OpenProjectFileItem)
         return;
     OpenProject()->SetMainClass(QFileInfo(node->GetName()).fileName());
+    viewport()->update();
 }
 
 void CProjectView::OnMainHtml()
@@ -846,6 +865,7 @@ void CProjectView::OnMainHtml()
     if (KindOf(node) != NodeKind::OpenProjectFileItem || !IsHtml(node->GetName()))
         return;
     OpenProject()->SetMainHtml(QFileInfo(node->GetName()).fileName());
+    viewport()->update();
 }
 
 void CProjectView::OnFileInfo()

@@ -90,6 +90,10 @@ public:
     // A file item was added to the open project: show it in place.
     void ShowFileInProjectView(CProjectFileItem &item);
     void SelectProject(CProjectFolder &folder);
+    // What item stands for when it is the open project's main class file
+    // or main HTML file, for its tooltip; "" for any other item. The tree
+    // draws such items in bold.
+    QString MainFileTip(const QTreeWidgetItem *item) const;
 
     // --- Commands, on the selected node.
     // Runs command id; false when it is not one of the view's, or is

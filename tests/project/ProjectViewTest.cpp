@@ -10,6 +10,7 @@
 #include "core/CommandIds.h"
 #include "core/IDEOptions.h"
 #include "project/FileChooser.h"
+#include "project/MainFileDelegate.h"
 #include "project/Project.h"
 #include "project/ProjectClasses.h"
 #include "project/ProjectDoc.h"
@@ -222,6 +223,19 @@ protected:
         QTest::keyClick(editor, Qt::Key_Return);
         Settle();
         EXPECT_FALSE(m_view->IsRenamePending());
+    }
+
+    // Whether the tree draws item in bold, as its delegate sets it up.
+    bool DrawsBold(QTreeWidgetItem *item) const
+    {
+        auto *delegate = qobject_cast<CMainFileDelegate *>(m_view->itemDelegate());
+        EXPECT_NE(delegate, nullptr);
+        if (!delegate)
+            return false;
+        QStyleOptionViewItem option;
+        option.initFrom(m_view.get());
+        delegate->initStyleOption(&option, m_view->indexFromItem(item));
+        return option.font.bold();
     }
 
     CTestEnv m_env;
@@ -520,6 +534,45 @@ TEST_F(ProjectViewTest, MainClassAndMainHtmlExcludeEachOther)
     m_view->OnMainClass();
     EXPECT_EQ(Project().GetMainClass(), QStringLiteral("Hello.java"));
     EXPECT_TRUE(Project().GetMainHtml().isEmpty());
+}
+
+TEST_F(ProjectViewTest, TheMainClassAndMainHtmlFileStandOutInTheTree)
+{
+    NewProject(QStringLiteral("Run"));
+    const QString main = WriteFile(QStringLiteral("Run/Main.java"));
+    const QString other = WriteFile(QStringLiteral("Run/Other.java"));
+    const QString page = WriteFile(QStringLiteral("Run/page.html"), "<p>\n");
+    AddFiles({main, other, page});
+    QTreeWidgetItem *mainItem = m_view->ItemOf(Node(main));
+    QTreeWidgetItem *otherItem = m_view->ItemOf(Node(other));
+    QTreeWidgetItem *pageItem = m_view->ItemOf(Node(page));
+    ASSERT_TRUE(mainItem && otherItem && pageItem);
+    EXPECT_TRUE(m_view->MainFileTip(mainItem).isEmpty());
+
+    Select(Node(main));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectMainClass));
+    EXPECT_EQ(m_view->MainFileTip(mainItem), QStringLiteral("Main class of the project"));
+    EXPECT_TRUE(m_view->MainFileTip(otherItem).isEmpty());
+    EXPECT_TRUE(m_view->MainFileTip(pageItem).isEmpty());
+    // The tree draws it in bold and names it in its tooltip.
+    EXPECT_TRUE(DrawsBold(mainItem));
+    EXPECT_FALSE(DrawsBold(otherItem));
+
+    // Main HTML takes over; the main class is plain again.
+    Select(Node(page));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectMainHtml));
+    EXPECT_EQ(m_view->MainFileTip(pageItem), QStringLiteral("Main HTML file of the project"));
+    EXPECT_TRUE(DrawsBold(pageItem));
+    EXPECT_FALSE(DrawsBold(mainItem));
+    EXPECT_TRUE(m_view->MainFileTip(mainItem).isEmpty());
+
+    // A closed project shows nothing special.
+    ASSERT_TRUE(Project().Save());
+    ASSERT_TRUE(m_doc->CloseCurrentProject());
+    ExpandAll();
+    for (QTreeWidgetItemIterator it(m_view.get()); *it; ++it) {
+        EXPECT_FALSE(DrawsBold(*it)) << (*it)->text(0).toStdString();
+    }
 }
 
 TEST_F(ProjectViewTest, DeleteKeyRemovesOnlyUserFoldersOpenFilesAndClosedProjects)
