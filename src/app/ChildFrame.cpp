@@ -181,6 +181,7 @@ bool CChildFrame::SaveAs()
         path += QLatin1Char('a');
     if (!SaveTo(path))
         return false;
+    app->AddToRecentFileList(m_doc.GetPathName());
     app->OfferToAddToProject(m_doc.GetPathName());
     return true;
 }

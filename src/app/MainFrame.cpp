@@ -258,7 +258,9 @@ void CMainFrame::CreateMenus()
             if (menu == m_windowMenu)
                 RebuildWindowMenu();
             UpdateMenu(menu);
+            SetStatusPanesShown(false);
         });
+        connect(menu, &QMenu::aboutToHide, this, [this] { SetStatusPanesShown(true); });
     }
     RebuildRecentFilesMenu();
 }
@@ -302,6 +304,14 @@ void CMainFrame::CreateStatusBar()
         bar->addPermanentWidget(pane);
         m_statusPanes << pane;
     }
+}
+
+void CMainFrame::SetStatusPanesShown(bool shown)
+{
+    // While a menu is open the hint of its item takes the whole status bar:
+    // beside the panes a long hint would be cut off in a narrow window.
+    for (QLabel *pane : std::as_const(m_statusPanes))
+        pane->setVisible(shown);
 }
 
 QLabel *CMainFrame::StatusPane(int pane) const

@@ -162,6 +162,7 @@ private:
     void CreateMenus();
     QToolBar *CreateBar(const QString &name, const QString &title, const QList<int> &ids);
     void CreateStatusBar();
+    void SetStatusPanesShown(bool shown);
     void CreateCommandMap();
     void OnCommitDataRequest(QSessionManager &manager);
     bool AskRunningActivities();

@@ -930,3 +930,61 @@ TEST_F(AppTest, SaveAsAddsTheChosenFiltersExtensionAndStartsInTheProject)
         }
     }
 }
+
+TEST_F(AppTest, MenusHaveOneUnderlinedLetterPerItemAndTheirHintsRoomToShow)
+{
+    Start();
+    QMenuBar *bar = Frame()->menuBar();
+    QSet<QChar> titles;
+    for (QAction *menuAction : bar->actions()) {
+        QMenu *menu = menuAction->menu();
+        ASSERT_NE(menu, nullptr);
+        SCOPED_TRACE(menuAction->text().toStdString());
+        const qsizetype amp = menuAction->text().indexOf(QLatin1Char('&'));
+        ASSERT_GE(amp, 0);
+        EXPECT_FALSE(titles.contains(menuAction->text().at(amp + 1).toUpper()));
+        titles << menuAction->text().at(amp + 1).toUpper();
+
+        // The letters are read after the menu has updated its items.
+        emit menu->aboutToShow();
+        QHash<QChar, QString> letters;
+        for (QAction *action : menu->actions()) {
+            if (action->isSeparator() || action->text().isEmpty())
+                continue;
+            const QString text = action->text();
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            if (at < 0 || at + 1 >= text.size())
+                continue;
+            const QChar letter = text.at(at + 1).toUpper();
+            EXPECT_FALSE(letters.contains(letter))
+                << "'" << QString(letter).toStdString() << "' in "
+                << letters.value(letter).toStdString() << " and " << text.toStdString();
+            letters.insert(letter, text);
+        }
+    }
+
+    // While a menu is open its item's hint takes the whole status bar, as
+    // long as the hints are, even in a window of the default size.
+    QMenu *file = bar->actions().first()->menu();
+    file->popup(Frame()->mapToGlobal(QPoint(0, 0)));
+    QApplication::processEvents();
+    for (int pane = 1; pane < CMainFrame::kStatusPanes; ++pane) {
+        EXPECT_FALSE(Frame()->StatusPane(pane)->isVisible()) << pane;
+    }
+    file->hide();
+    QApplication::processEvents();
+    EXPECT_TRUE(Frame()->StatusPane(1)->isVisible());
+}
+
+TEST_F(AppTest, FilesSavedUnderANewNameJoinTheRecentFiles)
+{
+    Start();
+    CChildFrame *editor = Frame()->NewEditor();
+    editor->View()->insert(QStringLiteral("class A {}\n"));
+    const QString path = env.FilePath(QStringLiteral("A.java"));
+    dialogs.m_answers << QStringList{path};
+    Frame()->ExecuteCommand(Cmd::FileSaveAs);
+    ASSERT_EQ(ReadAll(path), QByteArray("class A {}\n"));
+    ASSERT_FALSE(app->RecentFiles().Files().isEmpty());
+    EXPECT_EQ(app->RecentFiles().Files().first(), path);
+}
