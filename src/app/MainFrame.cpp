@@ -103,6 +103,19 @@ CMainFrame::CMainFrame(bool installPrompter) : m_prompter(this)
 
 CMainFrame::~CMainFrame()
 {
+    // The children go in QWidget's destructor, after this one: by then the
+    // window is a plain QWidget, and a slot of ours run by what their going
+    // sets off (the focus they leave, the sub-window that stops being
+    // active) would run on what is left of it. Nothing may reach us now.
+    disconnect(qApp, nullptr, this, nullptr);
+    if (m_mdiArea)
+        m_mdiArea->disconnect(this);
+    if (m_projectView)
+        m_projectView->disconnect(this);
+    for (CChildFrame *child : EditorWindows())
+        child->disconnect(this);
+    if (m_updateTimer)
+        m_updateTimer->stop();
     // The panes may sit in floating windows of the editor area; they are
     // children of this window either way and go with it.
     if (m_projectFrame)

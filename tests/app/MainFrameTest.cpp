@@ -30,6 +30,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QSet>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QStyleOptionTitleBar>
 #include <QTabWidget>
@@ -987,4 +988,21 @@ TEST_F(AppTest, FilesSavedUnderANewNameJoinTheRecentFiles)
     ASSERT_EQ(ReadAll(path), QByteArray("class A {}\n"));
     ASSERT_FALSE(app->RecentFiles().Files().isEmpty());
     EXPECT_EQ(app->RecentFiles().Files().first(), path);
+}
+
+TEST_F(AppTest, TheMainWindowGoesWithTheFocusInsideItAndNoSlotRunsOnItsRemains)
+{
+    // Destroying the window takes the focus from the widget that has it;
+    // under the sanitizers a slot of the half-destroyed window would abort
+    // the test here.
+    Start();
+    Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+    CChildFrame *editor = Frame()->NewEditor();
+    editor->View()->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), editor->View());
+    QSignalSpy focus(qApp, &QApplication::focusChanged);
+    app.reset();
+    EXPECT_GE(focus.count(), 1) << "the focus left with the window";
 }
