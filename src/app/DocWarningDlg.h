@@ -10,9 +10,10 @@ class CDocWarningDlg : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CDocWarningDlg(QWidget *parent = nullptr);
+    // settingsFile: where the directory can be set by hand.
+    explicit CDocWarningDlg(QWidget *parent = nullptr, const QString &settingsFile = QString());
 
-    static QString MessageText();
+    static QString MessageText(const QString &settingsFile);
     // "Do not show this message again" is ticked.
     bool DoNotShowAgain() const;
     QCheckBox *CheckBox() const { return m_check; }

@@ -6,6 +6,7 @@
 #include "app/DocumentTypes.h"
 #include "app/FilePathInfo.h"
 #include "app/JavaClassPath.h"
+#include "app/JdkLocator.h"
 #include "app/MainFrame.h"
 #include "app/MainToolHost.h"
 #include "app/MessagePrompter.h"
@@ -178,6 +179,12 @@ bool CJavaIDEApp::InitInstance()
     QDir().mkpath(m_locations.m_defaultProgramDir);
 
     ::LoadSettings(*m_settings, m_locations, m_options, m_directories, m_dataFiles);
+    // A standard install has the JDK's documentation beside the javac on
+    // the PATH: unless the user chose another, it is taken from there.
+    if (m_directories.m_docPath.isEmpty() &&
+        CJdkLocator::FillDocPath(m_directories,
+                                 CJdkLocator::FindJdkHome(qEnvironmentVariable("PATH"))))
+        m_directories.DeriveDirectories(m_locations, m_options);
     ReportUnreadableSettings();
     LoadStdProfileSettings(m_options.m_mruLength);
     LoadJavaVM();
@@ -749,7 +756,7 @@ void CJavaIDEApp::OnTipOfTheDay()
 
 void CJavaIDEApp::ShowDocumentationWarning()
 {
-    CDocWarningDlg dlg(m_mainFrame.get());
+    CDocWarningDlg dlg(m_mainFrame.get(), m_settings->FileName());
     RunDialog(dlg);
     if (dlg.DoNotShowAgain())
         m_options.m_helpWarning = 1;

@@ -94,12 +94,30 @@ KeyList WithoutSection(const KeyList &keys, const QString &section)
     return out;
 }
 
+// Sets PATH for the lifetime of the object: start-up looks for the JDK
+// there.
+class CScopedPath
+{
+public:
+    explicit CScopedPath(const QString &path) : m_old(qgetenv("PATH"))
+    {
+        qputenv("PATH", path.toLocal8Bit());
+    }
+    ~CScopedPath() { qputenv("PATH", m_old); }
+
+private:
+    QByteArray m_old;
+};
+
 } // namespace
 
 TEST(Startup, StartsOpensTheWindowAndWritesEveryKeyOnClose)
 {
     CTestEnv env;
     CFakePrompter prompter;
+    // No JDK to be found: the documentation warning is due.
+    QDir().mkpath(env.FilePath(QStringLiteral("nojdk")));
+    CScopedPath path(env.FilePath(QStringLiteral("nojdk")));
     env.WriteFile(QStringLiteral("tips.txt"), "; tips\nFirst tip.\n  not a tip\nSecond tip.\n");
     const QString ini = env.FilePath(QStringLiteral("config/Mavu/Mavu.ini"));
     const QString programDir = env.FilePath(QStringLiteral("data/Mavu"));
@@ -254,4 +272,57 @@ TEST(Startup, TipDialogWithoutTipsFileSaysSoAndOffersNoNextTip)
         EXPECT_EQ(dlg.TipText(), QStringLiteral("Only tip.")) << "wraps to the same tip";
     }
     EXPECT_EQ(store.GetProfileInt("Tip", "FilePos", -1), 10);
+}
+
+TEST(Startup, TheJdkOnThePathFillsTheDirectoriesAndItsDocumentationSilencesTheWarning)
+{
+    CTestEnv env;
+    CFakePrompter prompter;
+    const QString ini = env.FilePath(QStringLiteral("config/Mavu/Mavu.ini"));
+    {
+        CSettingsStore store(ini);
+        store.WriteProfileInt("Editor", "Tip", 0);
+        ASSERT_TRUE(store.Sync());
+    }
+    auto makeJdk = [&env](const QString &name, bool docs) {
+        const QString javac = env.WriteFile(name + QStringLiteral("/bin/javac"), "#!/bin/sh\n");
+        QFile::setPermissions(javac, QFile::permissions(javac) | QFileDevice::ExeOwner);
+        QDir().mkpath(env.FilePath(name + QStringLiteral("/lib")));
+        if (docs)
+            env.WriteFile(name + QStringLiteral("/docs/api/index.html"), "<html></html>\n");
+        return env.FilePath(name);
+    };
+
+    // A JDK without its documentation: the warning still comes.
+    const QString bare = makeJdk(QStringLiteral("bare"), false);
+    {
+        CScopedPath path(bare + QStringLiteral("/bin"));
+        DialogScript script;
+        CJavaIDEApp app({});
+        app.SetDialogRunner(script.Runner());
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(script.titles, QStringList{QStringLiteral("Warning")});
+        // It says how to set the directory today.
+        EXPECT_TRUE(CDocWarningDlg::MessageText(ini).contains(
+            QStringLiteral("set DocPath in the [Java] section of %1").arg(ini)));
+        EXPECT_TRUE(app.Directories().m_docPath.isEmpty());
+        app.MainFrame()->close();
+    }
+
+    // Once the documentation is installed: no warning, and the settings say
+    // where it is. The tools keep following the PATH.
+    const QString full = makeJdk(QStringLiteral("full"), true);
+    {
+        CScopedPath path(full + QStringLiteral("/bin"));
+        DialogScript script;
+        CJavaIDEApp app({});
+        app.SetDialogRunner(script.Runner());
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_TRUE(script.titles.isEmpty()) << script.titles.join(',').toStdString();
+        EXPECT_EQ(app.Directories().m_apiDocPath, full + QStringLiteral("/docs/api/"));
+        app.MainFrame()->close();
+    }
+    CSettingsStore written(ini);
+    EXPECT_EQ(written.GetProfileString("Java", "DocPath"), full + QStringLiteral("/docs"));
+    EXPECT_EQ(written.GetProfileString("Java", "ExePath"), QString(""));
 }
