@@ -23,7 +23,7 @@ CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CH
     ReleaseCloseShortcut(this);
     if (CJavaIDEApp *app = GetApp()) {
         m_view->SetDefaultFont(app->EditorFont());
-        m_view->SetTabStops(app->Options().m_tabSize, false);
+        m_view->SetTabStops(app->Options().TabSize(), false);
     }
     connect(m_view, &QsciScintilla::modificationChanged, this, [this] {
         UpdateTitle();

@@ -5,14 +5,31 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
 const QString kWindows = QStringLiteral("Windows");
 
+// Coordinates and sizes a file may give: far beyond any screen, yet far
+// from where adding two of them could overflow.
+constexpr int kMaxCoord = 1 << 20;
+
 int Int(const CSettingsStore &s, const QString &section, const char *key, int def)
 {
     return s.GetProfileInt(section, QString::fromLatin1(key), def);
+}
+
+// A coordinate or a size, brought into a range where arithmetic is safe.
+int Coord(const CSettingsStore &s, const QString &section, const char *key, int def)
+{
+    return qBound(-kMaxCoord, Int(s, section, key, def), kMaxCoord);
+}
+
+int Clamp64(qint64 v)
+{
+    return int(qBound(qint64(std::numeric_limits<int>::min()), v,
+                      qint64(std::numeric_limits<int>::max())));
 }
 
 void Put(CSettingsStore &s, const QString &section, const char *key, int value)
@@ -36,8 +53,8 @@ void CBarLayout::Load(const CSettingsStore &s, const QString &section)
     // losing it.
     if (!IsDockSide(m_dock))
         m_dock = DockTop;
-    m_rect = QRect(QPoint(Int(s, section, "left", 0), Int(s, section, "top", 0)),
-                   QPoint(Int(s, section, "right", 0) - 1, Int(s, section, "bottom", 0) - 1));
+    m_rect = QRect(QPoint(Coord(s, section, "left", 0), Coord(s, section, "top", 0)),
+                   QPoint(Coord(s, section, "right", 0) - 1, Coord(s, section, "bottom", 0) - 1));
 }
 
 void CBarLayout::Save(CSettingsStore &s, const QString &section) const
@@ -47,21 +64,21 @@ void CBarLayout::Save(CSettingsStore &s, const QString &section) const
     // Right and bottom are exclusive, as window rectangles are.
     Put(s, section, "left", m_rect.left());
     Put(s, section, "top", m_rect.top());
-    Put(s, section, "right", m_rect.left() + m_rect.width());
-    Put(s, section, "bottom", m_rect.top() + m_rect.height());
+    Put(s, section, "right", Clamp64(qint64(m_rect.left()) + m_rect.width()));
+    Put(s, section, "bottom", Clamp64(qint64(m_rect.top()) + m_rect.height()));
     Put(s, section, "Dock", m_dock);
 }
 
 void CFrameLayout::Load(const CSettingsStore &s)
 {
-    m_mainOrigX = Int(s, kWindows, "MainOrigX", 0);
-    m_mainOrigY = Int(s, kWindows, "MainOrigY", 0);
-    m_mainSizeX = Int(s, kWindows, "MainSizeX", 640);
-    m_mainSizeY = Int(s, kWindows, "MainSizeY", 480);
-    m_split1Y1 = Int(s, kWindows, "Split1Y1", 640);
-    m_split1Y2 = Int(s, kWindows, "Split1Y2", 0);
-    m_split2X1 = Int(s, kWindows, "Split2X1", 175);
-    m_split2X2 = Int(s, kWindows, "Split2X2", 0);
+    m_mainOrigX = Coord(s, kWindows, "MainOrigX", 0);
+    m_mainOrigY = Coord(s, kWindows, "MainOrigY", 0);
+    m_mainSizeX = Coord(s, kWindows, "MainSizeX", 640);
+    m_mainSizeY = Coord(s, kWindows, "MainSizeY", 480);
+    m_split1Y1 = Coord(s, kWindows, "Split1Y1", 640);
+    m_split1Y2 = Coord(s, kWindows, "Split1Y2", 0);
+    m_split2X1 = Coord(s, kWindows, "Split2X1", 175);
+    m_split2X2 = Coord(s, kWindows, "Split2X2", 0);
     m_output = Int(s, kWindows, "Output", 0) != 0;
     m_project = Int(s, kWindows, "Project", 1) != 0;
     m_dockOutput = Int(s, kWindows, "DockOutput", 1) != 0;

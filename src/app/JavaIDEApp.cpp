@@ -400,7 +400,7 @@ void CJavaIDEApp::ConfigureEditorComponent()
     CHueditView::Init(DWORD(m_options.m_editBackColor), 100);
     CHueditView::Options().spaceForTab = m_options.m_tabSpaces != 0;
     CHueditView::Options().smartIndent = m_options.m_smartIndent != 0;
-    CHueditView::Options().maxUndo = m_options.m_undoBufferSize;
+    CHueditView::Options().maxUndo = m_options.UndoBufferSize();
 }
 
 void CJavaIDEApp::CreateTreeImages()
@@ -422,7 +422,7 @@ void CJavaIDEApp::CreateFonts()
     m_editorFont.setStyleHint(QFont::TypeWriter);
     const QScreen *screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
-    m_editorFont.setPointSizeF(qMax(1, qAbs(m_options.m_fontHeight)) * 72.0 / dpi);
+    m_editorFont.setPointSizeF(m_options.FontPixelHeight() * 72.0 / dpi);
     m_editorFont.setWeight(QFont::Normal);
 
     m_smallFont = QFont(QStringLiteral("MS Sans Serif"));

@@ -117,3 +117,20 @@ void CIDEOptions::Exchange(CSettingsExchange &x)
     x.String(kRimc, QStringLiteral("SkelDirPath"), m_rmicSkelDirPath, d.m_rmicSkelDirPath);
     x.String(kRimc, QStringLiteral("StubDirPath"), m_rmicStubDirPath, d.m_rmicStubDirPath);
 }
+
+int CIDEOptions::TabSize() const
+{
+    return qBound(kMinTabSize, m_tabSize, kMaxTabSize);
+}
+
+int CIDEOptions::UndoBufferSize() const
+{
+    return qBound(kMinUndoBufferSize, m_undoBufferSize, kMaxUndoBufferSize);
+}
+
+int CIDEOptions::FontPixelHeight() const
+{
+    // Bounded before the sign goes: the most negative int has no positive.
+    const int height = qBound(-kMaxFontHeight, m_fontHeight, kMaxFontHeight);
+    return qMax(1, height < 0 ? -height : height);
+}

@@ -31,6 +31,17 @@ public:
 
     bool operator==(const CIDEOptions &) const = default;
 
+    // The values as they may be used: what the settings file holds is
+    // anything a hand or a damaged disk wrote, and is brought into the
+    // ranges the editor options dialog allows.
+    static constexpr int kMinTabSize = 2, kMaxTabSize = 20;
+    static constexpr int kMinUndoBufferSize = 1, kMaxUndoBufferSize = 250;
+    static constexpr int kMaxFontHeight = 500; // pixels
+    int TabSize() const;
+    int UndoBufferSize() const;
+    // The character height in pixels, positive, whatever sign was stored.
+    int FontPixelHeight() const;
+
     // "Fonts"
     QString m_fontFace = QStringLiteral("courier");
     int m_fontHeight = -13; // logical units, negative = character height

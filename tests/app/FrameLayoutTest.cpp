@@ -5,6 +5,7 @@
 #include "core/SettingsStore.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 TEST(FrameLayout, DefaultsWhenNothingIsStored)
 {
@@ -168,5 +169,39 @@ TEST(EcvtNumber, ReadsStoredPartsAsFarAsTheyMakeANumber)
         n.m_decimal = r.decimal;
         n.m_sign = r.sign;
         EXPECT_DOUBLE_EQ(n.ToDouble(), r.want) << r.digits << " " << r.decimal;
+    }
+}
+
+TEST(FrameLayout, ExtremeValuesNeverOverflow)
+{
+    // What a damaged or hand-edited file may hold; the sanitizers stop the
+    // test at the first overflow.
+    CTestEnv env;
+    CSettingsStore store(env.FilePath(QStringLiteral("Mavu.ini")));
+    for (const char *key : {"MainOrigX", "MainOrigY", "Split1Y1", "Split1Y2", "Split2X1"})
+        store.WriteProfileInt("Windows", key, std::numeric_limits<int>::min());
+    for (const char *key : {"MainSizeX", "MainSizeY", "Split2X2"})
+        store.WriteProfileInt("Windows", key, std::numeric_limits<int>::max());
+    for (const char *bar : {"ToolBar", "DebugBar", "BrowserBar"}) {
+        store.WriteProfileInt(bar, "left", std::numeric_limits<int>::max());
+        store.WriteProfileInt(bar, "top", std::numeric_limits<int>::max());
+        store.WriteProfileInt(bar, "right", std::numeric_limits<int>::min());
+        store.WriteProfileInt(bar, "bottom", std::numeric_limits<int>::min());
+    }
+    store.WriteProfileInt("DebugBar", "Float", 1);
+    store.WriteProfileInt("DebugBar", "right", std::numeric_limits<int>::max());
+    store.WriteProfileInt("DebugBar", "bottom", std::numeric_limits<int>::max());
+    CFrameLayout layout;
+    layout.Load(store);
+    CSettingsStore again(env.FilePath(QStringLiteral("again.ini")));
+    layout.Save(again);
+    CFrameLayout reread;
+    reread.Load(again);
+    EXPECT_EQ(reread, layout) << "what was read is written back as it was understood";
+
+    // Everything stays in a range where adding two values cannot overflow.
+    for (int v : {layout.m_mainOrigX, layout.m_mainOrigY, layout.m_mainSizeX, layout.m_mainSizeY,
+                  layout.m_split1Y1, layout.m_split1Y2, layout.m_split2X1, layout.m_split2X2}) {
+        EXPECT_LE(qAbs(v), 1 << 20);
     }
 }

@@ -2,20 +2,27 @@
 #include "FakePrompter.h"
 #include "QtPrinters.h"
 #include "TestEnv.h"
+#include "app/ChildFrame.h"
 #include "app/DocWarningDlg.h"
 #include "app/JavaIDEApp.h"
 #include "app/MainFrame.h"
 #include "app/TipDlg.h"
 #include "core/SettingsStore.h"
+#include "editor/HueditView.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QToolBar>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -325,4 +332,40 @@ TEST(Startup, TheJdkOnThePathFillsTheDirectoriesAndItsDocumentationSilencesTheWa
     CSettingsStore written(ini);
     EXPECT_EQ(written.GetProfileString("Java", "DocPath"), full + QStringLiteral("/docs"));
     EXPECT_EQ(written.GetProfileString("Java", "ExePath"), QString(""));
+}
+
+TEST(Startup, ExtremeSettingsAreBroughtIntoRangeWhereTheyAreUsed)
+{
+    // Values a damaged or hand-edited settings file may hold. Under the
+    // sanitizers any overflow they caused would stop the test.
+    CTestEnv env;
+    CFakePrompter prompter;
+    const QString ini = env.FilePath(QStringLiteral("config/Mavu/Mavu.ini"));
+    {
+        CSettingsStore store(ini);
+        store.WriteProfileInt("Editor", "Tip", 0);
+        store.WriteProfileInt("Help", "Warning", 1);
+        store.WriteProfileInt("Fonts", "Height", std::numeric_limits<int>::min());
+        store.WriteProfileInt("Editor", "Tabsize", std::numeric_limits<int>::max());
+        store.WriteProfileInt("Editor", "UndoBufferSize", std::numeric_limits<int>::min());
+        store.WriteProfileInt("ToolBar", "right", std::numeric_limits<int>::min());
+        store.WriteProfileInt("DebugBar", "Float", 1);
+        store.WriteProfileInt("DebugBar", "top", std::numeric_limits<int>::max());
+        ASSERT_TRUE(store.Sync());
+    }
+    {
+        DialogScript script;
+        CJavaIDEApp app({});
+        app.SetDialogRunner(script.Runner());
+        ASSERT_TRUE(app.InitInstance());
+        CMainFrame *frame = app.MainFrame();
+        EXPECT_GT(app.EditorFont().pointSizeF(), 0.0);
+        EXPECT_LT(app.EditorFont().pointSizeF(), 1000.0);
+        CChildFrame *editor = frame->NewEditor();
+        EXPECT_LE(editor->View()->tabWidth(), 20);
+        EXPECT_GE(editor->View()->tabWidth(), 2);
+        EXPECT_GE(CHueditView::Options().maxUndo, 1) << "undo still works";
+        editor->close();
+        EXPECT_TRUE(frame->close());
+    }
 }
