@@ -32,6 +32,14 @@ int Clamp64(qint64 v)
                       qint64(std::numeric_limits<int>::max())));
 }
 
+// start and length brought inside [lo, lo + room): the length first, then
+// the start so that all of it shows.
+void Fit(int &start, int &length, int lo, int room)
+{
+    length = qBound(qMin(1, room), length, room);
+    start = qBound(lo, start, lo + room - length);
+}
+
 void Put(CSettingsStore &s, const QString &section, const char *key, int value)
 {
     s.WriteProfileInt(section, QString::fromLatin1(key), value);
@@ -55,6 +63,18 @@ void CBarLayout::Load(const CSettingsStore &s, const QString &section)
         m_dock = DockTop;
     m_rect = QRect(QPoint(Coord(s, section, "left", 0), Coord(s, section, "top", 0)),
                    QPoint(Coord(s, section, "right", 0) - 1, Coord(s, section, "bottom", 0) - 1));
+}
+
+void CBarLayout::ClampToScreen(const QRect &available)
+{
+    // Only where a floating bar goes matters; a docked bar's rectangle
+    // orders the bars and is taken from the window again at exit.
+    int x = m_rect.left(), y = m_rect.top();
+    int w = qBound(0, m_rect.width(), available.width());
+    int h = qBound(0, m_rect.height(), available.height());
+    x = qBound(available.left(), x, available.left() + available.width() - qMax(w, 1));
+    y = qBound(available.top(), y, available.top() + available.height() - qMax(h, 1));
+    m_rect = QRect(x, y, w, h);
 }
 
 void CBarLayout::Save(CSettingsStore &s, const QString &section) const
@@ -124,6 +144,20 @@ void CFrameLayout::Save(CSettingsStore &s) const
     m_toolBar.Save(s, QStringLiteral("ToolBar"));
     m_debugBar.Save(s, QStringLiteral("DebugBar"));
     m_browserBar.Save(s, QStringLiteral("BrowserBar"));
+}
+
+void CFrameLayout::ClampToScreen(const QRect &available)
+{
+    Fit(m_mainOrigX, m_mainSizeX, available.left(), available.width());
+    Fit(m_mainOrigY, m_mainSizeY, available.top(), available.height());
+    // Rows and columns of the splitters: never more than the window has,
+    // and never negative except the project column's "a third" mark.
+    m_split1Y1 = qBound(0, m_split1Y1, m_mainSizeY);
+    m_split1Y2 = qBound(0, m_split1Y2, m_mainSizeY);
+    m_split2X1 = m_split2X1 < 0 ? -1 : qMin(m_split2X1, m_mainSizeX);
+    m_split2X2 = qBound(0, m_split2X2, m_mainSizeX);
+    for (CBarLayout *bar : {&m_toolBar, &m_debugBar, &m_browserBar})
+        bar->ClampToScreen(available);
 }
 
 void CFrameLayout::RepairPanes()

@@ -21,6 +21,7 @@ struct CBarLayout
 
     void Load(const CSettingsStore &store, const QString &section);
     void Save(CSettingsStore &store, const QString &section) const;
+    void ClampToScreen(const QRect &available);
     bool operator==(const CBarLayout &) const = default;
 };
 
@@ -49,6 +50,11 @@ struct CFrameLayout
 
     void Load(const CSettingsStore &store);
     void Save(CSettingsStore &store) const;
+    // Brings the stored window, its splitter rows and columns and the
+    // floating bars inside available (the screen less its panels): a file
+    // from a larger screen, or a damaged one, must not make a window
+    // larger than the screen or place it where nobody can reach it.
+    void ClampToScreen(const QRect &available);
 
     // The pane columns must be 0 and 1 in some order; anything else (out of
     // range, or both the same) is replaced by the project pane on the left.

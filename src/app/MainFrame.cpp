@@ -146,6 +146,14 @@ bool CMainFrame::LoadFrame()
     if (!m_mainBar || !m_debugBar || !m_browserBar || !m_outputSplitter)
         return false;
 
+    // The stored window comes back on the screen it was on, and never larger
+    // than that screen.
+    const QPoint origin(m_layout.m_mainOrigX, m_layout.m_mainOrigY);
+    QScreen *screen = QGuiApplication::screenAt(origin);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen)
+        m_layout.ClampToScreen(screen->availableGeometry());
     move(m_layout.m_mainOrigX, m_layout.m_mainOrigY);
     resize(m_layout.m_mainSizeX, m_layout.m_mainSizeY);
 
@@ -671,6 +679,8 @@ void CMainFrame::PlaceProjectPane()
     CProjectFramePlacement placement;
     if (app)
         placement.Load(app->Settings());
+    // The editor area is never larger than the main window.
+    placement.ClampTo(m_layout.m_mainSizeX, m_layout.m_mainSizeY);
     if (placement.HasStoredGeometry())
         frame->setGeometry(placement.m_nOrigX, placement.m_nOrigY, placement.m_nWidth,
                            placement.m_nHeight);

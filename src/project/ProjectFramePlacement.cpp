@@ -31,3 +31,13 @@ void CProjectFramePlacement::Save(CSettingsStore &store, int x, int y, int width
     store.WriteProfileInt(kSection, QStringLiteral("Height"), m_nHeight);
     store.WriteProfileInt(kSection, QStringLiteral("Maximize"), m_nMaximize);
 }
+
+void CProjectFramePlacement::ClampTo(int width, int height)
+{
+    width = qMax(width, 1);
+    height = qMax(height, 1);
+    m_nWidth = qBound(0, m_nWidth, width);
+    m_nHeight = qBound(0, m_nHeight, height);
+    m_nOrigX = qBound(0, m_nOrigX, width - qMax(m_nWidth, 1));
+    m_nOrigY = qBound(0, m_nOrigY, height - qMax(m_nHeight, 1));
+}

@@ -19,5 +19,8 @@ struct CProjectFramePlacement
               bool minimized);
     // Whether to create the window at the stored place and size; otherwise
     // the default placement is used.
+    // Brings the stored geometry inside an area of that size: a damaged
+    // file must not make a window larger than the area or out of its reach.
+    void ClampTo(int width, int height);
     bool HasStoredGeometry() const { return m_nMaximize == 0 && m_nWidth != 0 && m_nHeight != 0; }
 };

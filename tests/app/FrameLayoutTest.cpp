@@ -172,7 +172,7 @@ TEST(EcvtNumber, ReadsStoredPartsAsFarAsTheyMakeANumber)
     }
 }
 
-TEST(FrameLayout, ExtremeValuesNeverOverflow)
+TEST(FrameLayout, ExtremeValuesNeverOverflowAndTheWindowFitsTheScreen)
 {
     // What a damaged or hand-edited file may hold; the sanitizers stop the
     // test at the first overflow.
@@ -199,9 +199,43 @@ TEST(FrameLayout, ExtremeValuesNeverOverflow)
     reread.Load(again);
     EXPECT_EQ(reread, layout) << "what was read is written back as it was understood";
 
-    // Everything stays in a range where adding two values cannot overflow.
-    for (int v : {layout.m_mainOrigX, layout.m_mainOrigY, layout.m_mainSizeX, layout.m_mainSizeY,
-                  layout.m_split1Y1, layout.m_split1Y2, layout.m_split2X1, layout.m_split2X2}) {
-        EXPECT_LE(qAbs(v), 1 << 20);
+    const QRect screen(0, 0, 1280, 900);
+    layout.ClampToScreen(screen);
+    const QRect window(layout.m_mainOrigX, layout.m_mainOrigY, layout.m_mainSizeX,
+                       layout.m_mainSizeY);
+    EXPECT_TRUE(screen.contains(window))
+        << window.x() << "," << window.y() << " " << window.width() << "x" << window.height();
+    EXPECT_GT(window.width(), 0);
+    EXPECT_GT(window.height(), 0);
+    for (const CBarLayout *bar : {&layout.m_toolBar, &layout.m_debugBar, &layout.m_browserBar}) {
+        EXPECT_TRUE(screen.contains(bar->m_rect.topLeft()));
+        EXPECT_LE(bar->m_rect.width(), screen.width());
+        EXPECT_LE(bar->m_rect.height(), screen.height());
     }
+    EXPECT_LE(layout.ProjectWidth(screen.width()), screen.width());
+    EXPECT_LE(layout.EditorWidth(screen.width()), screen.width());
+    EXPECT_GE(layout.m_split1Y1, 0);
+    EXPECT_LE(layout.m_split1Y1, screen.height());
+    EXPECT_GE(layout.m_split1Y2, 0);
+    EXPECT_LE(layout.m_split1Y2, screen.height());
+
+    // A sensible layout on a larger screen than this one comes back whole
+    // where it fits, and on this screen where it does not.
+    CFrameLayout sensible;
+    sensible.m_mainOrigX = 1500;
+    sensible.m_mainOrigY = 40;
+    sensible.m_mainSizeX = 800;
+    sensible.m_mainSizeY = 600;
+    sensible.ClampToScreen(screen);
+    EXPECT_EQ(QRect(sensible.m_mainOrigX, sensible.m_mainOrigY, sensible.m_mainSizeX,
+                    sensible.m_mainSizeY),
+              QRect(480, 40, 800, 600));
+    CFrameLayout fits;
+    fits.m_mainOrigX = 100;
+    fits.m_mainOrigY = 50;
+    fits.ClampToScreen(screen);
+    EXPECT_EQ(fits.m_mainOrigX, 100);
+    EXPECT_EQ(fits.m_mainOrigY, 50);
+    EXPECT_EQ(fits.m_mainSizeX, 640);
+    EXPECT_EQ(fits.m_mainSizeY, 480);
 }

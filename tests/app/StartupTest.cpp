@@ -337,7 +337,8 @@ TEST(Startup, TheJdkOnThePathFillsTheDirectoriesAndItsDocumentationSilencesTheWa
 TEST(Startup, ExtremeSettingsAreBroughtIntoRangeWhereTheyAreUsed)
 {
     // Values a damaged or hand-edited settings file may hold. Under the
-    // sanitizers any overflow they caused would stop the test.
+    // sanitizers any overflow they caused would stop the test; the window
+    // must fit the screen instead of taking a backing store of gigabytes.
     CTestEnv env;
     CFakePrompter prompter;
     const QString ini = env.FilePath(QStringLiteral("config/Mavu/Mavu.ini"));
@@ -345,6 +346,14 @@ TEST(Startup, ExtremeSettingsAreBroughtIntoRangeWhereTheyAreUsed)
         CSettingsStore store(ini);
         store.WriteProfileInt("Editor", "Tip", 0);
         store.WriteProfileInt("Help", "Warning", 1);
+        store.WriteProfileInt("Windows", "MainSizeX", std::numeric_limits<int>::max());
+        store.WriteProfileInt("Windows", "MainSizeY", std::numeric_limits<int>::max());
+        store.WriteProfileInt("Windows", "MainOrigX", std::numeric_limits<int>::min());
+        store.WriteProfileInt("Windows", "Split1Y1", std::numeric_limits<int>::max());
+        store.WriteProfileInt("Windows", "Project", 0); // the pane floats
+        store.WriteProfileInt("ProjWnd", "Width", std::numeric_limits<int>::max());
+        store.WriteProfileInt("ProjWnd", "Height", std::numeric_limits<int>::max());
+        store.WriteProfileInt("ProjWnd", "OrigX", std::numeric_limits<int>::min());
         store.WriteProfileInt("Fonts", "Height", std::numeric_limits<int>::min());
         store.WriteProfileInt("Editor", "Tabsize", std::numeric_limits<int>::max());
         store.WriteProfileInt("Editor", "UndoBufferSize", std::numeric_limits<int>::min());
@@ -359,6 +368,16 @@ TEST(Startup, ExtremeSettingsAreBroughtIntoRangeWhereTheyAreUsed)
         app.SetDialogRunner(script.Runner());
         ASSERT_TRUE(app.InitInstance());
         CMainFrame *frame = app.MainFrame();
+        const QRect screen = frame->screen()->availableGeometry();
+        EXPECT_LE(frame->width(), screen.width());
+        EXPECT_LE(frame->height(), screen.height());
+        EXPECT_TRUE(screen.intersects(frame->geometry()));
+        EXPECT_LE(frame->DebugBar()->y(), screen.bottom());
+        QMdiSubWindow *pane =
+            frame->MdiArea()->findChild<QMdiSubWindow *>(QStringLiteral("ProjectFrame"));
+        ASSERT_NE(pane, nullptr);
+        EXPECT_LE(pane->width(), screen.width());
+        EXPECT_LE(pane->height(), screen.height());
         EXPECT_GT(app.EditorFont().pointSizeF(), 0.0);
         EXPECT_LT(app.EditorFont().pointSizeF(), 1000.0);
         CChildFrame *editor = frame->NewEditor();
@@ -368,4 +387,7 @@ TEST(Startup, ExtremeSettingsAreBroughtIntoRangeWhereTheyAreUsed)
         editor->close();
         EXPECT_TRUE(frame->close());
     }
+    CSettingsStore written(ini);
+    EXPECT_LE(written.GetProfileInt("Windows", "MainSizeX", -1), 1 << 20);
+    EXPECT_GT(written.GetProfileInt("Windows", "MainSizeX", -1), 0);
 }
