@@ -5,6 +5,7 @@
 #include "app/DocWarningDlg.h"
 #include "app/DocumentTypes.h"
 #include "app/FilePathInfo.h"
+#include "app/FocusKeeper.h"
 #include "app/JavaClassPath.h"
 #include "app/JdkLocator.h"
 #include "app/MainFrame.h"
@@ -67,7 +68,10 @@ CJavaIDEApp *GetApp()
 
 CJavaIDEApp::CJavaIDEApp(const QStringList &args, QObject *parent)
     : QObject(parent), m_args(args), m_classesZipExpected(MAVU_EXPECT_CLASSES_ZIP != 0),
-      m_runDialog([](QDialog &dialog) { return dialog.exec(); }),
+      m_runDialog([](QDialog &dialog) {
+          CFocusKeeper keeper;
+          return dialog.exec();
+      }),
       m_openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
 }

@@ -1,5 +1,6 @@
 #include "app/MessagePrompter.h"
 
+#include "app/FocusKeeper.h"
 #include "tools/ProcOutputView.h"
 
 #include <QApplication>
@@ -91,7 +92,10 @@ CPrompter::Answer CMessagePrompter::MessageBox(const QString &text, Buttons butt
     const bool waiting = m_waitDepth > 0;
     if (waiting)
         QApplication::setOverrideCursor(Qt::ArrowCursor);
-    box.exec();
+    {
+        CFocusKeeper keeper;
+        box.exec();
+    }
     if (waiting)
         QApplication::restoreOverrideCursor();
 

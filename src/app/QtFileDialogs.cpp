@@ -1,5 +1,7 @@
 #include "app/QtFileDialogs.h"
 
+#include "app/FocusKeeper.h"
+
 #include <QFileDialog>
 
 QStringList CQtFileDialogs::Choose(const CFileDialogRequest &request)
@@ -43,6 +45,7 @@ QStringList CQtFileDialogs::Choose(const CFileDialogRequest &request)
         dialog.setOption(QFileDialog::ShowDirsOnly);
         break;
     }
+    CFocusKeeper keeper;
     if (dialog.exec() != QDialog::Accepted)
         return {};
     request.m_chosenFilter = int(request.QtFilters().indexOf(dialog.selectedNameFilter()));

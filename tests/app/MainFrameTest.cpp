@@ -7,6 +7,7 @@
 #include "app/ChildFrame.h"
 #include "app/FileDialogs.h"
 #include "app/JavaIDEApp.h"
+#include "app/MessagePrompter.h"
 #include "app/NewProjectView.h"
 #include "core/ActivityMonitor.h"
 #include "core/CommandIds.h"
@@ -36,6 +37,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <QWhatsThis>
@@ -1005,4 +1007,32 @@ TEST_F(AppTest, TheMainWindowGoesWithTheFocusInsideItAndNoSlotRunsOnItsRemains)
     QSignalSpy focus(qApp, &QApplication::focusChanged);
     app.reset();
     EXPECT_GE(focus.count(), 1) << "the focus left with the window";
+}
+
+TEST_F(AppTest, TheKeysGoBackToTheTextWhenAMessageBoxCloses)
+{
+    Start();
+    Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+    CChildFrame *editor = Frame()->NewEditor();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), editor->View());
+
+    // The program's own message box, closed with Return. Without a window
+    // manager nobody hands the keyboard back when it goes: the box's end
+    // leaves no window active, as on a bare X server.
+    CMessagePrompter boxes(Frame());
+    QTimer::singleShot(0, [] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QTest::keyClick(box, Qt::Key_Return);
+        QApplication::setActiveWindow(nullptr);
+    });
+    boxes.MessageBox(QStringLiteral("Context help is not available"), CPrompter::Ok,
+                     CPrompter::Information, CPrompter::AnswerOk);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), Frame());
+    EXPECT_EQ(QApplication::focusWidget(), editor->View());
+    QTest::keyClicks(editor->View(), "typed");
+    EXPECT_EQ(editor->View()->text(), QStringLiteral("typed"));
 }
