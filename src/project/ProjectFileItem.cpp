@@ -130,6 +130,10 @@ bool CProjectFileItem::SetName(const QString &name)
     m_pProject->RenameFile(oldPath, path);
     m_name = path;
     m_pProject->Host().FileRenamed(oldPath, path);
+    // The rename on disk cannot wait for the project to be saved: a project
+    // file still naming the old file would lose it at the next start.
+    if (m_pProject->IsOpen())
+        m_pProject->Save();
     return true;
 }
 

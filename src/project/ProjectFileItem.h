@@ -30,10 +30,10 @@ public:
     bool CanDrag() const override;
     bool IsFile() const override;
     QString GetDisplayName() const override;
-    // Renames the file, on disk and in the project; an editor window of
-    // it follows. A bare name keeps the file's directory. Refused, with a
-    // message and nothing changed, when another file of the project or on
-    // disk has that path already or the system refuses the rename.
+    // Renames the file, on disk and in the project, and writes the open
+    // project at once; an editor window of it follows. A bare name keeps the file's directory.
+    // Refused, with a message and nothing changed, when another file of the project or on disk has
+    // that path already or the system refuses the rename.
     bool SetName(const QString &name) override;
     void ForgetTreeHandle() override;
     // By the file's kind: Java source, HTML page, anything else.

@@ -794,7 +794,8 @@ QString CProjectView::OnRenamed(CTreeItem *node, const QString &text)
     if (!CanRename(node))
         return node->GetDisplayName();
     const QString before = node->GetName();
-    if (node->SetName(text) && node->GetName() != before) {
+    // A file's rename writes the project itself, with the file's new name.
+    if (node->SetName(text) && node->GetName() != before && !node->IsFile()) {
         if (CProject *project = OpenProject())
             project->SetModifiedFlag();
     }

@@ -401,7 +401,7 @@ TEST_F(ProjectViewTest, RenameKeepsNameOnEmptyTextAndRefusesDuplicates)
     EXPECT_EQ(itemA->GetName(), z);
     EXPECT_TRUE(Project().HasFile(z));
     EXPECT_FALSE(Project().HasFile(a));
-    EXPECT_TRUE(Project().IsModified());
+    EXPECT_FALSE(Project().IsModified()) << "written with the file's new name";
     EXPECT_EQ(Dump(*m_view).mid(2), QStringList({"    B.java", "    Z.java"}));
     EXPECT_EQ(m_view->SelectedNode(), itemA);
 
@@ -438,8 +438,18 @@ TEST_F(ProjectViewTest, RenamingAFileRenamesItOnDiskOrNotAtAll)
     EXPECT_FALSE(QFile::exists(a));
     EXPECT_EQ(ReadAll(c), QByteArray("class A {}\n"));
     EXPECT_EQ(Project().GetMainClass(), QStringLiteral("C.java"));
-    EXPECT_TRUE(Project().IsModified());
     EXPECT_TRUE(m_host->m_calls.contains(QStringLiteral("Renamed %1 %2").arg(a, c)));
+    // The file on disk has its new name already: the project file says so
+    // at once, so that no later No to the save question leaves it naming a
+    // file that is gone.
+    EXPECT_FALSE(Project().IsModified());
+    {
+        CProjectFolder folder(Project().GetPathName());
+        CProject reread;
+        ASSERT_TRUE(reread.Open(&folder, false));
+        EXPECT_EQ(reread.GetFiles(), QStringList{c});
+        EXPECT_EQ(reread.GetMainClass(), QStringLiteral("C.java"));
+    }
 
     // A name another file on disk has: a message, and nothing changes.
     Project().SetModifiedFlag(false);
