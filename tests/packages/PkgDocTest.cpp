@@ -1,0 +1,250 @@
+#include "packages/PkgDoc.h"
+
+#include "FakePrompter.h"
+#include "TestEnv.h"
+#include "javamodel/FileObject.h"
+#include "javamodel/JavaModel.h"
+#include "javamodel/JavaParser.h"
+#include "javamodel/PackageObject.h"
+#include "javamodel/VarClass.h"
+#include "javamodel/VarInterface.h"
+#include "javamodel/VarMethod.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<CFileObject> Parse(const char *text)
+{
+    return std::unique_ptr<CFileObject>(CJavaParser::ParseText(QByteArray(text)));
+}
+
+void AddSource(CPkgDoc &db, const char *text, const QString &path)
+{
+    auto file = Parse(text);
+    ASSERT_TRUE(file);
+    ASSERT_TRUE(db.AddSourceFile(*file, path));
+}
+
+class PkgDocTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        RegisterJavaModelClasses();
+        // Two packages that both declare Shape; "a" comes first in the map.
+        AddSource(m_db, "package b; public class Shape extends Base { void draw() {} }",
+                  "/src/b/Shape.java");
+        AddSource(m_db, "package a; public class Shape { int n; }", "/src/a/Shape.java");
+        AddSource(m_db,
+                  "package a; class Circle extends Shape { class Inner {} }\n"
+                  "interface Drawable extends Paintable {}\n",
+                  "/src/a/Circle.java");
+        AddSource(m_db, "package c; interface Paintable {}", "/src/c/Paintable.java");
+    }
+
+    CTestEnv m_env;
+    CFakePrompter m_prompter;
+    CPkgDoc m_db;
+};
+
+TEST_F(PkgDocTest, EqualNamesInTwoPackagesResolveInMapOrderAndFollowChanges)
+{
+    CVarClass *shape = m_db.FindClass(QStringLiteral("Shape"));
+    ASSERT_NE(shape, nullptr);
+    EXPECT_EQ(m_db.FindPackageOf(*shape)->m_packageName, QStringLiteral("a"));
+    EXPECT_TRUE(shape->m_baseName.isEmpty());
+    // Case does not matter; a dotted name is compared by its last part, so
+    // "b.Shape" still meets package a first.
+    EXPECT_EQ(m_db.FindClass(QStringLiteral("sHAPE")), shape);
+    EXPECT_EQ(m_db.FindClass(QStringLiteral("b.Shape")), shape);
+    // Inner classes are found, interfaces are not classes and vice versa.
+    EXPECT_NE(m_db.FindClass(QStringLiteral("Inner")), nullptr);
+    EXPECT_EQ(m_db.FindClass(QStringLiteral("Drawable")), nullptr);
+    EXPECT_NE(m_db.FindInterface(QStringLiteral("Drawable")), nullptr);
+    EXPECT_EQ(m_db.FindInterface(QStringLiteral("Shape")), nullptr);
+    EXPECT_EQ(m_db.FindClassOrInterface(QStringLiteral("Drawable")),
+              m_db.FindInterface(QStringLiteral("Drawable")));
+    EXPECT_EQ(m_db.FindClass(QString()), nullptr);
+    EXPECT_EQ(m_db.FindClass(QStringLiteral("Nowhere")), nullptr);
+
+    // Deleting package a uncovers b's Shape: the lookups must not answer
+    // from what they remembered before the change.
+    EXPECT_TRUE(m_db.DeletePackage(QStringLiteral("a")));
+    EXPECT_FALSE(m_db.DeletePackage(QStringLiteral("a")));
+    CVarClass *other = m_db.FindClass(QStringLiteral("Shape"));
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(other->m_baseName, QStringLiteral("Base"));
+    EXPECT_EQ(m_db.FindPackageOf(*other)->m_packageName, QStringLiteral("b"));
+    EXPECT_EQ(m_db.FindClass(QStringLiteral("Circle")), nullptr);
+
+    // A class added after a lookup is found at once.
+    AddSource(m_db, "package z; class Circle {}", "/src/z/Circle.java");
+    EXPECT_NE(m_db.FindClass(QStringLiteral("Circle")), nullptr);
+}
+
+TEST_F(PkgDocTest, ParentsOwnersAndAppletDetectionFollowTheDatabase)
+{
+    CVarClass *circle = m_db.FindClass(QStringLiteral("Circle"));
+    CVarClass *shape = m_db.FindClass(QStringLiteral("Shape"));
+    ASSERT_TRUE(circle && shape);
+    EXPECT_TRUE(m_db.IsParentOf(*shape, *circle));
+    EXPECT_FALSE(m_db.IsParentOf(*circle, *shape));
+    // An interface in the chain counts only when found as an interface at
+    // that step: Paintable is reached from Drawable.
+    CVarInterface *drawable = m_db.FindInterface(QStringLiteral("Drawable"));
+    CVarInterface *paintable = m_db.FindInterface(QStringLiteral("Paintable"));
+    ASSERT_TRUE(drawable && paintable);
+    EXPECT_TRUE(m_db.IsParentOf(*paintable, *drawable));
+
+    // The very method object finds its class, an equal copy does not.
+    CVarClass *bShape = m_db.Package(QStringLiteral("b"))->FirstClass();
+    ASSERT_EQ(bShape->m_methods.size(), 1);
+    EXPECT_EQ(m_db.FindOwnerOf(bShape->m_methods.first()), bShape);
+    CVarMethod copy;
+    copy.m_name = QStringLiteral("draw");
+    EXPECT_EQ(m_db.FindOwnerOf(&copy), nullptr);
+
+    // A cycle of bases ends the walk instead of hanging it.
+    AddSource(m_db, "package q; class X extends Y {} class Y extends X {}", "/q/X.java");
+    EXPECT_FALSE(m_db.IsParentOf(*circle, *m_db.FindClass(QStringLiteral("X"))));
+
+    // Applet detection of a parsed file through the database: only a chain
+    // the database knows reaches "Applet".
+    AddSource(m_db, "package java.applet; public class Applet extends Panel {}",
+              "/jdk/java/applet/Applet.java");
+    AddSource(m_db, "package java.awt; public class Panel {}", "/jdk/java/awt/Panel.java");
+    auto mine = Parse("class Plain {} class MyApplet extends java.applet.Applet {}");
+    EXPECT_EQ(mine->FindAppletClass(m_db), mine->m_classes.at(1));
+    auto unknown = Parse("class Other extends Unknown {}");
+    EXPECT_EQ(unknown->FindAppletClass(m_db), nullptr);
+}
+
+TEST_F(PkgDocTest, AddingSourcesReplacesAndRemembersTheSourceFile)
+{
+    // The same file twice leaves one copy of each type.
+    AddSource(m_db, "package a; class Circle { void roll() {} }", "/src/a/Circle.java");
+    CPackageObject *a = m_db.Package(QStringLiteral("a"));
+    int circles = 0;
+    for (const CVarClass *c : std::as_const(a->m_classes))
+        circles += c->m_name == QStringLiteral("Circle");
+    EXPECT_EQ(circles, 1);
+    EXPECT_EQ(m_db.FindClass(QStringLiteral("Circle"))->m_methods.size(), 1);
+    // Drawable lives in Circle.java: its source file is remembered.
+    EXPECT_EQ(m_db.FindInterface(QStringLiteral("Drawable"))->m_sourceFile,
+              QStringLiteral("Circle"));
+    EXPECT_TRUE(m_db.FindClass(QStringLiteral("Circle"))->m_sourceFile.isEmpty());
+
+    // Without a package statement the types go to "User".
+    AddSource(m_db, "class Loose {}", "/x/Loose.java");
+    EXPECT_NE(m_db.Package(QStringLiteral("User")), nullptr);
+    EXPECT_EQ(m_db.FindPackageOf(*m_db.FindClass(QStringLiteral("Loose")))->m_packageName,
+              QStringLiteral("User"));
+
+    // Files read from disk; one that cannot be opened is reported and skipped.
+    const QString good =
+        m_env.WriteFile(QStringLiteral("g/Good.java"), "package g; public class Good {}");
+    const QString missing = m_env.FilePath(QStringLiteral("missing.java"));
+    EXPECT_EQ(m_db.AddSourceFiles({missing, good}), 1);
+    EXPECT_EQ(
+        m_prompter.m_messages,
+        QStringList{QStringLiteral("Error opening the file %1 for parsing !!!").arg(missing)});
+    EXPECT_NE(m_db.FindClass(QStringLiteral("Good")), nullptr);
+    EXPECT_TRUE(m_db.IsModified());
+    EXPECT_EQ(m_prompter.m_status.last(), QStringLiteral("Done..."));
+}
+
+TEST_F(PkgDocTest, IntrospectedElementsGoToThePackageOfTheirQualifiedName)
+{
+    auto file = std::make_unique<CFileObject>();
+    auto addClass = [&](const QString &name, bool complete = true) {
+        auto *c = new CVarClass;
+        c->m_name = name;
+        c->m_complete = complete;
+        file->m_classes.append(c);
+        return c;
+    };
+    CVarClass *qualified = addClass(QStringLiteral("x.y.Widget"));
+    auto *m = new CVarMethod;
+    m->m_name = QStringLiteral("x.y.Widget.paint");
+    qualified->m_methods.append(m);
+    addClass(QStringLiteral("Bare"));
+    addClass(QStringLiteral("x.y.Half"), false);
+    auto *iface = new CVarInterface;
+    iface->m_name = QStringLiteral("x.y.Listener");
+    iface->m_complete = 1;
+    file->m_interfaces.append(iface);
+
+    ASSERT_TRUE(m_db.AddIntrospectedFile(*file));
+    CPackageObject *xy = m_db.Package(QStringLiteral("x.y"));
+    ASSERT_NE(xy, nullptr);
+    ASSERT_EQ(xy->m_classes.size(), 1);
+    EXPECT_EQ(xy->m_classes.first()->m_name, QStringLiteral("Widget"));
+    EXPECT_EQ(xy->m_classes.first()->m_methods.first()->m_name, QStringLiteral("paint"));
+    EXPECT_EQ(xy->m_interfaces.first()->m_name, QStringLiteral("Listener"));
+    // A name without package from a file without package statement: "User".
+    EXPECT_EQ(m_db.FindPackageOf(*m_db.FindClass(QStringLiteral("Bare")))->m_packageName,
+              QStringLiteral("User"));
+    // The incomplete class stays with the file, the others left it.
+    ASSERT_EQ(file->m_classes.size(), 1);
+    EXPECT_EQ(file->m_classes.first()->m_name, QStringLiteral("x.y.Half"));
+    EXPECT_TRUE(file->m_interfaces.isEmpty());
+
+    // Introspected again: replaced, not doubled.
+    auto again = std::make_unique<CFileObject>();
+    auto *w = new CVarClass;
+    w->m_name = QStringLiteral("x.y.Widget");
+    w->m_complete = 1;
+    again->m_classes.append(w);
+    ASSERT_TRUE(m_db.AddIntrospectedFile(*again));
+    EXPECT_EQ(xy->m_classes.size(), 1);
+    EXPECT_EQ(xy->m_classes.first(), w);
+
+    // A file with a package statement and an unqualified name: the empty
+    // package name.
+    auto withPackage = Parse("package p;");
+    auto *u = new CVarClass;
+    u->m_name = QStringLiteral("Unqualified");
+    u->m_complete = 1;
+    withPackage->m_classes.append(u);
+    ASSERT_TRUE(m_db.AddIntrospectedFile(*withPackage));
+    ASSERT_NE(m_db.Package(QString()), nullptr);
+    EXPECT_EQ(m_db.Package(QString())->FirstClass(), u);
+
+    m_db.MergeClassPath(QStringLiteral("/lib/a.jar;/lib/b.jar"));
+    m_db.MergeClassPath(QStringLiteral("/lib/b.jar;/classes"));
+    EXPECT_EQ(m_db.ClassPath(), QStringLiteral("/lib/a.jar;/lib/b.jar;/classes"));
+}
+
+TEST_F(PkgDocTest, SourceFileIsLookedForUnderTheJdkThenThePackageDirectories)
+{
+    CVarInterface *drawable = m_db.FindInterface(QStringLiteral("Drawable"));
+    CPackageObject *a = m_db.FindPackageOf(*drawable);
+    const QString root = m_env.Path();
+    // Nothing configured: nothing to offer.
+    EXPECT_EQ(m_db.FindSourceFile(*drawable, *a, QString(), {}), QString());
+    // No file anywhere: the last candidate tried.
+    EXPECT_EQ(m_db.FindSourceFile(*drawable, *a, root + "/jdk", {root + "/s1", root + "/s2/"}),
+              root + "/s2/Circle.java");
+    // Without the package path in the second directory.
+    m_env.WriteFile(QStringLiteral("s2/Circle.java"), "");
+    EXPECT_EQ(m_db.FindSourceFile(*drawable, *a, root + "/jdk", {root + "/s1", root + "/s2"}),
+              root + "/s2/Circle.java");
+    // With it in the first directory, which wins.
+    m_env.WriteFile(QStringLiteral("s1/a/Circle.java"), "");
+    EXPECT_EQ(m_db.FindSourceFile(*drawable, *a, root + "/jdk", {root + "/s1", root + "/s2"}),
+              root + "/s1/a/Circle.java");
+    // The JDK's sources come first of all.
+    m_env.WriteFile(QStringLiteral("jdk/a/Circle.java"), "");
+    EXPECT_EQ(m_db.FindSourceFile(*drawable, *a, root + "/jdk", {root + "/s1"}),
+              root + "/jdk/a/Circle.java");
+    // "." is the current directory (the test's own temporary one).
+    CVarClass *shape = m_db.FindClass(QStringLiteral("Shape"));
+    m_env.WriteFile(QStringLiteral("a/Shape.java"), "");
+    EXPECT_EQ(m_db.FindSourceFile(*shape, *a, QString(), {QStringLiteral(".")}),
+              QStringLiteral("./a/Shape.java"));
+}
+
+} // namespace
