@@ -3,6 +3,7 @@
 #include "tree/Object.h"
 
 #include <QIODevice>
+#include <cstring>
 #include <QStringDecoder>
 #include <QtEndian>
 #include <memory>
@@ -72,8 +73,12 @@ const char *CArchiveException::what() const noexcept
 CArchive::CArchive(QIODevice *device, Mode mode) : m_device(device), m_mode(mode)
 {
     Q_ASSERT(device);
-    if (mode == load)
+    if (mode == load) {
         m_loaded.append(LoadedEntry{}); // index 0: the null object
+        // Asked for every count read: a file's size costs a system call.
+        if (!device->isSequential())
+            m_deviceSize = device->size();
+    }
 }
 
 CArchive::~CArchive() = default;
@@ -92,8 +97,21 @@ void CArchive::ReadRaw(char *data, qint64 len)
     Q_ASSERT(IsLoading());
     if (len <= 0)
         return;
-    if (m_device->read(data, len) != len)
-        throw CArchiveException(CArchiveException::EndOfFile, QString());
+    // Served from a read-ahead buffer: a QIODevice::read per field costs more
+    // than the field's decoding.
+    while (len > 0) {
+        if (m_inPos == m_in.size()) {
+            m_in = m_device->read(kReadAhead);
+            m_inPos = 0;
+            if (m_in.isEmpty())
+                throw CArchiveException(CArchiveException::EndOfFile, QString());
+        }
+        const qint64 piece = qMin<qint64>(len, m_in.size() - m_inPos);
+        memcpy(data, m_in.constData() + m_inPos, size_t(piece));
+        m_inPos += piece;
+        data += piece;
+        len -= piece;
+    }
 }
 
 void CArchive::WriteDWORD(quint32 v)
@@ -145,7 +163,10 @@ void CArchive::CheckCount(quint64 n, quint32 minBytesEach) const
                                                "this program accepts")
                                     .arg(n)
                                     .arg(kMaxCount));
-    if (!m_device->isSequential() && n * minBytesEach > quint64(m_device->bytesAvailable()))
+    const qint64 available = m_deviceSize >= 0
+                                 ? m_deviceSize - m_device->pos() + (m_in.size() - m_inPos)
+                                 : (m_device->isSequential() ? -1 : m_device->bytesAvailable());
+    if (available >= 0 && n * minBytesEach > quint64(available))
         throw CArchiveException(
             CArchiveException::EndOfFile,
             QStringLiteral("it announces %1 entries but too few bytes follow").arg(n));
@@ -435,7 +456,6 @@ CObject *CArchive::ReadObjectImpl(const CRuntimeClass *base, bool owned)
             QStringLiteral("%1 cannot be created").arg(QString::fromLatin1(cls->m_lpszClassName)));
     const qsizetype index = m_loaded.size();
     m_loaded.append(LoadedEntry{nullptr, 0, obj.get()});
-    m_storedObjects.insert(obj.get(), quint32(index));
 
     if (m_objectDepth >= kMaxObjectDepth)
         throw CArchiveException(
@@ -449,7 +469,6 @@ CObject *CArchive::ReadObjectImpl(const CRuntimeClass *base, bool owned)
     } catch (...) {
         // The half-read object dies here; nothing may refer to it later.
         m_loaded[index].obj = nullptr;
-        m_storedObjects.remove(obj.get());
         m_currentSchema = outerSchema;
         --m_objectDepth;
         throw;
@@ -459,12 +478,21 @@ CObject *CArchive::ReadObjectImpl(const CRuntimeClass *base, bool owned)
     return obj.release();
 }
 
+bool CArchive::AtEnd() const
+{
+    return m_inPos == m_in.size() && m_device->atEnd();
+}
+
 void CArchive::ForgetObject(const CObject *obj)
 {
     Q_ASSERT(IsLoading());
-    if (const auto it = m_storedObjects.constFind(obj); it != m_storedObjects.constEnd()) {
-        m_loaded[*it].obj = nullptr;
-        m_storedObjects.erase(it);
+    // Rare (a folder refusing a child it just read), so the loaded objects
+    // keep no reverse map; the object sought is usually among the last.
+    for (qsizetype i = m_loaded.size() - 1; i > 0; --i) {
+        if (m_loaded[i].obj == obj) {
+            m_loaded[i].obj = nullptr;
+            return;
+        }
     }
 }
 

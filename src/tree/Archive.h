@@ -132,6 +132,9 @@ public:
     static constexpr int kMaxObjectDepth = 1000;
 
     QIODevice *Device() const { return m_device; }
+    // Loading: every byte of the device has been read (the archive reads
+    // ahead, so the device's own position says less).
+    bool AtEnd() const;
 
     // For readers of their own counts (a DWORD followed by that many
     // elements): throws when n is beyond kMaxCount or, on a device whose size
@@ -165,7 +168,13 @@ private:
     QIODevice *m_device;
     Mode m_mode;
     bool m_olderSchemaRead = false;
-    // store: class -> index; both: object -> index
+    // load: the device's size when it has one (read once), else -1
+    qint64 m_deviceSize = -1;
+    // load: bytes read ahead from the device and how many were used
+    static constexpr qint64 kReadAhead = 64 * 1024;
+    QByteArray m_in;
+    qsizetype m_inPos = 0;
+    // store: class -> index, object -> index
     QHash<const CRuntimeClass *, quint32> m_storedClasses;
     QHash<const CObject *, quint32> m_storedObjects;
     // load: index -> class or object
