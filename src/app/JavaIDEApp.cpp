@@ -21,6 +21,7 @@
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
 #include "editor/HueditView.h"
+#include "packages/PkgDoc.h"
 #include "project/Project.h"
 #include "project/ProjectClasses.h"
 #include "project/ProjectDoc.h"
@@ -575,8 +576,16 @@ void CJavaIDEApp::OpenCustomCommands(const QString &path)
 
 void CJavaIDEApp::OpenPackageDatabase(const QString &path)
 {
-    // The package database loads path and is attached to the package tree.
-    Q_UNUSED(path);
+    // With the whole JDK in it the file takes a noticeable moment to read:
+    // it is read on first use, or once the window has been up for a while,
+    // never before the window shows.
+    if (!m_pkgDoc)
+        m_pkgDoc = std::make_unique<CPkgDoc>();
+    m_pkgDoc->OpenLater(path);
+    QTimer::singleShot(2000, this, [this] {
+        if (m_pkgDoc)
+            m_pkgDoc->EnsureLoaded();
+    });
 }
 
 void CJavaIDEApp::OpenHelpTree(const QString &path)

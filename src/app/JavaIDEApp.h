@@ -25,6 +25,7 @@ class CTreeItem;
 class CFileDialogs;
 class CMainFrame;
 class CMessagePrompter;
+class CPkgDoc;
 class CProjectDoc;
 class CProjectHost;
 class CSettingsStore;
@@ -90,6 +91,8 @@ public:
     CMainFrame *MainFrame() const { return m_mainFrame.get(); }
     // The project workspace (all projects, the open one, default options).
     CProjectDoc *ProjectDoc() const { return m_projectDoc.get(); }
+    // The package database; its file is read on first use.
+    CPkgDoc *PkgDoc() const { return m_pkgDoc.get(); }
 
     const QFont &FixedFont() const { return m_fixedFont; }
     const QFont &EditorFont() const { return m_editorFont; }
@@ -202,6 +205,7 @@ private:
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<CProjectHost> m_projectHost;
     std::unique_ptr<CProjectDoc> m_projectDoc;
+    std::unique_ptr<CPkgDoc> m_pkgDoc;
     QPointer<CSplashWnd> m_splash;
     QFont m_fixedFont, m_editorFont, m_smallFont;
     DialogRunner m_runDialog;

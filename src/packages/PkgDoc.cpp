@@ -13,7 +13,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QIODevice>
 #include <memory>
 
 namespace {
@@ -186,7 +185,7 @@ void CPkgDoc::Serialize(CArchive &ar)
     }
     // Bytes after the last package mean a damaged count: refused rather than
     // half read and then saved over.
-    if (ar.Device() && !ar.Device()->atEnd())
+    if (!ar.AtEnd())
         throw CArchiveException(CArchiveException::BadFormat,
                                 QStringLiteral("Unexpected data after the last package."));
 }
@@ -221,13 +220,13 @@ void CPkgDoc::SetClassPath(const QString &classPath)
 void CPkgDoc::MergeClassPath(const QString &entries)
 {
     EnsureLoaded();
-    QStringList have = m_classPath.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    for (const QString &entry : entries.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    QStringList have = m_classPath.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString &entry : entries.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         if (have.contains(entry))
             continue;
         have << entry;
-        if (!m_classPath.isEmpty() && !m_classPath.endsWith(QLatin1Char(';')))
-            m_classPath += QLatin1Char(';');
+        if (!m_classPath.isEmpty() && !m_classPath.endsWith(QLatin1Char(':')))
+            m_classPath += QLatin1Char(':');
         m_classPath += entry;
         m_modified = true;
     }

@@ -71,10 +71,10 @@ public:
     CPackageObject *Package(const QString &name);
     void InvalidateIndex() { m_indexValid = false; }
 
-    // The directories and archives that introspection added, ';'-separated.
+    // The directories and archives that introspection added, ':'-separated.
     const QString &ClassPath();
     void SetClassPath(const QString &classPath);
-    // Appends each ';'-separated entry of entries that is not there yet.
+    // Appends each ':'-separated entry of entries that is not there yet.
     void MergeClassPath(const QString &entries);
 
     // Lookups. A dotted name is compared by its last part.

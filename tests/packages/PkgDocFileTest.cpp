@@ -54,7 +54,7 @@ protected:
             std::unique_ptr<CFileObject> file(CJavaParser::ParseText(text));
             EXPECT_TRUE(db.AddSourceFile(*file, QStringLiteral("/src/Widget.java")));
         }
-        db.SetClassPath(QStringLiteral("/lib/x.jar;/classes"));
+        db.SetClassPath(QStringLiteral("/lib/x.jar:/classes"));
         EXPECT_TRUE(db.Save());
         return ReadAll(m_path);
     }
@@ -74,7 +74,7 @@ TEST_F(PkgDocFileTest, RoundTripKeepsEveryPackageAndStartsWithTheVersion)
     CPkgDoc db;
     ASSERT_TRUE(db.Open(m_path));
     EXPECT_FALSE(db.WasUpgraded());
-    EXPECT_EQ(db.ClassPath(), QStringLiteral("/lib/x.jar;/classes"));
+    EXPECT_EQ(db.ClassPath(), QStringLiteral("/lib/x.jar:/classes"));
     EXPECT_EQ(db.Packages().keys(), (QStringList{QStringLiteral("User"), QStringLiteral("a.b")}));
     CVarClass *widget = db.FindClass(QStringLiteral("Widget"));
     ASSERT_NE(widget, nullptr);

@@ -213,9 +213,9 @@ TEST_F(PkgDocTest, IntrospectedElementsGoToThePackageOfTheirQualifiedName)
     ASSERT_NE(m_db.Package(QString()), nullptr);
     EXPECT_EQ(m_db.Package(QString())->FirstClass(), u);
 
-    m_db.MergeClassPath(QStringLiteral("/lib/a.jar;/lib/b.jar"));
-    m_db.MergeClassPath(QStringLiteral("/lib/b.jar;/classes"));
-    EXPECT_EQ(m_db.ClassPath(), QStringLiteral("/lib/a.jar;/lib/b.jar;/classes"));
+    m_db.MergeClassPath(QStringLiteral("/lib/a.jar:/lib/b.jar"));
+    m_db.MergeClassPath(QStringLiteral("/lib/b.jar:/classes"));
+    EXPECT_EQ(m_db.ClassPath(), QStringLiteral("/lib/a.jar:/lib/b.jar:/classes"));
 }
 
 TEST_F(PkgDocTest, SourceFileIsLookedForUnderTheJdkThenThePackageDirectories)

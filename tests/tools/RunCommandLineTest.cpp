@@ -1,0 +1,257 @@
+#include "tools/RunCommandLine.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+using O = CInterpreterOptions;
+
+struct CommandCase
+{
+    const char *what;
+    std::function<void(O &project, O &global, CRunSetup &setup)> arrange;
+    const char *expected;
+};
+
+// A project with Main.java in /p/src as main class file.
+CRunSetup ProjectSetup(O &project, O &global)
+{
+    CRunSetup s;
+    s.project = &project;
+    s.global = &global;
+    s.jdkBinDir = QStringLiteral("/jdk/bin");
+    s.projectDir = QStringLiteral("/p");
+    s.mainClassFile = QStringLiteral("Main.java");
+    s.mainClassDir = QStringLiteral("/p/src");
+    return s;
+}
+
+class ApplicationLine : public ::testing::TestWithParam<CommandCase>
+{
+};
+
+TEST_P(ApplicationLine, IsBuiltFlagByFlag)
+{
+    O project, global;
+    CRunSetup setup = ProjectSetup(project, global);
+    GetParam().arrange(project, global, setup);
+    EXPECT_EQ(CRunCommandLine::ApplicationLine(setup), QString::fromUtf8(GetParam().expected));
+}
+
+// Flags on in the project alone, in the workspace alone, or in both (then
+// the project's value wins).
+const CommandCase kApplicationCases[] = {
+    {"plain", [](O &, O &, CRunSetup &) {}, "/jdk/bin/java   Main "},
+    {"cs", [](O &p, O &, CRunSetup &) { p.m_bCheckSource = 1; }, "/jdk/bin/java  -cs  Main "},
+    {"mx glued",
+     [](O &p, O &, CRunSetup &) {
+         p.m_bMaxHeap = 1;
+         p.m_strMaxHeap = QStringLiteral("16m");
+     },
+     "/jdk/bin/java  -mx16m  Main "},
+    {"ms from the workspace",
+     [](O &, O &g, CRunSetup &) {
+         g.m_bStartHeap = 1;
+         g.m_strStartHeap = QStringLiteral("8m");
+     },
+     "/jdk/bin/java  -ms8m  Main "},
+    {"project value wins",
+     [](O &p, O &g, CRunSetup &) {
+         p.m_bCStack = 1;
+         p.m_strCStack = QStringLiteral("512k");
+         g.m_bCStack = 1;
+         g.m_strCStack = QStringLiteral("1m");
+     },
+     "/jdk/bin/java  -ss512k  Main "},
+    {"workspace value when the project's flag is off",
+     [](O &p, O &g, CRunSetup &) {
+         p.m_strJavaStack = QStringLiteral("ignored");
+         g.m_bJavaStack = 1;
+         g.m_strJavaStack = QStringLiteral("256k");
+     },
+     "/jdk/bin/java  -oss256k  Main "},
+    {"noasyncgc", [](O &p, O &, CRunSetup &) { p.m_bNoAsyncGC = 1; },
+     "/jdk/bin/java  -noasyncgc  Main "},
+    {"verbose", [](O &, O &g, CRunSetup &) { g.m_bVerbose = 1; }, "/jdk/bin/java  -verbose  Main "},
+    {"verify", [](O &p, O &, CRunSetup &) { p.m_bVerify = 1; }, "/jdk/bin/java  -verify  Main "},
+    {"noverify", [](O &p, O &, CRunSetup &) { p.m_bNoVerify = 1; },
+     "/jdk/bin/java  -noverify  Main "},
+    {"verifyremote", [](O &p, O &, CRunSetup &) { p.m_bVerifyRemote = 1; },
+     "/jdk/bin/java  -verifyremote  Main "},
+    {"verbosegc", [](O &p, O &, CRunSetup &) { p.m_bVerboseGC = 1; },
+     "/jdk/bin/java  -verbosegc  Main "},
+    {"property",
+     [](O &p, O &, CRunSetup &) {
+         p.m_bProperty = 1;
+         p.m_strProperty = QStringLiteral("a=b");
+     },
+     "/jdk/bin/java  -Da=b  Main "},
+    {"every flag in its order",
+     [](O &p, O &g, CRunSetup &) {
+         for (int O::*f : {&O::m_bCheckSource, &O::m_bNoAsyncGC, &O::m_bVerbose, &O::m_bVerify,
+                           &O::m_bNoVerify, &O::m_bVerifyRemote, &O::m_bVerboseGC})
+             g.*f = 1;
+         for (int O::*f :
+              {&O::m_bMaxHeap, &O::m_bStartHeap, &O::m_bJavaStack, &O::m_bCStack, &O::m_bProperty})
+             p.*f = 1;
+         p.m_strMaxHeap = "1";
+         p.m_strStartHeap = "2";
+         p.m_strJavaStack = "3";
+         p.m_strCStack = "4";
+         p.m_strProperty = "x=5";
+     },
+     "/jdk/bin/java  -cs -mx1 -ms2 -noasyncgc -oss3 -ss4 -verbose -verify -noverify "
+     "-verifyremote -verbosegc -Dx=5  Main "},
+    {"custom options of the workspace",
+     [](O &p, O &g, CRunSetup &) {
+         g.m_bCustomOptions = 1;
+         g.m_strCustomOptions = QStringLiteral("-Xint");
+         // A project never has custom options of its own.
+         p.m_bCustomOptions = 1;
+         p.m_strCustomOptions = QStringLiteral("-ignored");
+     },
+     "/jdk/bin/java   -Xint Main "},
+    {"custom options on but empty", [](O &, O &g, CRunSetup &) { g.m_bCustomOptions = 1; },
+     "/jdk/bin/java   Main "},
+    {"another interpreter",
+     [](O &, O &g, CRunSetup &) {
+         g.m_bUseInterpreter = 1;
+         g.m_strInterpreter = QStringLiteral("/opt/jre/bin/java");
+     },
+     "/opt/jre/bin/java   Main "},
+    {"no JDK directory: java from PATH", [](O &, O &, CRunSetup &s) { s.jdkBinDir.clear(); },
+     "java   Main "},
+    {"JDK directory with its slash",
+     [](O &, O &, CRunSetup &s) { s.jdkBinDir = QStringLiteral("/jdk/bin/"); },
+     "/jdk/bin/java   Main "},
+    {"package of the main class file",
+     [](O &, O &, CRunSetup &s) { s.mainClassPackage = QStringLiteral("app"); },
+     "/jdk/bin/java   app.Main "},
+    {"arguments",
+     [](O &p, O &, CRunSetup &) {
+         p.m_bArguments = 1;
+         p.m_strArguments = QStringLiteral("one \"two three\"");
+     },
+     "/jdk/bin/java   Main one \"two three\""},
+    {"arguments off", [](O &p, O &, CRunSetup &) { p.m_strArguments = QStringLiteral("one"); },
+     "/jdk/bin/java   Main "},
+    {"class to run replaces the main class file",
+     [](O &p, O &, CRunSetup &s) {
+         p.m_bClassToRun = 1;
+         p.m_strClassToRun = QStringLiteral("x.Other");
+         s.mainClassPackage = QStringLiteral("app");
+     },
+     "/jdk/bin/java   x.Other "},
+    {"class to run on but empty", [](O &p, O &, CRunSetup &) { p.m_bClassToRun = 1; },
+     "/jdk/bin/java   Main "},
+    {"no class at all: no arguments either",
+     [](O &p, O &, CRunSetup &s) {
+         s.mainClassFile.clear();
+         p.m_bArguments = 1;
+         p.m_strArguments = QStringLiteral("one");
+     },
+     "/jdk/bin/java    "},
+};
+INSTANTIATE_TEST_SUITE_P(Run, ApplicationLine, ::testing::ValuesIn(kApplicationCases),
+                         [](const auto &info) { return "case" + std::to_string(info.index); });
+
+TEST(RunCommandLine, AppletAndGlobalForms)
+{
+    O project, global;
+    CRunSetup s = ProjectSetup(project, global);
+    s.mainHtmlFile = QStringLiteral("Page.html");
+    EXPECT_EQ(CRunCommandLine::AppletLine(s, false), "/jdk/bin/appletviewer    Page.html");
+    EXPECT_EQ(CRunCommandLine::AppletLine(s, true), "/jdk/bin/appletviewer   -debug  Page.html");
+    global.m_bCustomOptions = 1;
+    global.m_strCustomOptions = QStringLiteral("-J-Dx=y");
+    EXPECT_EQ(CRunCommandLine::AppletLine(s, false), "/jdk/bin/appletviewer    -J-Dx=y Page.html");
+    // The project's flags do not reach the applet viewer.
+    project.m_bVerbose = 1;
+    global.m_bUseInterpreter = 1;
+    global.m_strInterpreter = QStringLiteral("/opt/viewer");
+    EXPECT_EQ(CRunCommandLine::AppletLine(s, false), "/opt/viewer   -J-Dx=y Page.html");
+
+    // Without a project: the workspace's flags only, the file's own name.
+    CRunSetup g;
+    g.global = &global;
+    g.jdkBinDir = QStringLiteral("/jdk/bin");
+    g.file = QStringLiteral("/w/dir/Hello.java");
+    global.m_bMaxHeap = 1;
+    global.m_strMaxHeap = QStringLiteral("32m");
+    EXPECT_EQ(CRunCommandLine::GlobalApplicationLine(g), "/opt/viewer  -mx32m  -J-Dx=y Hello");
+    // The other interpreter never replaces the applet viewer here.
+    g.file = QStringLiteral("/w/dir/Page.HTM");
+    EXPECT_EQ(CRunCommandLine::GlobalAppletLine(g), "/jdk/bin/appletviewer   -J-Dx=y Page.HTM");
+    EXPECT_EQ(CRunCommandLine::GlobalWorkingDirectory(g), "/w/dir");
+
+    EXPECT_EQ(CRunCommandLine::KindOfFile("/a/Page.HTM"), CRunCommandLine::Applet);
+    EXPECT_EQ(CRunCommandLine::KindOfFile("/a/Page.html"), CRunCommandLine::Applet);
+    EXPECT_EQ(CRunCommandLine::KindOfFile("/a/Main.JAVA"), CRunCommandLine::Application);
+    EXPECT_EQ(CRunCommandLine::KindOfFile("/a/notes.txt"), CRunCommandLine::NotRunnable);
+    EXPECT_EQ(CRunCommandLine::KindOfFile("/a/htm"), CRunCommandLine::NotRunnable);
+}
+
+struct DirCase
+{
+    const char *what;
+    std::function<void(O &project, CRunSetup &setup)> arrange;
+    const char *expected;
+};
+
+class RunDirectory : public ::testing::TestWithParam<DirCase>
+{
+};
+
+TEST_P(RunDirectory, FollowsTheRules)
+{
+    O project, global;
+    CRunSetup setup = ProjectSetup(project, global);
+    GetParam().arrange(project, setup);
+    EXPECT_EQ(CRunCommandLine::WorkingDirectory(setup), QString::fromUtf8(GetParam().expected));
+}
+
+const DirCase kDirCases[] = {
+    {"main class file's directory", [](O &, CRunSetup &) {}, "/p/src"},
+    {"relative run directory",
+     [](O &p, CRunSetup &) {
+         p.m_bRunInDirectory = 1;
+         p.m_strRunDirectory = QStringLiteral("work/run");
+     },
+     "/p/work/run"},
+    {"absolute run directory",
+     [](O &p, CRunSetup &s) {
+         p.m_bRunInDirectory = 1;
+         p.m_strRunDirectory = QStringLiteral("/tmp/x");
+         s.mainHtmlFile = QStringLiteral("Page.html");
+         s.mainHtmlDir = QStringLiteral("/p/web");
+     },
+     "/tmp/x"},
+    {"run directory off", [](O &p, CRunSetup &) { p.m_strRunDirectory = QStringLiteral("/tmp/x"); },
+     "/p/src"},
+    {"main HTML file's directory",
+     [](O &, CRunSetup &s) {
+         s.mainHtmlFile = QStringLiteral("Page.html");
+         s.mainHtmlDir = QStringLiteral("/p/web");
+     },
+     "/p/web"},
+    {"class to run: project directory",
+     [](O &p, CRunSetup &) {
+         p.m_bClassToRun = 1;
+         p.m_strClassToRun = QStringLiteral("x.Other");
+     },
+     "/p"},
+    {"class to run with a main HTML file",
+     [](O &p, CRunSetup &s) {
+         p.m_bClassToRun = 1;
+         p.m_strClassToRun = QStringLiteral("x.Other");
+         s.mainHtmlFile = QStringLiteral("Page.html");
+         s.mainHtmlDir = QStringLiteral("/p/web");
+     },
+     "/p/web"},
+    {"nothing known: project directory", [](O &, CRunSetup &s) { s.mainClassDir.clear(); }, "/p"},
+};
+INSTANTIATE_TEST_SUITE_P(Run, RunDirectory, ::testing::ValuesIn(kDirCases),
+                         [](const auto &info) { return "case" + std::to_string(info.index); });
+
+} // namespace
