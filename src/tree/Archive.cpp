@@ -3,9 +3,9 @@
 #include "tree/Object.h"
 
 #include <QIODevice>
-#include <cstring>
 #include <QStringDecoder>
 #include <QtEndian>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -211,18 +211,25 @@ QString CArchive::ReadString()
     if (n == 0)
         return QString(QLatin1String("")); // empty, not null: "" was stored
     CheckCount(n, 1);
-    QByteArray bytes;
-    qint64 done = 0;
-    while (done < n) {
-        const qint64 piece = qMin<qint64>(kReadChunk, n - done);
-        bytes.resize(done + piece);
-        ReadRaw(bytes.data() + done, piece);
-        done += piece;
-    }
     // Keep a leading byte order mark: it is part of the stored text.
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
                                                      QStringDecoder::Flag::ConvertInitialBom);
-    QString s = decoder(bytes);
+    QString s;
+    if (n <= quint64(m_in.size() - m_inPos)) {
+        // Most strings lie whole in the read-ahead buffer: decoded in place.
+        s = decoder(QByteArrayView(m_in.constData() + m_inPos, n));
+        m_inPos += n;
+    } else {
+        QByteArray bytes;
+        qint64 done = 0;
+        while (done < n) {
+            const qint64 piece = qMin<qint64>(kReadChunk, n - done);
+            bytes.resize(done + piece);
+            ReadRaw(bytes.data() + done, piece);
+            done += piece;
+        }
+        s = decoder(bytes);
+    }
     if (decoder.hasError())
         throw CArchiveException(CArchiveException::BadFormat,
                                 QStringLiteral("a string is not valid UTF-8"));
