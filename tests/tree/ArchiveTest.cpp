@@ -167,6 +167,48 @@ TEST_F(ArchiveTest, AbsurdCountsFailBeforeAllocating)
     });
 }
 
+// The reader takes the file in blocks: strings and counts that straddle a
+// block's end, strings longer than a block, and a count checked near the
+// end must all read as they were written.
+TEST_F(ArchiveTest, ReadingAcrossReadAheadBlocks)
+{
+    QByteArray bytes;
+    QStringList written;
+    {
+        QBuffer buf(&bytes);
+        buf.open(QIODevice::WriteOnly);
+        CArchive ar(&buf, CArchive::store);
+        for (int i = 0; i < 4000; ++i) {
+            written << QString(i % 97 + 1, QChar(u'a' + i % 26)) + QStringLiteral("\u00e9");
+            ar.WriteString(written.last());
+            ar.WriteDWORD(quint32(i));
+        }
+        written << QString(200'000, QLatin1Char('z'));
+        ar.WriteString(written.last());
+        ar.WriteDWORD(7);
+    }
+    ASSERT_GT(bytes.size(), 3 * 64 * 1024);
+    for (bool sequential : {false, true}) {
+        LoadBytes(
+            bytes,
+            [&](CArchive &ar) {
+                for (int i = 0; i < 4000; ++i) {
+                    ASSERT_EQ(ar.ReadString(), written[i]);
+                    ASSERT_EQ(ar.ReadDWORD(), quint32(i));
+                }
+                EXPECT_FALSE(ar.AtEnd());
+                EXPECT_EQ(ar.ReadString(), written.last());
+                EXPECT_NO_THROW(ar.CheckCount(4));
+                EXPECT_EQ(ar.ReadDWORD(), 7u);
+                EXPECT_TRUE(ar.AtEnd());
+                if (!sequential) {
+                    EXPECT_THROW(ar.CheckCount(1), CArchiveException);
+                }
+            },
+            sequential);
+    }
+}
+
 TEST_F(ArchiveTest, ClassIsWrittenOnceThenReferredToByIndex)
 {
     CTreeItem a(QStringLiteral("a"), 0, 0), b(QStringLiteral("b"), 0, 0);
