@@ -36,6 +36,7 @@
 #include "tools/DirtyCheck.h"
 #include "tools/ErrorLocator.h"
 #include "tools/OutputWnd.h"
+#include "tools/RunCommands.h"
 #include "tools/ToolManager.h"
 #include "tree/TreeFolder.h"
 
@@ -278,6 +279,7 @@ void CJavaIDEApp::CreateToolManager()
     m_toolHost = std::make_unique<CMainToolHost>(*this);
     m_tools = std::make_unique<CToolManager>(m_toolHost.get());
     m_build = std::make_unique<CBuildCommands>(*m_tools);
+    m_run = std::make_unique<CRunCommands>(*m_tools, *m_build);
     m_toolActivity = std::make_unique<CToolActivity>(*m_tools);
     // A monitor set before start-up (a test's) stays in charge.
     if (!m_activity)
@@ -1023,6 +1025,22 @@ void CJavaIDEApp::CreateCommandMap()
             ui.Enable(m_build->CanToggleCompiler());
             ui.SetCheck(m_build->IsUsingOwnCompiler());
         });
+    // Run
+    auto canRun = [this, projectOpen](U &ui) {
+        ui.Enable(m_run->CanRun() &&
+                  (projectOpen() || (m_mainFrame && m_mainFrame->ActiveEditor())));
+    };
+    m_commands.On(
+        Cmd::Run, [this] { m_run->RunWithSetting(); }, canRun);
+    m_commands.On(
+        Cmd::RunApplication, [this] { m_run->RunWithSetting(); }, canRun);
+    m_commands.On(
+        Cmd::RunOrStopRun, [this] { m_run->RunOrStop(); },
+        [this, projectOpen](U &ui) {
+            ui.Enable(m_run->CanStop() || (projectOpen() && m_run->CanRun()));
+        });
+    m_commands.On(
+        Cmd::StopRun, [this] { m_run->Stop(); }, [this](U &ui) { ui.Enable(m_run->CanStop()); });
     m_commands.On(
         Cmd::CompileOptions, [this] { OnCompileOptions(); },
         [projectOpen](U &ui) { ui.Enable(projectOpen()); });

@@ -20,6 +20,7 @@ class CActivityMonitor;
 class CBuildCommands;
 class CMainToolHost;
 class CToolActivity;
+class CRunCommands;
 class CToolManager;
 class CTreeItem;
 class CFileDialogs;
@@ -73,6 +74,7 @@ public:
     // The tools (javac today) and their commands.
     CToolManager &Tools() const { return *m_tools; }
     CBuildCommands &Build() const { return *m_build; }
+    CRunCommands &RunCommands() const { return *m_run; }
     CMainToolHost &ToolHost() const { return *m_toolHost; }
 
     // Whether start-up reports a missing classes.zip. It is expected once
@@ -216,6 +218,7 @@ private:
     std::unique_ptr<CMainToolHost> m_toolHost;
     std::unique_ptr<CToolManager> m_tools;
     std::unique_ptr<CBuildCommands> m_build;
+    std::unique_ptr<CRunCommands> m_run;
     std::unique_ptr<CToolActivity> m_toolActivity;
     CRecentFileList m_recentFiles;
     CCommandMap m_commands;

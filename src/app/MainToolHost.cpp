@@ -5,6 +5,7 @@
 #include "app/MainFrame.h"
 #include "app/OutputPane.h"
 #include "editor/HueditView.h"
+#include "packages/PkgDoc.h"
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
 #include "project/ProjectView.h"
@@ -12,6 +13,7 @@
 #include "tools/ErrorMarks.h"
 #include "tools/MDIOutputFrame.h"
 #include "tools/OutputWnd.h"
+#include "tools/RunCommands.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,6 +37,49 @@ QString CMainToolHost::OwnClassesDir() const
 bool CMainToolHost::Beep() const
 {
     return m_app.Options().m_beep != 0;
+}
+
+QString CMainToolHost::PackageClassPath() const
+{
+    return m_app.PkgDoc() ? m_app.PkgDoc()->ClassPath() : QString();
+}
+
+bool CMainToolHost::CheckDirtyFilesBeforeRun() const
+{
+    return m_app.Options().m_checkDirtyFiles != 0;
+}
+
+const CClassLookup *CMainToolHost::ClassLookup() const
+{
+    return m_app.PkgDoc();
+}
+
+QString CMainToolHost::ActiveEditorFile() const
+{
+    CMainFrame *frame = m_app.MainFrame();
+    CChildFrame *editor = frame ? frame->ActiveEditor() : nullptr;
+    return editor ? editor->GetPathName() : QString();
+}
+
+void CMainToolHost::AttachToOutputTab(CToolProcess *process)
+{
+    if (CMainFrame *frame = m_app.MainFrame())
+        frame->Output()->View(OutputTab)->AttachProcess(process);
+}
+
+void CMainToolHost::DetachFromOutputTab(CToolProcess *process)
+{
+    CMainFrame *frame = m_app.MainFrame();
+    if (!frame)
+        return;
+    COutputWnd *view = frame->Output()->View(OutputTab);
+    if (view->AttachedProcess() == process)
+        view->AttachProcess(nullptr);
+}
+
+void CMainToolHost::StartRun()
+{
+    m_app.RunCommands().Run(false);
 }
 
 void CMainToolHost::ShowOutputTab(Tab tab)

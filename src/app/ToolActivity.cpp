@@ -5,6 +5,8 @@
 
 bool CToolActivity::IsRunning(Activity activity) const
 {
+    if (activity == Application)
+        return m_tools.IsRunning();
     return activity == Compile && m_tools.IsBuildBusy();
 }
 
@@ -12,4 +14,6 @@ void CToolActivity::Stop(Activity activity)
 {
     if (activity == Compile)
         m_tools.StopBuild();
+    else if (activity == Application)
+        m_tools.StopRun();
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+class CClassLookup;
 class CToolFrame;
 class CToolOutput;
 class CToolProcess;
@@ -30,6 +31,13 @@ public:
     virtual bool Beep() const { return false; }
     // The class path kept by the package database.
     virtual QString PackageClassPath() const { return QString(); }
+    // "Editor"/"CheckDirtyFiles": Run compiles the project's dirty files first.
+    virtual bool CheckDirtyFilesBeforeRun() const { return false; }
+    // The classes known beyond the project (the package database), through
+    // which Run recognises applets; null when there is none.
+    virtual const CClassLookup *ClassLookup() const { return nullptr; }
+    // The file of the active editor window, run when no project is open.
+    virtual QString ActiveEditorFile() const { return QString(); }
 
     // ---- the output window
     // Shows the output window with a tab in front.
@@ -42,6 +50,10 @@ public:
         (void)tab;
         return nullptr;
     }
+    // The Output tab's typing goes to the process (Run's console), until
+    // it is detached again; detaching a process not attached does nothing.
+    virtual void AttachToOutputTab(CToolProcess *process) { (void)process; }
+    virtual void DetachFromOutputTab(CToolProcess *process) { (void)process; }
     // The directory that the Build tab resolves error lines against.
     virtual void SetBuildBaseDirectory(const QString &dir) { (void)dir; }
     // After a failed compile the Build tab shows its first line.

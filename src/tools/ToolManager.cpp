@@ -3,6 +3,7 @@
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
 #include "tools/CompileProcess.h"
+#include "tools/RunProcess.h"
 #include "tools/ToolHost.h"
 #include "tools/ToolProcess.h"
 
@@ -11,7 +12,7 @@
 
 CToolManager::CToolManager(CToolHost *host, CProjectDoc *workspace)
     : m_pHost(host ? host : &CToolHost::Default()), m_pWorkspace(workspace),
-      m_compile(std::make_unique<CCompileProcess>(this))
+      m_compile(std::make_unique<CCompileProcess>(this)), m_run(std::make_unique<CRunProcess>(this))
 {
 }
 
@@ -21,6 +22,7 @@ CToolManager::~CToolManager()
     while (!m_running.isEmpty())
         delete m_running.takeLast();
     m_compile.reset();
+    m_run.reset();
 }
 
 void CToolManager::SetHost(CToolHost *host)
@@ -30,7 +32,20 @@ void CToolManager::SetHost(CToolHost *host)
 
 bool CToolManager::IsToolBusy() const
 {
-    return IsBuildBusy();
+    return IsBuildBusy() || IsRunning();
+}
+
+bool CToolManager::IsRunning() const
+{
+    return m_run->IsRunning();
+}
+
+void CToolManager::StopRun()
+{
+    if (m_run->IsRunning()) {
+        m_run->SetAborted(true);
+        m_run->Stop();
+    }
 }
 
 bool CToolManager::IsBuildBusy() const

@@ -6,6 +6,7 @@
 #include <memory>
 
 class CCompileProcess;
+class CRunProcess;
 class CProjectDoc;
 class CToolHost;
 class CToolProcess;
@@ -31,6 +32,11 @@ public:
     void SetWorkspace(CProjectDoc *workspace) { m_pWorkspace = workspace; }
 
     CCompileProcess &CompileProcess() const { return *m_compile; }
+    // The user's program, run with its console in the Output tab.
+    CRunProcess &RunProcess() const { return *m_run; }
+    bool IsRunning() const;
+    // Stop Run: the program ends as stopped by the user.
+    void StopRun();
 
     // A compile (or, once there is one, a javadoc run), a program or the
     // console debugger is running: the commands that start a tool wait.
@@ -60,4 +66,5 @@ private:
     CProjectDoc *m_pWorkspace;
     QList<CToolProcess *> m_running; // not owned while listed; deleted at the end
     std::unique_ptr<CCompileProcess> m_compile;
+    std::unique_ptr<CRunProcess> m_run;
 };

@@ -127,7 +127,7 @@ bool CToolProcess::Execute(int quiet)
 {
     QProcess *proc = NewProcess();
     if (!proc) {
-        Prompter().MessageBox(StartFailedMessage(m_strCommandLine), CPrompter::Ok, CPrompter::Stop);
+        ReportStartFailure();
         return false;
     }
     if (!m_bRedirectInput)
@@ -141,8 +141,7 @@ bool CToolProcess::Execute(int quiet)
         const bool started = proc->startDetached(&pid);
         DeleteProcess();
         if (!started) {
-            Prompter().MessageBox(StartFailedMessage(m_strCommandLine), CPrompter::Ok,
-                                  CPrompter::Stop);
+            ReportStartFailure();
             return false;
         }
         m_pid = pid;
@@ -158,7 +157,7 @@ bool CToolProcess::Execute(int quiet)
     proc->start(QIODevice::ReadWrite);
     if (!proc->waitForStarted(-1)) {
         DeleteProcess();
-        Prompter().MessageBox(StartFailedMessage(m_strCommandLine), CPrompter::Ok, CPrompter::Stop);
+        ReportStartFailure();
         return false;
     }
     m_pid = proc->processId();
@@ -172,6 +171,11 @@ bool CToolProcess::Execute(int quiet)
     if (m_bAutoDelete && m_pManager)
         m_pManager->AddRunning(this);
     return true;
+}
+
+void CToolProcess::ReportStartFailure()
+{
+    Prompter().MessageBox(StartFailedMessage(m_strCommandLine), CPrompter::Ok, CPrompter::Stop);
 }
 
 void CToolProcess::Deliver(const QString &text)

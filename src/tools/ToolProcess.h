@@ -99,6 +99,9 @@ protected:
     QProcess *Process() const { return m_pProcess; }
     void DeleteProcess();
     void Deliver(const QString &text);
+    // The child could not be started: a message box, unless the tool says
+    // so in its own way.
+    virtual void ReportStartFailure();
     void SetRunning(bool running) { m_bRunning = running; }
 
 private:

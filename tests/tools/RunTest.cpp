@@ -1,0 +1,193 @@
+// These tests run the real javac and java.
+#include "FakePrompter.h"
+#include "TestEnv.h"
+#include "ToolsTestSupport.h"
+#include "project/Project.h"
+#include "project/ProjectDoc.h"
+#include "tools/BuildCommands.h"
+#include "tools/CompileProcess.h"
+#include "tools/RunCommands.h"
+#include "tools/RunProcess.h"
+#include "tools/ToolManager.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kEcho = "package app;\n"
+                         "public class Main {\n"
+                         "  public static void main(String[] a) throws Exception {\n"
+                         "    System.out.println(\"args=\" + String.join(\",\", a));\n"
+                         "    java.io.BufferedReader r = new java.io.BufferedReader(\n"
+                         "        new java.io.InputStreamReader(System.in));\n"
+                         "    System.out.println(\"got=\" + r.readLine());\n"
+                         "  }\n"
+                         "}\n";
+
+const QByteArray kForever = "public class Forever {\n"
+                            "  public static void main(String[] a) throws Exception {\n"
+                            "    System.out.println(\"started\");\n"
+                            "    while (true) Thread.sleep(100);\n"
+                            "  }\n"
+                            "}\n";
+
+// The main frame's part in a run: it hands the finished compile back to
+// Run and keeps track of what the Output tab is attached to.
+class CRunHost : public CRecordingHost
+{
+public:
+    void StartRun() override
+    {
+        CRecordingHost::StartRun();
+        if (m_commands)
+            m_commands->Run(false);
+    }
+    void AttachToOutputTab(CToolProcess *p) override
+    {
+        m_attached = p;
+        m_calls << QStringLiteral("attach");
+    }
+    void DetachFromOutputTab(CToolProcess *p) override
+    {
+        if (m_attached == p) {
+            m_attached = nullptr;
+            m_calls << QStringLiteral("detach");
+        }
+    }
+    CRunCommands *m_commands = nullptr;
+    CToolProcess *m_attached = nullptr;
+};
+
+struct Runner
+{
+    explicit Runner(CTestProject &tp)
+        : manager(&host, &tp.Workspace()), build(manager), run(manager, build)
+    {
+        host.m_commands = &run;
+        QObject::connect(&manager.CompileProcess(), &CCompileProcess::compileFinished,
+                         [this](const CCompileResult &r) { compiles << r; });
+        QObject::connect(&manager.RunProcess(), &CToolProcess::ended,
+                         [this](int code) { endCodes << code; });
+    }
+    bool OutputHas(const QString &text)
+    {
+        return WaitFor([&] { return host.m_output.m_text.contains(text); }, 60000);
+    }
+    CRunHost host;
+    CToolManager manager;
+    CBuildCommands build;
+    CRunCommands run;
+    QList<CCompileResult> compiles;
+    QList<int> endCodes;
+};
+
+} // namespace
+
+TEST(Run, DirtyProjectCompilesFirstThenRunsTheFoundMainWithArgumentsAndInput)
+{
+    CTestEnv env;
+    CFakePrompter prompter;
+    CTestProject tp(env.Path(), {{"src/app/Main.java", kEcho}});
+    CProject &project = tp.Project();
+    // The class sits in a package: its root goes on the project's class path.
+    project.m_strClassPath = tp.Path("src");
+    project.m_interpreter.m_bArguments = 1;
+    project.m_interpreter.m_strArguments = QStringLiteral("one two");
+    ASSERT_TRUE(project.GetMainClass().isEmpty());
+
+    Runner r(tp);
+    ASSERT_TRUE(r.run.Run(true));
+    EXPECT_TRUE(r.run.m_startedCompile);
+    ASSERT_TRUE(r.OutputHas("args=one,two")) << r.host.m_output.m_text.toStdString();
+    ASSERT_EQ(r.compiles.size(), 1);
+    EXPECT_TRUE(r.compiles.first().succeeded);
+
+    // The search found the main class and named it; the class argument is
+    // package, dot, name.
+    EXPECT_EQ(project.GetMainClass(), QStringLiteral("Main.java"));
+    const QString text = r.host.m_output.m_text;
+    const QString head = "java   app.Main one two\nWorking Directory - " + tp.Path("src/app") +
+                         "\nClass Path - " + r.manager.RunProcess().ClassPath() + "\n";
+    EXPECT_TRUE(text.startsWith(head)) << text.toStdString();
+    EXPECT_TRUE(r.manager.RunProcess().ClassPath().startsWith(tp.Path("src")));
+    EXPECT_TRUE(r.manager.IsToolBusy());
+    EXPECT_FALSE(r.run.CanRun());
+    EXPECT_TRUE(r.run.CanStop());
+    EXPECT_EQ(r.host.m_attached, &r.manager.RunProcess());
+
+    // What the Output tab sends on Enter reaches the program's input.
+    EXPECT_GT(r.manager.RunProcess().SendInput(QStringLiteral("hello there")), 0);
+    ASSERT_TRUE(r.OutputHas("got=hello there\n"));
+    ASSERT_TRUE(r.OutputHas(CToolProcess::ExitText()));
+    EXPECT_EQ(r.endCodes, QList<int>{0});
+    EXPECT_EQ(r.host.m_attached, nullptr);
+    EXPECT_TRUE(r.run.CanRun());
+    EXPECT_TRUE(prompter.m_messages.isEmpty()) << prompter.m_messages.join("|").toStdString();
+
+    // Nothing dirty now: Run starts the program at once.
+    ASSERT_TRUE(r.run.Run(true));
+    EXPECT_FALSE(r.run.m_startedCompile);
+    EXPECT_TRUE(r.manager.RunProcess().IsRunning());
+    r.manager.RunProcess().SendInput(QStringLiteral("again"));
+    ASSERT_TRUE(r.OutputHas("got=again"));
+    EXPECT_EQ(r.compiles.size(), 1);
+}
+
+TEST(Run, CompileErrorsKeepTheProgramFromStarting)
+{
+    CTestEnv env;
+    CFakePrompter prompter;
+    CTestProject tp(env.Path(), {{"Forever.java", kForever},
+                                 {"Bad.java", "public class Bad { int x = nope; }\n"}});
+    Runner r(tp);
+    ASSERT_TRUE(r.run.Run(true));
+    ASSERT_TRUE(WaitFor([&] { return !r.compiles.isEmpty(); }, 60000));
+    EXPECT_FALSE(r.compiles.first().succeeded);
+    EXPECT_TRUE(r.host.m_build.m_text.contains(" error")) << r.host.m_build.m_text.toStdString();
+    EXPECT_EQ(r.host.m_runs, 0);
+    EXPECT_FALSE(r.manager.RunProcess().IsRunning());
+    EXPECT_FALSE(r.host.m_output.m_text.contains("Working Directory - "));
+}
+
+TEST(Run, StopRunEndsTheProgramAsStoppedByTheUser)
+{
+    CTestEnv env;
+    CFakePrompter prompter;
+    CTestProject tp(env.Path(), {{"Forever.java", kForever}});
+    tp.Project().SetMainClass(QStringLiteral("Forever.java"));
+    Runner r(tp);
+    ASSERT_TRUE(r.run.Run(true));
+    ASSERT_TRUE(r.OutputHas("started\n")) << r.host.m_output.m_text.toStdString();
+    EXPECT_TRUE(r.host.m_output.m_text.startsWith("java   Forever \nWorking Directory - "));
+
+    // Run or Stop Run stops a running program.
+    ASSERT_TRUE(r.run.RunOrStop());
+    ASSERT_TRUE(r.OutputHas(CToolProcess::ExitText()));
+    EXPECT_EQ(r.endCodes, QList<int>{CToolProcess::kUserAbort});
+    EXPECT_FALSE(r.manager.RunProcess().IsRunning());
+    EXPECT_EQ(r.host.m_attached, nullptr);
+    EXPECT_EQ(r.host.m_calls.count("detach"), 1);
+    // And runs it again when none runs.
+    ASSERT_TRUE(r.run.RunOrStop());
+    ASSERT_TRUE(WaitFor([&] {
+        return r.host.m_output.m_text.count("started") == 1 && r.manager.RunProcess().IsRunning();
+    }));
+    r.run.Stop();
+    ASSERT_TRUE(WaitFor([&] { return r.endCodes.size() == 2; }));
+    EXPECT_EQ(r.endCodes.last(), CToolProcess::kUserAbort);
+}
+
+TEST(Run, AProgramThatCannotStartIsReportedInTheOutputTab)
+{
+    CTestEnv env;
+    CFakePrompter prompter;
+    CTestProject tp(env.Path(), {{"Page.html", "<applet code=A.class></applet>\n"}});
+    tp.Project().SetMainHtml(QStringLiteral("Page.html"));
+    Runner r(tp);
+    // Today's JDK has no applet viewer: the start fails as any start does.
+    EXPECT_FALSE(r.run.Run(false));
+    EXPECT_EQ(r.host.m_output.m_text, CRunProcess::StartFailureText());
+    EXPECT_TRUE(prompter.m_messages.isEmpty());
+    EXPECT_FALSE(r.manager.IsToolBusy());
+    EXPECT_EQ(r.host.m_attached, nullptr);
+}
