@@ -1,5 +1,6 @@
 #include "app/BuildCommand.h"
 #include "app/JavaIDEApp.h"
+#include "app/RunCommand.h"
 #include "app/StartupProbe.h"
 #include "javamodel/ParseCommand.h"
 
@@ -24,6 +25,11 @@ int main(int argc, char *argv[])
         QTextStream out(stdout);
         QTextStream err(stderr);
         return RunBuildCommand(args, out, err);
+    }
+    if (argc > 1 && qstrcmp(argv[1], "--run") == 0) {
+        QCoreApplication app(argc, argv);
+        QTextStream err(stderr);
+        return RunRunCommand(QCoreApplication::arguments().mid(2), err);
     }
 
     QApplication app(argc, argv);

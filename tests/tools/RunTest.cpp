@@ -10,6 +10,7 @@
 #include "tools/RunProcess.h"
 #include "tools/ToolManager.h"
 
+#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -190,4 +191,56 @@ TEST(Run, AProgramThatCannotStartIsReportedInTheOutputTab)
     EXPECT_TRUE(prompter.m_messages.isEmpty());
     EXPECT_FALSE(r.manager.IsToolBusy());
     EXPECT_EQ(r.host.m_attached, nullptr);
+}
+
+TEST(Run, TheMavuCommandLinePassesTheConsoleThroughAndExitsWithTheProgramsCode)
+{
+    CTestEnv env;
+    QString projectPath;
+    const QByteArray exiting = "package app;\n"
+                               "public class Main {\n"
+                               "  public static void main(String[] a) throws Exception {\n"
+                               "    System.out.println(\"args=\" + String.join(\",\", a));\n"
+                               "    java.io.BufferedReader r = new java.io.BufferedReader(\n"
+                               "        new java.io.InputStreamReader(System.in));\n"
+                               "    System.out.println(\"got=\" + r.readLine());\n"
+                               "    System.err.println(\"to stderr\");\n"
+                               "    System.exit(a.length + 3);\n"
+                               "  }\n"
+                               "}\n";
+    {
+        CTestProject tp(env.Path(), {{"src/app/Main.java", exiting}});
+        tp.Project().m_strClassPath = tp.Path("src");
+        tp.Project().m_interpreter.m_bArguments = 1;
+        tp.Project().m_interpreter.m_strArguments = QStringLiteral("from project");
+        tp.Project().Save();
+        projectPath = tp.Project().GetPathName();
+    }
+    auto run = [&](const QStringList &args, QString *out, QString *err) {
+        QProcess mavu;
+        mavu.start(MAVU_EXECUTABLE, QStringList{"--run"} + args);
+        EXPECT_TRUE(mavu.waitForStarted(60000));
+        mavu.write("hello\n");
+        mavu.closeWriteChannel();
+        EXPECT_TRUE(mavu.waitForFinished(120000));
+        *out = QString::fromLocal8Bit(mavu.readAllStandardOutput());
+        *err = QString::fromLocal8Bit(mavu.readAllStandardError());
+        return mavu.exitCode();
+    };
+    QString out, err;
+    // Stale: compiled first (the compiler's text on standard error), then
+    // run with the arguments given, which replace the project's.
+    EXPECT_EQ(run({projectPath, "x", "y z"}, &out, &err), 5) << err.toStdString();
+    EXPECT_EQ(out, "args=x,y z\ngot=hello\n");
+    EXPECT_TRUE(err.contains("javac ")) << err.toStdString();
+    EXPECT_TRUE(err.endsWith("to stderr\n")) << err.toStdString();
+    // Compiled now: straight to the program, with the project's arguments.
+    EXPECT_EQ(run({projectPath}, &out, &err), 5);
+    EXPECT_EQ(out, "args=from,project\ngot=hello\n");
+    EXPECT_EQ(err, "to stderr\n");
+
+    EXPECT_EQ(run({env.FilePath("missing.mavu")}, &out, &err), 2);
+    EXPECT_EQ(err, "Project file does not exist !!!\n");
+    EXPECT_EQ(run({}, &out, &err), 2);
+    EXPECT_EQ(err, "usage: mavu --run PROJECT.mavu [ARGS...]\n");
 }
