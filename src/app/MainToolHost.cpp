@@ -63,8 +63,14 @@ QString CMainToolHost::ActiveEditorFile() const
 
 void CMainToolHost::AttachToOutputTab(CToolProcess *process)
 {
-    if (CMainFrame *frame = m_app.MainFrame())
-        frame->Output()->View(OutputTab)->AttachProcess(process);
+    CMainFrame *frame = m_app.MainFrame();
+    if (!frame)
+        return;
+    // The tab is the program's console now: typing goes there at once.
+    COutputWnd *view = frame->Output()->View(OutputTab);
+    view->AttachProcess(process);
+    view->moveCursor(QTextCursor::End);
+    view->setFocus();
 }
 
 void CMainToolHost::DetachFromOutputTab(CToolProcess *process)
