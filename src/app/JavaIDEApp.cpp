@@ -35,6 +35,8 @@
 #include "tools/CompilerOptionsPage.h"
 #include "tools/DirtyCheck.h"
 #include "tools/ErrorLocator.h"
+#include "tools/InterpreterOptionsDlg.h"
+#include "tools/InterpreterOptionsPage.h"
 #include "tools/OutputWnd.h"
 #include "tools/RunCommands.h"
 #include "tools/ToolManager.h"
@@ -352,6 +354,12 @@ void CJavaIDEApp::OnProjectToolCommand(int id, CTreeItem *node)
     case Cmd::RootCompileOptions:
         OnRootCompileOptions();
         break;
+    case Cmd::RunOptions:
+        OnRunOptions();
+        break;
+    case Cmd::RootRunOptions:
+        OnRootRunOptions();
+        break;
     case Cmd::ProjectClasspath:
         OnProjectClasspath();
         break;
@@ -383,6 +391,32 @@ void CJavaIDEApp::OnRootCompileOptions()
     if (RunDialog(dlg) != QDialog::Accepted)
         return;
     dlg.Page()->Save(options, &options.m_strClassPath);
+    m_projectDoc->SetModifiedFlag();
+    m_projectDoc->Save();
+}
+
+void CJavaIDEApp::OnRunOptions()
+{
+    if (!m_projectDoc || !m_projectDoc->GetCurrentProject().IsOpen())
+        return;
+    CProject &project = m_projectDoc->GetCurrentProject();
+    CInterpreterOptionsDlg dlg(m_mainFrame.get(), QStringLiteral("Java Options"), true);
+    dlg.Page()->Load(project.m_interpreter);
+    if (RunDialog(dlg) != QDialog::Accepted)
+        return;
+    dlg.Page()->Save(project.m_interpreter);
+    project.SetModifiedFlag();
+}
+
+void CJavaIDEApp::OnRootRunOptions()
+{
+    if (!m_projectDoc)
+        return;
+    CInterpreterOptionsDlg dlg(m_mainFrame.get(), QStringLiteral("Root options"), false);
+    dlg.Page()->Load(m_projectDoc->m_interpreter);
+    if (RunDialog(dlg) != QDialog::Accepted)
+        return;
+    dlg.Page()->Save(m_projectDoc->m_interpreter);
     m_projectDoc->SetModifiedFlag();
     m_projectDoc->Save();
 }
@@ -1041,6 +1075,9 @@ void CJavaIDEApp::CreateCommandMap()
         });
     m_commands.On(
         Cmd::StopRun, [this] { m_run->Stop(); }, [this](U &ui) { ui.Enable(m_run->CanStop()); });
+    m_commands.On(
+        Cmd::RunOptions, [this] { OnRunOptions(); },
+        [projectOpen](U &ui) { ui.Enable(projectOpen()); });
     m_commands.On(
         Cmd::CompileOptions, [this] { OnCompileOptions(); },
         [projectOpen](U &ui) { ui.Enable(projectOpen()); });

@@ -138,6 +138,8 @@ public:
     // workspace's "Root options".
     void OnCompileOptions();
     void OnRootCompileOptions();
+    void OnRunOptions();
+    void OnRootRunOptions();
     // The project's class path.
     void OnProjectClasspath();
     // Compile (this file) from an editor or the project tree: the file's

@@ -49,9 +49,11 @@ bool CProjectCommands::IsEnabled(int id, const State &s)
         return s.toolsAvailable && !s.toolBusy &&
                (s.kind == Kind::OpenProject || (s.kind == Kind::VirtualFolder && s.inOpenProject));
     case Cmd::CompileOptions:
+    case Cmd::RunOptions:
     case Cmd::ProjectClasspath:
         return s.toolsAvailable && s.projectOpen;
     case Cmd::RootCompileOptions:
+    case Cmd::RootRunOptions:
         return s.toolsAvailable && s.haveWorkspace;
     default:
         // Run, parse, browse, the other option sheets and the resource

@@ -540,8 +540,10 @@ bool CProjectView::OnCommand(int id)
     case Cmd::ProjectRebuildFolder:
     case Cmd::ProjectCompileFolder:
     case Cmd::CompileOptions:
+    case Cmd::RunOptions:
     case Cmd::ProjectClasspath:
     case Cmd::RootCompileOptions:
+    case Cmd::RootRunOptions:
         m_toolCommand(id, SelectedNode());
         break;
     default:
