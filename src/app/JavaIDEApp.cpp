@@ -33,6 +33,7 @@
 #include "tools/CompileProcess.h"
 #include "tools/CompilerOptionsDlg.h"
 #include "tools/CompilerOptionsPage.h"
+#include "tools/DefaultHtmlFile.h"
 #include "tools/DirtyCheck.h"
 #include "tools/ErrorLocator.h"
 #include "tools/InterpreterOptionsDlg.h"
@@ -393,6 +394,23 @@ void CJavaIDEApp::OnRootCompileOptions()
     dlg.Page()->Save(options, &options.m_strClassPath);
     m_projectDoc->SetModifiedFlag();
     m_projectDoc->Save();
+}
+
+void CJavaIDEApp::OnDefaultHtml()
+{
+    if (!m_projectDoc || !m_projectDoc->GetCurrentProject().IsOpen())
+        return;
+    CProject &project = m_projectDoc->GetCurrentProject();
+    QStringList names;
+    for (const QString &path : project.GetFiles())
+        names << QFileInfo(path).fileName();
+    const QString page = CDefaultHtmlFile::Create(project.GetProjectDir(), QString(), QString(),
+                                                  project.GetMainClass(), names);
+    if (page.isEmpty())
+        return;
+    // The new page is what Run starts from now on.
+    project.AddFileItem(page);
+    project.SetMainHtml(QFileInfo(page).fileName());
 }
 
 void CJavaIDEApp::OnRunOptions()
@@ -1075,6 +1093,9 @@ void CJavaIDEApp::CreateCommandMap()
         });
     m_commands.On(
         Cmd::StopRun, [this] { m_run->Stop(); }, [this](U &ui) { ui.Enable(m_run->CanStop()); });
+    m_commands.On(
+        Cmd::DefaultHtml, [this] { OnDefaultHtml(); },
+        [projectOpen](U &ui) { ui.Enable(projectOpen()); });
     m_commands.On(
         Cmd::RunOptions, [this] { OnRunOptions(); },
         [projectOpen](U &ui) { ui.Enable(projectOpen()); });

@@ -139,6 +139,7 @@ public:
     void OnCompileOptions();
     void OnRootCompileOptions();
     void OnRunOptions();
+    void OnDefaultHtml();
     void OnRootRunOptions();
     // The project's class path.
     void OnProjectClasspath();
