@@ -185,9 +185,7 @@ void CPkgDoc::Serialize(CArchive &ar)
     }
     // Bytes after the last package mean a damaged count: refused rather than
     // half read and then saved over.
-    if (!ar.AtEnd())
-        throw CArchiveException(CArchiveException::BadFormat,
-                                QStringLiteral("Unexpected data after the last package."));
+    ar.CheckAtEnd();
 }
 
 const QMap<QString, CPackageObject *> &CPkgDoc::Packages()

@@ -163,20 +163,25 @@ void CArchive::CheckCount(quint64 n, quint32 minBytesEach) const
                                                "this program accepts")
                                     .arg(n)
                                     .arg(kMaxCount));
-    const qint64 available = m_deviceSize >= 0
-                                 ? m_deviceSize - m_device->pos() + (m_in.size() - m_inPos)
-                                 : (m_device->isSequential() ? -1 : m_device->bytesAvailable());
+    const qint64 available = BytesLeft();
     if (available >= 0 && n * minBytesEach > quint64(available))
         throw CArchiveException(
             CArchiveException::EndOfFile,
             QStringLiteral("it announces %1 entries but too few bytes follow").arg(n));
 }
 
+qint64 CArchive::BytesLeft() const
+{
+    // What the device still holds plus what was read ahead and not used.
+    const qint64 buffered = m_in.size() - m_inPos;
+    if (m_deviceSize >= 0)
+        return m_deviceSize - m_device->pos() + buffered;
+    return m_device->isSequential() ? -1 : m_device->bytesAvailable() + buffered;
+}
+
 void CArchive::CheckAtEnd() const
 {
-    if (m_device->isSequential())
-        return;
-    const qint64 left = m_device->bytesAvailable();
+    const qint64 left = BytesLeft();
     if (left > 0)
         throw CArchiveException(CArchiveException::BadFormat,
                                 QStringLiteral("%1 byte(s) follow the end of the data").arg(left));

@@ -148,6 +148,8 @@ public:
     void CheckAtEnd() const;
 
 private:
+    // Loading: the bytes not yet read, -1 when the device cannot tell.
+    qint64 BytesLeft() const;
     // One entry per class or object read so far, numbered from 1 in the
     // order they appear in the file; index 0 stands for the null object.
     struct LoadedEntry

@@ -197,10 +197,14 @@ TEST_F(ArchiveTest, ReadingAcrossReadAheadBlocks)
                     ASSERT_EQ(ar.ReadDWORD(), quint32(i));
                 }
                 EXPECT_FALSE(ar.AtEnd());
+                if (!sequential) {
+                    EXPECT_THROW(ar.CheckAtEnd(), CArchiveException);
+                }
                 EXPECT_EQ(ar.ReadString(), written.last());
                 EXPECT_NO_THROW(ar.CheckCount(4));
                 EXPECT_EQ(ar.ReadDWORD(), 7u);
                 EXPECT_TRUE(ar.AtEnd());
+                EXPECT_NO_THROW(ar.CheckAtEnd());
                 if (!sequential) {
                     EXPECT_THROW(ar.CheckCount(1), CArchiveException);
                 }
