@@ -1,11 +1,14 @@
 #include "javamodel/ElementConverter.h"
 
+#include "core/Prompter.h"
 #include "editor/StreamBuffer.h"
 #include "editor/TextFormat.h"
 #include "javamodel/JavaNames.h"
 #include "javamodel/VarClass.h"
 #include "javamodel/VarMethod.h"
 #include "javamodel/VarObject.h"
+
+#include <new>
 
 namespace {
 
@@ -48,21 +51,6 @@ CElementConverter::~CElementConverter()
     EndOfInput();
 }
 
-// Elements cut off by the end of the text keep no pointer to a parser that
-// is about to go.
-static void DetachParser(CVarObject *e)
-{
-    while (e) {
-        e->m_parser = nullptr;
-        if (auto *c = dynamic_cast<CVarContainer *>(e))
-            e = c->m_currentChild;
-        else if (auto *m = dynamic_cast<CVarMethod *>(e))
-            e = m->m_currentLocal;
-        else
-            e = nullptr;
-    }
-}
-
 void CElementConverter::EndOfInput()
 {
     if (m_ended)
@@ -70,7 +58,13 @@ void CElementConverter::EndOfInput()
     m_ended = true;
     if (m_current && !m_delivered && m_pending)
         Give(m_pending);
-    DetachParser(m_current);
+    // Elements cut off by the end of the text keep what they read, in
+    // order, and no pointer to a parser that is about to go.
+    for (CVarObject *e : m_chain) {
+        e->m_parser = nullptr;
+        e->ReadingEnded();
+    }
+    m_chain.clear();
 }
 
 bool CElementConverter::IsBlankText(int from, int to) const
@@ -100,6 +94,7 @@ void CElementConverter::OnElementFinished(CVarObject *)
 void CElementConverter::SetCurrent(CVarObject *e)
 {
     m_current = e;
+    m_chain.assign(1, e);
     // A delimiter that came before the element's first word is not the
     // element's; one that ends that word (no blank between) is.
     if (m_delimiterBeforeWord)
@@ -140,14 +135,42 @@ int CElementConverter::OnLineEnd()
 
 void CElementConverter::Give(char c)
 {
-    CVarObject *e = m_current;
-    if (!e->ParseChar(c)) {
+    // The innermost element answers for c; while one finishes, the one
+    // around it takes it over and answers in its place.
+    size_t level = m_chain.size() - 1;
+    bool more = false;
+    try {
+        if (level > 0) {
+            CVarObject *parent = m_chain[level - 1];
+            parent->BeforeChildChar(c);
+            m_chain[level] = parent->ReadingChild();
+        }
+        more = m_chain[level]->ParseChar(c);
+        while (!more && level > 0) {
+            --level;
+            more = m_chain[level]->ChildEnded(c);
+        }
+    } catch (const std::bad_alloc &) {
+        // The declaration being read is given up; what it read so far stays.
+        Prompter().MessageBox(QStringLiteral("Memory error parsing the file !!!"), CPrompter::Ok);
+        level = 0;
+        more = false;
+    }
+    if (!more) {
+        CVarObject *e = m_current;
         m_current = nullptr;
+        m_chain.clear();
         // Whatever the element left in the ring belongs to it, not to the
         // next top-level declaration.
         m_ring.Reset();
+        e->ReadingEnded();
         OnElementFinished(e);
+        return;
     }
+    // Elements that began with c (a member, a nested class) are read next.
+    m_chain.resize(level + 1);
+    for (CVarObject *child = m_chain.back()->ReadingChild(); child; child = child->ReadingChild())
+        m_chain.push_back(child);
 }
 
 void CElementConverter::Deliver()
@@ -171,7 +194,7 @@ int CElementConverter::Delimiter(char c, int pos)
             return 1;
         }
         Deliver();
-        if (c == '<' && m_current && m_current->WantsTypeArguments()) {
+        if (c == '<' && m_current && m_chain.back()->WantsTypeArguments()) {
             m_delivered = 1;
             m_filter = kTypeArguments;
             m_filterDepth = 1;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <climits>
+#include <vector>
 
 class CStreamBuffer;
 class CVarObject;
@@ -25,6 +26,13 @@ class CVarObject;
 // annotations (with their arguments) vanish, and a '<' in a declaration
 // header glues the whole type argument list to the word before it, so that
 // "Map<String, List<Integer>>" is one ring word.
+//
+// Elements nest (members in classes, local classes in methods, classes in
+// classes) as deep as the text does. The converter keeps the chain of the
+// elements being read and gives each delimiter to the innermost; when that
+// one finishes, the one around it is told (ChildEnded), and so on outwards
+// while elements finish. Neither the stack nor the work per delimiter grows
+// with the depth.
 class CElementConverter : public CConvertData
 {
 public:
@@ -79,6 +87,7 @@ protected:
     // Makes e the element that receives delimiters. A delimiter pending from
     // before its first word belongs to the text before it and is dropped.
     void SetCurrent(CVarObject *e);
+    // The top-level element being read, null between elements.
     CVarObject *Current() const { return m_current; }
     // The most recent word was "interface" right after '@'.
     bool AnnotationTypeKeyword() const { return m_annotationType; }
@@ -109,6 +118,9 @@ private:
     char m_prev = 0;
     int m_pendingLine = 0;
     CVarObject *m_current = nullptr;
+    // m_current and the elements being read inside it, outermost first:
+    // each is the ReadingChild of the one before.
+    std::vector<CVarObject *> m_chain;
     bool m_commentOpen = false;
     bool m_ended = false;
 

@@ -19,16 +19,19 @@ CFileObject::~CFileObject()
 
 void CFileObject::DeleteAll()
 {
-    qDeleteAll(m_imports);
+    std::vector<CVarObject *> elements;
+    elements.insert(elements.end(), m_imports.cbegin(), m_imports.cend());
     m_imports.clear();
-    qDeleteAll(m_classes);
+    elements.insert(elements.end(), m_classes.cbegin(), m_classes.cend());
     m_classes.clear();
-    qDeleteAll(m_interfaces);
+    elements.insert(elements.end(), m_interfaces.cbegin(), m_interfaces.cend());
     m_interfaces.clear();
-    qDeleteAll(m_comments);
+    elements.insert(elements.end(), m_comments.cbegin(), m_comments.cend());
     m_comments.clear();
-    delete m_package;
+    if (m_package)
+        elements.push_back(m_package);
     m_package = nullptr;
+    CVarObject::DeleteElements(elements);
 }
 
 void CFileObject::Serialize(CArchive &ar)

@@ -11,6 +11,8 @@
 #include "javamodel/VarInterface.h"
 #include "javamodel/VarPackage.h"
 
+#include <algorithm>
+#include <climits>
 #include <new>
 
 CJavaParser::CJavaParser(const CStreamBuffer &buffer)
@@ -89,8 +91,13 @@ void CJavaParser::OnBlockCommentEnd()
 
 CFileObject *CJavaParser::ParseText(const QByteArray &utf8)
 {
+    return ParseBytes(utf8.constData(), size_t(utf8.size()));
+}
+
+CFileObject *CJavaParser::ParseBytes(const char *utf8, size_t length)
+{
     try {
-        const CStreamBuffer buffer(utf8);
+        const CStreamBuffer buffer(utf8, int(std::min<size_t>(length, INT_MAX)));
         CParseBuffer scanner(buffer);
         CJavaParser parser(buffer);
         scanner.ParseBuffer(parser);

@@ -36,6 +36,8 @@ public:
     // Parses a whole text of UTF-8 bytes; the caller owns the result. Null
     // (after telling the user) when memory ran out.
     static CFileObject *ParseText(const QByteArray &utf8);
+    // The same for bytes the caller keeps (a text past 2 GiB is cut there).
+    static CFileObject *ParseBytes(const char *utf8, size_t length);
     // The text of an editor, as the editor holds it.
     static CFileObject *ParseEditorText(const QString &text);
     static CFileObject *ParseEditorText(const QByteArray &utf8) { return ParseText(utf8); }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <algorithm>
 
 // Members, nested classes and local classes are kept ordered by name,
 // ignoring case, as the class view lists them: a new element goes before
@@ -18,18 +19,17 @@ template <class T, class U> void InsertByName(QList<T *> &list, U *element)
     list.append(element);
 }
 
-// The same place found by halving, for lists that only ever grew through
-// InsertByName (all lists the recogniser fills): there the first name that
-// is greater than or equal is where a binary search ends.
-template <class T, class U> void InsertByNameSorted(QList<T *> &list, U *element)
+// The recogniser appends elements in source order and puts each list in
+// name order once, when it is complete: the order InsertByName would have
+// built one element at a time (equal names, the later one first), without
+// its cost, which grows with the square of the length for a list whose names
+// come in falling order or are all the same.
+template <class T> void SortByName(QList<T *> &list)
 {
-    qsizetype lo = 0, hi = list.size();
-    while (lo < hi) {
-        const qsizetype mid = (lo + hi) / 2;
-        if (QString::compare(list[mid]->m_name, element->m_name, Qt::CaseInsensitive) >= 0)
-            hi = mid;
-        else
-            lo = mid + 1;
-    }
-    list.insert(lo, element);
+    if (list.size() < 2)
+        return;
+    std::reverse(list.begin(), list.end());
+    std::stable_sort(list.begin(), list.end(), [](const T *a, const T *b) {
+        return QString::compare(a->m_name, b->m_name, Qt::CaseInsensitive) < 0;
+    });
 }

@@ -14,15 +14,15 @@ CVarClass::CVarClass(CElementConverter *parser, int line, Kind kind)
 
 CVarClass::~CVarClass()
 {
-    CVarClass::DeleteChildren();
+    DeleteChildren();
 }
 
-void CVarClass::DeleteChildren()
+void CVarClass::ReleaseChildren(std::vector<CVarObject *> &out)
 {
-    CVarContainer::DeleteChildren();
-    qDeleteAll(m_innerClasses);
+    CVarContainer::ReleaseChildren(out);
+    out.insert(out.end(), m_innerClasses.cbegin(), m_innerClasses.cend());
     m_innerClasses.clear();
-    qDeleteAll(m_innerInterfaces);
+    out.insert(out.end(), m_innerInterfaces.cbegin(), m_innerInterfaces.cend());
     m_innerInterfaces.clear();
 }
 

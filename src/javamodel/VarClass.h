@@ -16,7 +16,7 @@ public:
     ~CVarClass() override;
 
     void Serialize(CArchive &ar) override;
-    void DeleteChildren() override;
+    void ReleaseChildren(std::vector<CVarObject *> &out) override;
     void GetDescription(QString &text) const override;
     using CVarObject::GetDescription;
     bool IsExtensible() const override { return !m_final; }

@@ -26,19 +26,20 @@ CVarContainer::CVarContainer(CElementConverter *parser, int line, Kind kind)
 
 CVarContainer::~CVarContainer()
 {
-    CVarContainer::DeleteChildren();
+    DeleteChildren();
 }
 
-void CVarContainer::DeleteChildren()
+void CVarContainer::ReleaseChildren(std::vector<CVarObject *> &out)
 {
-    qDeleteAll(m_methods);
+    out.insert(out.end(), m_methods.cbegin(), m_methods.cend());
     m_methods.clear();
-    qDeleteAll(m_variables);
+    out.insert(out.end(), m_variables.cbegin(), m_variables.cend());
     m_variables.clear();
-    qDeleteAll(m_blocks);
+    out.insert(out.end(), m_blocks.cbegin(), m_blocks.cend());
     m_blocks.clear();
     m_components.clear();
-    delete m_currentChild;
+    if (m_currentChild)
+        out.push_back(m_currentChild);
     m_currentChild = nullptr;
 }
 
@@ -178,8 +179,14 @@ bool CVarContainer::ParseChar(char c)
 {
     if (!m_inBody)
         return ParseHeaderChar(c);
-    if (m_currentChild)
-        return FeedChild(c);
+    if (m_currentChild) {
+        // Only for callers that drive an element themselves; the recogniser
+        // hands delimiters to the innermost element directly.
+        BeforeChildChar(c);
+        if (m_currentChild->ParseChar(c))
+            return true;
+        return ChildEnded(c);
+    }
     if (m_inConstants)
         return ParseEnumConstantChar(c);
     return ParseBodyChar(c);
@@ -240,7 +247,7 @@ void CVarContainer::AddComponent()
         v->m_inBody = 1;
         v->m_complete = 1;
         v->m_parser = nullptr;
-        InsertByNameSorted(m_variables, v);
+        m_variables.append(v);
         m_components.append(v);
     }
     ring.Reset();
@@ -415,30 +422,43 @@ bool CVarContainer::StartChild(CVarObject *child, Destination dest, char c)
     return ChildFinished(c);
 }
 
-bool CVarContainer::FeedChild(char c)
+void CVarContainer::BeforeChildChar(char c)
+{
+    if (c != '{' || m_destination != ToMethods)
+        return;
+    auto *decl = static_cast<CVarMethodDecl *>(m_currentChild);
+    const CWordRing &ring = Ring();
+    // "default {1, 2}" of an annotation type's element is a value, not a
+    // body.
+    if (decl->IsDeclaration() && decl->AwaitsBodyOrEnd() &&
+        (ring.InUse() == 0 || ring.Word(0) == "throws")) {
+        // A default, static or private interface method: it has a body
+        // after all.
+        auto *method = new CVarMethod(m_parser, decl->m_startLine, this);
+        method->TakeHeaderFrom(*decl);
+        delete decl;
+        m_currentChild = method;
+    }
+}
+
+bool CVarContainer::ChildEnded(char c)
 {
     try {
-        if (c == '{' && m_destination == ToMethods) {
-            auto *decl = static_cast<CVarMethodDecl *>(m_currentChild);
-            const CWordRing &ring = Ring();
-            // "default {1, 2}" of an annotation type's element is a value,
-            // not a body.
-            if (decl->IsDeclaration() && decl->AwaitsBodyOrEnd() &&
-                (ring.InUse() == 0 || ring.Word(0) == "throws")) {
-                // A default, static or private interface method: it has a
-                // body after all.
-                auto *method = new CVarMethod(m_parser, decl->m_startLine, this);
-                method->TakeHeaderFrom(*decl);
-                delete decl;
-                m_currentChild = method;
-            }
-        }
-        if (m_currentChild->ParseChar(c))
-            return true;
         return ChildFinished(c);
     } catch (const std::bad_alloc &) {
         return MemoryError();
     }
+}
+
+void CVarContainer::ReadingEnded()
+{
+    SortByName(m_methods);
+    SortByName(m_variables);
+    SortByName(m_blocks);
+    if (QList<CVarClass *> *inner = InnerClasses())
+        SortByName(*inner);
+    if (QList<CVarInterface *> *inner = InnerInterfaces())
+        SortByName(*inner);
 }
 
 bool CVarContainer::ChildFinished(char c)
@@ -451,6 +471,7 @@ bool CVarContainer::ChildFinished(char c)
         return false;
     }
     child->m_parser = nullptr;
+    child->ReadingEnded();
     if (m_destination == ToVariables) {
         auto *var = static_cast<CVariable *>(child);
         const bool returnsChar = var->m_returnsChar;
@@ -481,19 +502,19 @@ void CVarContainer::Insert(CVarObject *child, Destination dest)
 {
     switch (dest) {
     case ToMethods:
-        InsertByNameSorted(m_methods, static_cast<CVarMethodDecl *>(child));
+        m_methods.append(static_cast<CVarMethodDecl *>(child));
         break;
     case ToVariables:
-        InsertByNameSorted(m_variables, static_cast<CVariable *>(child));
+        m_variables.append(static_cast<CVariable *>(child));
         break;
     case ToBlocks:
-        InsertByNameSorted(m_blocks, static_cast<CVarBlock *>(child));
+        m_blocks.append(static_cast<CVarBlock *>(child));
         break;
     case ToInnerClasses:
-        InsertByNameSorted(*InnerClasses(), static_cast<CVarClass *>(child));
+        InnerClasses()->append(static_cast<CVarClass *>(child));
         break;
     case ToInnerInterfaces:
-        InsertByNameSorted(*InnerInterfaces(), static_cast<CVarInterface *>(child));
+        InnerInterfaces()->append(static_cast<CVarInterface *>(child));
         break;
     }
 }

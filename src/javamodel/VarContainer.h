@@ -31,7 +31,11 @@ public:
 
     void Serialize(CArchive &ar) override;
     bool ParseChar(char c) override;
-    void DeleteChildren() override;
+    CVarObject *ReadingChild() const override { return m_currentChild; }
+    void BeforeChildChar(char c) override;
+    bool ChildEnded(char c) override;
+    void ReadingEnded() override;
+    void ReleaseChildren(std::vector<CVarObject *> &out) override;
     bool ShortenNames() override;
     bool WantsTypeArguments() const override;
 
@@ -69,7 +73,9 @@ public:
 
     QString m_baseName;
     // Parse state: the member being read and the list it goes to when done.
-    // Until then nobody else owns it, so the container deletes it.
+    // Until then nobody else owns it, so the container deletes it. Members
+    // are appended as they are read and put in name order when the reading
+    // of the container ends (ReadingEnded).
     CVarObject *m_currentChild = nullptr;
     Destination m_destination = ToMethods;
     QList<CVarMethodDecl *> m_methods; // CVarMethod or CVarMethodDecl
@@ -98,7 +104,6 @@ private:
     bool ParseBodyChar(char c);
     bool ParseEnumConstantChar(char c);
     bool StartChild(CVarObject *child, Destination dest, char c);
-    bool FeedChild(char c);
     bool ChildFinished(char c);
     void Insert(CVarObject *child, Destination dest);
     void AddComponent();

@@ -15,15 +15,15 @@ CVarInterface::CVarInterface(CElementConverter *parser, int line, Kind kind)
 
 CVarInterface::~CVarInterface()
 {
-    CVarInterface::DeleteChildren();
+    DeleteChildren();
 }
 
-void CVarInterface::DeleteChildren()
+void CVarInterface::ReleaseChildren(std::vector<CVarObject *> &out)
 {
-    CVarContainer::DeleteChildren();
-    qDeleteAll(m_innerClasses);
+    CVarContainer::ReleaseChildren(out);
+    out.insert(out.end(), m_innerClasses.cbegin(), m_innerClasses.cend());
     m_innerClasses.clear();
-    qDeleteAll(m_innerInterfaces);
+    out.insert(out.end(), m_innerInterfaces.cbegin(), m_innerInterfaces.cend());
     m_innerInterfaces.clear();
 }
 

@@ -15,7 +15,7 @@ public:
     ~CVarInterface() override;
 
     void Serialize(CArchive &ar) override;
-    void DeleteChildren() override;
+    void ReleaseChildren(std::vector<CVarObject *> &out) override;
     void GetDescription(QString &text) const override;
     using CVarObject::GetDescription;
     bool IsExtensible() const override { return !m_final; }

@@ -27,15 +27,16 @@ CVarMethod::CVarMethod(CElementConverter *parser, int line, CVarContainer *owner
 
 CVarMethod::~CVarMethod()
 {
-    CVarMethod::DeleteChildren();
+    DeleteChildren();
 }
 
-void CVarMethod::DeleteChildren()
+void CVarMethod::ReleaseChildren(std::vector<CVarObject *> &out)
 {
-    CVarMethodDecl::DeleteChildren();
-    qDeleteAll(m_localClasses);
+    CVarMethodDecl::ReleaseChildren(out);
+    out.insert(out.end(), m_localClasses.cbegin(), m_localClasses.cend());
     m_localClasses.clear();
-    delete m_currentLocal;
+    if (m_currentLocal)
+        out.push_back(m_currentLocal);
     m_currentLocal = nullptr;
 }
 
@@ -139,16 +140,21 @@ CVarClass *CVarMethod::MakeLocal(int kind)
                               number);
 }
 
+CVarObject *CVarMethod::ReadingChild() const
+{
+    return m_currentLocal;
+}
+
 bool CVarMethod::StartLocal(CVarClass *local, char c)
 {
     m_currentLocal = local;
-    return FeedLocal(c);
+    if (local->ParseChar(c))
+        return true;
+    return ChildEnded(c);
 }
 
-bool CVarMethod::FeedLocal(char c)
+bool CVarMethod::ChildEnded(char)
 {
-    if (m_currentLocal->ParseChar(c))
-        return true;
     CVarClass *local = m_currentLocal;
     m_currentLocal = nullptr;
     if (!local->m_complete) {
@@ -156,15 +162,26 @@ bool CVarMethod::FeedLocal(char c)
         return false;
     }
     local->m_parser = nullptr;
-    InsertByNameSorted(m_localClasses, local);
+    local->ReadingEnded();
+    m_localClasses.append(local);
     Ring().Reset();
     return true;
 }
 
+void CVarMethod::ReadingEnded()
+{
+    SortByName(m_localClasses);
+}
+
 bool CVarMethod::ParseBodyChar(char c)
 {
-    if (m_currentLocal)
-        return FeedLocal(c);
+    if (m_currentLocal) {
+        // Only for callers that drive an element themselves; the recogniser
+        // hands delimiters to the innermost element directly.
+        if (m_currentLocal->ParseChar(c))
+            return true;
+        return ChildEnded(c);
+    }
     CWordRing &ring = Ring();
     try {
         switch (c) {

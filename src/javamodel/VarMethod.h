@@ -18,7 +18,10 @@ public:
 
     void Serialize(CArchive &ar) override;
     bool ParseChar(char c) override;
-    void DeleteChildren() override;
+    CVarObject *ReadingChild() const override;
+    bool ChildEnded(char c) override;
+    void ReadingEnded() override;
+    void ReleaseChildren(std::vector<CVarObject *> &out) override;
     bool WantsTypeArguments() const override;
     bool IsDeclaration() const override { return false; }
 
@@ -26,6 +29,8 @@ public:
     int m_parenPos = 0;
     CVarContainer *m_owner = nullptr; // not owned
     // Parse state: the local class being read; owned until it is finished.
+    // Local classes are appended as they are read and put in name order
+    // when the reading of the method ends.
     CVarClass *m_currentLocal = nullptr;
     // The parser puts CVarLocalClass elements here; an archive may hold any
     // class kind.
@@ -37,6 +42,5 @@ protected:
 private:
     bool ParseBodyChar(char c);
     bool StartLocal(CVarClass *local, char c);
-    bool FeedLocal(char c);
     CVarClass *MakeLocal(int kind);
 };

@@ -21,12 +21,12 @@ CVarMethodDecl::CVarMethodDecl(CElementConverter *parser, int line, int arrayDim
 
 CVarMethodDecl::~CVarMethodDecl()
 {
-    CVarMethodDecl::DeleteChildren();
+    DeleteChildren();
 }
 
-void CVarMethodDecl::DeleteChildren()
+void CVarMethodDecl::ReleaseChildren(std::vector<CVarObject *> &out)
 {
-    qDeleteAll(m_arguments);
+    out.insert(out.end(), m_arguments.cbegin(), m_arguments.cend());
     m_arguments.clear();
 }
 

@@ -18,7 +18,7 @@ public:
 
     void Serialize(CArchive &ar) override;
     bool ParseChar(char c) override;
-    void DeleteChildren() override;
+    void ReleaseChildren(std::vector<CVarObject *> &out) override;
     bool CanOverride() const override;
     void GetDescription(QString &text) const override;
     using CVarObject::GetDescription;

@@ -74,6 +74,25 @@ bool CVarObject::ParseResource(const QString &, int)
 
 void CVarObject::DeleteChildren()
 {
+    std::vector<CVarObject *> owned;
+    ReleaseChildren(owned);
+    DeleteElements(owned);
+}
+
+void CVarObject::ReleaseChildren(std::vector<CVarObject *> &)
+{
+}
+
+void CVarObject::DeleteElements(std::vector<CVarObject *> &elements)
+{
+    // Each element gives up its children before it goes, so no destructor
+    // ever frees a child itself: the depth of a tree costs no stack.
+    while (!elements.empty()) {
+        CVarObject *e = elements.back();
+        elements.pop_back();
+        e->ReleaseChildren(elements);
+        delete e;
+    }
 }
 
 bool CVarObject::CanOverride() const
@@ -173,7 +192,8 @@ int CVarObject::ReadTypeAndName(int dims, int from)
         const int kind = ring.Kind(i);
         if (kind == CLanguage::Keyword || (kind == CLanguage::None && ring.Word(i) == "non"))
             continue;
-        m_type = JavaNames::ToQString(ring.Word(i));
+        const QString *shared = ring.SharedText(i);
+        m_type = shared ? *shared : JavaNames::ToQString(ring.Word(i));
         for (int d = 0; d < dims; ++d)
             m_type += QLatin1String("[]");
         if (i + 1 < n) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <string_view>
+#include <vector>
 
 class CElementConverter;
 class CWordRing;
@@ -28,12 +29,36 @@ public:
 
     void Serialize(CArchive &ar) override;
 
-    // A delimiter of code while this element is being read; FALSE when the
-    // element is finished (m_complete tells whether it saw its end).
+    // A delimiter of code while this element is being read and no element
+    // inside it is; FALSE when the element is finished (m_complete tells
+    // whether it saw its end).
     virtual bool ParseChar(char c);
+
+    // Elements nest as deep as the source does. The recogniser keeps the
+    // chain of elements being read itself and hands each delimiter to the
+    // innermost, so that neither the stack nor the time per delimiter grows
+    // with the depth; these are the element's side of that.
+    //
+    // The element being read inside this one (a member, a local class).
+    virtual CVarObject *ReadingChild() const { return nullptr; }
+    // c goes to ReadingChild() next; this element may replace that child
+    // first.
+    virtual void BeforeChildChar(char) {}
+    // ReadingChild() finished on c (its ParseChar answered FALSE): this
+    // element takes it over or frees it, and answers for c as ParseChar does.
+    virtual bool ChildEnded(char) { return false; }
+    // The reading of this element is over (it finished, or the text ended
+    // inside it): put what it gathered in source order into its final order.
+    virtual void ReadingEnded() {}
     // A word of a GUI-builder resource entry; FALSE when the entry ends.
     virtual bool ParseResource(const QString &word, int pos);
-    virtual void DeleteChildren();
+    // Frees the elements this one owns (members, nested and local classes,
+    // arguments), however deep they nest.
+    void DeleteChildren();
+    // Moves the elements this one owns to out, leaving it none.
+    virtual void ReleaseChildren(std::vector<CVarObject *> &out);
+    // Deletes the elements and everything they own, without recursion.
+    static void DeleteElements(std::vector<CVarObject *> &elements);
     virtual bool CanOverride() const;
     virtual void GetDescription(QString &text) const;
     virtual bool IsEqual(const CVarObject *other) const;

@@ -25,8 +25,7 @@ void CVariable::PushForNextDeclarator()
     static const char *const access[] = {nullptr, "public", "protected", "private"};
     if (m_access > AccessNone && m_access <= AccessPrivate)
         ring.Push(access[m_access], 0, CLanguage::Keyword);
-    const QByteArray type = m_type.toUtf8();
-    ring.PushCopy(std::string_view(type.constData(), size_t(type.size())), 0, CLanguage::None);
+    ring.PushShared(m_type, 0, CLanguage::None);
 }
 
 bool CVariable::ParseChar(char c)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QString>
 #include <array>
 #include <string>
 #include <string_view>
@@ -49,6 +51,32 @@ public:
         e.pos = pos;
         e.kind = kind;
     }
+    // Pushes a word the caller holds as a QString already (the type of one
+    // declarator, for the next one of "T a, b, c"): a reader that wants the
+    // word as a QString gets that very string back from SharedText, so every
+    // declarator shares one type text, and its UTF-8 form is made once
+    // however many declarators push it.
+    void PushShared(const QString &text, int pos, int kind)
+    {
+        if (text.isEmpty())
+            return;
+        if (!text.isSharedWith(m_sharedText)) {
+            KeepSharedWords();
+            m_sharedText = text;
+            m_sharedUtf8 = text.toUtf8();
+        }
+        Push(std::string_view(m_sharedUtf8.constData(), size_t(m_sharedUtf8.size())), pos, kind);
+    }
+    // The string word i was pushed with through PushShared, as long as
+    // nothing was glued to it since; null for any other word.
+    const QString *SharedText(int i) const
+    {
+        const Entry &e = m_entries[size_t(i)];
+        if (e.offset >= 0 || e.length == 0 || e.data != m_sharedUtf8.constData())
+            return nullptr;
+        return &m_sharedText;
+    }
+
     void Reset()
     {
         m_count = 0;
@@ -107,6 +135,18 @@ private:
         int pos = 0;
         int kind = 0;
     };
+    // Slots that still show the shared word get their own copy of it
+    // before the word is replaced.
+    void KeepSharedWords()
+    {
+        for (int i = 0; i < m_used; ++i) {
+            Entry &e = m_entries[size_t(i)];
+            if (e.offset < 0 && e.length > 0 && e.data == m_sharedUtf8.constData()) {
+                e.offset = int(m_text.size());
+                m_text.append(e.data, size_t(e.length));
+            }
+        }
+    }
     Entry &Next()
     {
         if (m_count == kSize)
@@ -119,6 +159,8 @@ private:
 
     std::array<Entry, kSize> m_entries;
     std::string m_text;
+    QString m_sharedText;
+    QByteArray m_sharedUtf8;
     int m_count = 0; // next slot to write
     int m_used = 0;  // slots that hold words since the last reset
 };
