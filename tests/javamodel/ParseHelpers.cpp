@@ -4,17 +4,14 @@
 #include "javamodel/JavaParser.h"
 #include "javamodel/ParseCommand.h"
 
-#include <QTextStream>
 #include <memory>
 #include <ostream>
 
 QStringList FileLines(const CFileObject &file)
 {
-    QString text;
-    QTextStream out(&text);
-    WriteParsedFile(QStringLiteral("F"), file, out);
-    out.flush();
-    QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    std::string text;
+    WriteParsedFile("F", file, text);
+    QStringList lines = QString::fromStdString(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (QString &line : lines)
         line = line.mid(2); // "F\t"
     return lines;

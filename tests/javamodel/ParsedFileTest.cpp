@@ -10,9 +10,9 @@
 #include "javamodel/VarClass.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QTextStream>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -80,25 +80,115 @@ TEST(ParsedFileCacheTest, AFileThatCannotBeOpenedIsReported)
     EXPECT_EQ(cache.Count(), 0);
 }
 
+struct ParseRun
+{
+    int status = -1;
+    std::string out, err;
+};
+
+// `mavu --parse` on the files, its output and error streams caught. With
+// failAfter set, writing the output fails once that many bytes were taken.
+ParseRun RunParse(const QStringList &files, int jobs, qint64 failAfter = -1)
+{
+    QList<QByteArray> paths;
+    for (const QString &f : files)
+        paths << f.toLocal8Bit();
+    ParseRun run;
+    run.status = RunParseCommand(
+        paths, jobs,
+        [&](std::string_view bytes) {
+            if (failAfter >= 0 && qint64(run.out.size() + bytes.size()) > failAfter)
+                return false;
+            run.out.append(bytes);
+            return true;
+        },
+        [&](std::string_view bytes) {
+            run.err.append(bytes);
+            return true;
+        });
+    return run;
+}
+
 TEST(ParseCommandTest, PrintsEachFileAndReportsUnreadableOnes)
 {
     CTestEnv env;
     const QString a =
         env.WriteFile(QStringLiteral("A.java"), "package p;\nclass A {\n  void f(int x) { }\n}\n");
     const QString missing = env.FilePath(QStringLiteral("Missing.java"));
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    EXPECT_EQ(RunParseCommand({a, missing, a}, o, e), 1);
     const QString listing = QStringLiteral("%1\tpackage\tp\t\t1\t0\t\n"
                                            "%1\tclass\tA\t\t2\t4\tA\n"
                                            "%1\tmethod\tf\tA\t3\t3\tvoid f(int)\n")
                                 .arg(a);
-    EXPECT_EQ(out, listing + listing);
-    EXPECT_EQ(err, QStringLiteral("Error opening the file %1 for parsing !!!\n").arg(missing));
+    for (int jobs : {1, 3}) {
+        // A directory cannot be read as a source either.
+        const ParseRun run = RunParse({a, missing, a, env.Path()}, jobs);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(QString::fromStdString(run.out), listing + listing);
+        EXPECT_EQ(QString::fromStdString(run.err),
+                  QStringLiteral("Error opening the file %1 for parsing !!!\n"
+                                 "Error opening the file %2 for parsing !!!\n")
+                      .arg(missing, env.Path()));
 
-    out.clear();
-    EXPECT_EQ(RunParseCommand({a}, o, e), 0);
-    EXPECT_EQ(out, listing);
+        const ParseRun good = RunParse({a}, jobs);
+        EXPECT_EQ(good.status, 0);
+        EXPECT_EQ(QString::fromStdString(good.out), listing);
+        EXPECT_TRUE(good.err.empty());
+    }
+}
+
+TEST(ParseCommandTest, ManyThreadsListInTheOrderOfTheFiles)
+{
+    // Files of very different sizes, so that threads finish out of order,
+    // with unreadable ones among them. Two list many megabytes (deep
+    // nesting), more than a thread may hold while it waits for its turn.
+    CTestEnv env;
+    QByteArray deep;
+    for (int i = 0; i < 1400; ++i)
+        deep += "class Deep { int f;\n";
+    deep += QByteArray(1400, '}');
+    QStringList files;
+    for (int i = 0; i < 30; ++i) {
+        if (i == 2 || i == 3) {
+            files << env.WriteFile(QStringLiteral("Deep%1.java").arg(i), deep);
+            continue;
+        }
+        QByteArray text = "package p;\nclass C" + QByteArray::number(i) + " {\n";
+        for (int m = 0; m < (i % 5) * 200; ++m)
+            text += "  int m" + QByteArray::number(m) + "(String s) { return 1; }\n";
+        text += "}\n";
+        files << env.WriteFile(QStringLiteral("C%1.java").arg(i), text);
+        if (i % 9 == 4)
+            files << env.FilePath(QStringLiteral("Missing%1.java").arg(i));
+    }
+    files << files[5];
+
+    const ParseRun one = RunParse(files, 1);
+    EXPECT_EQ(one.status, 1);
+    EXPECT_GT(one.out.size(), size_t(2 * 9 * 1000 * 1000));
+    EXPECT_EQ(QString::fromStdString(one.err).count(QStringLiteral("Error opening")), 4);
+    for (int jobs : {2, 64}) {
+        const ParseRun many = RunParse(files, jobs);
+        EXPECT_EQ(many.status, one.status) << jobs;
+        EXPECT_TRUE(many.out == one.out) << jobs;
+        EXPECT_EQ(many.err, one.err) << jobs;
+    }
+}
+
+TEST(ParseCommandTest, AFailedWriteEndsTheListing)
+{
+    CTestEnv env;
+    QByteArray text = "class A {\n";
+    for (int m = 0; m < 5000; ++m)
+        text += "  int m" + QByteArray::number(m) + "() { return 1; }\n";
+    text += "}\n";
+    const QString a = env.WriteFile(QStringLiteral("A.java"), text);
+    const QStringList files(20, a);
+    for (int jobs : {1, 2}) {
+        const ParseRun run = RunParse(files, jobs, 300 * 1024);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_LE(run.out.size(), size_t(300 * 1024));
+        EXPECT_TRUE(run.err.empty());
+    }
 }
 
 TEST(ParseCommandTest, ARealisticJava17SourceGivesItsExpectedListing)
@@ -106,16 +196,16 @@ TEST(ParseCommandTest, ARealisticJava17SourceGivesItsExpectedListing)
     const QString dir = QStringLiteral(MAVU_JAVAMODEL_FIXTURES "/");
     QFile expectedFile(dir + QStringLiteral("Inventory.expected"));
     ASSERT_TRUE(expectedFile.open(QIODevice::ReadOnly)) << dir.toStdString();
-    const QString expected = QString::fromUtf8(expectedFile.readAll());
+    const QByteArray expected = expectedFile.readAll();
 
     // The listing names the file as it was given: run from the fixture folder.
     CTestEnv env;
     ASSERT_TRUE(QDir::setCurrent(dir));
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    EXPECT_EQ(RunParseCommand({QStringLiteral("Inventory.java")}, o, e), 0);
-    EXPECT_TRUE(err.isEmpty());
-    EXPECT_EQ(out.split(QLatin1Char('\n')), expected.split(QLatin1Char('\n')));
+    const ParseRun run = RunParse({QStringLiteral("Inventory.java")}, 0);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.empty());
+    EXPECT_EQ(QString::fromStdString(run.out).split(QLatin1Char('\n')),
+              QString::fromUtf8(expected).split(QLatin1Char('\n')));
 }
 
 TEST(ParseCommandTest, BinaryAndHugeInputDoNoHarm)
