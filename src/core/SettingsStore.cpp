@@ -9,11 +9,6 @@
 
 namespace {
 
-bool SameName(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 QString Escape(const QString &value)
 {
     QString out;
@@ -132,7 +127,7 @@ void CSettingsStore::Load()
         return;
     }
     const QByteArray bytes = file.readAll();
-    Section *current = nullptr;
+    qsizetype current = -1; // into m_sections
     qsizetype start = 0;
     while (start < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', start);
@@ -153,11 +148,11 @@ void CSettingsStore::Load()
             continue;
         if (trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('#'))) {
             // Comments stay where they were, under the section they follow.
-            if (!current) {
-                m_sections.append(Section{QString(), {}});
-                current = &m_sections.last();
+            if (current < 0) {
+                m_sections.append(Section{QString(), {}, {}});
+                current = m_sections.size() - 1;
             }
-            current->entries.append(Entry{QString(), line});
+            m_sections[current].entries.append(Entry{QString(), line});
             continue;
         }
         if (trimmed.startsWith(QLatin1Char('['))) {
@@ -165,50 +160,48 @@ void CSettingsStore::Load()
             const QString name = close > 0 ? trimmed.mid(1, close - 1).trimmed() : QString();
             if (name.isEmpty()) {
                 ++m_corruptLines;
-                current = nullptr; // its keys would land in the wrong section
+                current = -1; // its keys would land in the wrong section
                 continue;
             }
-            current = FindSection(name);
-            if (!current) {
-                m_sections.append(Section{name, {}});
-                current = &m_sections.last();
+            const auto known = m_sectionIndex.find(name);
+            if (known != m_sectionIndex.end()) {
+                current = known->second;
+            } else {
+                AddSection(name);
+                current = m_sections.size() - 1;
             }
             continue;
         }
         const qsizetype eq = trimmed.indexOf(QLatin1Char('='));
         const QString key = eq > 0 ? trimmed.left(eq).trimmed() : QString();
-        if (key.isEmpty() || !current || current->name.isNull()) {
+        if (key.isEmpty() || current < 0 || m_sections[current].name.isNull()) {
             ++m_corruptLines;
             continue;
         }
-        bool seen = false;
-        for (const Entry &e : current->entries) {
-            if (!e.key.isNull() && SameName(e.key, key)) {
-                seen = true;
-                break;
-            }
-        }
-        if (!seen) // the first of duplicate keys is the one that counts
-            current->entries.append(Entry{key, Unescape(trimmed.mid(eq + 1))});
+        Section &s = m_sections[current];
+        // The first of duplicate keys is the one that counts.
+        if (s.keys.emplace(key, s.entries.size()).second)
+            s.entries.append(Entry{key, Unescape(trimmed.mid(eq + 1))});
     }
+}
+
+CSettingsStore::Section &CSettingsStore::AddSection(const QString &name)
+{
+    m_sections.append(Section{name, {}, {}});
+    m_sectionIndex.emplace(name, m_sections.size() - 1);
+    return m_sections.last();
 }
 
 CSettingsStore::Section *CSettingsStore::FindSection(const QString &section)
 {
-    for (Section &s : m_sections) {
-        if (!s.name.isNull() && SameName(s.name, section))
-            return &s;
-    }
-    return nullptr;
+    const auto found = m_sectionIndex.find(section);
+    return found == m_sectionIndex.end() ? nullptr : &m_sections[found->second];
 }
 
 const CSettingsStore::Section *CSettingsStore::FindSection(const QString &section) const
 {
-    for (const Section &s : m_sections) {
-        if (!s.name.isNull() && SameName(s.name, section))
-            return &s;
-    }
-    return nullptr;
+    const auto found = m_sectionIndex.find(section);
+    return found == m_sectionIndex.end() ? nullptr : &m_sections.at(found->second);
 }
 
 const CSettingsStore::Entry *CSettingsStore::Find(const QString &section, const QString &key) const
@@ -216,11 +209,8 @@ const CSettingsStore::Entry *CSettingsStore::Find(const QString &section, const 
     const Section *s = FindSection(section);
     if (!s)
         return nullptr;
-    for (const Entry &e : s->entries) {
-        if (!e.key.isNull() && SameName(e.key, key))
-            return &e;
-    }
-    return nullptr;
+    const auto found = s->keys.find(key);
+    return found == s->keys.end() ? nullptr : &s->entries.at(found->second);
 }
 
 int CSettingsStore::GetProfileInt(const QString &section, const QString &key,
@@ -276,28 +266,28 @@ bool CSettingsStore::WriteProfileString(const QString &section, const QString &k
     if (value.isNull()) {
         if (!s)
             return true;
-        for (qsizetype i = 0; i < s->entries.size(); ++i) {
-            if (!s->entries[i].key.isNull() && SameName(s->entries[i].key, key)) {
-                s->entries.removeAt(i);
-                m_dirty = true;
-                break;
-            }
+        const auto found = s->keys.find(key);
+        if (found != s->keys.end()) {
+            Entry &e = s->entries[found->second];
+            e.deleted = true;
+            e.value.clear();
+            s->keys.erase(found);
+            m_dirty = true;
         }
         return true;
     }
-    if (!s) {
-        m_sections.append(Section{section, {}});
-        s = &m_sections.last();
-    }
-    for (Entry &e : s->entries) {
-        if (!e.key.isNull() && SameName(e.key, key)) {
-            if (e.value != value || e.value.isNull() != value.isNull()) {
-                e.value = value;
-                m_dirty = true;
-            }
-            return true;
+    if (!s)
+        s = &AddSection(section);
+    const auto found = s->keys.find(key);
+    if (found != s->keys.end()) {
+        Entry &e = s->entries[found->second];
+        if (e.value != value || e.value.isNull() != value.isNull()) {
+            e.value = value;
+            m_dirty = true;
         }
+        return true;
     }
+    s->keys.emplace(key, s->entries.size());
     s->entries.append(Entry{key, value});
     m_dirty = true;
     return true;
@@ -308,7 +298,7 @@ QList<QPair<QString, QString>> CSettingsStore::Keys() const
     QList<QPair<QString, QString>> keys;
     for (const Section &s : m_sections) {
         for (const Entry &e : s.entries) {
-            if (!e.key.isNull())
+            if (!e.key.isNull() && !e.deleted)
                 keys.append({s.name, e.key});
         }
     }
@@ -346,6 +336,8 @@ bool CSettingsStore::Sync()
             out += '\n';
         out += '[' + s.name.toUtf8() + "]\n";
         for (const Entry &e : s.entries) {
+            if (e.deleted)
+                continue;
             if (e.key.isNull())
                 out += e.value.toUtf8() + '\n';
             else

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <map>
 
 // The settings store: sections and keys with four operations. Integers are
 // kept as decimal text. Writing a null string deletes the key; an empty
@@ -59,24 +60,43 @@ public:
     static bool MigrateProfile(const QString &dir);
 
 private:
+    // Names compare as the lookups do, without regard to letter case.
+    struct NameLess
+    {
+        bool operator()(const QString &a, const QString &b) const
+        {
+            return a.compare(b, Qt::CaseInsensitive) < 0;
+        }
+    };
+    using NameIndex = std::map<QString, qsizetype, NameLess>;
+
+    // A key, or a comment line (null key, the line as value). A deleted key
+    // stays in the list as a gap until the file is written again.
     struct Entry
     {
         QString key;
         QString value;
+        bool deleted = false;
     };
+    // Entries in file order, and where each key is among them: a file of
+    // many keys is read, and each key found, without going through all the
+    // others.
     struct Section
     {
         QString name;
         QList<Entry> entries;
+        NameIndex keys;
     };
 
     void Load();
     const Entry *Find(const QString &section, const QString &key) const;
     Section *FindSection(const QString &section);
     const Section *FindSection(const QString &section) const;
+    Section &AddSection(const QString &name);
 
     QString m_path;
     QList<Section> m_sections;
+    NameIndex m_sectionIndex; // named sections only
     QString m_error;
     int m_corruptLines = 0;
     bool m_dirty = false;
