@@ -61,6 +61,9 @@ function(mavu_ui_library name)
 endfunction()
 
 # mavu_test(<name> LABEL <model|gui|jdk> SOURCES ... DEPENDS ...)
+# Each test case may take two minutes at most, however loaded the machine:
+# a case that grows with the square of its input (or hangs) fails instead of
+# holding up the suite.
 function(mavu_test name)
   cmake_parse_arguments(ARG "" "LABEL" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -72,6 +75,7 @@ function(mavu_test name)
   gtest_discover_tests(${name}
     PROPERTIES LABELS ${ARG_LABEL}
                ENVIRONMENT QT_QPA_PLATFORM=offscreen
+               TIMEOUT 120
     DISCOVERY_TIMEOUT 60)
 endfunction()
 
