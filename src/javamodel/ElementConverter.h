@@ -61,6 +61,28 @@ public:
     }
     int OnWord(std::string_view word, int pos, int kind, int extra) override;
 
+    // What IsDelimiter does for each character of text[from, to), for a
+    // scanner of the converter's own language that takes runs at once:
+    // word characters that continue a word, and blanks after a blank (the
+    // answer is where the scanner goes on: from while an annotation or type
+    // arguments are being filtered, which looks at every blank).
+    void WordRun(const char *text, int from, int to)
+    {
+        for (int i = from; i < to; ++i) {
+            if (m_charClass[static_cast<unsigned char>(text[i])] == kWordChar) {
+                m_prev = 0;
+                return;
+            }
+        }
+    }
+    int BlankRun(const char *text, int from, int to)
+    {
+        if (m_filter != kNoFilter)
+            return from;
+        m_prev = text[to - 1];
+        return to;
+    }
+
     // End of input: the current element gets a delimiter still pending.
     // Runs once; the destructor calls it if nobody did.
     void EndOfInput();

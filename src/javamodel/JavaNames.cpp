@@ -26,6 +26,8 @@ bool IsWordByte(unsigned char c)
 
 QString ShortenType(const QString &type)
 {
+    if (!type.contains(QLatin1Char('.')))
+        return type; // nothing to shorten: the same string, shared
     QString out;
     out.reserve(type.size());
     qsizetype i = 0;

@@ -15,8 +15,9 @@
 #include <climits>
 #include <new>
 
-CJavaParser::CJavaParser(const CStreamBuffer &buffer)
-    : CElementConverter(buffer), m_file(std::make_unique<CFileObject>())
+CJavaParser::CJavaParser(const CStreamBuffer &buffer, bool withComments)
+    : CElementConverter(buffer), m_file(std::make_unique<CFileObject>()),
+      m_withComments(withComments)
 {
 }
 
@@ -81,7 +82,8 @@ void CJavaParser::OnElementFinished(CVarObject *element)
 
 void CJavaParser::OnBlockCommentStart(int line)
 {
-    m_comment = m_file->AddComment(this, line);
+    if (m_withComments)
+        m_comment = m_file->AddComment(this, line);
 }
 
 void CJavaParser::OnBlockCommentEnd()
@@ -94,12 +96,12 @@ CFileObject *CJavaParser::ParseText(const QByteArray &utf8)
     return ParseBytes(utf8.constData(), size_t(utf8.size()));
 }
 
-CFileObject *CJavaParser::ParseBytes(const char *utf8, size_t length)
+CFileObject *CJavaParser::ParseBytes(const char *utf8, size_t length, bool withComments)
 {
     try {
         const CStreamBuffer buffer(utf8, int(std::min<size_t>(length, INT_MAX)));
         CParseBuffer scanner(buffer);
-        CJavaParser parser(buffer);
+        CJavaParser parser(buffer, withComments);
         scanner.ParseBuffer(parser);
         return parser.TakeFile();
     } catch (const std::bad_alloc &) {

@@ -20,14 +20,23 @@ class CVarBlockComment;
 class CJavaParser final : public CElementConverter
 {
 public:
-    // The buffer's text must outlive the parser.
-    explicit CJavaParser(const CStreamBuffer &buffer);
+    // The buffer's text must outlive the parser. Without comments the file
+    // gets no block comment elements (whoever only lists declarations needs
+    // none, and a source has about as many comments as declarations).
+    explicit CJavaParser(const CStreamBuffer &buffer, bool withComments = true);
     ~CJavaParser() override;
 
     int IsDelimiter(char c, int pos) final { return CElementConverter::IsDelimiter(c, pos); }
     int OnWord(std::string_view word, int pos, int kind, int extra) final
     {
         return CElementConverter::OnWord(word, pos, kind, extra);
+    }
+    // The scanner hands runs of word characters and blanks at once; the
+    // scanner and this converter read the same language, Java.
+    void WordRun(const char *text, int from, int to) { CElementConverter::WordRun(text, from, to); }
+    int BlankRun(const char *text, int from, int to)
+    {
+        return CElementConverter::BlankRun(text, from, to);
     }
 
     // Ends the input and hands over the file; the caller owns it.
@@ -37,7 +46,7 @@ public:
     // (after telling the user) when memory ran out.
     static CFileObject *ParseText(const QByteArray &utf8);
     // The same for bytes the caller keeps (a text past 2 GiB is cut there).
-    static CFileObject *ParseBytes(const char *utf8, size_t length);
+    static CFileObject *ParseBytes(const char *utf8, size_t length, bool withComments = true);
     // The text of an editor, as the editor holds it.
     static CFileObject *ParseEditorText(const QString &text);
     static CFileObject *ParseEditorText(const QByteArray &utf8) { return ParseText(utf8); }
@@ -51,4 +60,5 @@ protected:
 private:
     std::unique_ptr<CFileObject> m_file;
     CVarBlockComment *m_comment = nullptr;
+    const bool m_withComments;
 };

@@ -10,6 +10,7 @@
 #include "javamodel/VarPackage.h"
 #include "javamodel/Variable.h"
 
+#include <QThread>
 #include <algorithm>
 #include <charconv>
 #include <condition_variable>
@@ -177,7 +178,7 @@ private:
         m_out += '\t';
         AppendNumber(m_out, e->m_endLine);
         m_out += '\t';
-        m_description.clear(); // not every kind of element writes one
+        m_description.resize(0); // not every kind of element writes one
         e->GetDescription(m_description);
         AppendUtf8(m_out, m_description);
         m_out += '\n';
@@ -257,7 +258,7 @@ FileResult ListFile(const QByteArray &path, CFileText &text, std::string &out,
         result.failed = true;
         return result;
     }
-    std::unique_ptr<CFileObject> parsed(CJavaParser::ParseBytes(text.Data(), text.Size()));
+    std::unique_ptr<CFileObject> parsed(CJavaParser::ParseBytes(text.Data(), text.Size(), false));
     if (!parsed) {
         result.error = "Error allocating memory for parsing !!!\n";
         result.failed = true;
@@ -293,30 +294,35 @@ int RunOnOneThread(const QList<QByteArray> &files, const ParseOutput &out, const
     return writeFailed ? 1 : status;
 }
 
-// Several threads take the next file in turn and list it into a slot of
-// its own; this thread writes the slots in file order, each one's pieces as
-// they come. A thread may start a file only a few files ahead of the one
-// being written, and a thread whose file is not the one being written stops
-// when its slot holds much, so memory stays bounded however large a listing
-// grows.
+// Several threads (this one among them) take the next file in turn and
+// list it into a slot of its own. Whichever thread finds the slot of the
+// file to be written next holding something writes it, and the slots after
+// it that are complete, so no thread waits for another to write. A thread
+// takes a file only a few files ahead of the one being written, and a
+// thread whose file is not the one being written stops when its slot holds
+// much, so memory stays bounded however large a listing grows.
 class CParallelListing
 {
 public:
-    CParallelListing(const QList<QByteArray> &files, int jobs)
-        : m_files(files), m_slots(size_t(files.size())), m_jobs(jobs)
+    CParallelListing(const QList<QByteArray> &files, int jobs, const ParseOutput &out,
+                     const ParseOutput &err)
+        : m_files(files), m_slots(size_t(files.size())), m_jobs(jobs), m_out(out), m_err(err)
     {
+        m_pending.reserve(2 * kChunkSize);
     }
 
-    int Run(const ParseOutput &out, const ParseOutput &err)
+    int Run()
     {
         std::vector<std::thread> threads;
-        threads.reserve(size_t(m_jobs));
-        for (int i = 0; i < m_jobs; ++i)
+        threads.reserve(size_t(m_jobs - 1));
+        for (int i = 1; i < m_jobs; ++i)
             threads.emplace_back([this] { Work(); });
-        const int status = Write(out, err);
+        Work();
         for (std::thread &t : threads)
             t.join();
-        return status;
+        if (!m_stop && !m_pending.empty() && !m_out(m_pending))
+            m_status = 1;
+        return m_status;
     }
 
 private:
@@ -330,7 +336,7 @@ private:
     };
 
     // Files in flight beyond the one being written.
-    size_t Window() const { return size_t(m_jobs) * 4; }
+    size_t Window() const { return size_t(m_jobs) * 16; }
     static constexpr size_t kSlotLimit = 8 * 1024 * 1024;
 
     void Work()
@@ -342,7 +348,7 @@ private:
             size_t index;
             {
                 std::unique_lock lock(m_mutex);
-                m_cond.wait(lock, [this] {
+                m_wake.wait(lock, [this] {
                     return m_stop || m_next >= m_slots.size() || m_next < m_written + Window();
                 });
                 if (m_stop || m_next >= m_slots.size())
@@ -364,7 +370,8 @@ private:
             slot.error = std::move(result.error);
             slot.failed = result.failed;
             slot.done = true;
-            m_cond.notify_all();
+            if (index == m_written)
+                WriteReady(lock);
         }
     }
 
@@ -375,68 +382,92 @@ private:
         piece.reserve(2 * kChunkSize);
         piece.swap(bytes);
         std::unique_lock lock(m_mutex);
+        if (m_stop)
+            return;
         Slot &slot = m_slots[index];
         slot.queued += piece.size();
         slot.pieces.push_back(std::move(piece));
-        m_cond.notify_all();
-        m_cond.wait(lock, [&] { return m_stop || index == m_written || slot.queued < kSlotLimit; });
-    }
-
-    int Write(const ParseOutput &out, const ParseOutput &err)
-    {
-        int status = 0;
-        std::vector<std::string> pieces;
-        while (m_written < m_slots.size()) {
-            bool done;
-            std::string error;
-            bool failed;
-            {
-                std::unique_lock lock(m_mutex);
-                Slot &slot = m_slots[m_written];
-                m_cond.wait(lock, [&] { return slot.done || !slot.pieces.empty(); });
-                pieces.swap(slot.pieces);
-                slot.queued = 0;
-                done = slot.done;
-                error = std::move(slot.error);
-                failed = slot.failed;
-                m_cond.notify_all();
-            }
-            for (const std::string &piece : pieces) {
-                if (!out(piece)) {
-                    Stop();
-                    return 1;
-                }
-            }
-            pieces.clear();
-            if (!done)
-                continue;
-            if (failed) {
-                err(error);
-                status = 1;
-            }
-            std::unique_lock lock(m_mutex);
-            ++m_written;
-            m_cond.notify_all();
+        if (index == m_written) {
+            WriteReady(lock);
+            return;
         }
-        return status;
+        m_wake.wait(lock, [&] { return m_stop || index == m_written || slot.queued < kSlotLimit; });
     }
 
-    // The output cannot be written: the threads stop after their file.
-    void Stop()
+    // Writes what the slots hold from the one being written on, while
+    // there is something; unless another thread does that already, which
+    // then finds what was added meanwhile.
+    void WriteReady(std::unique_lock<std::mutex> &lock)
     {
-        std::unique_lock lock(m_mutex);
-        m_stop = true;
-        m_cond.notify_all();
+        if (m_writing)
+            return;
+        m_writing = true;
+        std::vector<std::string> pieces;
+        while (!m_stop && m_written < m_slots.size()) {
+            Slot &slot = m_slots[m_written];
+            if (slot.pieces.empty() && !slot.done)
+                break;
+            pieces.swap(slot.pieces);
+            slot.queued = 0;
+            const bool done = slot.done;
+            const bool failed = slot.failed;
+            std::string error = std::move(slot.error);
+            lock.unlock();
+            bool ok = true;
+            for (const std::string &piece : pieces)
+                ok = ok && Write(piece);
+            pieces.clear();
+            if (ok && failed) {
+                // The error goes out in its place among the listings.
+                ok = WritePending();
+                m_err(error);
+            }
+            lock.lock();
+            if (!ok || failed)
+                m_status = 1;
+            if (!ok) {
+                m_stop = true;
+                m_wake.notify_all();
+                break;
+            }
+            if (done) {
+                ++m_written;
+                m_wake.notify_all();
+            }
+        }
+        m_writing = false;
+    }
+
+    // Small listings are gathered into writes of some ten kilobytes.
+    bool Write(const std::string &piece)
+    {
+        if (m_pending.size() + piece.size() > kChunkSize && !WritePending())
+            return false;
+        if (piece.size() >= kChunkSize)
+            return m_out(piece);
+        m_pending += piece;
+        return true;
+    }
+    bool WritePending()
+    {
+        const bool ok = m_pending.empty() || m_out(m_pending);
+        m_pending.clear();
+        return ok;
     }
 
     const QList<QByteArray> &m_files;
     std::vector<Slot> m_slots;
     const int m_jobs;
+    const ParseOutput &m_out;
+    const ParseOutput &m_err;
     std::mutex m_mutex;
-    std::condition_variable m_cond;
-    size_t m_next = 0;    // the file the next thread takes
-    size_t m_written = 0; // the file being written
+    std::condition_variable m_wake; // the file being written moved on, or stop
+    size_t m_next = 0;              // the file the next thread takes
+    size_t m_written = 0;           // the file being written
+    bool m_writing = false;         // a thread writes; m_pending is its alone
     bool m_stop = false;
+    int m_status = 0;
+    std::string m_pending;
 };
 
 } // namespace
@@ -450,8 +481,10 @@ void WriteParsedFile(std::string_view path, const CFileObject &file, std::string
 int RunParseCommand(const QList<QByteArray> &files, int jobs, const ParseOutput &out,
                     const ParseOutput &err)
 {
+    if (jobs <= 0)
+        jobs = QThread::idealThreadCount();
     jobs = int(std::min<qsizetype>(std::max(jobs, 1), files.size()));
     if (jobs <= 1)
         return RunOnOneThread(files, out, err);
-    return CParallelListing(files, jobs).Run(out, err);
+    return CParallelListing(files, jobs, out, err).Run();
 }

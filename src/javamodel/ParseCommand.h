@@ -23,7 +23,8 @@ using ParseOutput = std::function<bool(std::string_view)>;
 // Lists the files in the order given. With jobs > 1 that many threads read
 // and parse files at once, and the listing is still written file by file in
 // that order, exactly as one thread writes it. Files that cannot be read
-// are reported on err, each in its place among the others. Returns the
+// are reported on err, each in its place among the others. jobs 0 means
+// one thread per processor core. Returns the
 // process exit code: 0 when every file was read and the listing written, 1
 // otherwise.
 int RunParseCommand(const QList<QByteArray> &files, int jobs, const ParseOutput &out,

@@ -85,7 +85,7 @@ void CVarClass::AppendHeritage(QString &text) const
 
 void CVarClass::GetDescription(QString &text) const
 {
-    text.clear();
+    text.resize(0); // keeps the capacity for the next description
     if (m_final)
         text += QLatin1String("Final ");
     text += m_name;

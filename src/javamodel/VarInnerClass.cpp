@@ -21,6 +21,9 @@ void CVarInnerClass::Serialize(CArchive &ar)
 
 void CVarInnerClass::GetDescription(QString &text) const
 {
-    text = m_outerName + QLatin1Char('.') + m_name;
+    text.resize(0);
+    text += m_outerName;
+    text += QLatin1Char('.');
+    text += m_name;
     AppendHeritage(text);
 }

@@ -79,7 +79,7 @@ bool CVarMethodDecl::ShortenNames()
 
 void CVarMethodDecl::GetDescription(QString &text) const
 {
-    text.clear();
+    text.resize(0);
     if (m_synchronized)
         text += QLatin1String("Sync ");
     text += JavaNames::ShortenType(m_type);

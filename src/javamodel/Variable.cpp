@@ -105,7 +105,7 @@ bool CVariable::ParseChar(char c)
 
 void CVariable::GetDescription(QString &text) const
 {
-    text.clear();
+    text.resize(0);
     if (m_final)
         text += QLatin1String("final ");
     text += JavaNames::ShortenType(m_type);
