@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
 
@@ -87,7 +88,12 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     InstallStartupProbe();
-    CJavaIDEApp ide(QApplication::arguments().mid(1));
+    // The file comes from the command line as read above, not from what Qt
+    // leaves of it: a name after "--" may start with '-'.
+    QStringList files;
+    for (const QByteArray &file : command.m_files)
+        files << QFileInfo(QFile::decodeName(file)).absoluteFilePath();
+    CJavaIDEApp ide(files);
     if (!ide.InitInstance())
         return 1;
     return app.exec();
