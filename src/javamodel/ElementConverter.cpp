@@ -4,8 +4,6 @@
 #include "editor/StreamBuffer.h"
 #include "editor/TextFormat.h"
 #include "javamodel/JavaNames.h"
-#include "javamodel/VarClass.h"
-#include "javamodel/VarMethod.h"
 #include "javamodel/VarObject.h"
 
 #include <new>
