@@ -239,8 +239,8 @@ private:
     size_t m_size = 0;
 };
 
-// What one file gives: its listing and, when it could not be read, the
-// line for the error stream.
+// How one file went: when it could not be read or parsed, the line for the
+// error stream.
 struct FileResult
 {
     std::string error;
