@@ -28,6 +28,11 @@ QString ShortenType(const QString &type)
 {
     if (!type.contains(QLatin1Char('.')))
         return type; // nothing to shorten: the same string, shared
+    // The declarators of "T a, b, c" share one type string: its short form
+    // is made once for all of them, however long the type is.
+    thread_local QString lastType, lastShort;
+    if (type.isSharedWith(lastType))
+        return lastShort;
     QString out;
     out.reserve(type.size());
     qsizetype i = 0;
@@ -54,6 +59,8 @@ QString ShortenType(const QString &type)
         out += dots;
         i = j;
     }
+    lastType = type;
+    lastShort = out;
     return out;
 }
 

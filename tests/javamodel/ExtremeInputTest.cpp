@@ -5,6 +5,7 @@
 // its result must still be listed and freed.
 #include "ParseHelpers.h"
 #include "javamodel/FileObject.h"
+#include "javamodel/JavaNames.h"
 #include "javamodel/JavaParser.h"
 #include "javamodel/ParseCommand.h"
 #include "javamodel/VarClass.h"
@@ -204,6 +205,17 @@ TEST(ExtremeInputTest, DeclaratorsOfOneDeclarationShareTheirType)
         sharing += v->m_type.isSharedWith(first->m_type);
     }
     EXPECT_EQ(sharing, kNames);
+
+    // The declarators are described with the short form of that type.
+    const QString shortType =
+        JavaNames::ShortenType(QString(first->m_type.constData(), first->m_type.size()));
+    EXPECT_TRUE(shortType.startsWith(QLatin1String("Map<String, List<Function<Integer, ")));
+    for (qsizetype i = 0; i < a->m_variables.size(); i += 499) {
+        const CVariable *v = a->m_variables[i];
+        if (v->m_name == QLatin1String("after"))
+            continue;
+        ASSERT_EQ(v->GetDescription(), shortType + QLatin1Char(' ') + v->m_name);
+    }
 }
 
 TEST(ExtremeInputTest, AMillionMembersKeepNameOrder)
