@@ -50,6 +50,16 @@ int RunBuild(int argc, char *argv[], const CCommandLine &command)
     return RunBuildCommand(args, out, err);
 }
 
+int RunRun(int argc, char *argv[], const CCommandLine &command)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args;
+    for (const QByteArray &arg : command.m_files)
+        args << QString::fromLocal8Bit(arg);
+    QTextStream err(stderr);
+    return RunRunCommand(args, err);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -77,13 +87,10 @@ int main(int argc, char *argv[])
         return RunParse(command);
     case CCommandLine::ModeBuild:
         return RunBuild(argc, argv, command);
+    case CCommandLine::ModeRun:
+        return RunRun(argc, argv, command);
     case CCommandLine::ModeWindow:
         break;
-    }
-    if (argc > 1 && qstrcmp(argv[1], "--run") == 0) {
-        QCoreApplication app(argc, argv);
-        QTextStream err(stderr);
-        return RunRunCommand(QCoreApplication::arguments().mid(2), err);
     }
 
     QApplication app(argc, argv);

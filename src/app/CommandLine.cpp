@@ -93,6 +93,19 @@ void CCommandLine::Read(const QList<QByteArray> &args)
             options = false;
         } else if (arg == "--parse") {
             parse = true;
+        } else if (arg == "--run") {
+            // The rest is the project and its program's arguments, whatever
+            // they look like; the run command says when the project is
+            // missing.
+            if (parse || build || jobsGiven || m_dirty || !m_files.isEmpty()) {
+                Fail(QStringLiteral("--run comes before the project and its arguments, alone"));
+                return;
+            }
+            if (!help && !version) {
+                m_mode = ModeRun;
+                m_files = args.mid(i + 1);
+            }
+            break;
         } else if (arg == "--build") {
             build = true;
         } else if (arg == "--dirty") {
@@ -131,7 +144,9 @@ void CCommandLine::Read(const QList<QByteArray> &args)
             }
         }
     }
-    if (help) {
+    if (m_mode == ModeRun) {
+        return;
+    } else if (help) {
         m_mode = ModeHelp;
     } else if (version) {
         m_mode = ModeVersion;
@@ -160,8 +175,10 @@ void CCommandLine::Read(const QList<QByteArray> &args)
 
 QString CCommandLine::UsageLine()
 {
-    return QStringLiteral("usage: mavu [FILE] | mavu --parse [--jobs N] FILE... | "
-                          "mavu --build PROJECT [--dirty] | mavu --help | mavu --version\n");
+    return QStringLiteral(
+        "usage: mavu [FILE] | mavu --parse [--jobs N] FILE... | "
+        "mavu --build PROJECT [--dirty] | mavu --run PROJECT [ARGS...] | mavu --help | "
+        "mavu --version\n");
 }
 
 QString CCommandLine::HelpText()
@@ -170,6 +187,7 @@ QString CCommandLine::HelpText()
                "usage: mavu [FILE]\n"
                "       mavu --parse [--jobs N] FILE...\n"
                "       mavu --build PROJECT [--dirty]\n"
+               "       mavu --run PROJECT [ARGS...]\n"
                "       mavu --help | --version\n"
                "\n"
                "Mavu is a native desktop IDE for Java.\n"
@@ -185,6 +203,10 @@ QString CCommandLine::HelpText()
                "                   Build > Rebuild All does and print the Build tab's text\n"
                "  --dirty          with --build: only the sources whose classes are missing\n"
                "                   or older, as Build > Rebuild Dirty\n"
+               "  --run PROJECT [ARGS...]\n"
+               "                   without a window, compile what is stale and run the\n"
+               "                   project's program as Run does, with ARGS (when given)\n"
+               "                   instead of its own; the exit code is the program's\n"
                "  --               the arguments that follow are file names\n"
                "  -h, --help       print this help and exit\n"
                "  --version        print the version and exit\n"
@@ -193,7 +215,7 @@ QString CCommandLine::HelpText()
                "window (-style S, -platform P, ...) are passed on to Qt. Exit codes: 0 done;\n"
                "1 a file could not be read or the listing not written (--parse), javac\n"
                "reported errors (--build); 2 a wrong command line or a project that cannot\n"
-               "be read.\n")
+               "be read or run. With --run, the program's own exit code.\n")
         .arg(kMaxJobs);
 }
 

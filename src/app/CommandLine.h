@@ -12,16 +12,19 @@
 //                                    what it opens)
 //   mavu --parse [--jobs N] FILE...  the recogniser's listing of each file
 //   mavu --build PROJECT [--dirty]   the project built without a window
+//   mavu --run PROJECT [ARGS...]     the project's program run without one
 //   mavu --help | --version
 //
 // Options may stand before, between or after the file names, in any order
 // ("mavu --jobs 1 --parse X" and "mavu --parse --jobs 1 X" are the same);
-// "--" ends them, so that a file name may start with '-'. Qt's own window
-// options (-style S, -platform P, ...) are let through to Qt.
+// "--" ends them, so that a file name may start with '-'. Everything after
+// --run belongs to it: the project and the program's own arguments, which
+// may look like options. Qt's own window options (-style S, -platform P,
+// ...) are let through to Qt.
 class CCommandLine
 {
 public:
-    enum Mode { ModeWindow, ModeParse, ModeBuild, ModeHelp, ModeVersion, ModeError };
+    enum Mode { ModeWindow, ModeParse, ModeBuild, ModeRun, ModeHelp, ModeVersion, ModeError };
 
     // args: the arguments after the program name, as given.
     void Read(const QList<QByteArray> &args);
@@ -31,8 +34,8 @@ public:
     int m_jobs = 0;
     // --dirty (with --build).
     bool m_dirty = false;
-    // The file names (for --build, the project), as given (bytes, not
-    // decoded).
+    // The file names (for --build, the project; for --run, every argument
+    // after it), as given (bytes, not decoded).
     QList<QByteArray> m_files;
     // For ModeError: what is wrong, one line without the program name.
     QString m_error;
