@@ -1,0 +1,69 @@
+#include "editor/FindHistory.h"
+
+#include "TestEnv.h"
+#include "core/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+TEST(FindHistory, ReusedWordsMoveToTheTopAndTheOldestGoPastFifteen)
+{
+    CFindHistory history(QStringLiteral("EditFind"));
+    history.Use(QStringLiteral("alpha"));
+    history.Use(QStringLiteral("beta"));
+    history.Use(QString());
+    history.Use(QStringLiteral("alpha"));
+    EXPECT_EQ(history.Entries(), QStringList({"alpha", "beta"}));
+    EXPECT_EQ(history.Latest(), QStringLiteral("alpha"));
+
+    for (int i = 1; i <= 20; ++i)
+        history.Use(QStringLiteral("w%1").arg(i));
+    ASSERT_EQ(history.Entries().size(), CFindHistory::kMaxEntries);
+    EXPECT_EQ(history.Entries().first(), QStringLiteral("w20"));
+    EXPECT_EQ(history.Entries().last(), QStringLiteral("w6"));
+}
+
+TEST(FindHistory, SavedListsComeBackInTheirOrderAndShorterOnesLeaveNoOldWords)
+{
+    CTestEnv env;
+    const QString ini = env.FilePath(QStringLiteral("Mavu.ini"));
+    {
+        CSettingsStore store(ini);
+        CFindHistory find(QStringLiteral("EditFind"));
+        for (const char *w : {"third", "second", "first"})
+            find.Use(QString::fromLatin1(w));
+        find.Save(store);
+        EXPECT_EQ(store.GetProfileInt("EditFind", "length", -1), 3);
+        EXPECT_EQ(store.GetProfileString("EditFind", "word1"), QStringLiteral("first"));
+        EXPECT_EQ(store.GetProfileString("EditFind", "word3"), QStringLiteral("third"));
+        ASSERT_TRUE(store.Sync());
+    }
+    {
+        CSettingsStore store(ini);
+        CFindHistory find(QStringLiteral("EditFind"));
+        find.Load(store);
+        EXPECT_EQ(find.Entries(), QStringList({"first", "second", "third"}));
+
+        CFindHistory shorter(QStringLiteral("EditFind"));
+        shorter.Use(QStringLiteral("only"));
+        shorter.Save(store);
+        find.Load(store);
+        EXPECT_EQ(find.Entries(), QStringList({"only"}));
+        EXPECT_TRUE(store.GetProfileString("EditFind", "word2").isNull())
+            << "a word of the longer list would come back if its length were damaged";
+    }
+    {
+        // A hand-edited or damaged section gives what can be read: a length
+        // past 20 is not believed, holes are skipped.
+        CSettingsStore store(ini);
+        store.WriteProfileInt("EditReplace", "length", 1000000);
+        store.WriteProfileString("EditReplace", "word2", "two");
+        store.WriteProfileString("EditReplace", "word20", "twenty");
+        store.WriteProfileString("EditReplace", "word21", "ignored");
+        CFindHistory replace(QStringLiteral("EditReplace"));
+        replace.Load(store);
+        EXPECT_EQ(replace.Entries(), QStringList({"two", "twenty"}));
+        store.WriteProfileInt("EditReplace", "length", -5);
+        replace.Load(store);
+        EXPECT_TRUE(replace.Entries().isEmpty());
+    }
+}
