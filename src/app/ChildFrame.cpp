@@ -2,21 +2,34 @@
 
 #include "app/FileDialogs.h"
 #include "app/JavaIDEApp.h"
+#include "app/JavaIDEView.h"
 #include "core/CommandIds.h"
 #include "core/Prompter.h"
-#include "editor/HueditView.h"
+#include "core/SettingsStore.h"
+#include "editor/FindHistory.h"
+#include "javamodel/FileObject.h"
+#include "javamodel/JavaParser.h"
+#include "javamodel/VarContainer.h"
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
+#include "tools/FindReplaceDlg.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
+#include <memory>
 
-CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CHueditView)
+namespace {
+bool IsReadOnlyFile(const QString &path);
+} // namespace
+
+CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CJavaIDEView)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(m_view);
@@ -31,10 +44,10 @@ CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CH
     });
     connect(m_view, &QsciScintilla::selectionChanged, this, &CChildFrame::stateChanged);
     connect(m_view, &CHueditView::caretMoved, this, &CChildFrame::caretMoved);
-    connect(m_view, &CHueditView::readOnlyEditAttempted, this, [this] {
-        Prompter().SetStatusText(
-            QStringLiteral("%1 is read only.").arg(QDir::toNativeSeparators(GetPathName())));
-    });
+    connect(m_view, &CJavaIDEView::readOnlyEdit, this, &CChildFrame::OnReadOnlyEdit);
+    connect(m_view, &CJavaIDEView::focusLost, this,
+            [this] { m_seenOnDisk = QFileInfo(GetPathName()).lastModified(); });
+    connect(m_view, &CJavaIDEView::focusGained, this, &CChildFrame::OnFocusGained);
 
     using U = CCmdUI;
     m_commands.On(Cmd::FileSave, [this] { Save(); });
@@ -69,7 +82,324 @@ CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CH
                 GetApp()->CompileFile(GetPathName());
         },
         [](U &ui) { ui.Enable(GetApp() && !GetApp()->IsToolBusy()); });
+    RegisterEditorCommands();
     UpdateTitle();
+}
+
+namespace {
+
+const QString kFindSection = QStringLiteral("EditFind");
+const QString kReplaceSection = QStringLiteral("EditReplace");
+
+// The search switches last used, shared by every editor window.
+struct SSearchFlags
+{
+    bool matchCase = false;
+    bool wholeWord = false;
+};
+SSearchFlags &SearchFlags()
+{
+    static SSearchFlags flags;
+    return flags;
+}
+
+CFindHistory LoadHistory(const QString &section)
+{
+    CFindHistory history(section);
+    if (CJavaIDEApp *app = GetApp())
+        history.Load(app->Settings());
+    return history;
+}
+
+void RememberWord(const QString &section, const QString &word)
+{
+    CJavaIDEApp *app = GetApp();
+    if (!app || word.isEmpty())
+        return;
+    CFindHistory history = LoadHistory(section);
+    history.Use(word);
+    history.Save(app->Settings());
+}
+
+// The file's read-only attribute: no write permission for its owner (which
+// even the superuser sees), or none for us.
+bool IsReadOnlyFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
+}
+
+bool IsJavaFile(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("java"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+void CChildFrame::RegisterEditorCommands()
+{
+    using U = CCmdUI;
+    auto hasText = [this](U &ui) { ui.Enable(m_view->length() > 0); };
+    m_commands.On(Cmd::ToggleBookmark, [this] { m_view->ToggleBookmark(); });
+    auto hasBookmarks = [this](U &ui) { ui.Enable(!m_view->Bookmarks().isEmpty()); };
+    m_commands.On(
+        Cmd::NextBookmark, [this] { m_view->NextBookmark(); }, hasBookmarks);
+    m_commands.On(
+        Cmd::PreviousBookmark, [this] { m_view->PreviousBookmark(); }, hasBookmarks);
+    m_commands.On(
+        Cmd::ToggleBreakpoint, [this] { ToggleBreakpoint(); },
+        [this](U &ui) { ui.Enable(OpenProject() && IsJavaFile(GetPathName())); });
+    m_commands.On(Cmd::EditGotoLine, [this] { GotoLine(); });
+    m_commands.On(Cmd::EditFind, [this] { OpenFindDialog(false); });
+    m_commands.On(
+        Cmd::EditReplace, [this] { OpenFindDialog(true); },
+        [this](U &ui) { ui.Enable(!m_view->isReadOnly()); });
+    // Find Next and Previous go on with the word searched last, or ask
+    // for one when there is none yet.
+    auto again = [this](bool forward) {
+        const QString what = LoadHistory(kFindSection).Latest();
+        if (what.isEmpty())
+            OpenFindDialog(false);
+        else
+            FindText(what, forward);
+    };
+    m_commands.On(
+        Cmd::EditRepeat, [again] { again(true); }, hasText);
+    m_commands.On(
+        Cmd::EditFindPrevious, [again] { again(false); }, hasText);
+    m_commands.On(
+        Cmd::FindWordAtCursor,
+        [this] {
+            QString word;
+            if (m_view->GetWordAtCursor(word, true))
+                FindText(word, true);
+        },
+        hasText);
+    m_commands.On(
+        Cmd::AddFileToProject,
+        [this] {
+            if (CProject *project = OpenProject()) {
+                project->AddFileItem(GetPathName());
+                project->SetModifiedFlag();
+            }
+        },
+        [this](U &ui) {
+            CProject *project = OpenProject();
+            ui.Enable(project && !GetPathName().isEmpty() && !project->FindFileItem(GetPathName()));
+        });
+}
+
+CProject *CChildFrame::OpenProject() const
+{
+    CJavaIDEApp *app = GetApp();
+    if (!app || !app->ProjectDoc())
+        return nullptr;
+    CProject &project = app->ProjectDoc()->GetCurrentProject();
+    return project.IsOpen() ? &project : nullptr;
+}
+
+void CChildFrame::ToggleBreakpoint()
+{
+    CProject *project = OpenProject();
+    const QString path = GetPathName();
+    if (!project || path.isEmpty())
+        return;
+    const int line = m_view->CaretLine();
+    if (project->HasBreakpoint(path, line)) {
+        project->RemoveBreakpoint(path, line);
+        m_view->SetBreakpointMark(line, false);
+        project->SetModifiedFlag();
+        return;
+    }
+    // The debugger stops in a class: the text as it is now says which one
+    // holds the line.
+    Prompter().BeginWaitCursor();
+    std::unique_ptr<CFileObject> parsed(CJavaParser::ParseEditorText(m_view->text()));
+    Prompter().EndWaitCursor();
+    const CVarContainer *holder = parsed ? parsed->FindClassAtLine(line) : nullptr;
+    if (!holder) {
+        Prompter().SetStatusText(
+            QStringLiteral("No class holds line %1: no breakpoint set.").arg(line));
+        return;
+    }
+    if (!project->AddBreakpoint(path, holder->GetName(), line))
+        return;
+    m_view->SetBreakpointMark(line, true);
+    project->SetModifiedFlag();
+}
+
+void CChildFrame::ShowProjectBreakpoints()
+{
+    QList<int> lines;
+    if (CProject *project = OpenProject()) {
+        for (const CBreakpoint &bp : project->GetBreakpoints(GetPathName()))
+            lines << bp.m_nLine;
+    }
+    m_view->ShowBreakpoints(lines);
+}
+
+bool CChildFrame::FindText(const QString &what, bool forward)
+{
+    RememberWord(kFindSection, what);
+    const SSearchFlags &flags = SearchFlags();
+    if (m_view->OnFindNext(what, forward, flags.matchCase, flags.wholeWord))
+        return true;
+    Prompter().SetStatusText(QStringLiteral("Cannot find the string '%1'.").arg(what));
+    return false;
+}
+
+void CChildFrame::OpenFindDialog(bool replace)
+{
+    if (m_findDialog)
+        m_findDialog->close();
+    QString what;
+    if (m_view->hasSelectedText() && !m_view->selectedText().contains(QLatin1Char('\n')))
+        what = m_view->selectedText();
+    else if (!m_view->GetWordAtCursor(what))
+        what = LoadHistory(kFindSection).Latest();
+    const CFindHistory finds = LoadHistory(kFindSection);
+    const CFindHistory replaces = LoadHistory(kReplaceSection);
+    SSearchFlags &flags = SearchFlags();
+    auto *dlg = new CFindReplaceDlg(this, replace, what, replaces.Latest(), flags.matchCase,
+                                    flags.wholeWord);
+    dlg->SetHistories(finds.Entries(), replaces.Entries());
+    dlg->ShowReplaceInSelection(CHueditView::Options().replaceInSelection);
+    auto takeFlags = [dlg] {
+        SearchFlags().matchCase = dlg->MatchCase();
+        SearchFlags().wholeWord = dlg->WholeWord();
+        CHueditView::Options().replaceInSelection = dlg->ReplaceInSelection();
+    };
+    connect(dlg, &CFindReplaceDlg::findNext, this, [this, dlg, takeFlags] {
+        takeFlags();
+        FindText(dlg->FindText(), true);
+        dlg->SetHistories(LoadHistory(kFindSection).Entries(),
+                          LoadHistory(kReplaceSection).Entries());
+    });
+    connect(dlg, &CFindReplaceDlg::replaceOne, this, [this, dlg, takeFlags] {
+        takeFlags();
+        RememberWord(kFindSection, dlg->FindText());
+        RememberWord(kReplaceSection, dlg->ReplaceText());
+        m_view->OnReplaceSel(dlg->FindText(), true, SearchFlags().matchCase,
+                             SearchFlags().wholeWord, dlg->ReplaceText());
+        dlg->SetHistories(LoadHistory(kFindSection).Entries(),
+                          LoadHistory(kReplaceSection).Entries());
+    });
+    connect(dlg, &CFindReplaceDlg::replaceAll, this, [this, dlg, takeFlags] {
+        takeFlags();
+        RememberWord(kFindSection, dlg->FindText());
+        RememberWord(kReplaceSection, dlg->ReplaceText());
+        m_view->OnReplaceAll(dlg->FindText(), dlg->ReplaceText(), SearchFlags().matchCase,
+                             SearchFlags().wholeWord);
+        dlg->SetHistories(LoadHistory(kFindSection).Entries(),
+                          LoadHistory(kReplaceSection).Entries());
+    });
+    m_findDialog = dlg;
+    dlg->show();
+}
+
+void CChildFrame::GotoLine()
+{
+    CJavaIDEApp *app = GetApp();
+    if (!app)
+        return;
+    QInputDialog dlg(this);
+    dlg.setWindowTitle(QStringLiteral("Goto Line"));
+    dlg.setLabelText(QStringLiteral("&Line number:"));
+    dlg.setInputMode(QInputDialog::IntInput);
+    dlg.setIntRange(1, std::max(1, m_view->LineCount()));
+    dlg.setIntValue(m_view->CaretLine());
+    if (app->RunDialog(dlg) == QDialog::Accepted)
+        m_view->GotoLine(dlg.intValue());
+}
+
+QString CChildFrame::MakeWritableQuestion()
+{
+    return QStringLiteral(
+        "This file is read only. Please select YES to make it read write otherwise select NO");
+}
+
+QString CChildFrame::CheckoutQuestion()
+{
+    return QStringLiteral(
+        "This file is read only. Please select YES to run the Checkout command otherwise select "
+        "NO");
+}
+
+QString CChildFrame::ReloadQuestion(const QString &path)
+{
+    return QStringLiteral(
+               "File %1 has been modified from outside. Plese select Yes to reload the file !!!")
+        .arg(path);
+}
+
+void CChildFrame::OnReadOnlyEdit(const QKeyEvent *attempt)
+{
+    const QString path = GetPathName();
+    // A window Mavu keeps read-only itself (a help text) has nothing to
+    // ask: only a file marked read-only does.
+    if (path.isEmpty() || m_keptReadOnly || !IsReadOnlyFile(path)) {
+        Prompter().SetStatusText(
+            QStringLiteral("%1 is read only.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (!Prompter().AskYesNo(MakeWritableQuestion(), false))
+        return;
+    QFile file(path);
+    if (!file.setPermissions(file.permissions() | QFileDevice::WriteOwner |
+                             QFileDevice::WriteUser)) {
+        Prompter().MessageBox(QStringLiteral("Cannot make %1 writable: %2")
+                                  .arg(QDir::toNativeSeparators(path), file.errorString()),
+                              CPrompter::Ok, CPrompter::Stop);
+        return;
+    }
+    ApplyReadOnly(false);
+    if (attempt)
+        m_view->ReplayEdit(*attempt);
+}
+
+void CChildFrame::OnFocusGained()
+{
+    const QString path = GetPathName();
+    if (!path.isEmpty() && QFileInfo::exists(path)) {
+        // The read-only mark follows the file: another program may have
+        // changed its attributes.
+        const bool readOnly = IsReadOnlyFile(path);
+        if (!m_keptReadOnly && readOnly != m_readOnly)
+            ApplyReadOnly(readOnly);
+    }
+    if (m_seenOnDisk.isValid() && QFileInfo::exists(path))
+        QTimer::singleShot(0, this, &CChildFrame::CheckOutsideChange);
+}
+
+void CChildFrame::CheckOutsideChange()
+{
+    const QDateTime seen = m_seenOnDisk;
+    m_seenOnDisk = QDateTime();
+    const QFileInfo info(GetPathName());
+    // A file deleted outside leaves the window as it is: its text is all
+    // that is left of it.
+    if (!seen.isValid() || !info.exists() || info.lastModified() <= seen)
+        return;
+    if (Prompter().AskYesNo(ReloadQuestion(QDir::toNativeSeparators(GetPathName())), false))
+        Reload();
+}
+
+bool CChildFrame::Reload()
+{
+    const int line = m_view->CaretLine();
+    CJavaIDEDoc doc;
+    if (!doc.OnOpenDocument(GetPathName()))
+        return false;
+    m_doc = doc;
+    m_view->Serialize(m_doc.File(), false);
+    m_view->setModified(false);
+    m_readOnly = IsReadOnlyFile(m_doc.GetPathName());
+    m_view->SetRO(m_readOnly);
+    m_view->GotoLine(line);
+    ShowProjectBreakpoints();
+    UpdateTitle();
+    emit stateChanged();
+    return true;
 }
 
 CChildFrame::~CChildFrame() = default;
@@ -94,13 +424,20 @@ bool CChildFrame::OpenDocument(const QString &path)
     m_view->Serialize(m_doc.File(), false);
     // Edits to a file that cannot be written could not be saved: the
     // editor refuses them and says why in the status bar.
-    m_readOnly = !QFileInfo(m_doc.GetPathName()).isWritable();
+    m_readOnly = IsReadOnlyFile(m_doc.GetPathName());
     m_view->SetRO(m_readOnly);
+    ShowProjectBreakpoints();
     UpdateTitle();
     return true;
 }
 
 void CChildFrame::SetReadOnly(bool readOnly)
+{
+    m_keptReadOnly = readOnly;
+    ApplyReadOnly(readOnly);
+}
+
+void CChildFrame::ApplyReadOnly(bool readOnly)
 {
     m_readOnly = readOnly;
     m_view->SetRO(readOnly);
@@ -120,7 +457,7 @@ QString CChildFrame::SaveChangesQuestion(const QString &title)
 
 void CChildFrame::UpdateTitle()
 {
-    QString title = m_doc.GetTitle();
+    QString title = CJavaIDEDoc::DisplayTitle(m_doc.GetPathName(), QDir::currentPath());
     if (m_readOnly)
         title += QStringLiteral(" (RO)");
     setWindowTitle(title + QStringLiteral("[*]"));

@@ -2,10 +2,15 @@
 
 #include "app/CommandMap.h"
 #include "app/JavaIDEDoc.h"
+#include "app/JavaIDEView.h"
+#include "tools/FindReplaceDlg.h"
 
+#include <QDateTime>
 #include <QMdiSubWindow>
+#include <QPointer>
 
-class CHueditView;
+class CProject;
+class QKeyEvent;
 
 // An editor window: a file in a colour-text editor inside the editor area.
 // The title is the file name, marked while there are unsaved changes;
@@ -24,7 +29,7 @@ public:
 
     CJavaIDEDoc &Document() { return m_doc; }
     const CJavaIDEDoc &Document() const { return m_doc; }
-    CHueditView *View() const { return m_view; }
+    CJavaIDEView *View() const { return m_view; }
     QString GetPathName() const { return m_doc.GetPathName(); }
     bool IsModified() const;
     bool IsReadOnly() const { return m_readOnly; }
@@ -45,7 +50,24 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CCmdUI &ui) override;
 
+    // Sets or removes the breakpoint at the caret's line in the open
+    // project: a new one takes the class that holds the line.
+    void ToggleBreakpoint();
+    // Draws the open project's breakpoints of this file.
+    void ShowProjectBreakpoints();
+    // Searches what (forward or back) and remembers it in the find history.
+    bool FindText(const QString &what, bool forward);
+    // Reads the file again, keeping the caret's line.
+    bool Reload();
+    // When the file changed on disk since the window lost the focus, asks
+    // whether to read it again.
+    void CheckOutsideChange();
+    CFindReplaceDlg *FindDialog() const { return m_findDialog; }
+
     static QString SaveChangesQuestion(const QString &title);
+    static QString ReloadQuestion(const QString &path);
+    static QString MakeWritableQuestion();
+    static QString CheckoutQuestion();
     // Leaves Ctrl+W and Ctrl+F4 to File > Close, which closes the active
     // window of the editor area, whatever it is.
     static void ReleaseCloseShortcut(QMdiSubWindow *window);
@@ -64,10 +86,20 @@ protected:
 
 private:
     void UpdateTitle();
+    void ApplyReadOnly(bool readOnly);
     bool SaveTo(const QString &path);
+    void RegisterEditorCommands();
+    void OpenFindDialog(bool replace);
+    void OnReadOnlyEdit(const QKeyEvent *attempt);
+    void OnFocusGained();
+    void GotoLine();
+    CProject *OpenProject() const;
 
     CJavaIDEDoc m_doc;
-    CHueditView *m_view;
+    CJavaIDEView *m_view;
+    QPointer<CFindReplaceDlg> m_findDialog;
+    QDateTime m_seenOnDisk; // the file's time stamp when the focus left
     CCommandMap m_commands;
     bool m_readOnly = false;
+    bool m_keptReadOnly = false; // read-only by Mavu's choice, not the file's
 };

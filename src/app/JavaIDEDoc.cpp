@@ -2,11 +2,27 @@
 
 #include "core/Prompter.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 QString CJavaIDEDoc::GetTitle() const
 {
     return m_path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_path).fileName();
+}
+
+QString CJavaIDEDoc::DisplayTitle(const QString &path, const QString &currentDir)
+{
+    if (path.isEmpty())
+        return QStringLiteral("Untitled");
+    const QFileInfo info(path);
+    const QString dir = QDir::cleanPath(info.absolutePath());
+    if (dir == QDir::cleanPath(QDir(currentDir).absolutePath()))
+        return info.fileName();
+    const QString dirName = QFileInfo(dir).fileName();
+    if (dirName.isEmpty()) // the root
+        return QDir::toNativeSeparators(dir + info.fileName());
+    return QDir::toNativeSeparators(QStringLiteral("/.../") + dirName + QLatin1Char('/') +
+                                    info.fileName());
 }
 
 bool CJavaIDEDoc::OnOpenDocument(const QString &path)

@@ -34,6 +34,10 @@ public:
     void SetPathName(const QString &path);
     // The file name, or "Untitled" for a new document.
     QString GetTitle() const;
+    // The window title of a file: its name alone when it lies in
+    // currentDir, else "/.../" and its directory's name before it, so that
+    // two files of one name in different folders can be told apart.
+    static QString DisplayTitle(const QString &path, const QString &currentDir);
     const QByteArray &Text() const { return m_file.Text(); }
     Encoding GetEncoding() const { return m_file.GetEncoding(); }
     QDateTime LastSeenModified() const { return m_modified; }

@@ -143,6 +143,13 @@ enum : int {
     NextBookmark = 32966,
     ToggleBreakpoint = 32848,
     RunToCursor = 33062,
+    PreviousBookmark = 33089,
+    LocateInPackages = 32907, // the word at the caret in the package view
+    FindWordAtCursor = 32908,
+    AddFileToProject = 32968, // the active editor's file
+    SelectOtherViews = 32970,
+    BrowseFile = 33051, // an HTML file in the HTML viewer
+    BaseClassOverrides = 33074,
     HelpNext = 32917,
     HelpPrevious = 32918,
     HelpRefresh = 32950,

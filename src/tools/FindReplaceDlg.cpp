@@ -1,9 +1,9 @@
 #include "tools/FindReplaceDlg.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,11 +14,17 @@ CFindReplaceDlg::CFindReplaceDlg(QWidget *parent, bool replace, const QString &f
     setWindowTitle(replace ? tr("Replace") : tr("Find"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto *form = new QFormLayout;
-    m_find = new QLineEdit(findText);
+    m_find = new QComboBox;
+    m_find->setEditable(true);
+    m_find->setInsertPolicy(QComboBox::NoInsert);
+    m_find->setEditText(findText);
     m_find->setObjectName(QStringLiteral("findText"));
     form->addRow(tr("Fi&nd what:"), m_find);
     if (replace) {
-        m_replace = new QLineEdit(replaceText);
+        m_replace = new QComboBox;
+        m_replace->setEditable(true);
+        m_replace->setInsertPolicy(QComboBox::NoInsert);
+        m_replace->setEditText(replaceText);
         m_replace->setObjectName(QStringLiteral("replaceText"));
         form->addRow(tr("Re&place with:"), m_replace);
     }
@@ -42,19 +48,53 @@ CFindReplaceDlg::CFindReplaceDlg(QWidget *parent, bool replace, const QString &f
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(m_matchCase);
-    layout->addWidget(m_wholeWord);
+    auto *options = new QVBoxLayout;
+    options->addWidget(m_matchCase);
+    options->addWidget(m_wholeWord);
+    m_options = options;
+    layout->addLayout(options);
     layout->addWidget(buttons);
+}
+
+void CFindReplaceDlg::SetHistories(const QStringList &find, const QStringList &replace)
+{
+    const QString findText = m_find->currentText();
+    m_find->clear();
+    m_find->addItems(find);
+    m_find->setEditText(findText);
+    if (m_replace) {
+        const QString replaceText = m_replace->currentText();
+        m_replace->clear();
+        m_replace->addItems(replace);
+        m_replace->setEditText(replaceText);
+    }
+}
+
+void CFindReplaceDlg::ShowReplaceInSelection(bool checked)
+{
+    if (!m_replace)
+        return;
+    if (!m_inSelection) {
+        m_inSelection = new QCheckBox(tr("Replace in Selection"));
+        m_inSelection->setObjectName(QStringLiteral("inSelection"));
+        m_options->addWidget(m_inSelection);
+    }
+    m_inSelection->setChecked(checked);
+}
+
+bool CFindReplaceDlg::ReplaceInSelection() const
+{
+    return m_inSelection && m_inSelection->isChecked();
 }
 
 QString CFindReplaceDlg::FindText() const
 {
-    return m_find->text();
+    return m_find->currentText();
 }
 
 QString CFindReplaceDlg::ReplaceText() const
 {
-    return m_replace ? m_replace->text() : QString();
+    return m_replace ? m_replace->currentText() : QString();
 }
 
 bool CFindReplaceDlg::MatchCase() const

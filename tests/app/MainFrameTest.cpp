@@ -445,7 +445,7 @@ TEST_F(AppTest, EditorWindowEditsSavesAndAsksBeforeLosingChanges)
     const QString path = env.WriteFile(QStringLiteral("src/Hello.java"), "class Hello {\n}\n");
     CChildFrame *editor = Frame()->OpenEditor(path);
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Hello.java[*]"));
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("/.../src/Hello.java[*]"));
     EXPECT_FALSE(editor->isWindowModified());
     EXPECT_FALSE(Action(Cmd::EditUndo)->isEnabled());
 
