@@ -2,6 +2,7 @@
 
 #include "core/SettingsStore.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -117,6 +118,24 @@ void CFrameLayout::Load(const CSettingsStore &s)
     m_toolBar.Load(s, QStringLiteral("ToolBar"));
     m_debugBar.Load(s, QStringLiteral("DebugBar"));
     m_browserBar.Load(s, QStringLiteral("BrowserBar"));
+}
+
+void CFrameLayout::PlaceFirstStart(const CSettingsStore &s, const QRect &available)
+{
+    auto stored = [&s](const char *key) {
+        return !s.GetProfileString(kWindows, QString::fromLatin1(key)).isNull();
+    };
+    if (stored("MainOrigX") || stored("MainOrigY") || stored("MainSizeX") || stored("MainSizeY") ||
+        available.isEmpty())
+        return;
+    m_mainSizeX = std::max(640, available.width() * 2 / 3);
+    m_mainSizeY = std::max(480, available.height() * 2 / 3);
+    m_mainSizeX = std::min(m_mainSizeX, available.width());
+    m_mainSizeY = std::min(m_mainSizeY, available.height());
+    m_mainOrigX = available.left() + (available.width() - m_mainSizeX) / 2;
+    m_mainOrigY = available.top() + (available.height() - m_mainSizeY) / 2;
+    if (!stored("Output"))
+        m_output = true;
 }
 
 void CFrameLayout::Save(CSettingsStore &s) const

@@ -55,6 +55,12 @@ struct CFrameLayout
     // from a larger screen, or a damaged one, must not make a window
     // larger than the screen or place it where nobody can reach it.
     void ClampToScreen(const QRect &available);
+    // The very first start, when store holds no window rectangle: a window
+    // of 640x480 in the corner looks broken on today's screens. The window
+    // takes about two thirds of available, centred, and the output window
+    // is shown unless store says otherwise. A stored rectangle is left as
+    // it is.
+    void PlaceFirstStart(const CSettingsStore &store, const QRect &available);
 
     // The pane columns must be 0 and 1 in some order; anything else (out of
     // range, or both the same) is replaced by the project pane on the left.

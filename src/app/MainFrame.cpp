@@ -129,8 +129,11 @@ CMainFrame::~CMainFrame()
 bool CMainFrame::LoadFrame()
 {
     setWindowIcon(CJavaIDEApp::ProgramIcon());
-    if (CJavaIDEApp *app = GetApp())
+    if (CJavaIDEApp *app = GetApp()) {
         m_layout.Load(app->Settings());
+        if (QScreen *primary = QGuiApplication::primaryScreen())
+            m_layout.PlaceFirstStart(app->Settings(), primary->availableGeometry());
+    }
 
     CreatePanes();
     CreateActions();

@@ -239,3 +239,49 @@ TEST(FrameLayout, ExtremeValuesNeverOverflowAndTheWindowFitsTheScreen)
     EXPECT_EQ(fits.m_mainSizeX, 640);
     EXPECT_EQ(fits.m_mainSizeY, 480);
 }
+
+TEST(FrameLayout, TheFirstStartIsCentredAtTwoThirdsWithTheOutputShown)
+{
+    CTestEnv env;
+    const QRect screen(0, 32, 1920, 1048); // the panel takes the top
+    {
+        CSettingsStore store(env.FilePath(QStringLiteral("Mavu.ini")));
+        CFrameLayout layout;
+        layout.Load(store);
+        layout.PlaceFirstStart(store, screen);
+        EXPECT_EQ(
+            QRect(layout.m_mainOrigX, layout.m_mainOrigY, layout.m_mainSizeX, layout.m_mainSizeY),
+            QRect(320, 32 + 175, 1280, 698));
+        EXPECT_TRUE(layout.m_output);
+
+        // A small screen still gets a window that fits it.
+        CFrameLayout small;
+        small.Load(store);
+        small.PlaceFirstStart(store, QRect(0, 0, 800, 600));
+        EXPECT_EQ(QRect(small.m_mainOrigX, small.m_mainOrigY, small.m_mainSizeX, small.m_mainSizeY),
+                  QRect(80, 60, 640, 480));
+        layout.Save(store);
+    }
+    {
+        // Once stored, the rectangle and the flags are used as they are.
+        CSettingsStore store(env.FilePath(QStringLiteral("Mavu.ini")));
+        store.WriteProfileInt("Windows", "MainOrigX", 5);
+        store.WriteProfileInt("Windows", "Output", 0);
+        CFrameLayout layout;
+        layout.Load(store);
+        layout.PlaceFirstStart(store, screen);
+        EXPECT_EQ(layout.m_mainOrigX, 5);
+        EXPECT_EQ(layout.m_mainSizeX, 1280);
+        EXPECT_FALSE(layout.m_output);
+    }
+    {
+        // A stored output flag holds even without a rectangle.
+        CSettingsStore store(env.FilePath(QStringLiteral("Other.ini")));
+        store.WriteProfileInt("Windows", "Output", 0);
+        CFrameLayout layout;
+        layout.Load(store);
+        layout.PlaceFirstStart(store, screen);
+        EXPECT_EQ(layout.m_mainSizeX, 1280);
+        EXPECT_FALSE(layout.m_output);
+    }
+}
