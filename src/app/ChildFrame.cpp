@@ -3,16 +3,19 @@
 #include "app/FileDialogs.h"
 #include "app/JavaIDEApp.h"
 #include "app/JavaIDEView.h"
+#include "app/MainFrame.h"
 #include "core/CommandIds.h"
 #include "core/Prompter.h"
 #include "core/SettingsStore.h"
 #include "editor/FindHistory.h"
 #include "javamodel/FileObject.h"
 #include "javamodel/JavaParser.h"
+#include "javamodel/ParsedFileCache.h"
 #include "javamodel/VarContainer.h"
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
 #include "tools/FindReplaceDlg.h"
+#include "tools/ProcOutputView.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -48,6 +51,16 @@ CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CJ
     connect(m_view, &CJavaIDEView::focusLost, this,
             [this] { m_seenOnDisk = QFileInfo(GetPathName()).lastModified(); });
     connect(m_view, &CJavaIDEView::focusGained, this, &CChildFrame::OnFocusGained);
+    connect(m_view, &CHueditView::replaceAllDone, this, [](int count) {
+        // The count stands alone in the Output tab.
+        if (CJavaIDEApp *app = GetApp(); app && app->MainFrame()) {
+            if (auto *out =
+                    app->MainFrame()->findChild<CProcOutputView *>(QStringLiteral("Output")))
+                out->ClearText();
+        }
+        Prompter().OutputLine(QStringLiteral("Output"),
+                              QStringLiteral("%1 instances replaced...\n").arg(count));
+    });
 
     using U = CCmdUI;
     m_commands.On(Cmd::FileSave, [this] { Save(); });
@@ -473,8 +486,21 @@ bool CChildFrame::SaveTo(const QString &path)
     m_readOnly = false;
     m_view->SetLanguage(CHueditView::LanguageForFile(path));
     UpdateTitle();
+    ParseSavedFile();
     emit stateChanged();
     return true;
+}
+
+void CChildFrame::ParseSavedFile()
+{
+    // The class view and the run command read the project's parse
+    // results: a saved source of the project brings them up to date.
+    CJavaIDEApp *app = GetApp();
+    CProject *project = OpenProject();
+    const QString path = GetPathName();
+    if (app && project && app->Options().m_parseOnSave && IsJavaFile(path) &&
+        project->FindFileItem(path))
+        project->ParsedFiles().ParseJavaFile(path, true);
 }
 
 void CChildFrame::OnFileRenamed(const QString &path)

@@ -89,6 +89,7 @@ private:
     void ApplyReadOnly(bool readOnly);
     bool SaveTo(const QString &path);
     void RegisterEditorCommands();
+    void ParseSavedFile();
     void OpenFindDialog(bool replace);
     void OnReadOnlyEdit(const QKeyEvent *attempt);
     void OnFocusGained();

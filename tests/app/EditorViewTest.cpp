@@ -9,6 +9,8 @@
 #include "app/MainFrame.h"
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
+#include "javamodel/FileObject.h"
+#include "javamodel/ParsedFileCache.h"
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
 #include "tools/FindReplaceDlg.h"
@@ -243,6 +245,7 @@ TEST_F(EditorViewTest, FindAndReplaceHistoriesAreKeptNewestFirstAcrossStarts)
     with->setEditText(QStringLiteral("omega"));
     emit dlg->replaceAll();
     EXPECT_EQ(editor->View()->text(), QStringLiteral("omega beta omega gamma\n"));
+    EXPECT_EQ(prompter.m_output.last(), QStringLiteral("Output|2 instances replaced...\n"));
     dlg->close();
     Stop();
 
@@ -357,4 +360,36 @@ TEST(EditorTitle, FilesOutsideTheCurrentDirectoryShowTheirFolder)
               QStringLiteral("/.../src/Hello.java"));
     EXPECT_EQ(CJavaIDEDoc::DisplayTitle("/Hello.java", "/home"), QStringLiteral("/Hello.java"));
     EXPECT_EQ(CJavaIDEDoc::DisplayTitle(QString(), "/home"), QStringLiteral("Untitled"));
+}
+
+TEST_F(EditorViewTest, SavingASourceOfTheProjectParsesItWhenTheOptionSaysSo)
+{
+    Start();
+    QDir().mkpath(env.FilePath("work"));
+    ASSERT_TRUE(app->ProjectDoc()->OpenProject(env.FilePath("work/p.mavu"), true));
+    const QString source = env.WriteFile("work/A.java", "class A {}\n");
+    const QString other = env.WriteFile("work/B.java", "class B {}\n");
+    CProject &project = app->ProjectDoc()->GetCurrentProject();
+    project.AddFileItem(source);
+    const QString key = project.GetFiles().first();
+
+    CChildFrame *editor = Frame()->OpenEditor(source);
+    ASSERT_NE(editor, nullptr);
+    editor->View()->append(QStringLiteral("class Added {}\n"));
+    ASSERT_TRUE(editor->Save());
+    const CFileObject *parsed = project.ParsedFiles().Find(key);
+    ASSERT_NE(parsed, nullptr);
+    EXPECT_NE(parsed->FindClassByName(QStringLiteral("Added")), nullptr);
+
+    // Not in the project: left alone.
+    CChildFrame *outside = Frame()->OpenEditor(other);
+    ASSERT_NE(outside, nullptr);
+    outside->View()->append(QStringLiteral("\n"));
+    ASSERT_TRUE(outside->Save());
+    EXPECT_EQ(project.ParsedFiles().Find(outside->GetPathName()), nullptr);
+
+    app->Options().m_parseOnSave = 0;
+    editor->View()->append(QStringLiteral("class Later {}\n"));
+    ASSERT_TRUE(editor->Save());
+    EXPECT_EQ(project.ParsedFiles().Find(key)->FindClassByName(QStringLiteral("Later")), nullptr);
 }
