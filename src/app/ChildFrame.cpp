@@ -1,5 +1,6 @@
 #include "app/ChildFrame.h"
 
+#include "app/EditorPrinter.h"
 #include "app/FileDialogs.h"
 #include "app/JavaIDEApp.h"
 #include "app/JavaIDEView.h"
@@ -25,6 +26,8 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QTimer>
 #include <memory>
 
@@ -163,6 +166,23 @@ void CChildFrame::RegisterEditorCommands()
         Cmd::ToggleBreakpoint, [this] { ToggleBreakpoint(); },
         [this](U &ui) { ui.Enable(OpenProject() && IsJavaFile(GetPathName())); });
     m_commands.On(Cmd::EditGotoLine, [this] { GotoLine(); });
+    m_commands.On(
+        Cmd::FilePrint, [this] { Print(true); }, hasText);
+    m_commands.On(
+        Cmd::FilePrintPreview,
+        [this] {
+            CJavaIDEApp *app = GetApp();
+            if (!app)
+                return;
+            CEditorPrinter printer(GetPathName().isEmpty() ? m_doc.GetTitle() : GetPathName(),
+                                   QPrinter::HighResolution);
+            QPrintPreviewDialog preview(&printer, this);
+            preview.setWindowTitle(QStringLiteral("Print Preview"));
+            connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+                    [this, &printer](QPrinter *) { printer.Print(m_view); });
+            app->RunDialog(preview);
+        },
+        hasText);
     m_commands.On(Cmd::EditFind, [this] { OpenFindDialog(false); });
     m_commands.On(
         Cmd::EditReplace, [this] { OpenFindDialog(true); },
@@ -308,6 +328,30 @@ void CChildFrame::OpenFindDialog(bool replace)
     });
     m_findDialog = dlg;
     dlg->show();
+}
+
+int CChildFrame::Print(bool askFirst, QPrinter *target)
+{
+    CJavaIDEApp *app = GetApp();
+    CEditorPrinter printer(GetPathName().isEmpty() ? m_doc.GetTitle() : GetPathName(),
+                           QPrinter::HighResolution);
+    if (target) {
+        printer.setOutputFormat(target->outputFormat());
+        printer.setOutputFileName(target->outputFileName());
+    } else if (askFirst) {
+        if (!app)
+            return 0;
+        QPrintDialog dlg(&printer, this);
+        dlg.setWindowTitle(QStringLiteral("Print"));
+        if (app->RunDialog(dlg) != QDialog::Accepted)
+            return 0;
+    }
+    Prompter().SetStatusText(QStringLiteral("Printing %1...").arg(m_doc.GetTitle()));
+    const int pages = printer.Print(m_view);
+    if (pages == 0)
+        Prompter().MessageBox(QStringLiteral("%1 could not be printed.").arg(m_doc.GetTitle()),
+                              CPrompter::Ok, CPrompter::Stop);
+    return pages;
 }
 
 void CChildFrame::GotoLine()

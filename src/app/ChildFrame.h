@@ -11,6 +11,7 @@
 
 class CProject;
 class QKeyEvent;
+class QPrinter;
 
 // An editor window: a file in a colour-text editor inside the editor area.
 // The title is the file name, marked while there are unsaved changes;
@@ -62,6 +63,10 @@ public:
     // When the file changed on disk since the window lost the focus, asks
     // whether to read it again.
     void CheckOutsideChange();
+    // Prints the text with a header line on each page: after the print
+    // dialog when askFirst, else on the default printer, or into target's
+    // file when one is given. The number of pages printed.
+    int Print(bool askFirst, QPrinter *target = nullptr);
     CFindReplaceDlg *FindDialog() const { return m_findDialog; }
 
     static QString SaveChangesQuestion(const QString &title);

@@ -4,6 +4,7 @@
 #include "QtPrinters.h"
 #include "TestEnv.h"
 #include "app/ChildFrame.h"
+#include "app/EditorPrinter.h"
 #include "app/JavaIDEApp.h"
 #include "app/JavaIDEView.h"
 #include "app/MainFrame.h"
@@ -23,6 +24,7 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QInputDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -392,4 +394,28 @@ TEST_F(EditorViewTest, SavingASourceOfTheProjectParsesItWhenTheOptionSaysSo)
     editor->View()->append(QStringLiteral("class Later {}\n"));
     ASSERT_TRUE(editor->Save());
     EXPECT_EQ(project.ParsedFiles().Find(key)->FindClassByName(QStringLiteral("Later")), nullptr);
+}
+
+TEST_F(EditorViewTest, PrintingPutsTheHeaderOnEveryPage)
+{
+    EXPECT_EQ(CEditorPrinter::HeaderText(QDateTime(QDate(2026, 3, 7), QTime(9, 5)),
+                                         QStringLiteral("/home/u/Hello.java"), 3),
+              QStringLiteral("Date : 03/07/26  09:05 / /home/u/Hello.java / Page : 3 "));
+
+    Start();
+    QByteArray text;
+    for (int i = 1; i <= 200; ++i)
+        text += "line " + QByteArray::number(i) + "\n";
+    CChildFrame *editor = Frame()->OpenEditor(env.WriteFile("Long.java", text));
+    ASSERT_NE(editor, nullptr);
+    QPrinter pdf;
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(env.FilePath("out.pdf"));
+    EXPECT_GE(editor->Print(false, &pdf), 3) << "200 lines do not fit on one page";
+    QFile out(env.FilePath("out.pdf"));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(out.read(4) == "%PDF");
+
+    Frame()->ExecuteCommand(Cmd::FilePrintPreview);
+    EXPECT_EQ(dialogTitles.last(), QStringLiteral("Print Preview"));
 }
