@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/ChildFrame.h"
+#include "app/ColorPage.h"
 #include "app/DocWarningDlg.h"
 #include "app/DocumentTypes.h"
 #include "app/FilePathInfo.h"
@@ -456,7 +457,12 @@ void CJavaIDEApp::OnProjectClasspath()
 
 void CJavaIDEApp::ConfigureEditorComponent()
 {
-    CHueditView::Init(DWORD(m_options.m_editBackColor), 100);
+    // The default background follows the desktop: a dark desktop gets a
+    // dark editor with the colours made for it.
+    const DWORD background = m_options.m_editBackColor == CIDEOptions::kWindowColor
+                                 ? CHueditView::SystemWindowColor()
+                                 : DWORD(m_options.m_editBackColor);
+    CHueditView::Init(background, 100);
     CHueditView::Options().spaceForTab = m_options.m_tabSpaces != 0;
     CHueditView::Options().smartIndent = m_options.m_smartIndent != 0;
     CHueditView::Options().maxUndo = m_options.UndoBufferSize();
@@ -990,6 +996,34 @@ void CJavaIDEApp::OnAddFile()
     m_mainFrame->ProjectView()->OnAddFile();
 }
 
+void CJavaIDEApp::OnColorOptions()
+{
+    CColorPage page(
+        CHueditView::Options().background, m_editorFont,
+        [this](QDialog &d) { return RunDialog(d); }, m_mainFrame.get());
+    if (RunDialog(page) != QDialog::Accepted)
+        return;
+    page.ApplyFormats();
+    CHueditView::Options().background = page.Background();
+    m_options.m_editBackColor = int(page.Background());
+    if (page.FontChanged()) {
+        const QFont &chosen = page.EditorFont();
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        const double dpi = screen ? screen->logicalDotsPerInchY() : 96.0;
+        m_options.m_fontFace = chosen.family();
+        m_options.m_fontHeight = -qMax(1, qRound(chosen.pointSizeF() * dpi / 72.0));
+        CreateFonts();
+    }
+    // Every open editor takes the new colours and font at once.
+    if (m_mainFrame && page.IsModified()) {
+        for (CChildFrame *child : m_mainFrame->EditorWindows()) {
+            if (page.FontChanged())
+                child->View()->SetDefaultFont(m_editorFont);
+            child->View()->RefreshColours();
+        }
+    }
+}
+
 void CJavaIDEApp::OnSetFont()
 {
     QFontDialog dialog(m_editorFont, m_mainFrame.get());
@@ -1042,6 +1076,7 @@ void CJavaIDEApp::CreateCommandMap()
             ui.Enable(projectOpen() && m_mainFrame && m_mainFrame->ProjectView());
         });
     m_commands.On(Cmd::SetFont, [this] { OnSetFont(); });
+    m_commands.On(Cmd::ColorOptions, [this] { OnColorOptions(); });
     m_commands.On(Cmd::KeyboardShortcuts, [this] { OnKeyboardShortcuts(); });
     m_commands.On(Cmd::HelpIndex, [this] { OnHelpIndex(); });
     m_commands.On(Cmd::BetaNotes, [this] { OnBetaNotes(); });

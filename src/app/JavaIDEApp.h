@@ -129,6 +129,7 @@ public:
     void OnProjectSave();
     void OnAddFile();
     void OnSetFont();
+    void OnColorOptions();
     void OnHelpIndex();
     void OnBetaNotes();
     void OnWhatsNew();

@@ -4,6 +4,7 @@
 #include "QtPrinters.h"
 #include "TestEnv.h"
 #include "app/ChildFrame.h"
+#include "app/ColorPage.h"
 #include "app/EditorPrinter.h"
 #include "app/JavaIDEApp.h"
 #include "app/JavaIDEView.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -27,6 +29,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
+#include <Qsci/qscilexer.h>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -418,4 +421,66 @@ TEST_F(EditorViewTest, PrintingPutsTheHeaderOnEveryPage)
 
     Frame()->ExecuteCommand(Cmd::FilePrintPreview);
     EXPECT_EQ(dialogTitles.last(), QStringLiteral("Print Preview"));
+}
+
+TEST_F(EditorViewTest, ColourChangesReachEveryOpenEditorAtOnce)
+{
+    Start();
+    CChildFrame *first = Frame()->OpenEditor(env.WriteFile("A.java", "class A { int a; }\n"));
+    CChildFrame *second = Frame()->OpenEditor(env.WriteFile("B.java", "class B { int b; }\n"));
+    ASSERT_TRUE(first && second);
+    const QColor keyword(0xc0, 0x10, 0x20);
+    const QColor background(0x20, 0x20, 0x30);
+    QList<QColor> colours = {keyword, background};
+    dialogAnswer = [&](QDialog &d) {
+        if (auto *chooser = qobject_cast<QColorDialog *>(&d)) {
+            chooser->setCurrentColor(colours.takeFirst());
+            return int(QDialog::Accepted);
+        }
+        auto *page = qobject_cast<CColorPage *>(&d);
+        if (!page)
+            return int(QDialog::Rejected);
+        auto *types = page->findChild<QComboBox *>("type");
+        const int index = types->findText(QString::fromLatin1(CTextFormat::m_KeywordTxt.Name()));
+        EXPECT_GE(index, 0);
+        page->SelectType(index);
+        page->ChooseColor();
+        page->SetStyle(2); // italic
+        page->ChooseBackground();
+        EXPECT_TRUE(page->IsModified());
+        EXPECT_EQ(page->TypeStyle(index), 2);
+        return int(QDialog::Accepted);
+    };
+    Frame()->ExecuteCommand(Cmd::ColorOptions);
+    EXPECT_TRUE(colours.isEmpty()) << "both colour choosers were shown";
+    for (CChildFrame *editor : {first, second}) {
+        QsciLexer *lexer = editor->View()->lexer();
+        ASSERT_NE(lexer, nullptr);
+        EXPECT_EQ(lexer->paper(0), background);
+        bool found = false;
+        for (int style = 0; style < 128 && !found; ++style) {
+            if (lexer->color(style) == keyword) {
+                found = true;
+                EXPECT_TRUE(lexer->font(style).italic());
+            }
+        }
+        EXPECT_TRUE(found) << "the keyword colour reached " << editor->GetPathName().toStdString();
+    }
+    EXPECT_EQ(app->Options().m_editBackColor,
+              int(MakeColorRef(background.red(), background.green(), background.blue())));
+
+    // Default brings back the system's background and every type's own
+    // colour.
+    dialogAnswer = [&](QDialog &d) {
+        if (auto *page = qobject_cast<CColorPage *>(&d)) {
+            page->RestoreDefaults();
+            return int(QDialog::Accepted);
+        }
+        return int(QDialog::Rejected);
+    };
+    Frame()->ExecuteCommand(Cmd::ColorOptions);
+    EXPECT_EQ(CHueditView::Options().background, CHueditView::SystemWindowColor());
+    EXPECT_FALSE(CTextFormat::m_KeywordTxt.IsItalic() &&
+                 CTextFormat::m_KeywordTxt.GetColor() ==
+                     MakeColorRef(keyword.red(), keyword.green(), keyword.blue()));
 }
