@@ -5,6 +5,8 @@
 #include "editor/TextFile.h"
 #include "editor/UndoDepth.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -48,10 +50,34 @@ COLORREF CHueditView::SystemWindowColor()
     return editor_lexer::FromQColor(QGuiApplication::palette().color(QPalette::Base));
 }
 
+namespace {
+
+// QScintilla's accessible editor answers each caret move and each change
+// with the character offset of the caret, counted from the start of the
+// text: tens of milliseconds a key at the end of a 5 MB file. While no
+// assistive technology listens, nobody needs those offsets, so our editors
+// get the plain accessible of an editable widget instead (factories
+// installed later are asked first). With a screen reader running, the
+// full interface is made as before.
+QAccessibleInterface *PlainEditorAccessible(const QString &, QObject *object)
+{
+    if (QAccessible::isActive())
+        return nullptr;
+    auto *view = qobject_cast<CHueditView *>(object);
+    return view ? new QAccessibleWidget(view, QAccessible::EditableText) : nullptr;
+}
+
+} // namespace
+
 CHueditView::CHueditView(QWidget *parent)
     : QsciScintilla(parent), m_font(QFontDatabase::systemFont(QFontDatabase::FixedFont)),
       m_undo(new CUndoDepth(this, &Options().maxUndo))
 {
+    static const bool plainAccessible = [] {
+        QAccessible::installFactory(PlainEditorAccessible);
+        return true;
+    }();
+    Q_UNUSED(plainAccessible);
     setUtf8(true);
     setEolMode(EolUnix);
     setAutoIndent(false); // smart indent is ours
@@ -70,6 +96,11 @@ CHueditView::CHueditView(QWidget *parent)
     }
 
     connect(this, &QsciScintillaBase::SCN_CHARADDED, this, &CHueditView::OnCharAdded);
+    connect(this, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int, int type, const char *, int, int, int, int, int, int, int) {
+                if (type & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE))
+                    m_quietChange = true;
+            });
     connect(this, &QsciScintillaBase::SCN_MODIFYATTEMPTRO, this, &CHueditView::OnModifyAttemptRO);
     connect(this, &QsciScintilla::cursorPositionChanged, this,
             [this](int, int) { UpdateCursorPosition(); });
@@ -512,7 +543,32 @@ void CHueditView::keyPressEvent(QKeyEvent *event)
                           event->text() == QLatin1String("}"));
     if (indents)
         beginUndoAction();
+    // QScintilla tells the accessibility bridge about every change with
+    // the character offset of its place, which it counts from the start of
+    // the text: at the end of a 5 MB file that is tens of milliseconds a
+    // key. In a large text a key's changes go unreported to the bridge
+    // (its questions are still answered), and the signals they would have
+    // raised are raised here.
+    const bool quiet = length() > kQuietEditBytes;
+    const long mask = quiet ? Sci(SCI_GETMODEVENTMASK) : 0;
+    const int linesBefore = quiet ? lines() : 0;
+    if (quiet) {
+        m_quietChange = false;
+        // Scintilla reports a change when any of its bits is in the mask,
+        // the "performed by" bits included: only bits the insert and
+        // delete reports do not carry may stay.
+        Sci(SCI_SETMODEVENTMASK, (unsigned long)(mask & (SC_MOD_BEFOREINSERT | SC_MOD_BEFOREDELETE |
+                                                         SC_MOD_CHANGEFOLD | SC_MOD_CHANGEMARKER)));
+    }
     QsciScintilla::keyPressEvent(event);
+    if (quiet) {
+        Sci(SCI_SETMODEVENTMASK, (unsigned long)mask);
+        if (m_quietChange) {
+            emit textChanged();
+            if (lines() != linesBefore)
+                emit linesChanged();
+        }
+    }
     if (indents)
         endUndoAction();
     m_currentKey.reset();

@@ -109,6 +109,9 @@ public:
     // Above this many bytes before the matches in total, Replace All makes
     // one change instead of one per match (see ReplaceInOneChange).
     static constexpr long kBulkReplaceCost = CEditorFindReplace::kBulkReplaceCost;
+    // Above this many bytes, keys typed are not reported to the
+    // accessibility bridge (see keyPressEvent).
+    static constexpr long kQuietEditBytes = 256L * 1024;
 
     // ---- text access -------------------------------------------------------
     // The word (letters, digits, '_', '$') at or right before the caret;
@@ -160,4 +163,5 @@ private:
     std::unique_ptr<QKeyEvent> m_currentKey; // the key press being handled
     bool m_roAttemptPending = false;
     bool m_dragHovering = false; // a drag is over the text, not dropped yet
+    bool m_quietChange = false;  // a change was made while unreported
 };

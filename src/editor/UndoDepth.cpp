@@ -10,6 +10,14 @@ CUndoDepth::CUndoDepth(QsciScintilla *editor, const int *maxDepth)
 
 void CUndoDepth::OnModified(int, int type, const char *, int, int, int, int, int, int, int)
 {
+    // A change about to be made by the user starts a new history: the
+    // editor may leave the change itself unreported (large texts).
+    if ((type &
+         (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE)) &&
+        (type & QsciScintillaBase::SC_PERFORMED_USER)) {
+        m_undone = 0;
+        return;
+    }
     if (!(type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT)))
         return;
     if (type & QsciScintillaBase::SC_PERFORMED_USER) {

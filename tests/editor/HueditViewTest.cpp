@@ -713,3 +713,49 @@ TEST_F(HueditView, DroppedAndPastedDataIsTakenOnlyWhenItIsText)
 }
 
 } // namespace
+
+// Keys typed into a large text are kept from the accessibility bridge; the
+// editor's own reports of the change must still come, and the undo depth
+// must still see the user's changes.
+TEST_F(HueditView, KeysTypedIntoALargeTextStillReportTheirChanges)
+{
+    for (const qsizetype size : {qsizetype(1000), qsizetype(CHueditView::kQuietEditBytes * 2)}) {
+        SCOPED_TRACE(size);
+        QByteArray text;
+        while (text.size() < size)
+            text += "int value = 1; // a line of text\n";
+        view->LoadText(text);
+        view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+        const long maskBefore = view->SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK);
+        const int lines = view->lines();
+        int textChanges = 0, lineChanges = 0;
+        auto c1 = QObject::connect(view.get(), &QsciScintilla::textChanged, [&] { ++textChanges; });
+        auto c2 =
+            QObject::connect(view.get(), &QsciScintilla::linesChanged, [&] { ++lineChanges; });
+
+        QTest::keyClick(view.get(), Qt::Key_A);
+        EXPECT_EQ(textChanges, 1);
+        EXPECT_EQ(lineChanges, 0);
+        QTest::keyClick(view.get(), Qt::Key_Return);
+        EXPECT_EQ(textChanges, 2);
+        EXPECT_EQ(lineChanges, 1);
+        EXPECT_EQ(view->lines(), lines + 1);
+        QTest::keyClick(view.get(), Qt::Key_Backspace);
+        QTest::keyClick(view.get(), Qt::Key_Backspace);
+        EXPECT_EQ(textChanges, 4);
+        EXPECT_EQ(view->Text().toUtf8(), text);
+        EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK), maskBefore)
+            << "every change made another way is reported as before";
+
+        // Undone then typed over: the redo is gone and the undo depth
+        // counts from the typed key.
+        CHueditView::Options().maxUndo = 1;
+        view->OnUndo();
+        QTest::keyClick(view.get(), Qt::Key_B);
+        EXPECT_FALSE(view->CanRedo());
+        EXPECT_TRUE(view->CanUndo());
+        CHueditView::Options().maxUndo = 100;
+        QObject::disconnect(c1);
+        QObject::disconnect(c2);
+    }
+}
