@@ -3,6 +3,7 @@
 #include "app/BuddyWnd.h"
 #include "app/ChildFrame.h"
 #include "app/CommandTable.h"
+#include "app/CommandUIIdle.h"
 #include "app/EditorWindowList.h"
 #include "app/JavaIDEApp.h"
 #include "app/NewProjectView.h"
@@ -116,6 +117,8 @@ CMainFrame::~CMainFrame()
         child->disconnect(this);
     if (m_updateTimer)
         m_updateTimer->stop();
+    delete m_commandIdle;
+    m_commandIdle = nullptr;
     // The panes may sit in floating windows of the editor area; they are
     // children of this window either way and go with it.
     if (m_projectFrame)
@@ -170,6 +173,7 @@ bool CMainFrame::LoadFrame()
     m_updateTimer->setSingleShot(true);
     m_updateTimer->setInterval(0);
     connect(m_updateTimer, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
+    m_commandIdle = new CCommandUIIdle(this, [this] { UpdateCommandUI(); });
     statusBar()->showMessage(QStringLiteral("Ready"));
     return true;
 }

@@ -26,6 +26,7 @@ class QSessionManager;
 class QSplitter;
 class QTabWidget;
 class QTimer;
+class CCommandUIIdle;
 class QToolBar;
 
 // The main window. The project pane and the editor area stand side by side
@@ -220,4 +221,5 @@ private:
     QList<QAction *> m_windowActions;
     CCommandMap m_commands;
     QTimer *m_updateTimer = nullptr;
+    CCommandUIIdle *m_commandIdle = nullptr;
 };

@@ -161,14 +161,22 @@ TEST_F(BuildTest, AFailedBuildLeadsToTheErrorAndMarksTheEditor)
     EXPECT_TRUE(IsDirty("Good.java"));
     EXPECT_EQ(Project().FindFileItem(dir + "Bad.java")->GetImage(), TreeImage::JavaFileDirty);
 
+    // The key itself, pressed in the editor as soon as the compile has
+    // ended, before anything else brings the commands up to date: the first
+    // error line.
+    Frame()->MdiArea()->setActiveSubWindow(editor);
+    editor->View()->setFocus();
+    QTest::keyClick(editor->View(), Qt::Key_F6);
+    int line = -1, index = -1;
+    editor->View()->getCursorPosition(&line, &index);
+    EXPECT_EQ(line, 2);
+
     // Find Next Error (F6) from anywhere: the second error line.
     Frame()->OpenEditor(dir + "Good.java");
-    ASSERT_TRUE(RunCommand(Cmd::FindNextError));
     ASSERT_TRUE(RunCommand(Cmd::FindNextError));
     CChildFrame *active = Frame()->ActiveEditor();
     ASSERT_TRUE(active);
     EXPECT_EQ(active->GetPathName(), dir + "Bad.java");
-    int line = -1, index = -1;
     active->View()->getCursorPosition(&line, &index);
     EXPECT_EQ(line, 3);
     EXPECT_FALSE(Enabled(Cmd::FindNextError));
