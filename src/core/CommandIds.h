@@ -187,5 +187,10 @@ enum : int {
     ProjectAddDirectory = 33071,
     ProjectImport = 33072,
     ProjectClasspath = 33077,
+
+    // The class view's element commands (a dynamic range of their own) and
+    // the source editor's Go to Declaration.
+    ClassViewOpen = 48001,
+    GoToDeclaration = 48002,
 };
 } // namespace Cmd

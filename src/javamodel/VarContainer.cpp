@@ -153,6 +153,12 @@ bool CVarContainer::ReadHeader()
     if (i < 0)
         return false;
     ReadModifiers(IsClass());
+    for (int k = 0; k < i; ++k) {
+        // The scanner splits non-sealed at its '-'.
+        if (ring.Word(k) == "sealed" &&
+            (k == 0 || (ring.Word(k - 1) != "-" && ring.Word(k - 1) != "non")))
+            m_sealed = 1;
+    }
     m_namePos = ring.Position(i);
     if (i + 1 < n)
         m_name = JavaNames::ToQString(JavaNames::StripTypeArguments(ring.Word(i + 1)));

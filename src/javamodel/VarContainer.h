@@ -86,6 +86,8 @@ public:
     // Raised by each local class one of the methods declares; not stored.
     int m_localClassCounter = 0;
     Kind m_kind = KindClass;
+    // Declared sealed (not non-sealed); not stored.
+    int m_sealed = 0;
 
 protected:
     // The words of the header in the ring: modifiers, the keyword of the

@@ -39,6 +39,8 @@ bool CProjectCommands::IsEnabled(int id, const State &s)
     case Cmd::ProjectAlphaOrder:
     case Cmd::ProjectSortLabel:
         return s.folderShown;
+    case Cmd::ClassViewOpen:
+        return s.kind == Kind::ClassElement;
     case Cmd::ProjectViewMode:
         // Always possible to go back to the file view.
         return !s.toolBusy && (s.classViewAvailable || s.displayMode == 1);
@@ -117,6 +119,18 @@ QList<CProjectCommands::Entry> CProjectCommands::Menu(NodeKind kind)
                             {Cmd::CompileOptions, "Compiler Options..."},
                             {Cmd::RunOptions, "Interpreter Options..."},
                             {Cmd::JavadocOptions, "Javadoc Options..."}};
+    case Kind::OpenProjectClassView:
+        return {{Cmd::ProjectNodeClose, "Close"},
+                separator,
+                {Cmd::ProjectViewMode, "Project View"},
+                {Cmd::ProjectUpdateImages, "Update Images"},
+                separator,
+                {Cmd::ProjectClasspath, "Classpath..."},
+                {Cmd::CompileOptions, "Compiler Options..."},
+                {Cmd::RunOptions, "Interpreter Options..."},
+                {Cmd::JavadocOptions, "Javadoc Options..."}};
+    case Kind::ClassElement:
+        return {{Cmd::ClassViewOpen, "Open"}, separator, {Cmd::ProjectViewMode, "Project View"}};
     case Kind::VirtualFolder:
         return folderCommands +
                QList<Entry>{separator,
@@ -174,6 +188,10 @@ QString CProjectCommands::MenuName(NodeKind kind)
         return QStringLiteral("ClosedProjectResItem");
     case Kind::OpenProjectResItem:
         return QStringLiteral("OpenProjectResItem");
+    case Kind::OpenProjectClassView:
+        return QStringLiteral("OpenProjectClassView");
+    case Kind::ClassElement:
+        return QStringLiteral("ClassElement");
     case Kind::None:
         break;
     }

@@ -20,6 +20,8 @@ public:
         OpenProjectFileItem,
         ClosedProjectResItem,
         OpenProjectResItem,
+        OpenProjectClassView, // the open project while the class view is shown
+        ClassElement,         // a class, interface or member in the class view
     };
 
     // The selection and the view's state, as the enabling rules see them.

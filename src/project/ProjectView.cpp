@@ -3,6 +3,9 @@
 #include "core/CommandIds.h"
 #include "core/IDEOptions.h"
 #include "core/Prompter.h"
+#include "javamodel/ElementTreeBuilder.h"
+#include "javamodel/FileObject.h"
+#include "javamodel/ParsedFileCache.h"
 #include "project/FileChooser.h"
 #include "project/MainFileDelegate.h"
 #include "project/Project.h"
@@ -101,7 +104,7 @@ void CollectJavaFiles(const QString &dir, QStringList &out, QSet<QString> &seen)
 } // namespace
 
 CProjectView::CProjectView(QWidget *parent, CProjectDoc *workspace)
-    : CBaseTreeView(parent), m_doc(workspace)
+    : CMyTreeView(parent), m_doc(workspace), m_classFiles(std::make_unique<CParsedFileCache>())
 {
     setObjectName(QStringLiteral("ProjectView"));
     // Files dropped from outside join the open project; nodes are not
@@ -115,6 +118,9 @@ CProjectView::CProjectView(QWidget *parent, CProjectDoc *workspace)
             m_sortMode = folder->m_nSortMode;
     });
     setItemDelegate(new CMainFileDelegate(this));
+    // Connected after the tree control's own handler, so that a folder has
+    // filled its children when this runs.
+    connect(this, &QTreeWidget::itemExpanded, this, &CProjectView::OnItemExpandedInClassView);
     UpdateAllViews();
 }
 
@@ -219,8 +225,13 @@ CProjectView::NodeKind CProjectView::KindOf(const CTreeItem *node) const
         return NodeKind::None;
     if (node == m_doc->GetRoot())
         return NodeKind::Root;
-    if (auto *folder = As<CProjectFolder>(node))
-        return folder == OpenProjectFolder() ? NodeKind::OpenProject : NodeKind::ClosedProject;
+    if (auto *folder = As<CProjectFolder>(node)) {
+        if (folder != OpenProjectFolder())
+            return NodeKind::ClosedProject;
+        return DisplayMode() == 1 ? NodeKind::OpenProjectClassView : NodeKind::OpenProject;
+    }
+    if (ElementOf(node))
+        return NodeKind::ClassElement;
     if (As<CProjectVirtualFolder>(node))
         return NodeKind::VirtualFolder;
     if (As<CResourceFileItem>(node)) {
@@ -265,6 +276,7 @@ void CProjectView::UpdateAllViews()
 
     CProjectRootFolder *root = m_doc ? m_doc->GetRoot() : nullptr;
     ClearTree(root);
+    ForgetElements();
     if (!root)
         return;
     RefreshProjectImages();
@@ -535,6 +547,9 @@ bool CProjectView::OnCommand(int id)
         break;
     case Cmd::ProjectViewMode:
         OnProjectView();
+        break;
+    case Cmd::ClassViewOpen:
+        ActivateElement(currentItem());
         break;
     case Cmd::ProjectCompile:
     case Cmd::ProjectRebuildFolder:
@@ -919,10 +934,73 @@ void CProjectView::OnProjectView()
         SelectFile(m_activeEditorPath);
 }
 
+// ------------------------------------------------------------ class view
+
+bool CProjectView::ShowsClasses(const CTreeItem *node) const
+{
+    const auto *file = As<CProjectFileItem>(node);
+    return file && DisplayMode() == 1 && !As<CResourceFileItem>(node) &&
+           file->BelongsToOpenProject() &&
+           QFileInfo(file->GetName())
+                   .suffix()
+                   .compare(QLatin1String("java"), Qt::CaseInsensitive) == 0;
+}
+
+void CProjectView::OnItemExpandedInClassView(QTreeWidgetItem *item)
+{
+    if (DisplayMode() != 1 || !item)
+        return;
+    if (ShowsClasses(NodeOf(item))) {
+        if (item->childCount() == 0)
+            FillFileClasses(item);
+        return;
+    }
+    // A folder just filled: its Java files get an expand button, and are
+    // parsed only when the user opens one.
+    for (int i = 0; i < item->childCount(); ++i) {
+        QTreeWidgetItem *child = item->child(i);
+        if (!child->isHidden() && ShowsClasses(NodeOf(child)))
+            child->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    }
+}
+
+void CProjectView::FillFileClasses(QTreeWidgetItem *item)
+{
+    CTreeItem *node = NodeOf(item);
+    if (!node)
+        return;
+    // The view's own cache: a parse elsewhere (Run's lookup, Parse All)
+    // never frees elements that items still show; here a result is only
+    // replaced after the items showing it are gone.
+    CFileObject *file = m_classFiles->ParseJavaFile(node->GetName(), true);
+    if (file)
+        Builder().AddFile(Handle(item), *file);
+    if (item->childCount() == 0)
+        Builder().InsertNone(Handle(item));
+}
+
+void CProjectView::OnFileParsed(const QString &path)
+{
+    if (DisplayMode() != 1)
+        return;
+    CProject *project = OpenProject();
+    CProjectFileItem *fileItem = project ? project->FindFileItem(path) : nullptr;
+    QTreeWidgetItem *item = fileItem ? ItemOf(fileItem) : nullptr;
+    if (!item)
+        return;
+    const bool wasExpanded = item->isExpanded();
+    DeleteChildItems(item);
+    item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    if (wasExpanded)
+        FillFileClasses(item);
+}
+
 // ------------------------------------------------------------ the gestures
 
 void CProjectView::OnActivate(CTreeItem *node)
 {
+    if (ActivateElement(ItemOf(node)))
+        return;
     if (auto *item = As<CProjectFileItem>(node))
         emit openFileRequested(item->GetName());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/BaseTreeView.h"
+#include "project/MyTreeView.h"
 #include "project/ProjectCommands.h"
 
 #include <QStringList>
@@ -9,6 +9,7 @@
 
 class CFileChooser;
 class CIDEOptions;
+class CParsedFileCache;
 class CProject;
 class CProjectDoc;
 class CProjectFileItem;
@@ -33,7 +34,7 @@ class QAction;
 //
 // Dialogs go through a CFileChooser and messages through the prompter, so
 // that tests drive every command without a real dialog.
-class CProjectView : public CBaseTreeView
+class CProjectView : public CMyTreeView
 {
     Q_OBJECT
 
@@ -71,9 +72,12 @@ public:
     }
     // The dirty marks changed: the files of the open project show them.
     void RefreshFileImages();
-    // Whether the class view can be shown yet; until then the toggle stays
+    // Whether the class view can be shown; while not, the toggle stays
     // disabled in the menus.
     void SetClassViewAvailable(bool available) { m_classViewAvailable = available; }
+    // path was parsed again (saved, Parse All): in the class view its
+    // classes are shown anew.
+    void OnFileParsed(const QString &path);
 
     // --- What the main frame forwards.
     // Add File: files chosen in a dialog (several at once) join the selected
@@ -169,6 +173,11 @@ private:
     CProjectFolderBase *ParentFolderOf(const CTreeItem *node) const;
     bool AddOneFile(const QString &path, CProjectFolderBase *folder, bool skipPresent);
     void ShowNode(CTreeItem *node, CTreeFolder *parent);
+    // In the class view, Java files of the open project show their classes
+    // when expanded.
+    bool ShowsClasses(const CTreeItem *node) const;
+    void OnItemExpandedInClassView(QTreeWidgetItem *item);
+    void FillFileClasses(QTreeWidgetItem *item);
     HTREEITEM LeafInsertPosition(QTreeWidgetItem *parent, const QString &name) const;
     void RemoveFileNode(CProjectFileItem *item, bool askPhysicalDelete);
     void DeleteFolderNode(CProjectFolderBase *folder);
@@ -187,7 +196,8 @@ private:
     std::function<bool()> m_toolBusy;
     std::function<void(int, CTreeItem *)> m_toolCommand;
     std::function<bool(CProjectFileItem &)> m_dirtyTest;
-    bool m_classViewAvailable = false;
+    bool m_classViewAvailable = true;
+    std::unique_ptr<CParsedFileCache> m_classFiles; // what the class view shows
     int m_sortMode = 1;         // of the selected folder: 1 compile order, 2 alphabetical
     int m_rebuilds = 0;         // counts UpdateAllViews, to skip a second one
     QString m_activeEditorPath; // the file of the active editor, as last told

@@ -64,4 +64,17 @@ public:
     virtual void Expand(HTREEITEM item, bool expand) = 0;
     virtual void SelectItem(HTREEITEM item) = 0;
     virtual HTREEITEM GetSelectedItem() const = 0;
+
+    // Bold text marks items that stand out (static members); a control
+    // that cannot draw it ignores the request.
+    virtual void SetItemBold(HTREEITEM item, bool bold)
+    {
+        (void)item;
+        (void)bold;
+    }
+    virtual bool IsItemBold(HTREEITEM item) const
+    {
+        (void)item;
+        return false;
+    }
 };

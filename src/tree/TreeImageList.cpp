@@ -44,6 +44,10 @@ constexpr ImageSource kSources[] = {
     {TreeImage::StackFrame, "view-list-details", QStyle::SP_FileDialogListView},
     {TreeImage::Value, "code-variable", QStyle::SP_FileDialogDetailedView},
     {TreeImage::JavaFileDirty, "text-x-java", QStyle::SP_FileIcon},
+    {TreeImage::Enum, "code-typedef", QStyle::SP_FileDialogListView},
+    {TreeImage::Record, "code-block", QStyle::SP_FileDialogDetailedView},
+    {TreeImage::Annotation, "tag", QStyle::SP_FileDialogStart},
+    {TreeImage::Sealed, "object-locked", QStyle::SP_FileDialogInfoView},
 };
 static_assert(std::size(kSources) == TreeImage::Count, "one source per tree image");
 

@@ -31,6 +31,10 @@ enum : int {
     StackFrame,
     Value,
     JavaFileDirty, // a Java source whose class files are missing or stale
+    Enum,
+    Record,
+    Annotation, // an annotation type
+    Sealed,     // a sealed class or interface
     Count
 };
 } // namespace TreeImage

@@ -3,6 +3,7 @@
 #include "tree/TreeImageList.h"
 #include "tree/TreeItem.h"
 
+#include <QFont>
 #include <QPersistentModelIndex>
 #include <QTreeWidget>
 
@@ -194,6 +195,22 @@ void CTreeWidgetControl::SelectItem(HTREEITEM item)
 HTREEITEM CTreeWidgetControl::GetSelectedItem() const
 {
     return ToHandle(m_tree->currentItem());
+}
+
+void CTreeWidgetControl::SetItemBold(HTREEITEM item, bool bold)
+{
+    QTreeWidgetItem *it = ToItem(item);
+    if (!it || item == TVI_ROOT)
+        return;
+    QFont font = it->font(0);
+    font.setBold(bold);
+    it->setFont(0, font);
+}
+
+bool CTreeWidgetControl::IsItemBold(HTREEITEM item) const
+{
+    const QTreeWidgetItem *it = ToItem(item);
+    return it && item != TVI_ROOT && it->font(0).bold();
 }
 
 // The widget reports an expansion only after it happened, so a refusal is

@@ -48,6 +48,8 @@ public:
     void Expand(HTREEITEM item, bool expand) override;
     void SelectItem(HTREEITEM item) override;
     HTREEITEM GetSelectedItem() const override;
+    void SetItemBold(HTREEITEM item, bool bold) override;
+    bool IsItemBold(HTREEITEM item) const override;
 
 private:
     QTreeWidgetItem *ParentItem(HTREEITEM parent) const;
