@@ -141,6 +141,8 @@ HTREEITEM CElementTreeBuilder::FindTreeInsertPos(HTREEITEM parent, const CVarObj
 QString CElementTreeBuilder::TreeText(const CVarObject &element)
 {
     QString text = element.GetDescription();
+    if (text.isEmpty())
+        text = element.m_name; // imports, packages
     const auto *type = dynamic_cast<const CVarContainer *>(&element);
     if (!type)
         return text;

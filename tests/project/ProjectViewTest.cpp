@@ -771,8 +771,9 @@ TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
         {Folder(QStringLiteral("Alpha")),
          "OpenProjectFileView",
          {Cmd::ProjectNodeClose, Cmd::ProjectAddFileCtx, Cmd::ProjectAddFolder,
-          Cmd::ProjectAddDirectory, Cmd::ProjectImport, Cmd::ProjectAlphaOrder},
-         {Cmd::ProjectRebuildFolder, Cmd::ProjectViewMode, Cmd::CompileOptions}},
+          Cmd::ProjectAddDirectory, Cmd::ProjectImport, Cmd::ProjectAlphaOrder,
+          Cmd::ProjectViewMode},
+         {Cmd::ProjectRebuildFolder, Cmd::CompileOptions}},
         {folder,
          "VirtualFolder",
          {Cmd::ProjectAddFileCtx, Cmd::ProjectRename, Cmd::ProjectDeleteFolder},
@@ -1080,3 +1081,80 @@ TEST(FileChooserTest, FiltersBecomeQtFilters)
 }
 
 } // namespace
+
+// The class view: the open project's Java files show the classes parsed from
+// them, an element opens its file at its line, and a file parsed again
+// (after a save) shows its new classes.
+TEST_F(ProjectViewTest, ClassViewShowsParsedClassesUnderTheirFilesAndFollowsASave)
+{
+    NewProject(QStringLiteral("Alpha"));
+    const QString a = WriteFile(QStringLiteral("Alpha/A.java"), "import java.util.List;\n"
+                                                                "public class A {\n"
+                                                                "    int b;\n"
+                                                                "    static int c;\n"
+                                                                "\n"
+                                                                "    void run() {\n"
+                                                                "    }\n"
+                                                                "}\n");
+    const QString page = WriteFile(QStringLiteral("Alpha/page.html"), "<html></html>\n");
+    AddFiles({a, page});
+    m_view->OnProjectView();
+    ASSERT_EQ(m_options.m_projectView, 1);
+    QTreeWidgetItem *fileItem = m_view->ItemOf(Node(a));
+    ASSERT_NE(fileItem, nullptr);
+    EXPECT_EQ(fileItem->childCount(), 0); // nothing parsed before it is opened
+    EXPECT_EQ(fileItem->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    EXPECT_NE(m_view->ItemOf(Node(page))->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    EXPECT_EQ(m_view->MenuName(m_view->KindOf(Folder(QStringLiteral("Alpha")))),
+              QStringLiteral("OpenProjectClassView"));
+
+    ASSERT_TRUE(m_view->ExpandNode(Node(a)));
+    QTreeWidgetItem *classItem = fileItem->child(1);
+    ASSERT_NE(classItem, nullptr);
+    m_view->expandItem(classItem);
+    m_view->expandItem(classItem->child(0));
+    m_view->expandItem(classItem->child(1));
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java", "      Imports",
+                                          "        java.util.List", "      A", "        Methods",
+                                          "          void run( )", "        Variables",
+                                          "          int c", "          int b", "    page.html"}));
+    EXPECT_TRUE(classItem->child(1)->child(0)->font(0).bold());
+    EXPECT_FALSE(classItem->child(1)->child(1)->font(0).bold());
+
+    // Activation: the file at the element's line, by key and by menu.
+    QSignalSpy open(m_view.get(), &CMyTreeView::openFileAtLineRequested);
+    QSignalSpy openFile(m_view.get(), &CProjectView::openFileRequested);
+    QTreeWidgetItem *run = classItem->child(0)->child(0);
+    m_view->setCurrentItem(run);
+    QTest::keyClick(m_view.get(), Qt::Key_Return);
+    ASSERT_EQ(open.count(), 1);
+    EXPECT_EQ(open.at(0).at(0).toString(), a);
+    EXPECT_EQ(open.at(0).at(1).toInt(), 6);
+    EXPECT_EQ(openFile.count(), 0);
+    m_view->setCurrentItem(classItem->child(1)->child(0));
+    EXPECT_EQ(m_view->MenuName(m_view->KindOf(m_view->SelectedNode())),
+              QStringLiteral("ClassElement"));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ClassViewOpen));
+    ASSERT_EQ(open.count(), 2);
+    EXPECT_EQ(open.at(1).at(1).toInt(), 4);
+    // A folder of a class is no element: nothing opens.
+    m_view->setCurrentItem(classItem->child(0));
+    QTest::keyClick(m_view.get(), Qt::Key_Return);
+    EXPECT_EQ(open.count(), 2);
+
+    // Saved with other classes: the file shows them once it is parsed again.
+    WriteFile(QStringLiteral("Alpha/A.java"), "class B {}\ninterface C {}\n");
+    QFile f(a);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(
+        f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    f.close();
+    m_view->OnFileParsed(a);
+    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java", "      B",
+                                          "      C", "    page.html"}));
+
+    // Back to the file view: files have no children there.
+    m_view->OnProjectView();
+    EXPECT_EQ(Dump(*m_view),
+              QStringList({"Mavu Projects", "  Alpha", "    A.java", "    page.html"}));
+}
