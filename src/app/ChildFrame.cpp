@@ -532,6 +532,7 @@ bool CChildFrame::SaveTo(const QString &path)
     UpdateTitle();
     ParseSavedFile();
     emit stateChanged();
+    emit saved(path);
     return true;
 }
 

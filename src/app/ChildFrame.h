@@ -83,6 +83,8 @@ signals:
     // commands.
     void caretMoved(int line, int column);
     void stateChanged();
+    // The text was written to path.
+    void saved(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

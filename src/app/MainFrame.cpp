@@ -197,6 +197,8 @@ void CMainFrame::CreatePanes()
         m_projectView->SetFileChooser(m_projectChooser.get());
         connect(m_projectView, &CProjectView::openFileRequested, app,
                 [app](const QString &path) { app->OpenDocumentFile(path); });
+        connect(m_projectView, &CMyTreeView::openFileAtLineRequested, this,
+                [this](const QString &path, int line) { OpenSourceAt(path, line); });
         connect(m_projectView, &CProjectView::clearOutputRequested, this,
                 [this](const QString &tab) {
                     const int index = tab == QLatin1String("Build") ? COutputPane::BuildTab
@@ -956,6 +958,12 @@ void CMainFrame::AddEditorWindow(CChildFrame *child)
         if (ActiveEditor() == child)
             OnSubWindowActivated(child);
         ScheduleCommandUI();
+    });
+    connect(child, &CChildFrame::saved, this, [this](const QString &path) {
+        // A saved source is parsed again: the class view shows what it
+        // declares now.
+        if (m_projectView && path.endsWith(QLatin1String(".java"), Qt::CaseInsensitive))
+            m_projectView->OnFileParsed(path);
     });
     m_editors->Place(child);
     emit editorWindowAdded(child);
