@@ -2,12 +2,15 @@
 
 #include "FakePrompter.h"
 #include "javamodel/ClassLookup.h"
+#include "javamodel/ElementDragToken.h"
 #include "javamodel/FileObject.h"
 #include "javamodel/JavaParser.h"
 #include "javamodel/VarClass.h"
 #include "javamodel/VarInterface.h"
 #include "javamodel/VarMethodDecl.h"
 
+#include <QCoreApplication>
+#include <QMimeData>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -232,4 +235,44 @@ TEST(ClassWizard, OverrideAllAndEditDeclaration)
     EXPECT_EQ(prompter.m_messages,
               QStringList{"Error matching class name to name in the file !!!"});
     EXPECT_EQ(odd.m_text, "class\nMine {\n}\n");
+}
+
+TEST(ClassWizard, DragTokensWorkOnlyInsideThisProcess)
+{
+    CParsedLookup lib(kLibrary);
+    CVarContainer *applet = lib.Type("Applet");
+    std::unique_ptr<CElementDragToken> method(
+        CElementDragToken::Create(lib.Method("Applet", "init"), applet, false));
+    std::unique_ptr<CElementDragToken> cls(CElementDragToken::Create(applet, nullptr, false));
+    std::unique_ptr<CElementDragToken> projectCls(CElementDragToken::Create(applet, nullptr, true));
+    std::unique_ptr<CElementDragToken> iface(
+        CElementDragToken::Create(lib.Type("Runnable"), nullptr, false));
+    ASSERT_TRUE(method && cls && projectCls && iface);
+    EXPECT_TRUE(method->Marker().startsWith("MAVUMETHOD"));
+    EXPECT_TRUE(cls->Marker().startsWith("MAVUCLASS"));
+    EXPECT_TRUE(projectCls->Marker().startsWith("MAVUPROJCLASS"));
+    EXPECT_TRUE(iface->Marker().startsWith("MAVUIFACE"));
+    EXPECT_EQ(method->Owner(), applet);
+    // A method without its owner, or a variable, makes no token.
+    EXPECT_EQ(CElementDragToken::Create(lib.Method("Applet", "init"), nullptr, false), nullptr);
+
+    for (const auto *token : {method.get(), cls.get(), projectCls.get(), iface.get()}) {
+        EXPECT_EQ(CElementDragToken::FromMarker(token->Marker()), token);
+        QMimeData mime;
+        token->Store(mime);
+        EXPECT_EQ(CElementDragToken::FromMime(mime), token);
+    }
+    // The same marker from another process, a word that names another kind,
+    // and a token that is gone.
+    QMimeData foreign;
+    foreign.setData(CElementDragToken::MimeType(),
+                    QByteArray::number(QCoreApplication::applicationPid() + 1) + ' ' +
+                        cls->Marker().toLatin1());
+    EXPECT_EQ(CElementDragToken::FromMime(foreign), nullptr);
+    QString wrongKind = cls->Marker();
+    wrongKind.replace("MAVUCLASS", "MAVUIFACE");
+    EXPECT_EQ(CElementDragToken::FromMarker(wrongKind), nullptr);
+    const QString gone = iface->Marker();
+    iface.reset();
+    EXPECT_EQ(CElementDragToken::FromMarker(gone), nullptr);
 }
