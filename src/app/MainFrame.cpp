@@ -2,6 +2,7 @@
 
 #include "app/BuddyWnd.h"
 #include "app/ChildFrame.h"
+#include "app/ClassWizardDrop.h"
 #include "app/CommandTable.h"
 #include "app/CommandUIIdle.h"
 #include "app/EditorWindowList.h"
@@ -14,6 +15,8 @@
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
 #include "editor/HueditView.h"
+#include "project/Project.h"
+#include "project/ProjectClassLookup.h"
 #include "project/ProjectDoc.h"
 #include "project/ProjectFramePlacement.h"
 #include "project/ProjectView.h"
@@ -958,6 +961,15 @@ void CMainFrame::AddEditorWindow(CChildFrame *child)
         if (ActiveEditor() == child)
             OnSubWindowActivated(child);
         ScheduleCommandUI();
+    });
+    // Elements dragged from the class view write code into the editor.
+    new CClassWizardDrop(child->View(), [this]() -> const CClassLookup * {
+        CJavaIDEApp *app = GetApp();
+        if (!app || !app->ProjectDoc() || !app->ProjectDoc()->GetCurrentProject().IsOpen())
+            return nullptr;
+        m_classLookup =
+            std::make_unique<CProjectClassLookup>(app->ProjectDoc()->GetCurrentProject());
+        return m_classLookup.get();
     });
     connect(child, &CChildFrame::saved, this, [this](const QString &path) {
         // A saved source is parsed again: the class view shows what it

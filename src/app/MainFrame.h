@@ -12,6 +12,7 @@
 class CActivityMonitor;
 class CBuddyWnd;
 class CChildFrame;
+class CProjectClassLookup;
 class CEditorWindowList;
 class CNewProjectView;
 class COutputPane;
@@ -198,6 +199,7 @@ private:
     CNewProjectView *m_projectPane = nullptr;
     CProjectView *m_projectView = nullptr;
     std::unique_ptr<CProjectViewChooser> m_projectChooser;
+    std::unique_ptr<CProjectClassLookup> m_classLookup; // the class wizard's, of the open project
     CBuddyWnd *m_buddy = nullptr;
     QMdiArea *m_mdiArea = nullptr;
     std::unique_ptr<CEditorWindowList> m_editors; // the editor windows of m_mdiArea

@@ -1,7 +1,12 @@
 #include "project/MyTreeView.h"
 
+#include "javamodel/ElementDragToken.h"
 #include "javamodel/ElementTreeBuilder.h"
+#include "javamodel/VarContainer.h"
 #include "javamodel/VarObject.h"
+
+#include <QDrag>
+#include <QMimeData>
 
 CMyTreeView::CMyTreeView(QWidget *parent)
     : CBaseTreeView(parent), m_builder(std::make_unique<CElementTreeBuilder>(Control()))
@@ -45,4 +50,31 @@ bool CMyTreeView::ActivateElement(QTreeWidgetItem *item)
 void CMyTreeView::ForgetElements()
 {
     m_builder->Clear();
+}
+
+CElementDragToken *CMyTreeView::CreateDragToken(QTreeWidgetItem *item) const
+{
+    CVarObject *element = ElementOf(NodeOf(item));
+    if (!element)
+        return nullptr;
+    // A method's owner is the element of the folder (or type) above it.
+    CVarContainer *owner = nullptr;
+    for (QTreeWidgetItem *up = item ? item->parent() : nullptr; up && !owner; up = up->parent()) {
+        if (auto *node = dynamic_cast<CElementItem *>(NodeOf(up)))
+            owner = dynamic_cast<CVarContainer *>(node->GetElement());
+    }
+    return CElementDragToken::Create(element, owner, DragsProjectClasses());
+}
+
+void CMyTreeView::startDrag(Qt::DropActions)
+{
+    m_dragToken.reset(CreateDragToken(currentItem()));
+    if (!m_dragToken)
+        return;
+    auto *drag = new QDrag(this);
+    auto *mime = new QMimeData;
+    m_dragToken->Store(*mime);
+    drag->setMimeData(mime);
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
+    m_dragToken.reset();
 }

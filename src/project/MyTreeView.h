@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CElementDragToken;
 class CElementTreeBuilder;
 class CVarObject;
 
@@ -25,6 +26,11 @@ public:
     // The path of the file that item (or the first of its parents that
     // stands for a file) shows; empty when none does.
     QString FileOf(QTreeWidgetItem *item) const;
+    // The drag token for item's element (a class, an interface, a method
+    // with its owner), or null; the caller owns it.
+    CElementDragToken *CreateDragToken(QTreeWidgetItem *item) const;
+    // The token of the drag under way, or null.
+    CElementDragToken *DragToken() const { return m_dragToken.get(); }
 
 signals:
     // An element was activated: show path in an editor (opening one when
@@ -37,7 +43,12 @@ protected:
     bool ActivateElement(QTreeWidgetItem *item);
     // The tree was emptied: element nodes are dropped.
     void ForgetElements();
+    // Elements are dragged as tokens of Mavu's drag format.
+    void startDrag(Qt::DropActions actions) override;
+    // Whether class tokens of this view are the project view's kind.
+    virtual bool DragsProjectClasses() const { return false; }
 
 private:
     std::unique_ptr<CElementTreeBuilder> m_builder;
+    std::unique_ptr<CElementDragToken> m_dragToken;
 };

@@ -111,7 +111,9 @@ CProjectView::CProjectView(QWidget *parent, CProjectDoc *workspace)
     // dragged around inside the tree.
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
-    setDragDropMode(QAbstractItemView::DropOnly);
+    // Elements of the class view are dragged into editors (the class
+    // wizard); nodes are not moved inside the tree.
+    setDragDropMode(QAbstractItemView::DragDrop);
     setDropIndicatorShown(false);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
         if (auto *folder = As<CProjectFolderBase>(NodeOf(current)))

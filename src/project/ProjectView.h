@@ -160,6 +160,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    bool DragsProjectClasses() const override { return true; }
 
 private:
     CFileChooser &Chooser();
