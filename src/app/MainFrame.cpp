@@ -401,6 +401,20 @@ void CMainFrame::CreateCommandMap()
         m_output->View(m_output->CurrentTab())->setFocus();
     });
     m_commands.On(Cmd::ProjectSpace, [this] { ActivatePane(m_projectPane->CurrentPane()); });
+    m_commands.On(
+        Cmd::ProjectViewMode,
+        [this] {
+            if (m_projectView)
+                m_projectView->OnCommand(Cmd::ProjectViewMode);
+        },
+        [this](U &ui) {
+            ui.Enable(m_projectView && m_projectView->IsCommandEnabled(Cmd::ProjectViewMode));
+            if (m_projectView)
+                ui.SetText(m_projectView->CommandText(Cmd::ProjectViewMode));
+        });
+    m_commands.On(
+        Cmd::GoToDeclaration, [this] { GoToDeclaration(); },
+        [this](U &ui) { ui.Enable(ActiveEditor() != nullptr); });
     m_commands.On(Cmd::ProjectTab, [this] { ActivatePane(CNewProjectView::ProjectPane); });
 
     auto hasWindows = [this](U &ui) { ui.Enable(!m_mdiArea->subWindowList().isEmpty()); };
@@ -979,6 +993,27 @@ void CMainFrame::AddEditorWindow(CChildFrame *child)
     });
     m_editors->Place(child);
     emit editorWindowAdded(child);
+}
+
+bool CMainFrame::GoToDeclaration()
+{
+    CChildFrame *child = ActiveEditor();
+    CJavaIDEApp *app = GetApp();
+    if (!child || !app || !app->ProjectDoc())
+        return false;
+    int line = 0;
+    int index = 0;
+    child->View()->getCursorPosition(&line, &index);
+    const QString word = child->View()->wordAtLineIndex(line, index);
+    CProject &project = app->ProjectDoc()->GetCurrentProject();
+    QString path;
+    int declLine = 0;
+    if (word.isEmpty() || !project.IsOpen() ||
+        !CProjectClassLookup(project).FindDeclaration(word, &path, &declLine)) {
+        statusBar()->showMessage(QStringLiteral("No declaration of %1 found").arg(word));
+        return false;
+    }
+    return OpenSourceAt(path, declLine) != nullptr;
 }
 
 CChildFrame *CMainFrame::OpenSourceAt(const QString &path, int line)

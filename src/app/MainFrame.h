@@ -126,6 +126,10 @@ public:
     // a line the file does not have leaves the caret where it is) and gives
     // it the focus.
     CChildFrame *OpenSourceAt(const QString &path, int line);
+    // F12: the declaration of the name at the active editor's caret, in the
+    // open project's sources; false (and a word in the status bar) when
+    // there is none.
+    bool GoToDeclaration();
     // Opens path in an editor window, or activates the one that shows it.
     // Null (after a message) when the file cannot be shown.
     CChildFrame *OpenEditor(const QString &path);

@@ -14,6 +14,11 @@ public:
     explicit CProjectClassLookup(CProject &project) : m_project(project) {}
     const CVarContainer *FindClassByName(const QString &name) const override;
 
+    // Where name is declared in the project: a class or interface (nested
+    // ones too), else a method, else a field; sources named after it are
+    // searched first. False when none is found.
+    bool FindDeclaration(const QString &name, QString *path, int *line) const;
+
 private:
     CProject &m_project;
 };

@@ -1,0 +1,64 @@
+#include "project/ProjectClassLookup.h"
+
+#include "FakePrompter.h"
+#include "TestEnv.h"
+#include "javamodel/VarContainer.h"
+#include "project/Project.h"
+#include "project/ProjectClasses.h"
+#include "project/ProjectDoc.h"
+
+#include <gtest/gtest.h>
+
+// Names found in the open project's sources: types before methods before
+// fields, a source named after the type first, nested types too.
+TEST(ProjectClassLookup, DeclarationsOfTypesMethodsAndFields)
+{
+    RegisterProjectClasses();
+    CFakePrompter prompter;
+    CTestEnv env;
+    const QString a = env.WriteFile("P/A.java", "class A {\n"
+                                                "    int Shape;\n    int size;\n"
+                                                "    void paint() {}\n"
+                                                "    static class Inner {}\n"
+                                                "}\n");
+    const QString shape = env.WriteFile("P/Shape.java", "\n\ninterface Shape {\n"
+                                                        "    int area = 0;\n"
+                                                        "    void draw();\n"
+                                                        "}\n");
+    const QString b =
+        env.WriteFile("P/B.java", "class B {\n    int width;\n    void size() {}\n}\n");
+    CProjectDoc doc;
+    ASSERT_TRUE(doc.Load(env.FilePath("mavu.proj")));
+    ASSERT_TRUE(doc.OpenProject(env.FilePath("P/P.mavu"), true));
+    CProject &project = doc.GetCurrentProject();
+    for (const QString &path : {a, shape, b})
+        project.AddFileItem(path);
+    CProjectClassLookup lookup(project);
+
+    QString path;
+    int line = 0;
+    // The type wins over A's field of the same name.
+    ASSERT_TRUE(lookup.FindDeclaration("Shape", &path, &line));
+    EXPECT_EQ(path, shape);
+    EXPECT_EQ(line, 3);
+    ASSERT_TRUE(lookup.FindDeclaration("Inner", &path, &line));
+    EXPECT_EQ(path, a);
+    EXPECT_EQ(line, 5);
+    ASSERT_TRUE(lookup.FindDeclaration("paint", &path, &line));
+    EXPECT_EQ(path, a);
+    EXPECT_EQ(line, 4);
+    // A method before a field, whichever source comes first.
+    ASSERT_TRUE(lookup.FindDeclaration("size", &path, &line));
+    EXPECT_EQ(path, b);
+    EXPECT_EQ(line, 3);
+    ASSERT_TRUE(lookup.FindDeclaration("area", &path, &line));
+    EXPECT_EQ(path, shape);
+    EXPECT_EQ(line, 4);
+    EXPECT_FALSE(lookup.FindDeclaration("nothing", &path, &line));
+    EXPECT_FALSE(lookup.FindDeclaration("", &path, &line));
+
+    // The wizard's class lookup: by short or qualified name.
+    ASSERT_NE(lookup.FindClassByName("B"), nullptr);
+    EXPECT_EQ(lookup.FindClassByName("java.lang.B")->m_name, "B");
+    EXPECT_EQ(lookup.FindClassByName("Missing"), nullptr);
+}
