@@ -409,8 +409,10 @@ void CMainFrame::CreateCommandMap()
         },
         [this](U &ui) {
             ui.Enable(m_projectView && m_projectView->IsCommandEnabled(Cmd::ProjectViewMode));
+            // The menu's own mnemonic, whichever view it offers.
             if (m_projectView)
-                ui.SetText(m_projectView->CommandText(Cmd::ProjectViewMode));
+                ui.SetText(m_projectView->DisplayMode() == 1 ? QStringLiteral("F&ile View")
+                                                             : QStringLiteral("&Class View"));
         });
     m_commands.On(
         Cmd::GoToDeclaration, [this] { GoToDeclaration(); },

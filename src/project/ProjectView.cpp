@@ -454,7 +454,12 @@ bool CProjectView::SelectFile(const QString &path)
         return false;
     if (!EnsureShown(*this, m_doc->GetRoot(), node))
         return false;
-    return SelectNode(node);
+    if (!SelectNode(node))
+        return false;
+    // In the class view the file's item opens on its classes.
+    if (ShowsClasses(node))
+        ExpandNode(node);
+    return true;
 }
 
 // ---------------------------------------------------------------- commands

@@ -47,7 +47,7 @@ constexpr ImageSource kSources[] = {
     {TreeImage::Enum, "code-typedef", QStyle::SP_FileDialogListView},
     {TreeImage::Record, "code-block", QStyle::SP_FileDialogDetailedView},
     {TreeImage::Annotation, "tag", QStyle::SP_FileDialogStart},
-    {TreeImage::Sealed, "object-locked", QStyle::SP_FileDialogInfoView},
+    {TreeImage::Sealed, "object-locked", QStyle::SP_FileDialogToParent},
 };
 static_assert(std::size(kSources) == TreeImage::Count, "one source per tree image");
 
@@ -96,6 +96,41 @@ private:
     QIcon m_base;
 };
 
+// A member's access at a glance, the same on every desktop: public a green
+// circle, protected an amber diamond, private a red square, package access
+// a blue triangle. Themes have no icons that tell these apart.
+QIcon MemberIcon(int image)
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x30, 0x30, 0x30), 1));
+    switch (image) {
+    case TreeImage::MemberPublic:
+        p.setBrush(QColor(0x2e, 0xa0, 0x43));
+        p.drawEllipse(QRectF(3.5, 3.5, 9, 9));
+        break;
+    case TreeImage::MemberProtected: {
+        p.setBrush(QColor(0xe0, 0xa0, 0x20));
+        const QPointF diamond[] = {{8, 2.5}, {13.5, 8}, {8, 13.5}, {2.5, 8}};
+        p.drawPolygon(diamond, 4);
+        break;
+    }
+    case TreeImage::MemberPrivate:
+        p.setBrush(QColor(0xc8, 0x30, 0x30));
+        p.drawRect(QRectF(3.5, 3.5, 9, 9));
+        break;
+    default: {
+        p.setBrush(QColor(0x30, 0x70, 0xd0));
+        const QPointF triangle[] = {{8, 2.5}, {13.5, 13}, {2.5, 13}};
+        p.drawPolygon(triangle, 3);
+        break;
+    }
+    }
+    return QIcon(pm);
+}
+
 } // namespace
 
 QList<QIcon> BuildTreeImageList()
@@ -105,6 +140,9 @@ QList<QIcon> BuildTreeImageList()
         icons[src.index] = ThemeIcon(src.themeName, src.fallback);
     icons[TreeImage::JavaFileDirty] =
         QIcon(new CDirtyDotIconEngine(icons[TreeImage::JavaFileDirty]));
+    for (int member : {TreeImage::MemberPublic, TreeImage::MemberProtected,
+                       TreeImage::MemberPrivate, TreeImage::MemberPackage})
+        icons[member] = MemberIcon(member);
     return icons;
 }
 
