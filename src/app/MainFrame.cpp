@@ -6,6 +6,7 @@
 #include "app/CommandTable.h"
 #include "app/CommandUIIdle.h"
 #include "app/EditorWindowList.h"
+#include "app/EditorWizardTarget.h"
 #include "app/JavaIDEApp.h"
 #include "app/NewProjectView.h"
 #include "app/OutputPane.h"
@@ -15,6 +16,12 @@
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
 #include "editor/HueditView.h"
+#include "javamodel/ClassWizard.h"
+#include "javamodel/OverrideList.h"
+#include "javamodel/PackageObject.h"
+#include "javamodel/VarContainer.h"
+#include "javamodel/VarMethodDecl.h"
+#include "packages/PkgDoc.h"
 #include "project/Project.h"
 #include "project/ProjectClassLookup.h"
 #include "project/ProjectDoc.h"
@@ -28,8 +35,10 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -200,6 +209,19 @@ void CMainFrame::CreatePanes()
         m_projectView->SetFileChooser(m_projectChooser.get());
         connect(m_projectView, &CProjectView::openFileRequested, app,
                 [app](const QString &path) { app->OpenDocumentFile(path); });
+        m_projectView->SetOverrideSource(
+            [this](const QString &name) { return WizardLookup()->FindClassByName(name); },
+            [app](const CVarContainer &base) { return ApiPageText(*app, base); });
+        connect(m_projectView, &CProjectView::overrideRequested, this,
+                [this](const CVarMethodDecl *method, const CVarContainer *base) {
+                    CChildFrame *child = ActiveEditor();
+                    if (!child || !method || !base)
+                        return;
+                    int line = 0, index = 0;
+                    child->View()->getCursorPosition(&line, &index);
+                    CEditorWizardTarget editor(child->View());
+                    CClassWizard::DropMethod(editor, line + 1, *method, *base, WizardLookup());
+                });
         connect(m_projectView, &CMyTreeView::openFileAtLineRequested, this,
                 [this](const QString &path, int line) { OpenSourceAt(path, line); });
         connect(m_projectView, &CProjectView::clearOutputRequested, this,
@@ -979,14 +1001,7 @@ void CMainFrame::AddEditorWindow(CChildFrame *child)
         ScheduleCommandUI();
     });
     // Elements dragged from the class view write code into the editor.
-    new CClassWizardDrop(child->View(), [this]() -> const CClassLookup * {
-        CJavaIDEApp *app = GetApp();
-        if (!app || !app->ProjectDoc() || !app->ProjectDoc()->GetCurrentProject().IsOpen())
-            return nullptr;
-        m_classLookup =
-            std::make_unique<CProjectClassLookup>(app->ProjectDoc()->GetCurrentProject());
-        return m_classLookup.get();
-    });
+    new CClassWizardDrop(child->View(), [this] { return WizardLookup(); });
     connect(child, &CChildFrame::saved, this, [this](const QString &path) {
         // A saved source is parsed again: the class view shows what it
         // declares now.
@@ -995,6 +1010,48 @@ void CMainFrame::AddEditorWindow(CChildFrame *child)
     });
     m_editors->Place(child);
     emit editorWindowAdded(child);
+}
+
+const CClassLookup *CMainFrame::WizardLookup()
+{
+    CJavaIDEApp *app = GetApp();
+    if (!app)
+        return nullptr;
+    if (!app->ProjectDoc() || !app->ProjectDoc()->GetCurrentProject().IsOpen())
+        return app->PkgDoc();
+    m_classLookup = std::make_unique<CProjectClassLookup>(app->ProjectDoc()->GetCurrentProject(),
+                                                          app->PkgDoc());
+    return m_classLookup.get();
+}
+
+QString CMainFrame::ApiPageText(CJavaIDEApp &app, const CVarContainer &type)
+{
+    const QString docDir = app.Directories().m_apiDocPath;
+    if (docDir.isEmpty())
+        return QString();
+    QString packageName;
+    if (CPkgDoc *pkg = app.PkgDoc()) {
+        if (const CPackageObject *package = pkg->FindPackageOf(type))
+            packageName = package->m_packageName;
+    }
+    QString path = COverrideList::ApiPagePath(docDir, packageName, type.m_name);
+    if (!QFileInfo::exists(path) && !packageName.isEmpty()) {
+        // Today's JDK documentation: a folder per module, then the package
+        // as folders.
+        const QString rel = QString(packageName).replace(QLatin1Char('.'), QLatin1Char('/')) +
+                            QLatin1Char('/') + type.m_name + QLatin1String(".html");
+        const QDir dir(docDir);
+        for (const QString &module : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            if (QFileInfo::exists(dir.filePath(module + QLatin1Char('/') + rel))) {
+                path = dir.filePath(module + QLatin1Char('/') + rel);
+                break;
+            }
+        }
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
 }
 
 bool CMainFrame::GoToDeclaration()

@@ -13,6 +13,9 @@ class CActivityMonitor;
 class CBuddyWnd;
 class CChildFrame;
 class CProjectClassLookup;
+class CClassLookup;
+class CJavaIDEApp;
+class CVarContainer;
 class CEditorWindowList;
 class CNewProjectView;
 class COutputPane;
@@ -130,6 +133,11 @@ public:
     // open project's sources; false (and a word in the status bar) when
     // there is none.
     bool GoToDeclaration();
+    // The classes the class wizard checks against: the open project's, then
+    // the package database's.
+    const CClassLookup *WizardLookup();
+    // The text of type's API documentation page, "" when there is none.
+    static QString ApiPageText(CJavaIDEApp &app, const CVarContainer &type);
     // Opens path in an editor window, or activates the one that shows it.
     // Null (after a message) when the file cannot be shown.
     CChildFrame *OpenEditor(const QString &path);

@@ -32,7 +32,7 @@ const CVarContainer *CProjectClassLookup::FindClassByName(const QString &name) c
                 return c;
         }
     }
-    return nullptr;
+    return m_fallback ? m_fallback->FindClassByName(name) : nullptr;
 }
 
 namespace {

@@ -6,12 +6,15 @@ class CProject;
 
 // Classes of the open project by name, for the class wizard's checks: the
 // source named after the class first (a public class lives there), then
-// every source parsed so far. The package database, once it is there,
-// answers for the libraries' classes through the same interface.
+// every source parsed so far, then the fallback (the package database, for
+// the libraries' classes).
 class CProjectClassLookup : public CClassLookup
 {
 public:
-    explicit CProjectClassLookup(CProject &project) : m_project(project) {}
+    explicit CProjectClassLookup(CProject &project, const CClassLookup *fallback = nullptr)
+        : m_project(project), m_fallback(fallback)
+    {
+    }
     const CVarContainer *FindClassByName(const QString &name) const override;
 
     // Where name is declared in the project: a class or interface (nested
@@ -21,4 +24,5 @@ public:
 
 private:
     CProject &m_project;
+    const CClassLookup *m_fallback; // not owned
 };

@@ -5,7 +5,10 @@
 #include "core/Prompter.h"
 #include "javamodel/ElementTreeBuilder.h"
 #include "javamodel/FileObject.h"
+#include "javamodel/OverrideList.h"
 #include "javamodel/ParsedFileCache.h"
+#include "javamodel/VarContainer.h"
+#include "javamodel/VarMethodDecl.h"
 #include "project/FileChooser.h"
 #include "project/MainFileDelegate.h"
 #include "project/Project.h"
@@ -1052,6 +1055,38 @@ QMenu *CProjectView::CreateContextMenu(CTreeItem *node)
         action->setData(id);
         action->setEnabled(CProjectCommands::IsEnabled(id, state));
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+    }
+    if (QMenu *overrides = CreateOverrideMenu(node, menu)) {
+        menu->addSeparator();
+        menu->addMenu(overrides);
+    }
+    return menu;
+}
+
+QMenu *CProjectView::CreateOverrideMenu(CTreeItem *node, QWidget *parent)
+{
+    auto *type = dynamic_cast<CVarContainer *>(ElementOf(node));
+    if (!type || !type->IsClass() || type->m_baseName.isEmpty() || !m_findBase)
+        return nullptr;
+    const CVarContainer *base = m_findBase(type->m_baseName);
+    auto *menu = new QMenu(QStringLiteral("Override"), parent);
+    menu->setObjectName(QStringLiteral("Override"));
+    if (!base) {
+        menu->addAction(QStringLiteral("none"))->setEnabled(false);
+        return menu;
+    }
+    const QString page = m_apiPage ? m_apiPage(*base) : QString();
+    for (const COverrideList::Entry &entry : COverrideList::Build(*base, page, !page.isEmpty())) {
+        QAction *action = menu->addAction(entry.text);
+        if (!entry.method) {
+            action->setEnabled(false);
+            continue;
+        }
+        action->setStatusTip(entry.description);
+        action->setToolTip(entry.description);
+        const CVarMethodDecl *method = entry.method;
+        connect(action, &QAction::triggered, this,
+                [this, method, base] { emit overrideRequested(method, base); });
     }
     return menu;
 }

@@ -10,6 +10,8 @@
 class CFileChooser;
 class CIDEOptions;
 class CParsedFileCache;
+class CVarContainer;
+class CVarMethodDecl;
 class CProject;
 class CProjectDoc;
 class CProjectFileItem;
@@ -75,6 +77,15 @@ public:
     // Whether the class view can be shown; while not, the toggle stays
     // disabled in the menus.
     void SetClassViewAvailable(bool available) { m_classViewAvailable = available; }
+    // Where the Override menu of a class finds the class's base (the class
+    // lookup) and the text of a class's API page ("" when the documentation
+    // is off or has no page for it). Unset, classes offer no Override menu.
+    void SetOverrideSource(std::function<const CVarContainer *(const QString &)> findBase,
+                           std::function<QString(const CVarContainer &)> apiPage)
+    {
+        m_findBase = std::move(findBase);
+        m_apiPage = std::move(apiPage);
+    }
     // path was parsed again (saved, Parse All): in the class view its
     // classes are shown anew.
     void OnFileParsed(const QString &path);
@@ -147,6 +158,9 @@ public:
 signals:
     // A file's node was activated: open it in an editor window.
     void openFileRequested(const QString &path);
+    // A method of base was chosen in a class's Override menu: write its
+    // override into the active editor at the caret.
+    void overrideRequested(const CVarMethodDecl *method, const CVarContainer *base);
     // The output window is about to get a block of lines (File Info).
     void clearOutputRequested(const QString &tab);
 
@@ -177,6 +191,8 @@ private:
     // In the class view, Java files of the open project show their classes
     // when expanded.
     bool ShowsClasses(const CTreeItem *node) const;
+    // The Override menu of the class node's base, or null.
+    QMenu *CreateOverrideMenu(CTreeItem *node, QWidget *parent);
     void OnItemExpandedInClassView(QTreeWidgetItem *item);
     void FillFileClasses(QTreeWidgetItem *item);
     HTREEITEM LeafInsertPosition(QTreeWidgetItem *parent, const QString &name) const;
@@ -199,6 +215,8 @@ private:
     std::function<bool(CProjectFileItem &)> m_dirtyTest;
     bool m_classViewAvailable = true;
     std::unique_ptr<CParsedFileCache> m_classFiles; // what the class view shows
+    std::function<const CVarContainer *(const QString &)> m_findBase;
+    std::function<QString(const CVarContainer &)> m_apiPage;
     int m_sortMode = 1;         // of the selected folder: 1 compile order, 2 alphabetical
     int m_rebuilds = 0;         // counts UpdateAllViews, to skip a second one
     QString m_activeEditorPath; // the file of the active editor, as last told

@@ -5,6 +5,7 @@
 #include "javamodel/ElementDragToken.h"
 #include "javamodel/FileObject.h"
 #include "javamodel/JavaParser.h"
+#include "javamodel/OverrideList.h"
 #include "javamodel/VarClass.h"
 #include "javamodel/VarInterface.h"
 #include "javamodel/VarMethodDecl.h"
@@ -275,4 +276,47 @@ TEST(ClassWizard, DragTokensWorkOnlyInsideThisProcess)
     const QString gone = iface->Marker();
     iface.reset();
     EXPECT_EQ(CElementDragToken::FromMarker(gone), nullptr);
+}
+
+TEST(ClassWizard, OverrideMenuListsWhatMayBeOverriddenWithTheApiDescriptions)
+{
+    CParsedLookup lib("public class Base {\n"
+                      "    public void add(int x) {}\n"
+                      "    public static void util() {}\n"
+                      "    public final void fixed() {}\n"
+                      "    private void secret() {}\n"
+                      "    protected void old() {}\n"
+                      "    public void plain() {}\n"
+                      "}\n"
+                      "class Sealed { private void a() {} }\n");
+    const QString page = "<a name=\"add(int)\"><!-- --></a><h3>add</h3>\n<dl>\n"
+                         "<dd><b>Adds</b> more.\n"
+                         "<a name=\"old()\"></a><dd>Old one, now\r\ndeprecated. Use new</dd>\n"
+                         "<a name=\"plain()\"></a><dd></dd>\n";
+    EXPECT_EQ(COverrideList::MemberDescription(page, "add"), "Adds");
+    EXPECT_EQ(COverrideList::MemberDescription(page, "old"), "Old one, now  deprecated. Use new");
+    EXPECT_EQ(COverrideList::MemberDescription(page, "plain"), "");
+    EXPECT_EQ(COverrideList::MemberDescription(page, "missing"), "");
+
+    const QList<COverrideList::Entry> entries = COverrideList::Build(*lib.Type("Base"), page, true);
+    QStringList texts, descriptions;
+    for (const COverrideList::Entry &e : entries) {
+        texts << e.text;
+        descriptions << e.description;
+    }
+    // The base's order (by name), without static, final and private ones.
+    EXPECT_EQ(texts, (QStringList{"void add(int)", "[void old( )", "void plain( )"}));
+    EXPECT_EQ(descriptions,
+              (QStringList{"Adds", "Old one, now  deprecated. Use new", "Help Not available"}));
+    // The mark stays, also when the documentation is off later.
+    EXPECT_EQ(COverrideList::Build(*lib.Type("Base"), QString(), false).value(1).text,
+              "[void old( )");
+    const QList<COverrideList::Entry> none = COverrideList::Build(*lib.Type("Sealed"), page, true);
+    ASSERT_EQ(none.size(), 1);
+    EXPECT_EQ(none[0].text, "none");
+    EXPECT_EQ(none[0].method, nullptr);
+
+    EXPECT_EQ(COverrideList::ApiPagePath("/doc/api", "java.applet", "Applet"),
+              "/doc/api/java.applet.Applet.html");
+    EXPECT_EQ(COverrideList::ApiPagePath("/doc/api/", "", "Mine"), "/doc/api/Mine.html");
 }

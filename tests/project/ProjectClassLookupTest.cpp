@@ -2,12 +2,15 @@
 
 #include "FakePrompter.h"
 #include "TestEnv.h"
+#include "javamodel/FileObject.h"
+#include "javamodel/JavaParser.h"
 #include "javamodel/VarContainer.h"
 #include "project/Project.h"
 #include "project/ProjectClasses.h"
 #include "project/ProjectDoc.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 // Names found in the open project's sources: types before methods before
 // fields, a source named after the type first, nested types too.
@@ -61,4 +64,18 @@ TEST(ProjectClassLookup, DeclarationsOfTypesMethodsAndFields)
     ASSERT_NE(lookup.FindClassByName("B"), nullptr);
     EXPECT_EQ(lookup.FindClassByName("java.lang.B")->m_name, "B");
     EXPECT_EQ(lookup.FindClassByName("Missing"), nullptr);
+
+    // What the project does not have, the fallback (the package database)
+    // is asked for; the project's own class comes first.
+    struct CLibrary final : CClassLookup
+    {
+        std::unique_ptr<CFileObject> file{CJavaParser::ParseText("class Missing {}\nclass B {}\n")};
+        const CVarContainer *FindClassByName(const QString &name) const override
+        {
+            return file->FindClassByName(name);
+        }
+    } library;
+    CProjectClassLookup withLibrary(project, &library);
+    EXPECT_EQ(withLibrary.FindClassByName("Missing"), library.file->FindClassByName("Missing"));
+    EXPECT_EQ(withLibrary.FindClassByName("B"), lookup.FindClassByName("B"));
 }

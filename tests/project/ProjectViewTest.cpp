@@ -9,9 +9,12 @@
 #include "TestEnv.h"
 #include "core/CommandIds.h"
 #include "core/IDEOptions.h"
+#include "javamodel/VarContainer.h"
+#include "javamodel/VarMethodDecl.h"
 #include "project/FileChooser.h"
 #include "project/MainFileDelegate.h"
 #include "project/Project.h"
+#include "project/ProjectClassLookup.h"
 #include "project/ProjectClasses.h"
 #include "project/ProjectDoc.h"
 #include "project/ProjectFileItem.h"
@@ -1157,4 +1160,59 @@ TEST_F(ProjectViewTest, ClassViewShowsParsedClassesUnderTheirFilesAndFollowsASav
     m_view->OnProjectView();
     EXPECT_EQ(Dump(*m_view),
               QStringList({"Mavu Projects", "  Alpha", "    A.java", "    page.html"}));
+}
+
+// A class in the class view offers its base's methods to override; choosing
+// one asks for it to be written into the editor.
+TEST_F(ProjectViewTest, ClassMenuOffersTheBasesMethodsToOverride)
+{
+    NewProject(QStringLiteral("Alpha"));
+    const QString a = WriteFile(QStringLiteral("Alpha/A.java"), "class A extends Base {}\n"
+                                                                "class Lone {}\n"
+                                                                "class Orphan extends Gone {}\n");
+    const QString base = WriteFile(QStringLiteral("Alpha/Base.java"),
+                                   "class Base {\n  public void paint(int g) {}\n"
+                                   "  static void helper() {}\n  protected void old() {}\n}\n");
+    AddFiles({a, base});
+    m_view->OnProjectView();
+    CProjectClassLookup lookup(Project());
+    m_view->SetOverrideSource([&](const QString &name) { return lookup.FindClassByName(name); },
+                              [](const CVarContainer &type) {
+                                  return type.m_name == "Base"
+                                             ? QString("<a name=\"old()\"></a><dd>deprecated</dd>")
+                                             : QString();
+                              });
+    ASSERT_TRUE(m_view->ExpandNode(Node(a)));
+    QTreeWidgetItem *file = m_view->ItemOf(Node(a));
+    ASSERT_EQ(file->childCount(), 3);
+    const auto overrideMenu = [&](int row) -> QMenu * {
+        QMenu *menu = m_view->CreateContextMenu(m_view->NodeOf(file->child(row)));
+        EXPECT_EQ(menu->objectName(), QStringLiteral("ClassElement"));
+        QMenu *sub = menu->findChild<QMenu *>(QStringLiteral("Override"));
+        if (!sub)
+            delete menu;
+        return sub;
+    };
+    QMenu *sub = overrideMenu(0); // A
+    ASSERT_NE(sub, nullptr);
+    QStringList texts;
+    for (QAction *action : sub->actions())
+        texts << action->text();
+    EXPECT_EQ(texts, (QStringList{"[void old( )", "void paint(int)"}));
+    QStringList chosen;
+    QObject::connect(m_view.get(), &CProjectView::overrideRequested,
+                     [&](const CVarMethodDecl *method, const CVarContainer *from) {
+                         chosen << from->m_name + "." + method->m_name;
+                     });
+    sub->actions().at(1)->trigger();
+    EXPECT_EQ(chosen, QStringList{"Base.paint"});
+    delete sub->parent();
+
+    EXPECT_EQ(overrideMenu(1), nullptr); // Lone has no base
+    QMenu *orphan = overrideMenu(2);     // a base nobody knows
+    ASSERT_NE(orphan, nullptr);
+    ASSERT_EQ(orphan->actions().size(), 1);
+    EXPECT_EQ(orphan->actions().at(0)->text(), QStringLiteral("none"));
+    EXPECT_FALSE(orphan->actions().at(0)->isEnabled());
+    delete orphan->parent();
 }
