@@ -443,6 +443,17 @@ bool CPkgDoc::AddElement(CFileObject &file, CVarContainer *element, bool isClass
     return true;
 }
 
+bool CPkgDoc::AddIntrospectedFiles(const std::vector<std::unique_ptr<CFileObject>> &files,
+                                   const QString &classPathAdditions)
+{
+    bool ok = true;
+    for (const auto &file : files)
+        ok = AddIntrospectedFile(*file) && ok;
+    MergeClassPath(classPathAdditions);
+    SetModified();
+    return Save() && ok;
+}
+
 bool CPkgDoc::AddIntrospectedFile(CFileObject &file)
 {
     EnsureLoaded();

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVarLengthArray>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class CArchive;
 class CFileObject;
@@ -115,6 +117,12 @@ public:
     // One element of an introspected file, taken out of it. False when the
     // element could not replace an existing type of its name.
     bool AddElement(CFileObject &file, CVarContainer *element, bool isClass);
+    // What an introspection run brought: each parsed output added (files
+    // left empty of what moved in), the class-path entries merged, and the
+    // database saved at once. False when an element could not be added or
+    // the save failed.
+    bool AddIntrospectedFiles(const std::vector<std::unique_ptr<CFileObject>> &files,
+                              const QString &classPathAdditions);
     // Removes a package; false when there is none of that name.
     bool DeletePackage(const QString &name);
 

@@ -1,0 +1,209 @@
+#include "FakePrompter.h"
+#include "TestEnv.h"
+#include "javamodel/FileObject.h"
+#include "javamodel/JavaModel.h"
+#include "javamodel/PackageObject.h"
+#include "javamodel/VarClass.h"
+#include "javamodel/VarInterface.h"
+#include "javamodel/VarMethodDecl.h"
+#include "javamodel/Variable.h"
+#include "packages/IntrospectionRun.h"
+#include "packages/Introspector.h"
+#include "packages/PkgDoc.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kJdkBin = QStringLiteral(MAVU_JAVA_HOME "/bin/");
+
+bool RunTool(const QString &tool, const QStringList &args, const QString &dir)
+{
+    QProcess p;
+    p.setWorkingDirectory(dir);
+    p.setProcessChannelMode(QProcess::ForwardedChannels);
+    p.start(kJdkBin + tool, args);
+    return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+QStringList Names(const auto &list)
+{
+    QStringList names;
+    for (const auto *e : list)
+        names << e->m_name;
+    return names;
+}
+
+class IntrospectTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        RegisterJavaModelClasses();
+        m_introspector.SetJava(kJdkBin + QStringLiteral("java"));
+        m_introspector.SetOwnClassesZip(QStringLiteral(MAVU_CLASSES_ZIP));
+        m_introspector.m_onOutput = [this](const QString &t) { m_output += t; };
+    }
+
+    // A small library: a class with a public member class, an interface, a
+    // class without package, a class that is not public and one whose static
+    // initialiser would leave a mark if it ran.
+    void CompileLibrary()
+    {
+        m_env.WriteFile(QStringLiteral("src/a/b/Widget.java"),
+                        "package a.b;\n"
+                        "public class Widget extends java.awt.Point implements Listener {\n"
+                        "  public int size;\n  protected int hidden;\n"
+                        "  public Widget(int n) {}\n"
+                        "  public void paint(String s, int[] xs) throws java.io.IOException {}\n"
+                        "  public void changed(java.util.List<String> l) {}\n"
+                        "  private void secret() {}\n"
+                        "  public static class Part { public void fit() {} }\n"
+                        "}\n"
+                        "class Helper {}\n");
+        m_env.WriteFile(QStringLiteral("src/a/b/Listener.java"),
+                        "package a.b;\npublic interface Listener { void "
+                        "changed(java.util.List<String> l); }\n");
+        m_env.WriteFile(QStringLiteral("src/a/b/Boom.java"),
+                        "package a.b;\npublic class Boom {\n"
+                        "  static { try { new java.io.File(\"" +
+                            m_env.FilePath("ran").toUtf8() +
+                            "\").createNewFile(); } catch (Exception e) {} }\n"
+                            "  public static void go() {}\n}\n");
+        m_env.WriteFile(QStringLiteral("src/Top.java"),
+                        "public class Top { public void run() {} }\n");
+        ASSERT_TRUE(
+            RunTool(QStringLiteral("javac"),
+                    {QStringLiteral("-d"), QStringLiteral("classes"),
+                     QStringLiteral("src/a/b/Widget.java"), QStringLiteral("src/a/b/Listener.java"),
+                     QStringLiteral("src/a/b/Boom.java"), QStringLiteral("src/Top.java")},
+                    m_env.Path()));
+        ASSERT_TRUE(RunTool(QStringLiteral("jar"),
+                            {QStringLiteral("cf"), QStringLiteral("lib.jar"), QStringLiteral("-C"),
+                             QStringLiteral("classes"), QStringLiteral("a")},
+                            m_env.Path()));
+        // A zip is a jar without manifest.
+        ASSERT_TRUE(RunTool(QStringLiteral("jar"),
+                            {QStringLiteral("cfM"), QStringLiteral("lib.zip"), QStringLiteral("-C"),
+                             QStringLiteral("classes"), QStringLiteral("Top.class")},
+                            m_env.Path()));
+    }
+
+    CIntrospectionRun::Result RunAll(CIntrospectionRun &run)
+    {
+        run.m_onStatus = [this](const QString &t) { m_status << t; };
+        run.m_onOutput = [this](const QString &t) { m_output += t; };
+        run.Start();
+        QDeadlineTimer deadline(120000);
+        while (run.State() == CIntrospectionRun::Running && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        return run.State();
+    }
+
+    CTestEnv m_env;
+    CFakePrompter m_prompter;
+    CIntrospector m_introspector{CIntrospector::ClassKind};
+    QString m_output;
+    QStringList m_status;
+};
+
+TEST_F(IntrospectTest, ClassFileJarAndZipEnterTheDatabaseWithTheirClassPath)
+{
+    CompileLibrary();
+    const QString classFile = m_env.FilePath("classes/a/b/Widget.class");
+    const QString jar = m_env.FilePath("lib.jar");
+    const QString zip = m_env.FilePath("lib.zip");
+    CIntrospectionRun run(m_introspector, {classFile, m_env.FilePath("src/Top.java"), jar, zip});
+    ASSERT_EQ(RunAll(run), CIntrospectionRun::Ok) << m_output.toStdString();
+
+    // The source between them started no process.
+    EXPECT_EQ(m_status, QStringList({QStringLiteral("Wait, Introspecting file Widget.class"),
+                                     QStringLiteral("Wait, Introspecting file lib.jar"),
+                                     QStringLiteral("Wait, Introspecting file lib.zip")}));
+    const QString classRoot = m_env.FilePath("classes") + QLatin1Char('/');
+    EXPECT_EQ(run.ClassPathAdditions(), classRoot + ":" + jar + ":" + zip);
+    EXPECT_TRUE(m_output.contains(QStringLiteral("Adding Classpath %1\n").arg(jar)));
+    EXPECT_EQ(m_output.count(QStringLiteral("Wait, Introspecting file...\n")), 3);
+    EXPECT_EQ(m_output.count(QStringLiteral("Done\n")), 3);
+    // The class file's run saw every directory up from the class.
+    EXPECT_TRUE(m_introspector.ChildClassPath().endsWith(QStringLiteral(":") + zip));
+    // Nothing of the library ran, and the temporary outputs are gone.
+    EXPECT_FALSE(QFileInfo::exists(m_env.FilePath("ran")));
+    EXPECT_FALSE(QFileInfo::exists(m_introspector.OutputFile()));
+
+    CPkgDoc db;
+    ASSERT_TRUE(db.Open(m_env.FilePath("mavu.pkg")));
+    ASSERT_TRUE(db.AddIntrospectedFiles(run.TakeFiles(), run.ClassPathAdditions()));
+    EXPECT_EQ(db.Packages().keys(), QStringList({QStringLiteral("User"), QStringLiteral("a.b")}));
+    CPackageObject *ab = db.Package(QStringLiteral("a.b"));
+    // The class file and the jar both brought Widget: one copy.
+    EXPECT_EQ(Names(ab->m_classes),
+              QStringList({QStringLiteral("Boom"), QStringLiteral("Widget")}));
+    EXPECT_EQ(Names(ab->m_interfaces), QStringList({QStringLiteral("Listener")}));
+    EXPECT_EQ(Names(db.Package(QStringLiteral("User"))->m_classes),
+              QStringList({QStringLiteral("Top")}));
+
+    CVarClass *widget = db.FindClass(QStringLiteral("Widget"));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->m_baseName, QStringLiteral("Point"));
+    // Public members only, constructors included.
+    EXPECT_EQ(Names(widget->m_variables), QStringList({QStringLiteral("size")}));
+    EXPECT_EQ(Names(widget->m_methods),
+              QStringList(
+                  {QStringLiteral("Widget"), QStringLiteral("changed"), QStringLiteral("paint")}));
+    EXPECT_EQ(Names(*widget->InnerClasses()), QStringList({QStringLiteral("Part")}));
+    const CVarInterface *listener = db.FindInterface(QStringLiteral("Listener"));
+    ASSERT_NE(listener, nullptr);
+    EXPECT_EQ(Names(listener->m_methods), QStringList({QStringLiteral("changed")}));
+    EXPECT_EQ(db.ClassPath(), run.ClassPathAdditions());
+
+    // Saved at once: a fresh database reads the same.
+    CPkgDoc again;
+    ASSERT_TRUE(again.Open(m_env.FilePath("mavu.pkg")));
+    EXPECT_NE(again.FindClass(QStringLiteral("Boom")), nullptr);
+    EXPECT_EQ(again.ClassPath(), run.ClassPathAdditions());
+}
+
+TEST_F(IntrospectTest, FailuresEndTheRunAsCancel)
+{
+    // No JVM where the settings say: the failure text, and no process.
+    CIntrospector missing(CIntrospector::ClassKind);
+    missing.SetJava(m_env.FilePath("nojdk/bin/java"));
+    QString said;
+    missing.m_onOutput = [&](const QString &t) { said += t; };
+    m_env.WriteFile(QStringLiteral("x.jar"), "");
+    CIntrospectionRun noJava(missing, {m_env.FilePath("x.jar")});
+    noJava.Start();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(noJava.State(), CIntrospectionRun::Cancel);
+    EXPECT_EQ(said, QStringLiteral("Wait, Introspecting file...\n") +
+                        CIntrospector::StartFailedText(CIntrospector::ClassKind));
+    EXPECT_TRUE(said.contains(
+        QStringLiteral("2. DumpClass.class file is located in Mavu classes.zip file\n")));
+    EXPECT_FALSE(missing.IsBusy());
+
+    // A damaged archive: the introspector fails, the run is aborted and
+    // what came before is kept for the caller to throw away.
+    CompileLibrary();
+    m_env.WriteFile(QStringLiteral("broken.jar"), "PK\x03\x04 not really a zip");
+    CIntrospectionRun run(m_introspector, {m_env.FilePath("lib.zip"), m_env.FilePath("broken.jar"),
+                                           m_env.FilePath("lib.jar")});
+    EXPECT_EQ(RunAll(run), CIntrospectionRun::Cancel);
+    EXPECT_TRUE(m_output.endsWith(QStringLiteral("Aborted\n"))) << m_output.toStdString();
+    EXPECT_EQ(m_status.size(), 2);
+    EXPECT_EQ(run.TakeFiles().size(), 1u);
+    EXPECT_EQ(run.ClassPathAdditions(), m_env.FilePath("lib.zip"));
+
+    // While a run goes on, a second start is refused.
+    ASSERT_TRUE(m_introspector.Start(m_env.FilePath("lib.jar")));
+    EXPECT_FALSE(m_introspector.Start(m_env.FilePath("lib.zip")));
+    m_introspector.Abort();
+    EXPECT_FALSE(m_introspector.IsBusy());
+}
+
+} // namespace
