@@ -1,0 +1,85 @@
+#include "packages/PackageCommands.h"
+
+#include "FakePrompter.h"
+#include "javamodel/FileObject.h"
+#include "javamodel/JavaModel.h"
+#include "javamodel/JavaParser.h"
+#include "javamodel/PackageObject.h"
+#include "javamodel/VarClass.h"
+#include "packages/PkgDoc.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class PackageCommandsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        RegisterJavaModelClasses();
+        Add("package b; public class Vector {} interface Vectored {}", "/s/b/Vector.java");
+        Add("package a; public class Vector { } class Stack {}", "/s/a/Vector.java");
+        Add("package c; class Other {} interface VectorLike {}", "/s/c/Other.java");
+    }
+    void Add(const char *text, const QString &path)
+    {
+        std::unique_ptr<CFileObject> file(CJavaParser::ParseText(QByteArray(text)));
+        ASSERT_TRUE(file && m_db.AddSourceFile(*file, path));
+    }
+    QString PackageOf(const CPackageCommands::Match &m)
+    {
+        return m.m_package ? m.m_package->m_packageName : QStringLiteral("-");
+    }
+
+    CFakePrompter m_prompter;
+    CPkgDoc m_db;
+};
+
+TEST_F(PackageCommandsTest, FindWalksThePackagesThatHoldTheNameThenSaysTheEnd)
+{
+    CPackageCommands commands(m_db);
+    commands.BeginFind(QStringLiteral("vec"), CPackageCommands::Classes);
+    const CPackageCommands::Match first = commands.FindNext();
+    EXPECT_EQ(PackageOf(first), QStringLiteral("a"));
+    ASSERT_NE(first.m_element, nullptr);
+    EXPECT_EQ(first.m_element->m_name, QStringLiteral("Vector"));
+    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("b"));
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty());
+    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("-"));
+    EXPECT_EQ(m_prompter.m_messages, QStringList{CPackageCommands::EndMessage()});
+    // The end stays the end.
+    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("-"));
+    EXPECT_EQ(m_prompter.m_messages.size(), 2);
+
+    // Interfaces are a search of their own, and a new search starts over.
+    commands.BeginFind(QStringLiteral("VECTOR"), CPackageCommands::Interfaces);
+    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("b"));
+    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("c"));
+    commands.BeginFind(QStringLiteral("Stack"), CPackageCommands::Classes);
+    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("a"));
+}
+
+TEST_F(PackageCommandsTest, DeleteAsksAndOnlyYesDeletes)
+{
+    CPackageCommands commands(m_db);
+    m_prompter.QueueAnswer(CPrompter::AnswerNo);
+    EXPECT_FALSE(commands.DeletePackage(QStringLiteral("a")));
+    EXPECT_EQ(m_prompter.m_messages,
+              QStringList{QStringLiteral("Are you sure you want to delete packagea ???")});
+    EXPECT_EQ(m_prompter.m_buttons.last(), CPrompter::YesNo);
+    EXPECT_EQ(m_prompter.m_icons.last(), CPrompter::Question);
+    EXPECT_NE(m_db.Package(QStringLiteral("a")), nullptr);
+    EXPECT_EQ(m_db.Packages().size(), 3);
+
+    m_prompter.QueueAnswer(CPrompter::AnswerYes);
+    EXPECT_TRUE(commands.DeletePackage(QStringLiteral("a")));
+    EXPECT_EQ(m_db.Package(QStringLiteral("a")), nullptr);
+    EXPECT_EQ(m_db.Packages().keys(), QStringList({QStringLiteral("b"), QStringLiteral("c")}));
+    // The class of the deleted package is no longer found.
+    commands.BeginFind(QStringLiteral("Stack"), CPackageCommands::Classes);
+    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("-"));
+}
+
+} // namespace
