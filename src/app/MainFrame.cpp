@@ -21,6 +21,8 @@
 #include "javamodel/PackageObject.h"
 #include "javamodel/VarContainer.h"
 #include "javamodel/VarMethodDecl.h"
+#include "packages/Introspector.h"
+#include "packages/PackageView.h"
 #include "packages/PkgDoc.h"
 #include "project/Project.h"
 #include "project/ProjectClassLookup.h"
@@ -232,6 +234,28 @@ void CMainFrame::CreatePanes()
                     ShowOutputTab(index);
                 });
         m_projectPane->SetPaneView(CNewProjectView::ProjectPane, m_projectView);
+    }
+    if (CJavaIDEApp *app = GetApp(); app && app->PkgDoc()) {
+        m_introspector = std::make_unique<CIntrospector>(CIntrospector::ClassKind);
+        m_packageView = new CPackageView(*app->PkgDoc(), *m_introspector);
+        m_packageView->m_onActivate = [app](const CVarContainer &element,
+                                            const CPackageObject &package) {
+            const CIDEDirectories &dirs = app->Directories();
+            const QString path = app->PkgDoc()->FindSourceFile(
+                element, package, dirs.m_sourcePath,
+                dirs.m_pkgSourcePath.split(QDir::listSeparator(), Qt::SkipEmptyParts));
+            if (!path.isEmpty() && QFileInfo(path).isFile())
+                app->OpenDocumentFile(path);
+        };
+        m_packageView->m_prepareIntrospector = [app](CIntrospector &introspector) {
+            const QString exeDir = app->Directories().m_exePath;
+            introspector.SetJava(exeDir.isEmpty() ? QString()
+                                                  : QDir(exeDir).filePath(QStringLiteral("java")));
+            const QString own = app->OwnClassesDir();
+            introspector.SetOwnClassesZip(
+                own.isEmpty() ? QString() : QDir(own).filePath(QStringLiteral("classes.zip")));
+        };
+        m_projectPane->SetPaneView(CNewProjectView::PackagePane, m_packageView);
     }
     m_buddy = new CBuddyWnd;
     m_mdiArea = m_buddy->MdiArea();
@@ -477,6 +501,21 @@ void CMainFrame::CreateCommandMap()
                 m_output->BuildView()->QueryCommand(id, &enabled, &checked);
                 ui.Enable(enabled);
             });
+    }
+    // The package tree's commands, from the Tools menu too.
+    const std::pair<int, CPackageView::Command> packageCommands[] = {
+        {Cmd::PackageAddUpdate, CPackageView::AddUpdate},
+        {Cmd::PackageFindClass, CPackageView::FindClass},
+        {Cmd::PackageFindInterface, CPackageView::FindInterface},
+    };
+    for (const auto &[id, command] : packageCommands) {
+        m_commands.On(
+            id,
+            [this, command] {
+                ActivatePane(CNewProjectView::PackagePane);
+                m_packageView->OnCommand(command);
+            },
+            [this](U &ui) { ui.Enable(m_packageView != nullptr); });
     }
     m_commands.On(Cmd::AppExit, [this] { close(); });
 }

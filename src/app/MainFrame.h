@@ -19,6 +19,8 @@ class CVarContainer;
 class CEditorWindowList;
 class CNewProjectView;
 class COutputPane;
+class CIntrospector;
+class CPackageView;
 class CProjectView;
 class CProjectViewChooser;
 class CSettingsStore;
@@ -210,6 +212,8 @@ private:
     QSplitter *m_paneSplitter = nullptr;   // columns: project pane and editor area
     CNewProjectView *m_projectPane = nullptr;
     CProjectView *m_projectView = nullptr;
+    std::unique_ptr<CIntrospector> m_introspector;
+    CPackageView *m_packageView = nullptr; // the Packages tab
     std::unique_ptr<CProjectViewChooser> m_projectChooser;
     std::unique_ptr<CProjectClassLookup> m_classLookup; // the class wizard's, of the open project
     CBuddyWnd *m_buddy = nullptr;
