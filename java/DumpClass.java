@@ -32,7 +32,7 @@ import java.util.zip.ZipFile;
  *
  * <pre>
  * java DumpClass FILE.class|FILE.zip|FILE.jar OUTPUT
- * java DumpClass jrt:/MODULE[,MODULE...] OUTPUT
+ * java DumpClass jrt:/MODULE[,MODULE...] OUTPUT     (MODULE may end in *)
  * </pre>
  *
  * Types are written with their fully qualified names, so that the IDE can
@@ -134,7 +134,18 @@ public final class DumpClass {
     /** The exported packages of the named modules of the running JDK. */
     private void dumpModules(String[] modules) throws IOException {
         FileSystem jrt = FileSystems.getFileSystem(URI.create("jrt:/"));
-        for (String module : modules) {
+        // "java.*" stands for every module of that prefix in this JDK.
+        List<String> wanted = new ArrayList<>();
+        for (String m : modules) {
+            if (m.endsWith("*")) {
+                String prefix = m.substring(0, m.length() - 1);
+                ModuleLayer.boot().modules().stream().map(Module::getName)
+                        .filter(n -> n.startsWith(prefix)).sorted().forEach(wanted::add);
+            } else {
+                wanted.add(m);
+            }
+        }
+        for (String module : wanted) {
             Path root = jrt.getPath("/modules", module);
             if (!Files.isDirectory(root))
                 throw new IOException("no module " + module + " in this JDK");

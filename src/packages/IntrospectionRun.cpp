@@ -28,6 +28,8 @@ CIntrospectionRun::~CIntrospectionRun()
 
 bool CIntrospectionRun::IsIntrospectable(const QString &path)
 {
+    if (CIntrospector::IsPlatformPath(path))
+        return true;
     for (const char *ext : {".class", ".jar", ".zip"})
         if (path.endsWith(QLatin1String(ext), Qt::CaseInsensitive))
             return true;
@@ -36,6 +38,9 @@ bool CIntrospectionRun::IsIntrospectable(const QString &path)
 
 QString CIntrospectionRun::ClassPathAddition(const QString &path, const CFileObject &parsed)
 {
+    // The platform's own classes load without any class path.
+    if (CIntrospector::IsPlatformPath(path))
+        return QString();
     if (!path.endsWith(QStringLiteral(".class"), Qt::CaseInsensitive))
         return path;
     const CVarContainer *first = parsed.FirstClass();

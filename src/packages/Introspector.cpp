@@ -46,6 +46,8 @@ QString CIntrospector::ExtendClassPath(const QString &oldValue, const QString &p
 {
     const QChar sep = QDir::listSeparator();
     QString cp = oldValue;
+    if (IsPlatformPath(path))
+        return cp;
     if (!path.endsWith(QStringLiteral(".class"), Qt::CaseInsensitive))
         return cp + sep + path;
     // Every directory from the class file's own up to the root: one of them
@@ -77,7 +79,7 @@ bool CIntrospector::Start(const QString &path)
     const QString program = m_java.isEmpty() ? QStringLiteral("java") : m_java;
     const QString mainClass = isClass ? QStringLiteral("DumpClass") : QStringLiteral("DumpBean");
     m_outputFile = TempOutputFile();
-    m_workDir = QFileInfo(path).absolutePath();
+    m_workDir = IsPlatformPath(path) ? QDir::tempPath() : QFileInfo(path).absolutePath();
     m_commandLine = QStringLiteral("java %1 %2 %3").arg(mainClass, path, m_outputFile);
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -42,6 +42,13 @@ public:
     // class's package root is among them, whatever the package), or for an
     // archive the archive itself. Entries are ':'-separated.
     static QString ExtendClassPath(const QString &oldValue, const QString &path);
+    // A path naming modules of the JDK the introspector runs on rather than
+    // a file: "jrt:/java.base,java.desktop", "jrt:/java.*".
+    static bool IsPlatformPath(const QString &path)
+    {
+        return path.startsWith(QLatin1String("jrt:/"));
+    }
+    static QString PlatformApiPath() { return QStringLiteral("jrt:/java.*"); }
     // The text written when the JVM could not be started.
     static QString StartFailedText(Kind kind);
 

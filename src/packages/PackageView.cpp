@@ -6,6 +6,7 @@
 #include "javamodel/VarInterface.h"
 #include "packages/IntrospectionDlg.h"
 #include "packages/IntrospectionRun.h"
+#include "packages/Introspector.h"
 #include "packages/PkgDoc.h"
 
 #include <QContextMenuEvent>
@@ -50,6 +51,7 @@ const CommandText kCommands[] = {
     {CPackageView::FindNext, "\nFind next"},
     {CPackageView::DeletePackage, "Delete this Package\nDelete Package"},
     {CPackageView::PackageClassPath, "Edit Package classpath\nPackage classpath"},
+    {CPackageView::AddJdkClasses, "Add the Java SE API of the JDK to Packages\nAdd JDK classes"},
 };
 
 } // namespace
@@ -213,6 +215,9 @@ void CPackageView::OnCommand(Command command)
         Introspect(
             m_chooseFiles(QStringLiteral("Select File to Add"),
                           QStringLiteral("Zip Files (*.zip);;Jar Files (*.jar);;All Files (*)")));
+        return;
+    case AddJdkClasses:
+        Introspect({CIntrospector::PlatformApiPath()});
         return;
     case FindClass:
     case FindInterface: {

@@ -31,6 +31,7 @@ public:
         FindNext,
         DeletePackage,
         PackageClassPath,
+        AddJdkClasses,
     };
 
     CPackageView(CPkgDoc &db, CIntrospector &introspector, QWidget *parent = nullptr);

@@ -169,6 +169,25 @@ TEST_F(IntrospectTest, ClassFileJarAndZipEnterTheDatabaseWithTheirClassPath)
     EXPECT_EQ(again.ClassPath(), run.ClassPathAdditions());
 }
 
+TEST_F(IntrospectTest, PlatformModulesGoInWithoutClassPath)
+{
+    // A small module of the JDK the introspector runs on: only the packages
+    // it exports, and nothing to add to the class path.
+    CIntrospectionRun run(m_introspector, {QStringLiteral("jrt:/java.logging")});
+    ASSERT_EQ(RunAll(run), CIntrospectionRun::Ok) << m_output.toStdString();
+    EXPECT_EQ(m_status, QStringList{QStringLiteral("Wait, Introspecting file java.logging")});
+    EXPECT_EQ(run.ClassPathAdditions(), QString());
+    CPkgDoc db;
+    ASSERT_TRUE(db.Open(m_env.FilePath("mavu.pkg")));
+    ASSERT_TRUE(db.AddIntrospectedFiles(run.TakeFiles(), run.ClassPathAdditions()));
+    EXPECT_EQ(db.Packages().keys(), QStringList{QStringLiteral("java.util.logging")});
+    CVarClass *logger = db.FindClass(QStringLiteral("Logger"));
+    ASSERT_NE(logger, nullptr);
+    EXPECT_TRUE(Names(logger->m_methods).contains(QStringLiteral("getLogger")));
+    EXPECT_NE(db.FindInterface(QStringLiteral("LoggingMXBean")), nullptr);
+    EXPECT_EQ(db.ClassPath(), QString());
+}
+
 TEST_F(IntrospectTest, FailuresEndTheRunAsCancel)
 {
     // No JVM where the settings say: the failure text, and no process.
