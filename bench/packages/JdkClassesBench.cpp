@@ -1,7 +1,8 @@
 // "Add JDK classes": java.base and java.desktop introspected from the
 // running JDK's modules (jrt:) by the program's own DumpClass, the output
 // parsed and added to a fresh package database that is then saved; and the
-// time to load that database file again.
+// time to load that database file again. MAVU_KEEP_PKG=FILE keeps a copy
+// of the database made.
 //
 //   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMAVU_BUILD_BENCH=ON
 //   cmake --build build-bench --target bench_jdk_classes &&
@@ -14,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -56,6 +58,12 @@ void BM_AddJdkClasses(benchmark::State &state)
         const QString path = dir.filePath(QStringLiteral("mavu.pkg"));
         types = AddJdkClasses(path, state);
         bytes = QFileInfo(path).size();
+        // MAVU_KEEP_PKG=FILE keeps the database to open in the IDE.
+        const QString keep = qEnvironmentVariable("MAVU_KEEP_PKG");
+        if (!keep.isEmpty()) {
+            QFile::remove(keep);
+            QFile::copy(path, keep);
+        }
     }
     state.counters["types"] = double(types);
     state.counters["file_bytes"] = double(bytes);

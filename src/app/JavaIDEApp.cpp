@@ -22,6 +22,7 @@
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
 #include "editor/HueditView.h"
+#include "javamodel/JavaModel.h"
 #include "packages/PkgDoc.h"
 #include "project/Project.h"
 #include "project/ProjectClasses.h"
@@ -639,9 +640,14 @@ void CJavaIDEApp::OpenPackageDatabase(const QString &path)
     // With the whole JDK in it the file takes a noticeable moment to read:
     // it is read on first use, or once the window has been up for a while,
     // never before the window shows.
+    // The file holds source elements: their classes must be known to the
+    // archive before it is read.
+    RegisterJavaModelClasses();
     if (!m_pkgDoc)
         m_pkgDoc = std::make_unique<CPkgDoc>();
     m_pkgDoc->OpenLater(path);
+    if (m_mainFrame)
+        m_mainFrame->AttachPackageDatabase();
     QTimer::singleShot(2000, this, [this] {
         if (m_pkgDoc)
             m_pkgDoc->EnsureLoaded();

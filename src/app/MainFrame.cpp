@@ -235,28 +235,6 @@ void CMainFrame::CreatePanes()
                 });
         m_projectPane->SetPaneView(CNewProjectView::ProjectPane, m_projectView);
     }
-    if (CJavaIDEApp *app = GetApp(); app && app->PkgDoc()) {
-        m_introspector = std::make_unique<CIntrospector>(CIntrospector::ClassKind);
-        m_packageView = new CPackageView(*app->PkgDoc(), *m_introspector);
-        m_packageView->m_onActivate = [app](const CVarContainer &element,
-                                            const CPackageObject &package) {
-            const CIDEDirectories &dirs = app->Directories();
-            const QString path = app->PkgDoc()->FindSourceFile(
-                element, package, dirs.m_sourcePath,
-                dirs.m_pkgSourcePath.split(QDir::listSeparator(), Qt::SkipEmptyParts));
-            if (!path.isEmpty() && QFileInfo(path).isFile())
-                app->OpenDocumentFile(path);
-        };
-        m_packageView->m_prepareIntrospector = [app](CIntrospector &introspector) {
-            const QString exeDir = app->Directories().m_exePath;
-            introspector.SetJava(exeDir.isEmpty() ? QString()
-                                                  : QDir(exeDir).filePath(QStringLiteral("java")));
-            const QString own = app->OwnClassesDir();
-            introspector.SetOwnClassesZip(
-                own.isEmpty() ? QString() : QDir(own).filePath(QStringLiteral("classes.zip")));
-        };
-        m_projectPane->SetPaneView(CNewProjectView::PackagePane, m_packageView);
-    }
     m_buddy = new CBuddyWnd;
     m_mdiArea = m_buddy->MdiArea();
     m_editors = std::make_unique<CEditorWindowList>(m_mdiArea);
@@ -404,6 +382,33 @@ void CMainFrame::SetPaneText(int pane, const QString &text)
         statusBar()->showMessage(text);
     else if (QLabel *label = StatusPane(pane))
         label->setText(text);
+}
+
+void CMainFrame::AttachPackageDatabase()
+{
+    CJavaIDEApp *app = GetApp();
+    if (!app || !app->PkgDoc() || m_packageView)
+        return;
+    m_introspector = std::make_unique<CIntrospector>(CIntrospector::ClassKind);
+    m_packageView = new CPackageView(*app->PkgDoc(), *m_introspector);
+    m_packageView->m_onActivate = [app](const CVarContainer &element,
+                                        const CPackageObject &package) {
+        const CIDEDirectories &dirs = app->Directories();
+        const QString path = app->PkgDoc()->FindSourceFile(
+            element, package, dirs.m_sourcePath,
+            dirs.m_pkgSourcePath.split(QDir::listSeparator(), Qt::SkipEmptyParts));
+        if (!path.isEmpty() && QFileInfo(path).isFile())
+            app->OpenDocumentFile(path);
+    };
+    m_packageView->m_prepareIntrospector = [app](CIntrospector &introspector) {
+        const QString exeDir = app->Directories().m_exePath;
+        introspector.SetJava(exeDir.isEmpty() ? QString()
+                                              : QDir(exeDir).filePath(QStringLiteral("java")));
+        const QString own = app->OwnClassesDir();
+        introspector.SetOwnClassesZip(
+            own.isEmpty() ? QString() : QDir(own).filePath(QStringLiteral("classes.zip")));
+    };
+    m_projectPane->SetPaneView(CNewProjectView::PackagePane, m_packageView);
 }
 
 void CMainFrame::CreateCommandMap()

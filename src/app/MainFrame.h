@@ -67,6 +67,9 @@ public:
     CNewProjectView *ProjectPane() const { return m_projectPane; }
     // The workspace's tree on the Projects tab (null without a workspace).
     CProjectView *ProjectView() const { return m_projectView; }
+    // Puts the package database's tree on the Packages tab (once the
+    // application has opened the database).
+    void AttachPackageDatabase();
     CBuddyWnd *EditorPane() const { return m_buddy; }
     // The output window (docked or floating) and its two tabs.
     QWidget *OutputArea() const;

@@ -98,6 +98,9 @@ void CPackageView::showEvent(QShowEvent *event)
 void CPackageView::Refill()
 {
     m_filled = true;
+    // Reading a deferred database refills the tree itself: read it before
+    // anything is taken down here.
+    m_db.EnsureLoaded();
     clear();
     auto *root = new QTreeWidgetItem(this, {QStringLiteral("Packages")});
     root->setData(0, kKindRole, RootItem);

@@ -96,4 +96,28 @@ TEST_F(PackageViewTest, DeletePackageOnlyOnYes)
     EXPECT_EQ(m_prompter.m_messages.size(), asked);
 }
 
+TEST_F(PackageViewTest, ADatabaseReadLaterFillsTheTree)
+{
+    const QString path = m_env.FilePath("mavu.pkg");
+    m_db.Open(path);
+    Add("package a; public class Vector {}", "/s/a/Vector.java");
+    ASSERT_TRUE(m_db.Save());
+
+    // Read when the tab first shows, or before that by the start-up timer.
+    for (bool shownFirst : {true, false}) {
+        CPkgDoc later;
+        later.OpenLater(path);
+        CPackageView view(later, m_introspector);
+        if (shownFirst) {
+            view.show();
+        } else {
+            later.EnsureLoaded();
+            view.show();
+        }
+        ASSERT_NE(view.topLevelItem(0), nullptr);
+        EXPECT_EQ(view.topLevelItem(0)->childCount(), 1) << shownFirst;
+        EXPECT_NE(view.PackageItem(QStringLiteral("a")), nullptr);
+    }
+}
+
 } // namespace
