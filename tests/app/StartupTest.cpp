@@ -180,6 +180,8 @@ TEST(Startup, StartsOpensTheWindowAndWritesEveryKeyOnClose)
     // The next start remembers both answers: no tip, no warning. A file on
     // the command line that is missing is reported.
     prompter.m_messages.clear();
+    // Installed properly now: classes.zip is where start-up looks.
+    env.WriteFile(QStringLiteral("classes.zip"), "");
     {
         DialogScript script;
         CJavaIDEApp app({QStringLiteral("none.java")});
@@ -206,6 +208,7 @@ TEST(Startup, StartsOpensTheWindowAndWritesEveryKeyOnClose)
 TEST(Startup, UnreadableAndUnwritableSettingsAreReported)
 {
     CTestEnv env;
+    env.WriteFile(QStringLiteral("classes.zip"), ""); // an installed program
     CFakePrompter prompter;
     QByteArray bytes("[Editor]\nTabsize=4\n\x01\x02\x03 junk\nTip=0\n[Help]\nWarning=1\n");
     const QString ini = env.WriteFile(QStringLiteral("config/Mavu/Mavu.ini"), bytes);

@@ -36,6 +36,7 @@ QString MakeProject(const CTestEnv &env, const QString &file)
 TEST(AppWiring, StartUpOpensTheWorkspaceAndTheProject)
 {
     CTestEnv env;
+    env.WriteFile(QStringLiteral("data/Mavu/classes.zip"), ""); // an installed program
     CFakePrompter prompter;
     RegisterProjectClasses();
     const QString project = MakeProject(env, QStringLiteral("Hello.MAVU"));
