@@ -196,33 +196,6 @@ TEST(ToolProcess, RunWithClassPathPutsTheBuiltClassPathIntoTheChild)
     EXPECT_EQ(out.m_text, p.ClassPath() + QStringLiteral("\n") + CToolProcess::ExitText());
 }
 
-namespace {
-
-class CFakeFrame final : public CToolFrame
-{
-public:
-    CToolOutput *Output() override { return &m_out; }
-    void SetTitle(const QString &title) override { m_title = title; }
-    void AttachProcess(CToolProcess *p) override { m_process = p; }
-    void Activate() override { ++m_activations; }
-    void Destroy() override { m_destroyed = true; }
-
-    CRecordingOutput m_out;
-    QString m_title;
-    CToolProcess *m_process = nullptr;
-    int m_activations = 0;
-    bool m_destroyed = false;
-};
-
-class CFrameHost final : public CRecordingHost
-{
-public:
-    CToolFrame *CreateOutputFrame(CToolProcess *) override { return &m_frame; }
-    CFakeFrame m_frame;
-};
-
-} // namespace
-
 TEST(FrameToolProcess, RunsInItsOwnFrameWithInputAndLetsGoOnStop)
 {
     CFrameHost host;

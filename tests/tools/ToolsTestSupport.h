@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QtPrinters.h"
+#include "tools/ToolFrame.h"
 #include "tools/ToolHost.h"
 #include "tools/ToolOutput.h"
 
@@ -56,6 +57,30 @@ public:
     int m_treeRefreshes = 0;
     int m_compiles = 0;
     int m_runs = 0;
+};
+
+// A command's own window, recorded.
+class CFakeFrame final : public CToolFrame
+{
+public:
+    CToolOutput *Output() override { return &m_out; }
+    void SetTitle(const QString &title) override { m_title = title; }
+    void AttachProcess(CToolProcess *p) override { m_process = p; }
+    void Activate() override { ++m_activations; }
+    void Destroy() override { m_destroyed = true; }
+
+    CRecordingOutput m_out;
+    QString m_title;
+    CToolProcess *m_process = nullptr;
+    int m_activations = 0;
+    bool m_destroyed = false;
+};
+
+class CFrameHost final : public CRecordingHost
+{
+public:
+    CToolFrame *CreateOutputFrame(CToolProcess *) override { return &m_frame; }
+    CFakeFrame m_frame;
 };
 
 // Runs the event loop until done() holds or ms pass; returns done().
