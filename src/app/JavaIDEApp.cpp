@@ -32,10 +32,13 @@
 #include "project/ProjectHost.h"
 #include "project/ProjectView.h"
 #include "tools/BuildCommands.h"
+#include "tools/Command.h"
+#include "tools/CommandsDoc.h"
 #include "tools/CompileProcess.h"
 #include "tools/CompilerOptionsDlg.h"
 #include "tools/CompilerOptionsPage.h"
 #include "tools/DefaultHtmlFile.h"
+#include "tools/CustomCommandsDlg.h"
 #include "tools/DirtyCheck.h"
 #include "tools/ErrorLocator.h"
 #include "tools/InterpreterOptionsDlg.h"
@@ -53,6 +56,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSessionManager>
@@ -81,6 +85,7 @@ CJavaIDEApp::CJavaIDEApp(const QStringList &args, QObject *parent)
       }),
       m_openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
+    m_userCommands = std::make_unique<CCommandsDoc>();
 }
 
 CJavaIDEApp::~CJavaIDEApp()
@@ -315,6 +320,21 @@ void CJavaIDEApp::WireTools()
             [this](CChildFrame *child) { m_toolHost->ShowErrorMarks(*child); });
     if (CProjectView *tree = m_mainFrame->ProjectView()) {
         tree->SetToolCommands([this](int id, CTreeItem *node) { OnProjectToolCommand(id, node); });
+        tree->SetContextMenuExtender([this](QMenu *menu, CProjectView::NodeKind,
+                                            const QString &file, const QString &project) {
+            const QList<CCommand *> commands = m_userCommands->BuildMenu(
+                file.isEmpty() ? CCommandsDoc::ProjectMenu : CCommandsDoc::FileMenu);
+            if (commands.isEmpty())
+                return;
+            menu->addSeparator();
+            for (const CCommand *cmd : commands) {
+                const int id = cmd->MenuId();
+                QAction *action = menu->addAction(cmd->m_strMenuName);
+                action->setData(id);
+                connect(action, &QAction::triggered, this,
+                        [this, id, file, project] { RunUserCommand(id, file, project); });
+            }
+        });
         tree->SetDirtyTest([this](CProjectFileItem &item) {
             CProject &project = m_projectDoc->GetCurrentProject();
             return CDirtyCheck(project, m_projectDoc->m_compiler)
@@ -631,8 +651,28 @@ void CJavaIDEApp::OpenWorkspace(const QString &path)
 
 void CJavaIDEApp::OpenCustomCommands(const QString &path)
 {
-    // The custom commands document loads path.
-    Q_UNUSED(path);
+    // A damaged file has been reported and stays as it is on disk.
+    m_userCommands->Load(path);
+}
+
+void CJavaIDEApp::OnCustomCommands()
+{
+    CCustomCommandsDlg dlg(*m_userCommands, m_mainFrame.get());
+    RunDialog(dlg);
+    m_userCommands->SaveModified();
+}
+
+void CJavaIDEApp::RunUserCommand(int id, const QString &file, const QString &project)
+{
+    CCommand *cmd = m_userCommands->FindByMenuId(id);
+    if (!cmd || !m_tools)
+        return;
+    cmd->m_strFileContext = file;
+    cmd->m_strProjectContext = project;
+    CProject *open = m_projectDoc && m_projectDoc->GetCurrentProject().IsOpen()
+                         ? &m_projectDoc->GetCurrentProject()
+                         : nullptr;
+    cmd->Run(*m_tools, open);
 }
 
 void CJavaIDEApp::OpenPackageDatabase(const QString &path)
@@ -1144,6 +1184,14 @@ void CJavaIDEApp::CreateCommandMap()
         Cmd::CompileOptions, [this] { OnCompileOptions(); },
         [projectOpen](U &ui) { ui.Enable(projectOpen()); });
 
+    m_commands.On(Cmd::CustomCommand, [this] { OnCustomCommands(); });
+    m_commands.OnRange(Cmd::UserCommandFirst, Cmd::UserCommandLast, [this](int id) {
+        // From the Tools menu: the active editor's file and the open project.
+        CChildFrame *editor = m_mainFrame ? m_mainFrame->ActiveEditor() : nullptr;
+        const bool open = m_projectDoc && m_projectDoc->GetCurrentProject().IsOpen();
+        RunUserCommand(id, editor ? editor->GetPathName() : QString(),
+                       open ? m_projectDoc->GetCurrentProject().GetPathName() : QString());
+    });
     m_commands.OnRange(
         Cmd::FileMruFirst, Cmd::FileMruLast,
         [this](int id) { OnOpenRecentFile(id - Cmd::FileMruFirst); },

@@ -18,6 +18,7 @@
 
 class CActivityMonitor;
 class CBuildCommands;
+class CCommandsDoc;
 class CMainToolHost;
 class CToolActivity;
 class CRunCommands;
@@ -109,6 +110,10 @@ public:
     bool OpenDocumentFile(const QString &path);
     // The File menu's recent files.
     CRecentFileList &RecentFiles() { return m_recentFiles; }
+    // The user's own commands ("user.cmd").
+    CCommandsDoc &UserCommands() { return *m_userCommands; }
+    // Runs the command a menu gave id to, for a file and a project.
+    void RunUserCommand(int id, const QString &file, const QString &project);
     // Adds path to the recent files and refreshes the menu.
     void AddToRecentFileList(const QString &path);
     // When a project is open and path is not one of its files, asks whether
@@ -138,6 +143,7 @@ public:
     // The project's "Java Options" sheet (its compiler page), and the
     // workspace's "Root options".
     void OnCompileOptions();
+    void OnCustomCommands();
     void OnRootCompileOptions();
     void OnRunOptions();
     void OnDefaultHtml();
@@ -225,6 +231,7 @@ private:
     std::unique_ptr<CRunCommands> m_run;
     std::unique_ptr<CToolActivity> m_toolActivity;
     CRecentFileList m_recentFiles;
+    std::unique_ptr<CCommandsDoc> m_userCommands;
     CCommandMap m_commands;
 };
 

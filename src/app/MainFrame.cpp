@@ -29,6 +29,8 @@
 #include "project/ProjectDoc.h"
 #include "project/ProjectFramePlacement.h"
 #include "project/ProjectView.h"
+#include "tools/Command.h"
+#include "tools/CommandsDoc.h"
 #include "tools/OutputWnd.h"
 #include "tree/ThemeIcon.h"
 
@@ -309,11 +311,15 @@ void CMainFrame::CreateMenus()
             default:
                 if (QAction *action = m_actions.value(item))
                     menu->addAction(action);
+                if (item == Cmd::CustomCommand)
+                    m_userCommandsMenu = menu;
             }
         }
         connect(menu, &QMenu::aboutToShow, this, [this, menu] {
             if (menu == m_windowMenu)
                 RebuildWindowMenu();
+            if (menu == m_userCommandsMenu)
+                RebuildUserCommandsMenu();
             UpdateMenu(menu);
             SetStatusPanesShown(false);
         });
@@ -589,6 +595,27 @@ void CMainFrame::UpdateMenu(QMenu *menu)
     // Menus are few and small: bring every command up to date, so that the
     // toolbar agrees with what the menu shows.
     UpdateCommandUI();
+}
+
+void CMainFrame::RebuildUserCommandsMenu()
+{
+    qDeleteAll(m_userCommandActions);
+    m_userCommandActions.clear();
+    CJavaIDEApp *app = GetApp();
+    if (!m_userCommandsMenu || !app)
+        return;
+    const QList<CCommand *> commands = app->UserCommands().BuildMenu(CCommandsDoc::MainMenu);
+    if (commands.isEmpty())
+        return;
+    m_userCommandActions << m_userCommandsMenu->addSeparator();
+    for (const CCommand *cmd : commands) {
+        QAction *action = m_userCommandsMenu->addAction(cmd->m_strMenuName);
+        const int id = cmd->MenuId();
+        action->setData(id);
+        action->setObjectName(QStringLiteral("cmd%1").arg(id));
+        connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+        m_userCommandActions << action;
+    }
 }
 
 void CMainFrame::RebuildRecentFilesMenu()

@@ -188,6 +188,8 @@ private:
     void ScheduleCommandUI();
     void UpdateMenu(QMenu *menu);
     void RebuildWindowMenu();
+    // The user's commands at the end of the menu that holds Custom Command.
+    void RebuildUserCommandsMenu();
     void OnSubWindowActivated(QMdiSubWindow *window);
     CCommandTarget *ActiveTarget() const;
 
@@ -239,6 +241,8 @@ private:
     QAction *m_recentAnchor = nullptr; // the separator before the recent files
     QList<QAction *> m_recentActions;
     QMenu *m_windowMenu = nullptr;
+    QMenu *m_userCommandsMenu = nullptr;
+    QList<QAction *> m_userCommandActions;
     QList<QAction *> m_windowActions;
     CCommandMap m_commands;
     QTimer *m_updateTimer = nullptr;

@@ -192,5 +192,13 @@ enum : int {
     // the source editor's Go to Declaration.
     ClassViewOpen = 48001,
     GoToDeclaration = 48002,
+    // The user's own commands take ids from these ranges each time a menu
+    // that offers them is built.
+    UserCommandFirst = 49401, // the Tools menu
+    UserCommandLast = 49499,
+    UserProjectCommandFirst = 49510, // the project item's context menu
+    UserProjectCommandLast = 49519,
+    UserFileCommandFirst = 49520, // the file item's and the editor's context menus
+    UserFileCommandLast = 49529,
 };
 } // namespace Cmd

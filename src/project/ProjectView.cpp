@@ -1056,6 +1056,16 @@ QMenu *CProjectView::CreateContextMenu(CTreeItem *node)
         action->setEnabled(CProjectCommands::IsEnabled(id, state));
         connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
     }
+    if (m_menuExtender) {
+        const bool isFile =
+            kind == NodeKind::OpenProjectFileItem || kind == NodeKind::ClosedProjectFileItem;
+        const bool isProject = kind == NodeKind::OpenProject || kind == NodeKind::ClosedProject;
+        if (isFile || isProject) {
+            const CProjectFolder *project = ProjectOf(node);
+            m_menuExtender(menu, kind, isFile ? node->GetName() : QString(),
+                           project ? project->GetProjectPath() : QString());
+        }
+    }
     if (QMenu *overrides = CreateOverrideMenu(node, menu)) {
         menu->addSeparator();
         menu->addMenu(overrides);

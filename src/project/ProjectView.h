@@ -66,6 +66,12 @@ public:
     {
         m_toolCommand = std::move(run);
     }
+    // Adds the user's commands to a context menu: file is the file item's
+    // path (empty for a project item), project the project file it belongs
+    // to.
+    using MenuExtender =
+        std::function<void(QMenu *, NodeKind, const QString &file, const QString &project)>;
+    void SetContextMenuExtender(MenuExtender extend) { m_menuExtender = std::move(extend); }
     // File Info's test of whether a source needs compiling (the class files
     // against the source); unset, the file's dirty mark answers.
     void SetDirtyTest(std::function<bool(CProjectFileItem &)> test)
@@ -212,6 +218,7 @@ private:
     std::unique_ptr<CIDEOptions> m_ownOptions;
     std::function<bool()> m_toolBusy;
     std::function<void(int, CTreeItem *)> m_toolCommand;
+    MenuExtender m_menuExtender;
     std::function<bool(CProjectFileItem &)> m_dirtyTest;
     bool m_classViewAvailable = true;
     std::unique_ptr<CParsedFileCache> m_classFiles; // what the class view shows

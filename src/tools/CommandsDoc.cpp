@@ -1,5 +1,6 @@
 #include "tools/CommandsDoc.h"
 
+#include "core/CommandIds.h"
 #include "core/Prompter.h"
 #include "tools/Command.h"
 #include "tree/Archive.h"
@@ -7,6 +8,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+
+CCommandsDoc::CCommandsDoc()
+{
+    // Commands are written and read by class name: the class must be known.
+    RegisterClasses();
+}
 
 CCommandsDoc::~CCommandsDoc()
 {
@@ -37,7 +44,6 @@ void CCommandsDoc::Serialize(CArchive &ar)
 
 bool CCommandsDoc::Load(const QString &path)
 {
-    RegisterClasses();
     Clear();
     m_strPathName = path;
     m_bModified = false;
@@ -136,4 +142,46 @@ bool CCommandsDoc::MoveCommand(int from, int to)
     m_commands.insert(to, cmd);
     m_bModified = true;
     return true;
+}
+
+QList<CCommand *> CCommandsDoc::BuildMenu(MenuKind kind) const
+{
+    int id = kind == MainMenu   ? Cmd::UserCommandFirst
+             : kind == FileMenu ? Cmd::UserFileCommandFirst
+                                : Cmd::UserProjectCommandFirst;
+    const int last = kind == MainMenu   ? Cmd::UserCommandLast
+                     : kind == FileMenu ? Cmd::UserFileCommandLast
+                                        : Cmd::UserProjectCommandLast;
+    QList<CCommand *> out;
+    for (CCommand *cmd : m_commands) {
+        bool offered = false;
+        switch (kind) {
+        case MainMenu:
+            offered = !cmd->m_strMenuName.isEmpty() && !cmd->m_strCommand.isEmpty();
+            break;
+        case FileMenu:
+            offered = cmd->m_bFileMenu != 0;
+            break;
+        case ProjectMenu:
+            offered = cmd->m_bProjectMenu != 0;
+            break;
+        }
+        // Only the menu built last hands out ids.
+        if (!offered || id > last) {
+            cmd->SetMenuId(0);
+            continue;
+        }
+        cmd->SetMenuId(id++);
+        out << cmd;
+    }
+    return out;
+}
+
+CCommand *CCommandsDoc::FindByMenuId(int id) const
+{
+    for (CCommand *cmd : m_commands) {
+        if (cmd->MenuId() == id)
+            return cmd;
+    }
+    return nullptr;
 }

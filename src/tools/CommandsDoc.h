@@ -13,7 +13,7 @@ class CCommandsDoc
 public:
     static constexpr quint32 kVersion = 2;
 
-    CCommandsDoc() = default;
+    CCommandsDoc();
     ~CCommandsDoc();
     CCommandsDoc(const CCommandsDoc &) = delete;
     CCommandsDoc &operator=(const CCommandsDoc &) = delete;
@@ -42,6 +42,16 @@ public:
     // the number of commands.
     bool MoveCommand(int from, int to);
     void Clear();
+
+    // Where the commands are offered.
+    enum MenuKind { MainMenu, FileMenu, ProjectMenu };
+    // The commands a menu of that kind lists, in order, each given its id
+    // (which forgets its last contexts): the main menu lists those with a
+    // name and a program, the two context menus those marked for them, as
+    // many as their id ranges hold.
+    QList<CCommand *> BuildMenu(MenuKind kind) const;
+    // The command a menu built last gave id to; null for none.
+    CCommand *FindByMenuId(int id) const;
 
     const QList<CCommand *> &Commands() const { return m_commands; }
     bool IsModified() const { return m_bModified; }

@@ -326,3 +326,34 @@ TEST(Command, WithoutOutputFlagsItRunsDetachedAndUnlisted)
     EXPECT_TRUE(prompter.m_messages[0].contains("no-such-program-anywhere"));
     EXPECT_TRUE(manager.RunningList().isEmpty());
 }
+
+TEST(CommandsDoc, EachMenuListsItsCommandsWithinItsIds)
+{
+    CCommandsDoc doc;
+    for (int i = 0; i < 14; ++i) {
+        CCommand *c = doc.AddCommand(QStringLiteral("c%1").arg(i));
+        c->m_strCommand = i == 1 ? QString() : QStringLiteral("prog");
+        c->m_bFileMenu = i % 2 == 0;
+        c->m_bProjectMenu = 1;
+    }
+    doc.Commands()[2]->m_strMenuName.clear();
+    doc.Commands()[0]->m_strFileContext = "/x";
+    const QList<CCommand *> main = doc.BuildMenu(CCommandsDoc::MainMenu);
+    ASSERT_EQ(main.size(), 12); // no program, no name: left out
+    EXPECT_EQ(main.first()->MenuId(), 49401);
+    EXPECT_EQ(main.last()->MenuId(), 49412);
+    EXPECT_TRUE(doc.Commands()[0]->m_strFileContext.isEmpty());
+    const QList<CCommand *> files = doc.BuildMenu(CCommandsDoc::FileMenu);
+    ASSERT_EQ(files.size(), 7);
+    EXPECT_EQ(files[1], doc.Commands()[2]);
+    EXPECT_EQ(files.last()->MenuId(), 49526);
+    // Ten ids for the project item's menu, the rest are not offered.
+    const QList<CCommand *> projects = doc.BuildMenu(CCommandsDoc::ProjectMenu);
+    ASSERT_EQ(projects.size(), 10);
+    EXPECT_EQ(projects.last()->MenuId(), 49519);
+    EXPECT_EQ(doc.FindByMenuId(49519), doc.Commands()[9]);
+    // Only the ids of the menu built last are valid.
+    EXPECT_EQ(doc.FindByMenuId(49401), nullptr);
+    EXPECT_EQ(doc.FindByMenuId(49412), nullptr);
+    EXPECT_EQ(doc.Commands()[12]->MenuId(), 0);
+}

@@ -2,12 +2,18 @@
 #include "TestEnv.h"
 #include "ToolsTestSupport.h"
 #include "core/CommandIds.h"
+#include "tools/Command.h"
+#include "tools/CommandsDoc.h"
 #include "tools/CustomCommandView.h"
+#include "tools/CustomCommandsDlg.h"
 #include "tools/MDIOutputFrame.h"
 #include "tools/NewOutputView.h"
 #include "tools/OutputWnd.h"
 #include "tools/ToolManager.h"
 
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
@@ -276,4 +282,53 @@ TEST(NewOutputView, TwoTabsOutputThenBuild)
     output.ShowTab(CNewOutputView::BuildTab);
     EXPECT_EQ(output.CurrentTab(), 1);
     EXPECT_EQ(output.Tabs()->currentWidget(), output.BuildView());
+}
+
+TEST(CustomCommandsDlg, FieldsGoIntoTheCommandAtOnceAndTheOutputFlagsExcludeEachOther)
+{
+    CCommandsDoc doc;
+    doc.AddCommand("first");
+    doc.SetModifiedFlag(false);
+    CCustomCommandsDlg dlg(doc);
+    EXPECT_EQ(dlg.windowTitle(), "Custom Commands");
+    ASSERT_EQ(dlg.List()->count(), 1);
+    dlg.OnNew();
+    ASSERT_EQ(doc.Commands().size(), 2);
+    EXPECT_EQ(dlg.List()->currentRow(), 1);
+    EXPECT_EQ(dlg.MenuNameEdit()->text(), "New");
+    dlg.MenuNameEdit()->setText("Second");
+    dlg.CommandEdit()->setText("/bin/true");
+    EXPECT_EQ(doc.Commands()[1]->m_strMenuName, "Second");
+    EXPECT_EQ(doc.Commands()[1]->m_strCommand, "/bin/true");
+    EXPECT_EQ(dlg.List()->item(1)->text(), "Second");
+    EXPECT_TRUE(doc.IsModified());
+
+    dlg.InWindowBox()->setChecked(true);
+    dlg.ToOutputBox()->setChecked(true);
+    EXPECT_FALSE(dlg.InWindowBox()->isChecked());
+    EXPECT_EQ(doc.Commands()[1]->m_bInWindow, 0);
+    EXPECT_EQ(doc.Commands()[1]->m_bToOutput, 1);
+
+    dlg.AddArgumentVariable("<File Path>");
+    dlg.AddArgumentVariable("<Classpath>");
+    EXPECT_EQ(doc.Commands()[1]->m_strArguments, "<File Path> <Classpath>");
+    dlg.DirectoryEdit()->setText("/tmp");
+    dlg.SetDirectoryVariable("<Project Directory>");
+    EXPECT_EQ(doc.Commands()[1]->m_strStartupDir, "<Project Directory>");
+
+    dlg.OnMove(-1);
+    EXPECT_EQ(doc.Commands()[0]->m_strMenuName, "Second");
+    EXPECT_EQ(dlg.List()->currentRow(), 0);
+    dlg.OnMove(-1); // already first
+    EXPECT_EQ(doc.Commands()[0]->m_strMenuName, "Second");
+    // Selecting the other command shows its fields.
+    dlg.List()->setCurrentRow(1);
+    EXPECT_EQ(dlg.MenuNameEdit()->text(), "first");
+    EXPECT_TRUE(dlg.ArgumentsEdit()->text().isEmpty());
+    dlg.OnDelete();
+    ASSERT_EQ(doc.Commands().size(), 1);
+    EXPECT_EQ(dlg.MenuNameEdit()->text(), "Second");
+    dlg.OnDelete();
+    EXPECT_TRUE(doc.Commands().isEmpty());
+    EXPECT_FALSE(dlg.MenuNameEdit()->isEnabled());
 }
