@@ -4,6 +4,7 @@
 #include "project/ProjectDoc.h"
 #include "tools/CompileProcess.h"
 #include "tools/RunProcess.h"
+#include "tools/JavaDocProcess.h"
 #include "tools/ToolHost.h"
 #include "tools/ToolProcess.h"
 
@@ -13,6 +14,8 @@
 CToolManager::CToolManager(CToolHost *host, CProjectDoc *workspace)
     : m_pHost(host ? host : &CToolHost::Default()), m_pWorkspace(workspace),
       m_compile(std::make_unique<CCompileProcess>(this)), m_run(std::make_unique<CRunProcess>(this))
+      m_compile(std::make_unique<CCompileProcess>(this)),
+      m_javadoc(std::make_unique<CJavaDocProcess>(this))
 {
 }
 
@@ -23,6 +26,7 @@ CToolManager::~CToolManager()
         delete m_running.takeLast();
     m_compile.reset();
     m_run.reset();
+    m_javadoc.reset();
 }
 
 void CToolManager::SetHost(CToolHost *host)
@@ -50,7 +54,7 @@ void CToolManager::StopRun()
 
 bool CToolManager::IsBuildBusy() const
 {
-    return m_compile->IsBusy();
+    return m_compile->IsBusy() || m_javadoc->IsBusy();
 }
 
 void CToolManager::StopBuild()
@@ -58,6 +62,10 @@ void CToolManager::StopBuild()
     if (m_compile->IsRunning()) {
         m_compile->SetAborted(true);
         m_compile->Stop();
+    }
+    if (m_javadoc->IsRunning()) {
+        m_javadoc->SetAborted(true);
+        m_javadoc->Stop();
     }
 }
 

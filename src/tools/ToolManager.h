@@ -7,6 +7,7 @@
 
 class CCompileProcess;
 class CRunProcess;
+class CJavaDocProcess;
 class CProjectDoc;
 class CToolHost;
 class CToolProcess;
@@ -37,6 +38,7 @@ public:
     bool IsRunning() const;
     // Stop Run: the program ends as stopped by the user.
     void StopRun();
+    CJavaDocProcess &JavaDocProcess() const { return *m_javadoc; }
 
     // A compile (or, once there is one, a javadoc run), a program or the
     // console debugger is running: the commands that start a tool wait.
@@ -67,4 +69,5 @@ private:
     QList<CToolProcess *> m_running; // not owned while listed; deleted at the end
     std::unique_ptr<CCompileProcess> m_compile;
     std::unique_ptr<CRunProcess> m_run;
+    std::unique_ptr<CJavaDocProcess> m_javadoc;
 };
