@@ -9,6 +9,7 @@
 #include "app/FocusKeeper.h"
 #include "app/JavaClassPath.h"
 #include "app/JdkLocator.h"
+#include "app/JdkToolCommands.h"
 #include "app/MainFrame.h"
 #include "app/MainToolHost.h"
 #include "app/MessagePrompter.h"
@@ -385,6 +386,15 @@ void CJavaIDEApp::OnProjectToolCommand(int id, CTreeItem *node)
         break;
     case Cmd::ProjectClasspath:
         OnProjectClasspath();
+        break;
+    case Cmd::JavadocOptions:
+        m_jdkTools->OnDocOptions(false);
+        break;
+    case Cmd::RootJavadocOptions:
+        m_jdkTools->OnDocOptions(true);
+        break;
+    case Cmd::ProjectFindInFiles:
+        m_jdkTools->OnFindInFiles();
         break;
     default:
         break;
@@ -1185,6 +1195,8 @@ void CJavaIDEApp::CreateCommandMap()
         [projectOpen](U &ui) { ui.Enable(projectOpen()); });
 
     m_commands.On(Cmd::CustomCommand, [this] { OnCustomCommands(); });
+    m_jdkTools = std::make_unique<CJdkToolCommands>(*this);
+    m_jdkTools->Register(m_commands);
     m_commands.OnRange(Cmd::UserCommandFirst, Cmd::UserCommandLast, [this](int id) {
         // From the Tools menu: the active editor's file and the open project.
         CChildFrame *editor = m_mainFrame ? m_mainFrame->ActiveEditor() : nullptr;

@@ -19,6 +19,7 @@
 class CActivityMonitor;
 class CBuildCommands;
 class CCommandsDoc;
+class CJdkToolCommands;
 class CMainToolHost;
 class CToolActivity;
 class CRunCommands;
@@ -112,6 +113,7 @@ public:
     CRecentFileList &RecentFiles() { return m_recentFiles; }
     // The user's own commands ("user.cmd").
     CCommandsDoc &UserCommands() { return *m_userCommands; }
+    CJdkToolCommands &JdkTools() { return *m_jdkTools; }
     // Runs the command a menu gave id to, for a file and a project.
     void RunUserCommand(int id, const QString &file, const QString &project);
     // Adds path to the recent files and refreshes the menu.
@@ -144,6 +146,7 @@ public:
     // workspace's "Root options".
     void OnCompileOptions();
     void OnCustomCommands();
+
     void OnRootCompileOptions();
     void OnRunOptions();
     void OnDefaultHtml();
@@ -232,6 +235,8 @@ private:
     std::unique_ptr<CToolActivity> m_toolActivity;
     CRecentFileList m_recentFiles;
     std::unique_ptr<CCommandsDoc> m_userCommands;
+    // Javadoc, jar, rmic, the bean manifest and find in files.
+    std::unique_ptr<CJdkToolCommands> m_jdkTools;
     CCommandMap m_commands;
 };
 

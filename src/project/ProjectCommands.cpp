@@ -53,9 +53,12 @@ bool CProjectCommands::IsEnabled(int id, const State &s)
     case Cmd::CompileOptions:
     case Cmd::RunOptions:
     case Cmd::ProjectClasspath:
+    case Cmd::JavadocOptions:
+    case Cmd::ProjectFindInFiles:
         return s.toolsAvailable && s.projectOpen;
     case Cmd::RootCompileOptions:
     case Cmd::RootRunOptions:
+    case Cmd::RootJavadocOptions:
         return s.toolsAvailable && s.haveWorkspace;
     default:
         // Run, parse, browse, the other option sheets and the resource

@@ -569,6 +569,9 @@ bool CProjectView::OnCommand(int id)
     case Cmd::ProjectClasspath:
     case Cmd::RootCompileOptions:
     case Cmd::RootRunOptions:
+    case Cmd::JavadocOptions:
+    case Cmd::RootJavadocOptions:
+    case Cmd::ProjectFindInFiles:
         m_toolCommand(id, SelectedNode());
         break;
     default:

@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <QThread>
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -80,10 +81,12 @@ bool SearchBytes(const QString &path, std::string_view orig, std::string_view ha
     qsizetype nextStopCheck = kStopCheckBytes;
     qsizetype pos = 0;
     while (true) {
-        const size_t found = hay.find(needle, size_t(pos));
-        if (found == std::string_view::npos)
+        // glibc's memmem is much faster than a first-character scan.
+        const void *hit =
+            ::memmem(hay.data() + pos, hay.size() - size_t(pos), needle.data(), needle.size());
+        if (!hit)
             return true;
-        const qsizetype p = qsizetype(found);
+        const qsizetype p = static_cast<const char *>(hit) - hay.data();
         if (p >= nextStopCheck) {
             if (stop.load(std::memory_order_relaxed))
                 return false;
@@ -116,15 +119,31 @@ bool SearchBytes(const QString &path, std::string_view orig, std::string_view ha
     }
 }
 
+// Buffers kept from file to file: most files fit the ones already there.
+struct CSearchBuffers
+{
+    QByteArray bytes;
+    QByteArray folded;
+};
+
 bool SearchFile(const QString &path, const CSearchRequest &req, CBatcher &out,
-                const std::atomic<bool> &stop)
+                const std::atomic<bool> &stop, CSearchBuffers &buffers)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        // Missing files are passed over without a word.
+        if (QFileInfo(path).isFile())
+            out.Add(CFileSearch::OpenErrorText(path));
+        return true;
+    }
+    QByteArray &bytes = buffers.bytes;
+    bytes.resize(file.size());
+    const qint64 got = file.read(bytes.data(), bytes.size());
+    if (got < 0) {
         out.Add(CFileSearch::OpenErrorText(path));
         return true;
     }
-    const QByteArray bytes = file.readAll();
+    bytes.truncate(got);
     if (bytes.isEmpty())
         return true;
     const std::string_view orig(bytes.constData(), size_t(bytes.size()));
@@ -136,10 +155,13 @@ bool SearchFile(const QString &path, const CSearchRequest &req, CBatcher &out,
     if (IsAscii(req.find)) {
         // ASCII letters folded in a copy; every other byte stays, so the
         // copy has the original's lines at the same places.
-        QByteArray folded = bytes;
-        for (char &c : folded) {
-            if (c >= 'A' && c <= 'Z')
-                c = char(c + ('a' - 'A'));
+        QByteArray &folded = buffers.folded;
+        folded.resize(bytes.size());
+        const char *from = bytes.constData();
+        char *to = folded.data();
+        for (qsizetype i = 0, n = bytes.size(); i < n; ++i) {
+            const char c = from[i];
+            to[i] = (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
         }
         const QByteArray needle = req.find.toLower().toUtf8();
         return SearchBytes(path, orig, std::string_view(folded.constData(), folded.size()),
@@ -169,6 +191,8 @@ QString Decode(const QByteArray &bytes, bool &utf8)
 bool ReplaceInFile(const QString &path, const CSearchRequest &req, CBatcher &out,
                    const std::atomic<bool> &stop, const CFileSearch::Hooks &hooks)
 {
+    if (!QFileInfo(path).isFile())
+        return true;
     // The file's own read-only mark, whoever we run as.
     const QFileInfo info(path);
     if (!(info.permissions() & QFileDevice::WriteOwner)) {
@@ -293,17 +317,18 @@ bool CFileSearch::Run(const CSearchRequest &req, const Sink &sink, const std::at
                                                 : QStringLiteral("Wait, Searching...\n"));
     out.Flush();
     bool completed = true;
+    CSearchBuffers buffers;
     for (int i = 0; i < req.files.size(); ++i) {
         if (stop.load()) {
             completed = false;
             break;
         }
         const QString &path = req.files.at(i);
-        if (req.find.isEmpty() || !QFileInfo(path).isFile())
+        if (req.find.isEmpty())
             continue;
         const bool whole = req.mode == CSearchRequest::Replace
                                ? ReplaceInFile(path, req, out, stop, hooks)
-                               : SearchFile(path, req, out, stop);
+                               : SearchFile(path, req, out, stop, buffers);
         if (!whole) {
             completed = false;
             break;

@@ -5,7 +5,9 @@
 #include "FakePrompter.h"
 #include "QtPrinters.h"
 #include "TestEnv.h"
+#include "app/ChildFrame.h"
 #include "app/JavaIDEApp.h"
+#include "app/JdkToolCommands.h"
 #include "app/MainFrame.h"
 #include "app/OutputPane.h"
 #include "core/CommandIds.h"
@@ -20,15 +22,21 @@
 #include "tools/CustomCommandView.h"
 #include "tools/MDIOutputFrame.h"
 #include "tools/OutputWnd.h"
+#include "tools/SearchFilesDlg.h"
+#include "tools/SearchView.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
@@ -165,6 +173,71 @@ TEST(UserCommandsWiring, MenusOfferTheCommandsAndTheyRunWithTheirContexts)
 
     fileMenu.reset();
     projectMenu.reset();
+    project.SetModifiedFlag(false);
+    prompter.QueueAnswer(CPrompter::AnswerNo);
+    frame->close();
+    app.reset();
+}
+
+TEST(FindInFilesWiring, ResultsStreamIntoTheirWindowAndLeadToTheFile)
+{
+    CTestEnv env;
+    CFakePrompter prompter;
+    {
+        CSettingsStore store(env.FilePath("config/Mavu/Mavu.ini"));
+        store.WriteProfileInt("Editor", "Tip", 0);
+        store.WriteProfileInt("Help", "Warning", 1);
+        store.WriteProfileInt("Windows", "Output", 1);
+        ASSERT_TRUE(store.Sync());
+    }
+    auto app = std::make_unique<CJavaIDEApp>(QStringList());
+    app->SetDialogRunner([](QDialog &) { return int(QDialog::Rejected); });
+    ASSERT_TRUE(app->InitInstance());
+    const QString dir = env.FilePath("proj/");
+    QDir().mkpath(dir);
+    const QString a = env.WriteFile(
+        "proj/A.java", "class A {\n    int total;\n    int sum() { return total + total; }\n}\n");
+    const QString b = env.WriteFile("proj/B.java", "class B {\n}\n");
+    ASSERT_TRUE(app->ProjectDoc()->OpenProject(dir + "demo.mavu", true));
+    CProject &project = app->ProjectDoc()->GetCurrentProject();
+    project.AddFileItem(a);
+    project.AddFileItem(b);
+    CMainFrame *frame = app->MainFrame();
+
+    frame->ExecuteCommand(Cmd::FindInFiles);
+    CSearchFilesDlg *dlg = app->JdkTools().SearchFilesDialog();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->windowTitle(), "Search Files");
+    EXPECT_FALSE(dlg->SearchButton()->isEnabled());
+    dlg->OnAddProject();
+    dlg->OnAddProject(); // files already listed are not listed twice
+    EXPECT_EQ(dlg->FileList()->count(), 2);
+    dlg->FindEdit()->setText("total");
+    ASSERT_TRUE(dlg->SearchButton()->isEnabled());
+    dlg->SearchButton()->click();
+    EXPECT_TRUE(dlg->StopButton()->isEnabled());
+    CSearchFrame *results = app->JdkTools().SearchFrame();
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->windowTitle(), "Search Results - total");
+    ASSERT_TRUE(WaitFor([&] { return !dlg->Search().IsRunning(); }));
+    results->View()->Flush();
+    EXPECT_EQ(results->View()->toPlainText(),
+              "Wait, Searching...\n" + a + ":2:      int total;\n" + a +
+                  ":3:      int sum() { return total + total; }\n" + a +
+                  ":3:      int sum() { return total + total; }\nDone...\n");
+    EXPECT_FALSE(dlg->StopButton()->isEnabled());
+
+    // A double click on a hit opens the file at that line.
+    QTextCursor c(results->View()->document()->findBlockByNumber(2));
+    results->View()->setTextCursor(c);
+    ASSERT_TRUE(results->View()->GoToErrorAtCaret());
+    ASSERT_TRUE(WaitFor([&] { return frame->ActiveEditor() != nullptr; }));
+    EXPECT_EQ(frame->ActiveEditor()->GetPathName(), a);
+    frame->ExecuteCommand(Cmd::SearchResults);
+    EXPECT_EQ(frame->MdiArea()->activeSubWindow(), results);
+    EXPECT_TRUE(prompter.m_messages.isEmpty()) << prompter.m_messages.join("|").toStdString();
+
+    dlg->close();
     project.SetModifiedFlag(false);
     prompter.QueueAnswer(CPrompter::AnswerNo);
     frame->close();
