@@ -3,8 +3,8 @@
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
 #include "tools/CompileProcess.h"
-#include "tools/RunProcess.h"
 #include "tools/JavaDocProcess.h"
+#include "tools/RunProcess.h"
 #include "tools/ToolHost.h"
 #include "tools/ToolProcess.h"
 
@@ -13,9 +13,8 @@
 
 CToolManager::CToolManager(CToolHost *host, CProjectDoc *workspace)
     : m_pHost(host ? host : &CToolHost::Default()), m_pWorkspace(workspace),
-      m_compile(std::make_unique<CCompileProcess>(this)), m_run(std::make_unique<CRunProcess>(this))
       m_compile(std::make_unique<CCompileProcess>(this)),
-      m_javadoc(std::make_unique<CJavaDocProcess>(this))
+      m_run(std::make_unique<CRunProcess>(this)), m_javadoc(std::make_unique<CJavaDocProcess>(this))
 {
 }
 

@@ -6,8 +6,8 @@
 #include <memory>
 
 class CCompileProcess;
-class CRunProcess;
 class CJavaDocProcess;
+class CRunProcess;
 class CProjectDoc;
 class CToolHost;
 class CToolProcess;
@@ -33,14 +33,14 @@ public:
     void SetWorkspace(CProjectDoc *workspace) { m_pWorkspace = workspace; }
 
     CCompileProcess &CompileProcess() const { return *m_compile; }
+    CJavaDocProcess &JavaDocProcess() const { return *m_javadoc; }
     // The user's program, run with its console in the Output tab.
     CRunProcess &RunProcess() const { return *m_run; }
     bool IsRunning() const;
     // Stop Run: the program ends as stopped by the user.
     void StopRun();
-    CJavaDocProcess &JavaDocProcess() const { return *m_javadoc; }
 
-    // A compile (or, once there is one, a javadoc run), a program or the
+    // A compile or a javadoc run, a program or the
     // console debugger is running: the commands that start a tool wait.
     bool IsToolBusy() const;
     // A compile or javadoc run is going on (until its report is shown).
