@@ -612,7 +612,7 @@ TEST_F(AppTest, CommandsStillToComeArePresentButDisabled)
 {
     Start();
     for (int id : {int(Cmd::RebuildAll), int(Cmd::CompileFile), int(Cmd::DebugStartCont),
-                   int(Cmd::MakeJar), int(Cmd::HelpSearch), int(Cmd::CustomCommand),
+                   int(Cmd::AddBean), int(Cmd::HelpSearch), int(Cmd::HelpAddItem),
                    int(Cmd::EditorOptions), int(Cmd::FilePrint), int(Cmd::ToggleDebugWindow)}) {
         QAction *action = Action(id);
         ASSERT_NE(action, nullptr) << id;
