@@ -44,6 +44,7 @@ protected:
         store.WriteProfileInt("Editor", "Tip", 0);
         store.WriteProfileInt("Help", "Warning", 1);
         ASSERT_TRUE(store.Sync());
+        env.WriteFile(QStringLiteral("data/Mavu/classes.zip"), ""); // an installed program
     }
     void TearDown() override { Stop(); }
 
