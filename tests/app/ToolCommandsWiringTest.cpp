@@ -84,6 +84,7 @@ TEST(UserCommandsWiring, MenusOfferTheCommandsAndTheyRunWithTheirContexts)
         store.WriteProfileInt("Help", "Warning", 1);
         store.WriteProfileInt("Windows", "Output", 1);
         ASSERT_TRUE(store.Sync());
+        env.WriteFile("data/Mavu/classes.zip", ""); // an installed program
     }
     const QString script = env.WriteFile(
         "show.sh", "for a in \"$@\"; do echo \"[$a]\"; done; read line; echo \"got $line\"\n");
@@ -189,6 +190,7 @@ TEST(FindInFilesWiring, ResultsStreamIntoTheirWindowAndLeadToTheFile)
         store.WriteProfileInt("Help", "Warning", 1);
         store.WriteProfileInt("Windows", "Output", 1);
         ASSERT_TRUE(store.Sync());
+        env.WriteFile("data/Mavu/classes.zip", ""); // an installed program
     }
     auto app = std::make_unique<CJavaIDEApp>(QStringList());
     app->SetDialogRunner([](QDialog &) { return int(QDialog::Rejected); });
