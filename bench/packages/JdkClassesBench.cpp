@@ -9,8 +9,8 @@
 //   build-bench/bench/packages/bench_jdk_classes
 #include "javamodel/JavaModel.h"
 #include "javamodel/PackageObject.h"
-#include "packages/IntrospectionRun.h"
-#include "packages/Introspector.h"
+#include "packages/ClassDumpRun.h"
+#include "packages/ClassDumper.h"
 #include "packages/PkgDoc.h"
 
 #include <QCoreApplication>
@@ -27,15 +27,15 @@ const QString kModules = QStringLiteral("jrt:/java.base,java.desktop");
 // Introspects the modules into a database at path; the number of types added.
 qint64 AddJdkClasses(const QString &path, benchmark::State &state)
 {
-    CIntrospector introspector(CIntrospector::ClassKind);
+    CClassDumper introspector(CClassDumper::ClassKind);
     introspector.SetJava(QStringLiteral(MAVU_JDK_HOME "/bin/java"));
     introspector.SetOwnClassesZip(QStringLiteral(MAVU_CLASSES_ZIP));
-    CIntrospectionRun run(introspector, {kModules});
+    CClassDumpRun run(introspector, {kModules});
     run.Start();
     QDeadlineTimer deadline(300000);
-    while (run.State() == CIntrospectionRun::Running && !deadline.hasExpired())
+    while (run.State() == CClassDumpRun::Running && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    if (run.State() != CIntrospectionRun::Ok) {
+    if (run.State() != CClassDumpRun::Ok) {
         state.SkipWithError("the introspector failed");
         return 0;
     }

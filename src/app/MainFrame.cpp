@@ -21,7 +21,7 @@
 #include "javamodel/PackageObject.h"
 #include "javamodel/VarContainer.h"
 #include "javamodel/VarMethodDecl.h"
-#include "packages/Introspector.h"
+#include "packages/ClassDumper.h"
 #include "packages/PackageView.h"
 #include "packages/PkgDoc.h"
 #include "project/Project.h"
@@ -395,7 +395,7 @@ void CMainFrame::AttachPackageDatabase()
     CJavaIDEApp *app = GetApp();
     if (!app || !app->PkgDoc() || m_packageView)
         return;
-    m_introspector = std::make_unique<CIntrospector>(CIntrospector::ClassKind);
+    m_introspector = std::make_unique<CClassDumper>(CClassDumper::ClassKind);
     m_packageView = new CPackageView(*app->PkgDoc(), *m_introspector);
     m_packageView->m_onActivate = [app](const CVarContainer &element,
                                         const CPackageObject &package) {
@@ -406,7 +406,7 @@ void CMainFrame::AttachPackageDatabase()
         if (!path.isEmpty() && QFileInfo(path).isFile())
             app->OpenDocumentFile(path);
     };
-    m_packageView->m_prepareIntrospector = [app](CIntrospector &introspector) {
+    m_packageView->m_prepareClassDumper = [app](CClassDumper &introspector) {
         const QString exeDir = app->Directories().m_exePath;
         introspector.SetJava(exeDir.isEmpty() ? QString()
                                               : QDir(exeDir).filePath(QStringLiteral("java")));

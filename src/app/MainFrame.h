@@ -19,7 +19,7 @@ class CVarContainer;
 class CEditorWindowList;
 class CNewProjectView;
 class COutputPane;
-class CIntrospector;
+class CClassDumper;
 class CPackageView;
 class CProjectView;
 class CProjectViewChooser;
@@ -217,7 +217,7 @@ private:
     QSplitter *m_paneSplitter = nullptr;   // columns: project pane and editor area
     CNewProjectView *m_projectPane = nullptr;
     CProjectView *m_projectView = nullptr;
-    std::unique_ptr<CIntrospector> m_introspector;
+    std::unique_ptr<CClassDumper> m_introspector;
     CPackageView *m_packageView = nullptr; // the Packages tab
     std::unique_ptr<CProjectViewChooser> m_projectChooser;
     std::unique_ptr<CProjectClassLookup> m_classLookup; // the class wizard's, of the open project

@@ -4,9 +4,9 @@
 #include "javamodel/PackageObject.h"
 #include "javamodel/VarClass.h"
 #include "javamodel/VarInterface.h"
-#include "packages/IntrospectionDlg.h"
-#include "packages/IntrospectionRun.h"
-#include "packages/Introspector.h"
+#include "packages/ClassDumpDlg.h"
+#include "packages/ClassDumpRun.h"
+#include "packages/ClassDumper.h"
 #include "packages/PkgDoc.h"
 
 #include <QContextMenuEvent>
@@ -56,7 +56,7 @@ const CommandText kCommands[] = {
 
 } // namespace
 
-CPackageView::CPackageView(CPkgDoc &db, CIntrospector &introspector, QWidget *parent)
+CPackageView::CPackageView(CPkgDoc &db, CClassDumper &introspector, QWidget *parent)
     : QTreeWidget(parent), m_db(db), m_introspector(introspector), m_commands(db)
 {
     setObjectName(QStringLiteral("PackageView"));
@@ -179,9 +179,9 @@ void CPackageView::Introspect(const QStringList &paths)
 {
     if (paths.isEmpty())
         return;
-    if (m_prepareIntrospector)
-        m_prepareIntrospector(m_introspector);
-    CIntrospectionDlg dlg(m_introspector, paths, this);
+    if (m_prepareClassDumper)
+        m_prepareClassDumper(m_introspector);
+    CClassDumpDlg dlg(m_introspector, paths, this);
     if (dlg.exec() != QDialog::Accepted)
         return;
     CPrompter &p = Prompter();
@@ -220,7 +220,7 @@ void CPackageView::OnCommand(Command command)
                           QStringLiteral("Zip Files (*.zip);;Jar Files (*.jar);;All Files (*)")));
         return;
     case AddJdkClasses:
-        Introspect({CIntrospector::PlatformApiPath()});
+        Introspect({CClassDumper::PlatformApiPath()});
         return;
     case FindClass:
     case FindInterface: {

@@ -5,7 +5,7 @@
 #include <QTreeWidget>
 #include <functional>
 
-class CIntrospector;
+class CClassDumper;
 class CPackageObject;
 class CPkgDoc;
 class CVarContainer;
@@ -34,7 +34,7 @@ public:
         AddJdkClasses,
     };
 
-    CPackageView(CPkgDoc &db, CIntrospector &introspector, QWidget *parent = nullptr);
+    CPackageView(CPkgDoc &db, CClassDumper &introspector, QWidget *parent = nullptr);
     ~CPackageView() override;
 
     // Empties the tree and fills it again from the database.
@@ -55,7 +55,7 @@ public:
     std::function<QString(const QString &, const QString &)> m_askText;
     // Called before each introspection run, to point the introspector at
     // the JDK and the program's classes.zip as the settings now say.
-    std::function<void(CIntrospector &)> m_prepareIntrospector;
+    std::function<void(CClassDumper &)> m_prepareClassDumper;
     // A class or interface node was activated.
     std::function<void(const CVarContainer &, const CPackageObject &)> m_onActivate;
 
@@ -71,7 +71,7 @@ private:
     CPackageObject *PackageOf(const QTreeWidgetItem *item) const;
 
     CPkgDoc &m_db;
-    CIntrospector &m_introspector;
+    CClassDumper &m_introspector;
     CPackageCommands m_commands;
     bool m_filled = false;
 };

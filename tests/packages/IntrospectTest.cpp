@@ -7,8 +7,8 @@
 #include "javamodel/VarInterface.h"
 #include "javamodel/VarMethodDecl.h"
 #include "javamodel/Variable.h"
-#include "packages/IntrospectionRun.h"
-#include "packages/Introspector.h"
+#include "packages/ClassDumpRun.h"
+#include "packages/ClassDumper.h"
 #include "packages/PkgDoc.h"
 
 #include <QCoreApplication>
@@ -94,20 +94,20 @@ protected:
                             m_env.Path()));
     }
 
-    CIntrospectionRun::Result RunAll(CIntrospectionRun &run)
+    CClassDumpRun::Result RunAll(CClassDumpRun &run)
     {
         run.m_onStatus = [this](const QString &t) { m_status << t; };
         run.m_onOutput = [this](const QString &t) { m_output += t; };
         run.Start();
         QDeadlineTimer deadline(120000);
-        while (run.State() == CIntrospectionRun::Running && !deadline.hasExpired())
+        while (run.State() == CClassDumpRun::Running && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
         return run.State();
     }
 
     CTestEnv m_env;
     CFakePrompter m_prompter;
-    CIntrospector m_introspector{CIntrospector::ClassKind};
+    CClassDumper m_introspector{CClassDumper::ClassKind};
     QString m_output;
     QStringList m_status;
 };
@@ -118,8 +118,8 @@ TEST_F(IntrospectTest, ClassFileJarAndZipEnterTheDatabaseWithTheirClassPath)
     const QString classFile = m_env.FilePath("classes/a/b/Widget.class");
     const QString jar = m_env.FilePath("lib.jar");
     const QString zip = m_env.FilePath("lib.zip");
-    CIntrospectionRun run(m_introspector, {classFile, m_env.FilePath("src/Top.java"), jar, zip});
-    ASSERT_EQ(RunAll(run), CIntrospectionRun::Ok) << m_output.toStdString();
+    CClassDumpRun run(m_introspector, {classFile, m_env.FilePath("src/Top.java"), jar, zip});
+    ASSERT_EQ(RunAll(run), CClassDumpRun::Ok) << m_output.toStdString();
 
     // The source between them started no process.
     EXPECT_EQ(m_status, QStringList({QStringLiteral("Wait, Introspecting file Widget.class"),
@@ -173,8 +173,8 @@ TEST_F(IntrospectTest, PlatformModulesGoInWithoutClassPath)
 {
     // A small module of the JDK the introspector runs on: only the packages
     // it exports, and nothing to add to the class path.
-    CIntrospectionRun run(m_introspector, {QStringLiteral("jrt:/java.logging")});
-    ASSERT_EQ(RunAll(run), CIntrospectionRun::Ok) << m_output.toStdString();
+    CClassDumpRun run(m_introspector, {QStringLiteral("jrt:/java.logging")});
+    ASSERT_EQ(RunAll(run), CClassDumpRun::Ok) << m_output.toStdString();
     EXPECT_EQ(m_status, QStringList{QStringLiteral("Wait, Introspecting file java.logging")});
     EXPECT_EQ(run.ClassPathAdditions(), QString());
     CPkgDoc db;
@@ -191,17 +191,17 @@ TEST_F(IntrospectTest, PlatformModulesGoInWithoutClassPath)
 TEST_F(IntrospectTest, FailuresEndTheRunAsCancel)
 {
     // No JVM where the settings say: the failure text, and no process.
-    CIntrospector missing(CIntrospector::ClassKind);
+    CClassDumper missing(CClassDumper::ClassKind);
     missing.SetJava(m_env.FilePath("nojdk/bin/java"));
     QString said;
     missing.m_onOutput = [&](const QString &t) { said += t; };
     m_env.WriteFile(QStringLiteral("x.jar"), "");
-    CIntrospectionRun noJava(missing, {m_env.FilePath("x.jar")});
+    CClassDumpRun noJava(missing, {m_env.FilePath("x.jar")});
     noJava.Start();
     QCoreApplication::processEvents();
-    EXPECT_EQ(noJava.State(), CIntrospectionRun::Cancel);
+    EXPECT_EQ(noJava.State(), CClassDumpRun::Cancel);
     EXPECT_EQ(said, QStringLiteral("Wait, Introspecting file...\n") +
-                        CIntrospector::StartFailedText(CIntrospector::ClassKind));
+                        CClassDumper::StartFailedText(CClassDumper::ClassKind));
     EXPECT_TRUE(said.contains(
         QStringLiteral("2. DumpClass.class file is located in Mavu classes.zip file\n")));
     EXPECT_FALSE(missing.IsBusy());
@@ -210,9 +210,9 @@ TEST_F(IntrospectTest, FailuresEndTheRunAsCancel)
     // what came before is kept for the caller to throw away.
     CompileLibrary();
     m_env.WriteFile(QStringLiteral("broken.jar"), "PK\x03\x04 not really a zip");
-    CIntrospectionRun run(m_introspector, {m_env.FilePath("lib.zip"), m_env.FilePath("broken.jar"),
-                                           m_env.FilePath("lib.jar")});
-    EXPECT_EQ(RunAll(run), CIntrospectionRun::Cancel);
+    CClassDumpRun run(m_introspector, {m_env.FilePath("lib.zip"), m_env.FilePath("broken.jar"),
+                                       m_env.FilePath("lib.jar")});
+    EXPECT_EQ(RunAll(run), CClassDumpRun::Cancel);
     EXPECT_TRUE(m_output.endsWith(QStringLiteral("Aborted\n"))) << m_output.toStdString();
     EXPECT_EQ(m_status.size(), 2);
     EXPECT_EQ(run.TakeFiles().size(), 1u);

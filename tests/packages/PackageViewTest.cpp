@@ -5,7 +5,7 @@
 #include "javamodel/FileObject.h"
 #include "javamodel/JavaModel.h"
 #include "javamodel/JavaParser.h"
-#include "packages/Introspector.h"
+#include "packages/ClassDumper.h"
 #include "packages/PkgDoc.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +41,7 @@ protected:
     CTestEnv m_env;
     CFakePrompter m_prompter;
     CPkgDoc m_db;
-    CIntrospector m_introspector{CIntrospector::ClassKind};
+    CClassDumper m_introspector{CClassDumper::ClassKind};
     CPackageView m_view{m_db, m_introspector};
     QString m_answer;
 };

@@ -4,23 +4,22 @@
 #include <QStringList>
 #include <memory>
 
-class CIntrospectionRun;
-class CIntrospector;
+class CClassDumpRun;
+class CClassDumper;
 class QLabel;
 
 // The modal dialog of an introspection run: shows which file is being
 // introspected and ends with Accepted when every file went through, else
 // Rejected (a failure, or the user's Cancel). Run() hands back the run for
 // its parsed files and class-path additions.
-class CIntrospectionDlg : public QDialog
+class CClassDumpDlg : public QDialog
 {
     Q_OBJECT
 public:
-    CIntrospectionDlg(CIntrospector &introspector, const QStringList &paths,
-                      QWidget *parent = nullptr);
-    ~CIntrospectionDlg() override;
+    CClassDumpDlg(CClassDumper &introspector, const QStringList &paths, QWidget *parent = nullptr);
+    ~CClassDumpDlg() override;
 
-    CIntrospectionRun &Run() { return *m_run; }
+    CClassDumpRun &Run() { return *m_run; }
 
     void reject() override;
 
@@ -28,7 +27,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    std::unique_ptr<CIntrospectionRun> m_run;
+    std::unique_ptr<CClassDumpRun> m_run;
     QLabel *m_status;
     bool m_started = false;
 };

@@ -1,23 +1,22 @@
-#include "packages/IntrospectionDlg.h"
+#include "packages/ClassDumpDlg.h"
 
 #include "core/Prompter.h"
-#include "packages/IntrospectionRun.h"
+#include "packages/ClassDumpRun.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CIntrospectionDlg::CIntrospectionDlg(CIntrospector &introspector, const QStringList &paths,
-                                     QWidget *parent)
-    : QDialog(parent), m_run(std::make_unique<CIntrospectionRun>(introspector, paths)),
+CClassDumpDlg::CClassDumpDlg(CClassDumper &introspector, const QStringList &paths, QWidget *parent)
+    : QDialog(parent), m_run(std::make_unique<CClassDumpRun>(introspector, paths)),
       m_status(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Introspection"));
-    setObjectName(QStringLiteral("IntrospectionDlg"));
+    setObjectName(QStringLiteral("ClassDumpDlg"));
     m_status->setMinimumWidth(360);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CIntrospectionDlg::reject);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CClassDumpDlg::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_status);
     layout->addWidget(buttons);
@@ -26,14 +25,14 @@ CIntrospectionDlg::CIntrospectionDlg(CIntrospector &introspector, const QStringL
     m_run->m_onOutput = [](const QString &text) {
         Prompter().OutputLine(QStringLiteral("Output"), text);
     };
-    m_run->m_onDone = [this](CIntrospectionRun::Result result) {
-        done(result == CIntrospectionRun::Ok ? Accepted : Rejected);
+    m_run->m_onDone = [this](CClassDumpRun::Result result) {
+        done(result == CClassDumpRun::Ok ? Accepted : Rejected);
     };
 }
 
-CIntrospectionDlg::~CIntrospectionDlg() = default;
+CClassDumpDlg::~CClassDumpDlg() = default;
 
-void CIntrospectionDlg::showEvent(QShowEvent *event)
+void CClassDumpDlg::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!m_started) {
@@ -42,9 +41,9 @@ void CIntrospectionDlg::showEvent(QShowEvent *event)
     }
 }
 
-void CIntrospectionDlg::reject()
+void CClassDumpDlg::reject()
 {
-    if (m_run->State() == CIntrospectionRun::Running) {
+    if (m_run->State() == CClassDumpRun::Running) {
         m_run->Abort(); // ends the dialog through m_onDone
         return;
     }

@@ -1,4 +1,4 @@
-#include "packages/IntrospectionRun.h"
+#include "packages/ClassDumpRun.h"
 
 #include "core/Prompter.h"
 #include "javamodel/FileObject.h"
@@ -6,29 +6,28 @@
 #include "javamodel/JavaParser.h"
 #include "javamodel/VarClass.h"
 #include "javamodel/VarInterface.h"
-#include "packages/Introspector.h"
+#include "packages/ClassDumper.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
-CIntrospectionRun::CIntrospectionRun(CIntrospector &introspector, const QStringList &paths,
-                                     QObject *parent)
+CClassDumpRun::CClassDumpRun(CClassDumper &introspector, const QStringList &paths, QObject *parent)
     : QObject(parent), m_introspector(introspector), m_paths(paths)
 {
 }
 
-CIntrospectionRun::~CIntrospectionRun()
+CClassDumpRun::~CClassDumpRun()
 {
     if (m_result == Running)
         m_introspector.Abort();
     m_introspector.m_onFinished = nullptr;
 }
 
-bool CIntrospectionRun::IsIntrospectable(const QString &path)
+bool CClassDumpRun::IsIntrospectable(const QString &path)
 {
-    if (CIntrospector::IsPlatformPath(path))
+    if (CClassDumper::IsPlatformPath(path))
         return true;
     for (const char *ext : {".class", ".jar", ".zip"})
         if (path.endsWith(QLatin1String(ext), Qt::CaseInsensitive))
@@ -36,10 +35,10 @@ bool CIntrospectionRun::IsIntrospectable(const QString &path)
     return false;
 }
 
-QString CIntrospectionRun::ClassPathAddition(const QString &path, const CFileObject &parsed)
+QString CClassDumpRun::ClassPathAddition(const QString &path, const CFileObject &parsed)
 {
     // The platform's own classes load without any class path.
-    if (CIntrospector::IsPlatformPath(path))
+    if (CClassDumper::IsPlatformPath(path))
         return QString();
     if (!path.endsWith(QStringLiteral(".class"), Qt::CaseInsensitive))
         return path;
@@ -62,7 +61,7 @@ QString CIntrospectionRun::ClassPathAddition(const QString &path, const CFileObj
     return at < 0 ? QString() : dir.left(at + 1);
 }
 
-void CIntrospectionRun::Start()
+void CClassDumpRun::Start()
 {
     m_introspector.m_onFinished = [this](bool ok) {
         // The process's own signal is still being delivered: continue from
@@ -71,10 +70,10 @@ void CIntrospectionRun::Start()
     };
     if (m_onOutput)
         m_introspector.m_onOutput = m_onOutput;
-    QTimer::singleShot(0, this, &CIntrospectionRun::ProcessNext);
+    QTimer::singleShot(0, this, &CClassDumpRun::ProcessNext);
 }
 
-void CIntrospectionRun::Abort()
+void CClassDumpRun::Abort()
 {
     if (m_result != Running)
         return;
@@ -82,7 +81,7 @@ void CIntrospectionRun::Abort()
     Finish(Cancel);
 }
 
-void CIntrospectionRun::Finish(Result result)
+void CClassDumpRun::Finish(Result result)
 {
     m_result = result;
     m_introspector.m_onFinished = nullptr;
@@ -90,7 +89,7 @@ void CIntrospectionRun::Finish(Result result)
         m_onDone(result);
 }
 
-void CIntrospectionRun::ProcessNext()
+void CClassDumpRun::ProcessNext()
 {
     if (m_result != Running)
         return;
@@ -108,7 +107,7 @@ void CIntrospectionRun::ProcessNext()
         Finish(Cancel);
 }
 
-void CIntrospectionRun::OnFinished(bool ok)
+void CClassDumpRun::OnFinished(bool ok)
 {
     if (m_result != Running)
         return;
@@ -147,7 +146,7 @@ void CIntrospectionRun::OnFinished(bool ok)
     }
 }
 
-std::vector<std::unique_ptr<CFileObject>> CIntrospectionRun::TakeFiles()
+std::vector<std::unique_ptr<CFileObject>> CClassDumpRun::TakeFiles()
 {
     return std::move(m_files);
 }

@@ -9,14 +9,14 @@
 // and archives, DumpBean for beans) in a JVM of its own. The introspector
 // writes what it found, as Java declarations, into a temporary file that the
 // caller parses when the run has ended. One run at a time.
-class CIntrospector : public QObject
+class CClassDumper : public QObject
 {
     Q_OBJECT
 public:
     enum Kind { ClassKind, BeanKind };
 
-    explicit CIntrospector(Kind kind, QObject *parent = nullptr);
-    ~CIntrospector() override;
+    explicit CClassDumper(Kind kind, QObject *parent = nullptr);
+    ~CClassDumper() override;
 
     // The java launcher to run; "java" (found on PATH) when empty.
     void SetJava(const QString &java) { m_java = java; }

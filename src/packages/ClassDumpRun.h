@@ -8,22 +8,21 @@
 #include <vector>
 
 class CFileObject;
-class CIntrospector;
+class CClassDumper;
 
 // Works through a list of chosen files one introspector run at a time:
 // skips what is not a class file, zip or jar, parses each introspector's
 // output and notes where each class or archive must be on the class path.
 // The introspection dialog shows its status texts; the package database
 // takes its files and class-path additions when it ends with Ok.
-class CIntrospectionRun : public QObject
+class CClassDumpRun : public QObject
 {
     Q_OBJECT
 public:
     enum Result { Running, Ok, Cancel };
 
-    CIntrospectionRun(CIntrospector &introspector, const QStringList &paths,
-                      QObject *parent = nullptr);
-    ~CIntrospectionRun() override;
+    CClassDumpRun(CClassDumper &introspector, const QStringList &paths, QObject *parent = nullptr);
+    ~CClassDumpRun() override;
 
     // Starts with the first path once the event loop runs again, so that the
     // dialog shows before the first process starts.
@@ -54,7 +53,7 @@ private:
     void OnFinished(bool ok);
     void Finish(Result result);
 
-    CIntrospector &m_introspector;
+    CClassDumper &m_introspector;
     QStringList m_paths;
     int m_next = 0;
     QString m_current;

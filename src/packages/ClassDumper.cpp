@@ -1,4 +1,4 @@
-#include "packages/Introspector.h"
+#include "packages/ClassDumper.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,16 +21,16 @@ QString TempOutputFile()
 }
 } // namespace
 
-CIntrospector::CIntrospector(Kind kind, QObject *parent) : QObject(parent), m_kind(kind)
+CClassDumper::CClassDumper(Kind kind, QObject *parent) : QObject(parent), m_kind(kind)
 {
 }
 
-CIntrospector::~CIntrospector()
+CClassDumper::~CClassDumper()
 {
     Abort();
 }
 
-QString CIntrospector::StartFailedText(Kind kind)
+QString CClassDumper::StartFailedText(Kind kind)
 {
     if (kind == ClassKind)
         return QStringLiteral("Error introspecting a class. Please make sure of the following -\n"
@@ -42,7 +42,7 @@ QString CIntrospector::StartFailedText(Kind kind)
                           "3. Ensure ../BDK/beanbox/classes is in the CLASSPATH");
 }
 
-QString CIntrospector::ExtendClassPath(const QString &oldValue, const QString &path)
+QString CClassDumper::ExtendClassPath(const QString &oldValue, const QString &path)
 {
     const QChar sep = QDir::listSeparator();
     QString cp = oldValue;
@@ -65,13 +65,13 @@ QString CIntrospector::ExtendClassPath(const QString &oldValue, const QString &p
     return cp;
 }
 
-void CIntrospector::Output(const QString &text)
+void CClassDumper::Output(const QString &text)
 {
     if (m_onOutput)
         m_onOutput(text);
 }
 
-bool CIntrospector::Start(const QString &path)
+bool CClassDumper::Start(const QString &path)
 {
     if (m_busy)
         return false;
@@ -97,7 +97,7 @@ bool CIntrospector::Start(const QString &path)
     m_process->setWorkingDirectory(m_workDir);
     m_process->setProcessChannelMode(QProcess::SeparateChannels);
     m_process->setStandardOutputFile(QProcess::nullDevice());
-    connect(m_process, &QProcess::finished, this, &CIntrospector::OnProcessFinished);
+    connect(m_process, &QProcess::finished, this, &CClassDumper::OnProcessFinished);
     m_process->start(program, {mainClass, path, m_outputFile});
     if (!m_process->waitForStarted()) {
         delete m_process;
@@ -110,7 +110,7 @@ bool CIntrospector::Start(const QString &path)
     return true;
 }
 
-void CIntrospector::Abort()
+void CClassDumper::Abort()
 {
     if (!m_process)
         return;
@@ -123,7 +123,7 @@ void CIntrospector::Abort()
     QFile::remove(m_outputFile);
 }
 
-void CIntrospector::OnProcessFinished(int exitCode, QProcess::ExitStatus status)
+void CClassDumper::OnProcessFinished(int exitCode, QProcess::ExitStatus status)
 {
     QString errors = QString::fromLocal8Bit(m_process->readAllStandardError());
     if (errors.size() > kMaxErrorText) {
