@@ -7,11 +7,12 @@
 #include "app/CommandUIIdle.h"
 #include "app/EditorWindowList.h"
 #include "app/EditorWizardTarget.h"
+#include "app/FrameMenus.h"
+#include "app/FramePanes.h"
 #include "app/JavaIDEApp.h"
 #include "app/NewProjectView.h"
 #include "app/OutputPane.h"
 #include "app/ProjectViewChooser.h"
-#include "app/RecentFileList.h"
 #include "core/ActivityMonitor.h"
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
@@ -27,86 +28,29 @@
 #include "project/Project.h"
 #include "project/ProjectClassLookup.h"
 #include "project/ProjectDoc.h"
-#include "project/ProjectFramePlacement.h"
 #include "project/ProjectView.h"
-#include "tools/Command.h"
-#include "tools/CommandsDoc.h"
 #include "tools/OutputWnd.h"
-#include "tree/ThemeIcon.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSessionManager>
-#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QVBoxLayout>
 #include <algorithm>
-
-namespace {
-
-Qt::ToolBarArea AreaOf(int dock)
-{
-    switch (dock) {
-    case CBarLayout::DockLeft:
-        return Qt::LeftToolBarArea;
-    case CBarLayout::DockRight:
-        return Qt::RightToolBarArea;
-    case CBarLayout::DockBottom:
-        return Qt::BottomToolBarArea;
-    default:
-        return Qt::TopToolBarArea;
-    }
-}
-
-int DockOf(Qt::ToolBarArea area)
-{
-    switch (area) {
-    case Qt::LeftToolBarArea:
-        return CBarLayout::DockLeft;
-    case Qt::RightToolBarArea:
-        return CBarLayout::DockRight;
-    case Qt::BottomToolBarArea:
-        return CBarLayout::DockBottom;
-    default:
-        return CBarLayout::DockTop;
-    }
-}
-
-QIcon CommandIcon(const CCommandDef &def)
-{
-    if (!def.iconName && def.fallbackIcon == QStyle::SP_CustomBase)
-        return QIcon();
-    return ThemeIcon(def.iconName, def.fallbackIcon);
-}
-
-QString PlainTitle(const QMdiSubWindow *window)
-{
-    QString title = window->windowTitle();
-    title.replace(QStringLiteral("[*]"),
-                  window->isWindowModified() ? QStringLiteral("*") : QString());
-    return title;
-}
-
-} // namespace
 
 CMainFrame::CMainFrame(bool installPrompter) : m_prompter(this)
 {
@@ -135,12 +79,7 @@ CMainFrame::~CMainFrame()
         m_updateTimer->stop();
     delete m_commandIdle;
     m_commandIdle = nullptr;
-    // The panes may sit in floating windows of the editor area; they are
-    // children of this window either way and go with it.
-    if (m_projectFrame)
-        m_projectFrame->removeEventFilter(this);
-    if (m_outputFrame)
-        m_outputFrame->removeEventFilter(this);
+    m_panes.reset();
     if (m_prompterInstalled)
         SetPrompter(m_previousPrompter);
 }
@@ -155,17 +94,27 @@ bool CMainFrame::LoadFrame()
     }
 
     CreatePanes();
-    CreateActions();
-    CreateMenus();
-    m_mainBar =
-        CreateBar(QStringLiteral("ToolBar"), QStringLiteral("Toolbar"), CommandTable::MainBar());
-    m_debugBar = CreateBar(QStringLiteral("DebugBar"), QStringLiteral("Debug Bar"),
-                           CommandTable::DebugBar());
-    m_browserBar = CreateBar(QStringLiteral("BrowserBar"), QStringLiteral("Browser Bar"),
-                             CommandTable::BrowserBar());
+    m_menus =
+        std::make_unique<CFrameMenus>(this, m_mdiArea, [this](int id) { ExecuteCommand(id); });
+    m_menus->CreateActions();
+    m_menus->CreateMenus(
+        [this] {
+            // Menus are few and small: bring every command up to date, so
+            // that the toolbar agrees with what the menu shows.
+            UpdateCommandUI();
+            SetStatusPanesShown(false);
+        },
+        [this] { SetStatusPanesShown(true); });
+    m_mainBar = m_menus->CreateBar(QStringLiteral("ToolBar"), QStringLiteral("Toolbar"),
+                                   CommandTable::MainBar());
+    m_debugBar = m_menus->CreateBar(QStringLiteral("DebugBar"), QStringLiteral("Debug Bar"),
+                                    CommandTable::DebugBar());
+    m_browserBar = m_menus->CreateBar(QStringLiteral("BrowserBar"), QStringLiteral("Browser Bar"),
+                                      CommandTable::BrowserBar());
+    m_panes->SetBars(m_mainBar, m_debugBar, m_browserBar);
     CreateStatusBar();
     CreateCommandMap();
-    if (!m_mainBar || !m_debugBar || !m_browserBar || !m_outputSplitter)
+    if (!m_mainBar || !m_debugBar || !m_browserBar || !m_panes->IsBuilt())
         return false;
 
     // The stored window comes back on the screen it was on, and never larger
@@ -196,13 +145,6 @@ bool CMainFrame::LoadFrame()
 
 void CMainFrame::CreatePanes()
 {
-    m_outputSplitter = new QSplitter(Qt::Vertical, this);
-    m_outputSplitter->setObjectName(QStringLiteral("OutputSplitter"));
-    m_outputSplitter->setChildrenCollapsible(false);
-    m_paneSplitter = new QSplitter(Qt::Horizontal, m_outputSplitter);
-    m_paneSplitter->setObjectName(QStringLiteral("PaneSplitter"));
-    m_paneSplitter->setChildrenCollapsible(false);
-
     m_projectPane = new CNewProjectView;
     if (CJavaIDEApp *app = GetApp(); app && app->ProjectDoc()) {
         m_projectView = new CProjectView(nullptr, app->ProjectDoc());
@@ -240,11 +182,6 @@ void CMainFrame::CreatePanes()
     m_buddy = new CBuddyWnd;
     m_mdiArea = m_buddy->MdiArea();
     m_editors = std::make_unique<CEditorWindowList>(m_mdiArea);
-    m_paneSplitter->addWidget(m_projectPane);
-    m_paneSplitter->addWidget(m_buddy);
-    // A wider window gives its room to the editors.
-    m_paneSplitter->setStretchFactor(0, 0);
-    m_paneSplitter->setStretchFactor(1, 1);
 
     m_output = new COutputPane;
     for (int tab : {COutputPane::OutputTab, COutputPane::BuildTab}) {
@@ -254,93 +191,11 @@ void CMainFrame::CreatePanes()
         connect(view, &COutputWnd::openSourceRequested, this, &CMainFrame::OpenSourceAt);
     }
 
-    m_outputSplitter->addWidget(m_paneSplitter);
-    m_outputSplitter->addWidget(m_output);
-    m_outputSplitter->setStretchFactor(0, 1);
-    m_outputSplitter->setStretchFactor(1, 0);
-    setCentralWidget(m_outputSplitter);
+    m_panes = std::make_unique<CFramePanes>(this, m_layout);
+    connect(m_panes.get(), &CFramePanes::changed, this, &CMainFrame::ScheduleCommandUI);
+    m_panes->Build(m_projectPane, m_buddy, m_mdiArea, m_output);
 
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
-}
-
-void CMainFrame::CreateActions()
-{
-    for (const CCommandDef &def : CommandTable::Commands()) {
-        auto *action = new QAction(QString::fromUtf8(def.text), this);
-        action->setObjectName(QStringLiteral("cmd%1").arg(def.id));
-        action->setData(def.id);
-        action->setStatusTip(QString::fromUtf8(def.tip));
-        action->setToolTip(QString::fromUtf8(def.tip));
-        action->setIcon(CommandIcon(def));
-        action->setIconVisibleInMenu(false);
-        action->setShortcuts(CommandTable::Shortcuts(def));
-        action->setEnabled(false);
-        if (def.id == Cmd::AppExit)
-            action->setMenuRole(QAction::QuitRole);
-        else if (def.id == Cmd::AppAbout)
-            action->setMenuRole(QAction::AboutRole);
-        else
-            action->setMenuRole(QAction::NoRole);
-        const int id = def.id;
-        connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
-        addAction(action); // shortcuts work while the menus are closed
-        m_actions.insert(id, action);
-    }
-    for (int id : {int(Cmd::ToggleOutput), int(Cmd::ViewToolBar), int(Cmd::ToggleDebugBar),
-                   int(Cmd::ToggleBrowserBar), int(Cmd::ViewStatusBar)})
-        m_actions.value(id)->setCheckable(true);
-}
-
-void CMainFrame::CreateMenus()
-{
-    for (const CMenuDef &def : CommandTable::Menus()) {
-        QMenu *menu = menuBar()->addMenu(QString::fromUtf8(def.title));
-        m_menus << menu;
-        for (int item : def.items) {
-            switch (item) {
-            case CMenuDef::Separator:
-                menu->addSeparator();
-                break;
-            case CMenuDef::RecentFiles:
-                m_fileMenu = menu;
-                m_recentAnchor = menu->addSeparator();
-                break;
-            case CMenuDef::WindowList:
-                m_windowMenu = menu;
-                break;
-            default:
-                if (QAction *action = m_actions.value(item))
-                    menu->addAction(action);
-                if (item == Cmd::CustomCommand)
-                    m_userCommandsMenu = menu;
-            }
-        }
-        connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-            if (menu == m_windowMenu)
-                RebuildWindowMenu();
-            if (menu == m_userCommandsMenu)
-                RebuildUserCommandsMenu();
-            UpdateMenu(menu);
-            SetStatusPanesShown(false);
-        });
-        connect(menu, &QMenu::aboutToHide, this, [this] { SetStatusPanesShown(true); });
-    }
-    RebuildRecentFilesMenu();
-}
-
-QToolBar *CMainFrame::CreateBar(const QString &name, const QString &title, const QList<int> &ids)
-{
-    auto *bar = new QToolBar(title, this);
-    bar->setObjectName(name);
-    bar->setIconSize(QSize(16, 16));
-    for (int id : ids) {
-        if (id == 0)
-            bar->addSeparator();
-        else if (QAction *action = m_actions.value(id))
-            bar->addAction(action);
-    }
-    addToolBar(Qt::TopToolBarArea, bar);
-    return bar;
 }
 
 void CMainFrame::CreateStatusBar()
@@ -484,7 +339,7 @@ void CMainFrame::CreateCommandMap()
     m_commands.On(
         Cmd::WindowTileHorz, [this] { m_mdiArea->tileSubWindows(); }, hasWindows);
     m_commands.On(
-        Cmd::WindowsList, [this] { ShowWindowsList(); }, hasWindows);
+        Cmd::WindowsList, [this] { m_menus->ShowWindowsList(); }, hasWindows);
     m_commands.On(
         Cmd::CloseAll, [this] { CloseAllEditors(); },
         [this](U &ui) { ui.Enable(!EditorWindows().isEmpty()); });
@@ -572,7 +427,8 @@ void CMainFrame::UpdateCommandUI()
 {
     CCommandTarget *active = ActiveTarget();
     CJavaIDEApp *app = GetApp();
-    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+    const QHash<int, QAction *> &actions = m_menus->Actions();
+    for (auto it = actions.cbegin(); it != actions.cend(); ++it) {
         const CCmdUI ui = RouteUpdate({active, this, app}, it.key());
         QAction *action = it.value();
         action->setEnabled(ui.m_bEnabled);
@@ -583,113 +439,22 @@ void CMainFrame::UpdateCommandUI()
         if (ui.m_text)
             action->setText(*ui.m_text);
     }
-    for (int i = 0; i < m_recentActions.size(); ++i) {
+    const QList<QAction *> &recent = m_menus->RecentActions();
+    for (int i = 0; i < recent.size(); ++i) {
         const CCmdUI ui = RouteUpdate({active, this, app}, Cmd::FileMruFirst + i);
-        m_recentActions.at(i)->setEnabled(ui.m_bEnabled);
+        recent.at(i)->setEnabled(ui.m_bEnabled);
     }
 }
 
-void CMainFrame::UpdateMenu(QMenu *menu)
+QAction *CMainFrame::Action(int id) const
 {
-    Q_UNUSED(menu);
-    // Menus are few and small: bring every command up to date, so that the
-    // toolbar agrees with what the menu shows.
-    UpdateCommandUI();
-}
-
-void CMainFrame::RebuildUserCommandsMenu()
-{
-    qDeleteAll(m_userCommandActions);
-    m_userCommandActions.clear();
-    CJavaIDEApp *app = GetApp();
-    if (!m_userCommandsMenu || !app)
-        return;
-    const QList<CCommand *> commands = app->UserCommands().BuildMenu(CCommandsDoc::MainMenu);
-    if (commands.isEmpty())
-        return;
-    m_userCommandActions << m_userCommandsMenu->addSeparator();
-    for (const CCommand *cmd : commands) {
-        QAction *action = m_userCommandsMenu->addAction(cmd->m_strMenuName);
-        const int id = cmd->MenuId();
-        action->setData(id);
-        action->setObjectName(QStringLiteral("cmd%1").arg(id));
-        connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
-        m_userCommandActions << action;
-    }
+    return m_menus ? m_menus->Action(id) : nullptr;
 }
 
 void CMainFrame::RebuildRecentFilesMenu()
 {
-    if (!m_fileMenu || !m_recentAnchor)
-        return;
-    qDeleteAll(m_recentActions);
-    m_recentActions.clear();
-    CJavaIDEApp *app = GetApp();
-    const CRecentFileList *list = app ? &app->RecentFiles() : nullptr;
-    const int count = list ? int(list->Files().size()) : 0;
-    for (int i = 0; i < count; ++i) {
-        auto *action = new QAction(list->MenuText(i), m_fileMenu);
-        action->setStatusTip(list->Files().at(i));
-        const int id = Cmd::FileMruFirst + i;
-        connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
-        m_fileMenu->insertAction(m_recentAnchor, action);
-        m_recentActions << action;
-    }
-    if (count == 0) {
-        auto *none = new QAction(QStringLiteral("Recent File"), m_fileMenu);
-        none->setEnabled(false);
-        m_fileMenu->insertAction(m_recentAnchor, none);
-        m_recentActions << none;
-    }
-}
-
-void CMainFrame::RebuildWindowMenu()
-{
-    if (!m_windowMenu)
-        return;
-    qDeleteAll(m_windowActions);
-    m_windowActions.clear();
-    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList();
-    QMdiSubWindow *active = m_mdiArea->activeSubWindow();
-    for (int i = 0; i < windows.size() && i < 9; ++i) {
-        QMdiSubWindow *window = windows.at(i);
-        auto *action = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-            PlainTitle(window).replace(QLatin1Char('&'), QStringLiteral("&&"))));
-        action->setCheckable(true);
-        action->setChecked(window == active);
-        connect(action, &QAction::triggered, this, [this, window = QPointer(window)] {
-            if (window) {
-                window->show();
-                m_mdiArea->setActiveSubWindow(window);
-            }
-        });
-        m_windowActions << action;
-    }
-}
-
-void CMainFrame::ShowWindowsList()
-{
-    QDialog dialog(this);
-    dialog.setWindowTitle(QStringLiteral("Windows"));
-    auto *list = new QListWidget(&dialog);
-    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList();
-    for (QMdiSubWindow *window : windows)
-        list->addItem(PlainTitle(window));
-    list->setCurrentRow(int(windows.indexOf(m_mdiArea->activeSubWindow())));
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
-    auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(list);
-    layout->addWidget(buttons);
-    CJavaIDEApp *app = GetApp();
-    const int result = app ? app->RunDialog(dialog) : dialog.exec();
-    const int row = list->currentRow();
-    if (result == QDialog::Accepted && row >= 0 && row < windows.size()) {
-        windows.at(row)->show();
-        m_mdiArea->setActiveSubWindow(windows.at(row));
-    }
+    if (m_menus)
+        m_menus->RebuildRecentFiles();
 }
 
 // ---- panes ----------------------------------------------------------------
@@ -698,10 +463,7 @@ void CMainFrame::ActivatePane(int pane)
 {
     if (!CNewProjectView::IsPane(pane))
         return;
-    if (!m_layout.m_project && m_projectFrame) {
-        m_projectFrame->show();
-        m_mdiArea->setActiveSubWindow(m_projectFrame);
-    }
+    m_panes->RaiseProjectFrame();
     m_projectPane->ActivatePane(pane);
     if (QWidget *page = m_projectPane->Tabs()->currentWidget())
         page->setFocus();
@@ -716,285 +478,36 @@ void CMainFrame::ShowOutputTab(int tab)
 
 void CMainFrame::ShowOutput(bool show)
 {
-    m_layout.m_output = show;
-    PlaceOutput();
-    ScheduleCommandUI();
+    m_panes->ShowOutput(show);
 }
 
 void CMainFrame::SetOutputDocked(bool docked)
 {
-    if (m_layout.m_dockOutput == docked)
-        return;
-    m_layout.m_dockOutput = docked;
-    PlaceOutput();
-    ScheduleCommandUI();
+    m_panes->SetOutputDocked(docked);
 }
 
 void CMainFrame::SetProjectDocked(bool docked)
 {
-    if (m_layout.m_project == docked)
-        return;
-    m_layout.m_project = docked;
-    PlaceProjectPane();
-    ScheduleCommandUI();
+    m_panes->SetProjectDocked(docked);
 }
 
 void CMainFrame::SwapPanes()
 {
-    if (!m_layout.m_project)
-        return;
-    // The project pane keeps its width on the other side.
-    const QList<int> sizes = m_paneSplitter->sizes();
-    m_layout.SwapPanes();
-    m_paneSplitter->insertWidget(m_layout.m_projectPane, m_projectPane);
-    if (sizes.size() == 2)
-        m_paneSplitter->setSizes({sizes.at(1), sizes.at(0)});
-    ScheduleCommandUI();
-}
-
-// A floating pane lives in an MDI window of its own; the frame watches it
-// so that closing the window does not lose the pane (see eventFilter).
-QMdiSubWindow *CMainFrame::NewPaneFrame(const QString &name, const QString &title, QWidget *pane)
-{
-    auto *frame = new QMdiSubWindow;
-    frame->setObjectName(name);
-    frame->setWindowTitle(title);
-    frame->setWidget(pane);
-    CChildFrame::ReleaseCloseShortcut(frame);
-    m_mdiArea->addSubWindow(frame);
-    frame->installEventFilter(this);
-    return frame;
-}
-
-// The pane is taken out first: it goes back into the main window.
-void CMainFrame::DeletePaneFrame(QMdiSubWindow *frame)
-{
-    frame->removeEventFilter(this);
-    frame->setWidget(nullptr);
-    m_mdiArea->removeSubWindow(frame);
-    delete frame;
-}
-
-void CMainFrame::PlaceProjectPane()
-{
-    CJavaIDEApp *app = GetApp();
-    if (m_layout.m_project) {
-        if (m_projectFrame) {
-            if (app) {
-                CProjectFramePlacement placement;
-                const QRect g = m_projectFrame->geometry();
-                placement.Save(app->Settings(), g.x(), g.y(), g.width(), g.height(),
-                               m_projectFrame->isMaximized(), m_projectFrame->isMinimized());
-            }
-            DeletePaneFrame(m_projectFrame);
-        }
-        m_paneSplitter->insertWidget(m_layout.m_projectPane, m_projectPane);
-        m_projectPane->show();
-        return;
-    }
-    if (m_projectFrame)
-        return;
-    QMdiSubWindow *frame =
-        NewPaneFrame(QStringLiteral("ProjectFrame"), QStringLiteral("Project"), m_projectPane);
-    frame->setWindowIcon(windowIcon());
-    CProjectFramePlacement placement;
-    if (app)
-        placement.Load(app->Settings());
-    // The editor area is never larger than the main window.
-    placement.ClampTo(m_layout.m_mainSizeX, m_layout.m_mainSizeY);
-    if (placement.HasStoredGeometry())
-        frame->setGeometry(placement.m_nOrigX, placement.m_nOrigY, placement.m_nWidth,
-                           placement.m_nHeight);
-    else
-        frame->resize(qMax(200, m_layout.ProjectWidth(m_mdiArea->width())), 400);
-    m_projectFrame = frame;
-    if (placement.m_nMaximize)
-        frame->showMaximized();
-    else
-        frame->show();
-    m_projectPane->show();
-}
-
-void CMainFrame::PlaceOutput()
-{
-    if (m_layout.m_dockOutput) {
-        if (m_outputFrame) {
-            DeletePaneFrame(m_outputFrame);
-        }
-        if (m_output->parentWidget() != m_outputSplitter)
-            m_outputSplitter->addWidget(m_output);
-        m_output->setVisible(m_layout.m_output);
-        if (m_layout.m_output) {
-            // A row that was never shown gets a quarter of the height.
-            const QList<int> sizes = m_outputSplitter->sizes();
-            if (sizes.size() == 2 && sizes.at(1) == 0) {
-                const int total = qMax(sizes.at(0), 100);
-                const int row = m_layout.m_split1Y2 > 0 ? m_layout.m_split1Y2 : total / 4;
-                m_outputSplitter->setSizes({qMax(total - row, 50), row});
-            }
-        }
-        return;
-    }
-    if (!m_outputFrame) {
-        m_outputFrame =
-            NewPaneFrame(QStringLiteral("OutputFrame"), QStringLiteral("Output Window"), m_output);
-        m_outputFrame->resize(qMax(300, m_mdiArea->width() * 2 / 3),
-                              qMax(150, m_mdiArea->height() / 3));
-    }
-    m_output->show();
-    m_outputFrame->setVisible(m_layout.m_output);
-    if (m_layout.m_output)
-        m_mdiArea->setActiveSubWindow(m_outputFrame);
-}
-
-bool CMainFrame::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Close) {
-        // Closing a floating pane's window does not lose the pane: the
-        // output window is hidden (Toggle Output brings it back), the
-        // project pane goes back beside the editors.
-        if (watched == m_outputFrame) {
-            event->ignore();
-            ShowOutput(false);
-            return true;
-        }
-        if (watched == m_projectFrame) {
-            event->ignore();
-            QTimer::singleShot(0, this, [this] { SetProjectDocked(true); });
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void CMainFrame::ApplySplitterSizes()
-{
-    const int width =
-        m_outputSplitter->width() > 1 ? m_outputSplitter->width() : m_layout.m_mainSizeX;
-    if (m_layout.m_project) {
-        QList<int> sizes(2);
-        sizes[m_layout.m_projectPane] = m_layout.ProjectWidth(width);
-        sizes[m_layout.m_editorPane] = m_layout.EditorWidth(width);
-        m_paneSplitter->setSizes(sizes);
-    }
-    if (m_layout.m_dockOutput && m_layout.m_output) {
-        const int height =
-            m_outputSplitter->height() > 1 ? m_outputSplitter->height() : m_layout.m_mainSizeY;
-        const int row = m_layout.m_split1Y2 > 0 ? m_layout.m_split1Y2 : height / 4;
-        m_outputSplitter->setSizes({m_layout.m_split1Y1, row});
-    }
+    m_panes->SwapPanes();
 }
 
 void CMainFrame::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!m_sizesApplied) {
-        // Only now do the splitters know the room they have, which the
-        // rules for unset widths need.
-        m_sizesApplied = true;
-        ApplySplitterSizes();
-    }
+    if (m_panes)
+        m_panes->OnShown();
 }
 
 // ---- layout ---------------------------------------------------------------
 
 void CMainFrame::RestoreBars()
 {
-    if (m_layout.m_projectPane != 0)
-        m_paneSplitter->insertWidget(m_layout.m_projectPane, m_projectPane);
-    PlaceProjectPane();
-    PlaceOutput();
-    ApplySplitterSizes();
-    statusBar()->setVisible(m_layout.m_statusBar);
-
-    // Docked bars are added side by side in the order they stood, with a
-    // new row where they stood on different rows.
-    struct Entry
-    {
-        QToolBar *bar;
-        const CBarLayout *layout;
-    };
-    QList<Entry> entries = {{m_mainBar, &m_layout.m_toolBar},
-                            {m_debugBar, &m_layout.m_debugBar},
-                            {m_browserBar, &m_layout.m_browserBar}};
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        const QRect &ra = a.layout->m_rect;
-        const QRect &rb = b.layout->m_rect;
-        return ra.top() != rb.top() ? ra.top() < rb.top() : ra.left() < rb.left();
-    });
-    QHash<int, const CBarLayout *> lastInArea;
-    for (const Entry &e : entries) {
-        if (!e.layout->m_float) {
-            const CBarLayout *previous = lastInArea.value(e.layout->m_dock);
-            const bool vertical = e.layout->m_dock == CBarLayout::DockLeft ||
-                                  e.layout->m_dock == CBarLayout::DockRight;
-            if (previous) {
-                const bool newRow = vertical ? previous->m_rect.left() != e.layout->m_rect.left()
-                                             : previous->m_rect.top() != e.layout->m_rect.top();
-                if (newRow)
-                    addToolBarBreak(AreaOf(e.layout->m_dock));
-            }
-            lastInArea.insert(e.layout->m_dock, e.layout);
-        }
-        RestoreBar(e.bar, *e.layout);
-    }
-}
-
-void CMainFrame::RestoreBar(QToolBar *bar, const CBarLayout &layout)
-{
-    if (layout.m_float) {
-        FloatBar(bar, layout.m_rect.topLeft());
-    } else {
-        if (bar->isFloating())
-            bar->setWindowFlags(Qt::Widget);
-        addToolBar(AreaOf(layout.m_dock), bar);
-    }
-    bar->setVisible(layout.m_display);
-}
-
-void CMainFrame::FloatBar(QToolBar *bar, const QPoint &pos)
-{
-    // What a toolbar becomes when the user drags it off its dock: a small
-    // tool window of its own that the main window's layout leaves out.
-    bar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
-    bar->adjustSize();
-    bar->move(pos);
-}
-
-void CMainFrame::ReadBar(QToolBar *bar, CBarLayout &layout) const
-{
-    layout.m_display = !bar->isHidden();
-    layout.m_float = bar->isFloating();
-    if (!layout.m_float)
-        layout.m_dock = DockOf(toolBarArea(bar));
-    layout.m_rect =
-        layout.m_float ? bar->frameGeometry() : QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size());
-}
-
-void CMainFrame::CaptureLayout()
-{
-    m_layout.m_mainOrigX = pos().x();
-    m_layout.m_mainOrigY = pos().y();
-    m_layout.m_mainSizeX = width();
-    m_layout.m_mainSizeY = height();
-    // A pane that is not in its splitter keeps the size it had there.
-    const QList<int> rows = m_outputSplitter->sizes();
-    if (rows.size() == 2) {
-        m_layout.m_split1Y1 = rows.at(0);
-        if (m_layout.m_dockOutput && m_layout.m_output && rows.at(1) > 0)
-            m_layout.m_split1Y2 = rows.at(1);
-    }
-    if (m_layout.m_project) {
-        const QList<int> columns = m_paneSplitter->sizes();
-        if (columns.size() == 2) {
-            m_layout.m_split2X1 = columns.at(m_layout.m_projectPane);
-            m_layout.m_split2X2 = columns.at(m_layout.m_editorPane);
-        }
-    }
-    m_layout.m_statusBar = !statusBar()->isHidden();
-    ReadBar(m_mainBar, m_layout.m_toolBar);
-    ReadBar(m_debugBar, m_layout.m_debugBar);
-    ReadBar(m_browserBar, m_layout.m_browserBar);
+    m_panes->Restore();
 }
 
 void CMainFrame::SaveLayout(CSettingsStore &store)
@@ -1002,14 +515,7 @@ void CMainFrame::SaveLayout(CSettingsStore &store)
     // A minimised window has no sizes worth keeping.
     if (isMinimized())
         return;
-    CaptureLayout();
-    m_layout.Save(store);
-    if (m_projectFrame) {
-        CProjectFramePlacement placement;
-        const QRect g = m_projectFrame->geometry();
-        placement.Save(store, g.x(), g.y(), g.width(), g.height(), m_projectFrame->isMaximized(),
-                       m_projectFrame->isMinimized());
-    }
+    m_panes->Save(store);
 }
 
 void CMainFrame::ToggleBar(QToolBar *bar)
@@ -1263,11 +769,16 @@ bool CMainFrame::OnClose()
         if (workspace.IsModified())
             workspace.Save();
     }
+    return FinishExit();
+}
+
+bool CMainFrame::FinishExit()
+{
     if (!AskRunningActivities())
         return false;
     if (m_activity)
         m_activity->WaitForIndexLoaders();
-    if (app) {
+    if (CJavaIDEApp *app = GetApp()) {
         SaveLayout(app->Settings());
         app->SaveSettings();
     }
@@ -1283,19 +794,7 @@ bool CMainFrame::OnQueryEndSession()
 {
     if (isMinimized())
         showNormal();
-    if (!AskRunningActivities())
-        return false;
-    if (m_activity)
-        m_activity->WaitForIndexLoaders();
-    if (CJavaIDEApp *app = GetApp()) {
-        SaveLayout(app->Settings());
-        app->SaveSettings();
-    }
-    for (CChildFrame *child : EditorWindows()) {
-        if (!child->SaveModified())
-            return false;
-    }
-    return true;
+    return FinishExit();
 }
 
 void CMainFrame::OnCommitDataRequest(QSessionManager &manager)

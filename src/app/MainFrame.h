@@ -17,6 +17,8 @@ class CClassLookup;
 class CJavaIDEApp;
 class CVarContainer;
 class CEditorWindowList;
+class CFrameMenus;
+class CFramePanes;
 class CNewProjectView;
 class COutputPane;
 class CClassDumper;
@@ -29,7 +31,6 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QSessionManager;
-class QSplitter;
 class QTabWidget;
 class QTimer;
 class CCommandUIIdle;
@@ -113,7 +114,7 @@ public:
     void SaveLayout(CSettingsStore &store);
 
     // ---- commands ------------------------------------------------------
-    QAction *Action(int id) const { return m_actions.value(id); }
+    QAction *Action(int id) const;
     // Runs command id through the active window, the frame and the
     // application, in that order.
     void ExecuteCommand(int id);
@@ -173,39 +174,25 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void CreatePanes();
-    void CreateActions();
-    void CreateMenus();
-    QToolBar *CreateBar(const QString &name, const QString &title, const QList<int> &ids);
     void CreateStatusBar();
     void SetStatusPanesShown(bool shown);
     void CreateCommandMap();
     void OnCommitDataRequest(QSessionManager &manager);
     bool AskRunningActivities();
+    // What both ways out share once the project is put away: the running
+    // tools asked about, the layout and settings saved, the editors asked
+    // to save. False when the user keeps the program running.
+    bool FinishExit();
     void ScheduleCommandUI();
-    void UpdateMenu(QMenu *menu);
-    void RebuildWindowMenu();
-    // The user's commands at the end of the menu that holds Custom Command.
-    void RebuildUserCommandsMenu();
     void OnSubWindowActivated(QMdiSubWindow *window);
     CCommandTarget *ActiveTarget() const;
 
-    void ApplySplitterSizes();
-    void PlaceProjectPane();
-    void PlaceOutput();
-    QMdiSubWindow *NewPaneFrame(const QString &name, const QString &title, QWidget *pane);
-    void DeletePaneFrame(QMdiSubWindow *frame);
     void AddEditorWindow(CChildFrame *child);
-    void ReadBar(QToolBar *bar, CBarLayout &layout) const;
-    void RestoreBar(QToolBar *bar, const CBarLayout &layout);
-    void FloatBar(QToolBar *bar, const QPoint &pos);
-    void CaptureLayout();
 
     void ToggleBar(QToolBar *bar);
-    void ShowWindowsList();
 
     CMessagePrompter m_prompter;
     bool m_prompterInstalled = false;
@@ -213,8 +200,7 @@ private:
     CActivityMonitor *m_activity = nullptr;
 
     CFrameLayout m_layout;
-    QSplitter *m_outputSplitter = nullptr; // rows: panes, output
-    QSplitter *m_paneSplitter = nullptr;   // columns: project pane and editor area
+    std::unique_ptr<CFramePanes> m_panes; // the splitters, floating panes and bars
     CNewProjectView *m_projectPane = nullptr;
     CProjectView *m_projectView = nullptr;
     std::unique_ptr<CClassDumper> m_introspector;
@@ -225,9 +211,6 @@ private:
     QMdiArea *m_mdiArea = nullptr;
     std::unique_ptr<CEditorWindowList> m_editors; // the editor windows of m_mdiArea
     COutputPane *m_output = nullptr;
-    QPointer<QMdiSubWindow> m_projectFrame; // the floating project pane
-    QPointer<QMdiSubWindow> m_outputFrame;  // the floating output window
-    bool m_sizesApplied = false;
     bool m_closing = false;
 
     QToolBar *m_mainBar = nullptr;
@@ -235,15 +218,7 @@ private:
     QToolBar *m_browserBar = nullptr;
     QList<QLabel *> m_statusPanes;
 
-    QHash<int, QAction *> m_actions;
-    QList<QMenu *> m_menus;
-    QMenu *m_fileMenu = nullptr;
-    QAction *m_recentAnchor = nullptr; // the separator before the recent files
-    QList<QAction *> m_recentActions;
-    QMenu *m_windowMenu = nullptr;
-    QMenu *m_userCommandsMenu = nullptr;
-    QList<QAction *> m_userCommandActions;
-    QList<QAction *> m_windowActions;
+    std::unique_ptr<CFrameMenus> m_menus; // actions, menus, bars
     CCommandMap m_commands;
     QTimer *m_updateTimer = nullptr;
     CCommandUIIdle *m_commandIdle = nullptr;
