@@ -321,153 +321,56 @@ void CProject::Serialize(CArchive &ar)
             return; // the caller refuses it; nothing more can be understood
     }
 
-    QStringList oldFiles; // the file list of versions before the tree
+    // What older versions kept in places of their own: the file list before
+    // the tree, the project directory, and before version 15 a class path
+    // for each tool.
+    QStringList oldFiles;
+    QString storedDir, compilerClassPath, interpreterClassPath, docClassPath;
+
     if (!storing && version < 10)
         oldFiles = ar.ReadStringList();
     ar.Exchange(m_strMainClass);
     if (version >= 15)
         ar.Exchange(m_strClassPath);
-
-    // Before version 15 each tool had a class path of its own.
-    QString compilerClassPath, interpreterClassPath, docClassPath;
-    QString storedDir;
-
-    // Group A: compiler and interpreter.
     if (version >= 2)
         ar.Exchange(m_strMainHtml);
+    // Each group of fields came with the version that numbers it.
     if (version >= 3) {
-        CCompilerOptions &c = m_compiler;
-        ar.Exchange(c.m_bClassPath);
-        ar.Exchange(c.m_bOutputDir);
-        ar.Exchange(c.m_bDebug);
-        ar.Exchange(c.m_bNoWarn);
-        ar.Exchange(c.m_bVerbose);
-        ar.Exchange(c.m_bOptimize);
-        if (version < 15)
-            ar.Exchange(compilerClassPath);
-        ar.Exchange(c.m_strOutputDir);
-
-        CInterpreterOptions &i = m_interpreter;
-        for (int *flag :
-             {&i.m_bClassPath, &i.m_bDebug, &i.m_bCheckSource, &i.m_bMaxHeap, &i.m_bStartHeap,
-              &i.m_bNoAsyncGC, &i.m_bVerboseGC, &i.m_bJavaStack, &i.m_bCStack, &i.m_bVerbose,
-              &i.m_bVerify, &i.m_bNoVerify, &i.m_bVerifyRemote, &i.m_bProperty})
-            ar.Exchange(*flag);
-        if (version < 15)
-            ar.Exchange(interpreterClassPath);
-        if (version >= 16)
-            ar.Exchange(i.m_bRunInDirectory);
-        for (QString *value :
-             {&i.m_strMaxHeap, &i.m_strStartHeap, &i.m_strJavaStack, &i.m_strCStack,
-              &i.m_strProperty, &i.m_strArguments, &i.m_strClassToRun})
-            ar.Exchange(*value);
-        if (version >= 16)
-            ar.Exchange(i.m_strRunDirectory);
+        m_compiler.ExchangeProject(ar, 3, version, compilerClassPath);
+        m_interpreter.ExchangeProject(ar, 3, version, interpreterClassPath);
     }
-
-    // Group B: breakpoints.
-    if (version >= 4) {
-        if (storing) {
-            ar.WriteDWORD(static_cast<quint32>(m_breakpoints.size()));
-            for (const CBreakpointList &list : std::as_const(m_breakpoints)) {
-                ar.WriteString(CProjectPathScope::ToStored(list.m_strPath));
-                ar.WriteDWORD(static_cast<quint32>(list.m_breakpoints.size()));
-                for (const CBreakpoint &bp : list.m_breakpoints) {
-                    ar.WriteString(bp.m_strClassName);
-                    ar.WriteWORD(bp.m_nLine);
-                }
-            }
-        } else {
-            m_breakpoints.clear();
-            const quint32 files = ar.ReadDWORD();
-            ar.CheckCount(files, 8); // a path and a count at least
-            for (quint32 f = 0; f < files; ++f) {
-                const QString path =
-                    CProjectPathScope::FromStored(ar.ReadString(), m_strProjectDir);
-                const quint32 count = ar.ReadDWORD();
-                ar.CheckCount(count, 6); // a class name and a line
-                CBreakpointList &list = m_breakpoints[path];
-                list.m_strPath = path;
-                for (quint32 b = 0; b < count; ++b) {
-                    CBreakpoint bp;
-                    bp.m_strClassName = ar.ReadString();
-                    bp.m_nLine = ar.ReadWORD();
-                    list.m_breakpoints.append(bp);
-                }
-            }
-        }
-    }
-
-    // Versions 5 and 6 kept the project directory alone.
+    if (version >= 4)
+        ExchangeBreakpoints(ar);
     if (version == 5 || version == 6)
         ar.Exchange(storedDir);
-
-    // Group C: project directory, more compiler options, javadoc.
     if (version >= 7) {
         if (storing)
             ar.WriteString(m_strProjectDir);
         else
             storedDir = ar.ReadString();
-        ar.Exchange(m_compiler.m_bDeprecation);
-        ar.Exchange(m_compiler.m_strCustomOptions);
-        if (version < 15)
-            ar.Exchange(docClassPath);
-        CDocOptions &d = m_doc;
-        ar.Exchange(d.m_strOutputDir);
-        ar.Exchange(d.m_strCustomOptions);
-        for (int *flag : {&d.m_nDocType, &d.m_bVersion, &d.m_bAuthor, &d.m_bNoIndex, &d.m_bNoTree,
-                          &d.m_bNoDeprecated, &d.m_bClassPath, &d.m_bOutputDir})
-            ar.Exchange(*flag);
+        m_compiler.ExchangeProject(ar, 7, version, compilerClassPath);
+        m_doc.ExchangeProject(ar, 7, version, docClassPath);
     }
-
-    // Group D: arguments used before, the custom compiler.
     if (version >= 8) {
-        ar.ExchangeStringArray(m_interpreter.m_prevArguments);
-        ar.Exchange(m_compiler.m_bUseCompiler);
-        ar.Exchange(m_compiler.m_strCompiler);
+        m_interpreter.ExchangeProject(ar, 8, version, interpreterClassPath);
+        m_compiler.ExchangeProject(ar, 8, version, compilerClassPath);
     }
-
-    // Group E: compiler custom options.
-    if (version >= 9) {
-        ar.Exchange(m_compiler.m_bCustomOptions);
-        ar.ExchangeStringArray(m_compiler.m_prevCustomOptions);
-    }
-
-    // Group F: the tree of folders and files.
+    if (version >= 9)
+        m_compiler.ExchangeProject(ar, 9, version, compilerClassPath);
     if (version >= 10)
         SerializeTree(ar);
-
-    // Group G: values used before.
     if (version >= 11) {
-        ar.ExchangeStringArray(m_compiler.m_prevClassPaths);
-        ar.ExchangeStringArray(m_compiler.m_prevOutputDirs);
-        ar.ExchangeStringArray(m_interpreter.m_prevClassPaths);
+        m_compiler.ExchangeProject(ar, 11, version, compilerClassPath);
+        m_interpreter.ExchangeProject(ar, 11, version, interpreterClassPath);
     }
-
-    // Group H.
     if (version >= 12) {
-        ar.Exchange(m_interpreter.m_bClassToRun);
-        ar.Exchange(m_interpreter.m_bArguments);
-        ar.ExchangeStringArray(m_doc.m_prevClassPaths);
-        ar.ExchangeStringArray(m_doc.m_prevOutputDirs);
+        m_interpreter.ExchangeProject(ar, 12, version, interpreterClassPath);
+        m_doc.ExchangeProject(ar, 12, version, docClassPath);
     }
-
-    // Group I: rmic.
-    if (version >= 13) {
-        CRmicOptions &r = m_rmic;
-        for (int *flag :
-             {&r.m_bClassPath, &r.m_bCustom, &r.m_bDebug, &r.m_bDebugTables, &r.m_bDepend,
-              &r.m_bOutputDir, &r.m_bKeepGenerated, &r.m_bNoWarn, &r.m_bNoWrite, &r.m_bOptimize,
-              &r.m_bShow, &r.m_bSkelDir, &r.m_bStubDir, &r.m_bVerbose})
-            ar.Exchange(*flag);
-        for (QString *value : {&r.m_strCustomOptions, &r.m_strOutputDirPath, &r.m_strSkelDirPath,
-                               &r.m_strStubDirPath})
-            ar.Exchange(*value);
-        ar.ExchangeStringArray(r.m_classNames);
-    }
-
-    // The console debugger's custom options.
+    if (version >= 13)
+        m_rmic.ExchangeProject(ar);
     if (version >= 14) {
+        // The console debugger's custom options.
         ar.Exchange(m_bJdbCustomOptions);
         ar.Exchange(m_strJdbCustomOptions);
     }
@@ -475,6 +378,38 @@ void CProject::Serialize(CArchive &ar)
     if (!storing) {
         ar.CheckAtEnd();
         AfterLoad(oldFiles, storedDir, compilerClassPath, interpreterClassPath, docClassPath);
+    }
+}
+
+void CProject::ExchangeBreakpoints(CArchive &ar)
+{
+    if (ar.IsStoring()) {
+        ar.WriteDWORD(static_cast<quint32>(m_breakpoints.size()));
+        for (const CBreakpointList &list : std::as_const(m_breakpoints)) {
+            ar.WriteString(CProjectPathScope::ToStored(list.m_strPath));
+            ar.WriteDWORD(static_cast<quint32>(list.m_breakpoints.size()));
+            for (const CBreakpoint &bp : list.m_breakpoints) {
+                ar.WriteString(bp.m_strClassName);
+                ar.WriteWORD(bp.m_nLine);
+            }
+        }
+        return;
+    }
+    m_breakpoints.clear();
+    const quint32 files = ar.ReadDWORD();
+    ar.CheckCount(files, 8); // a path and a count at least
+    for (quint32 f = 0; f < files; ++f) {
+        const QString path = CProjectPathScope::FromStored(ar.ReadString(), m_strProjectDir);
+        const quint32 count = ar.ReadDWORD();
+        ar.CheckCount(count, 6); // a class name and a line
+        CBreakpointList &list = m_breakpoints[path];
+        list.m_strPath = path;
+        for (quint32 b = 0; b < count; ++b) {
+            CBreakpoint bp;
+            bp.m_strClassName = ar.ReadString();
+            bp.m_nLine = ar.ReadWORD();
+            list.m_breakpoints.append(bp);
+        }
     }
 }
 

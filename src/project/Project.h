@@ -126,6 +126,7 @@ private:
     void TakeContentsFrom(CProject &staged, CProjectFolder &stagedRoot, CProjectFolder &folder);
     void RecordEditorStates();
     void SerializeTree(CArchive &ar);
+    void ExchangeBreakpoints(CArchive &ar);
     void AfterLoad(const QStringList &oldFiles, const QString &storedDir,
                    const QString &compilerClassPath, const QString &interpreterClassPath,
                    const QString &docClassPath);

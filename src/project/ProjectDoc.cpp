@@ -130,52 +130,9 @@ void CProjectDoc::Serialize(CArchive &ar)
     }
 
     if (version >= kFirstVersionWithOptions) {
-        // Interpreter defaults. The custom options came with version 103,
-        // the custom interpreter with 104.
-        CInterpreterOptions &i = m_interpreter;
-        for (int *flag :
-             {&i.m_bClassPath, &i.m_bDebug, &i.m_bCheckSource, &i.m_bMaxHeap, &i.m_bStartHeap,
-              &i.m_bNoAsyncGC, &i.m_bVerboseGC, &i.m_bJavaStack, &i.m_bCStack, &i.m_bVerbose,
-              &i.m_bVerify, &i.m_bNoVerify, &i.m_bVerifyRemote, &i.m_bProperty})
-            ar.Exchange(*flag);
-        if (version >= 103)
-            ar.Exchange(i.m_bCustomOptions);
-        if (version >= 104)
-            ar.Exchange(i.m_bUseInterpreter);
-        for (QString *value : {&i.m_strClassPath, &i.m_strMaxHeap, &i.m_strStartHeap,
-                               &i.m_strJavaStack, &i.m_strCStack, &i.m_strProperty, &i.m_strExtra})
-            ar.Exchange(*value);
-        if (version >= 103)
-            ar.Exchange(i.m_strCustomOptions);
-        if (version >= 104)
-            ar.Exchange(i.m_strInterpreter);
-        ar.ExchangeStringArray(i.m_prevClassPaths);
-
-        // Compiler defaults.
-        CCompilerOptions &c = m_compiler;
-        for (int *flag :
-             {&c.m_bClassPath, &c.m_bOutputDir, &c.m_bVerbose, &c.m_bOptimize, &c.m_bDebug,
-              &c.m_bNoWarn, &c.m_bDeprecation, &c.m_bUseCompiler, &c.m_bCustomOptions})
-            ar.Exchange(*flag);
-        for (QString *value : {&c.m_strClassPath, &c.m_strOutputDir, &c.m_strExtra,
-                               &c.m_strCustomOptions, &c.m_strCompiler})
-            ar.Exchange(*value);
-        ar.ExchangeStringArray(c.m_prevClassPaths);
-        ar.ExchangeStringArray(c.m_prevOutputDirs);
-        ar.ExchangeStringArray(c.m_prevCustomOptions);
-
-        // Documentation defaults.
-        CDocOptions &d = m_doc;
-        ar.Exchange(d.m_bClassPath);
-        ar.Exchange(d.m_bOutputDir);
-        ar.Exchange(d.m_strClassPath);
-        ar.Exchange(d.m_strOutputDir);
-        ar.Exchange(d.m_strCustomOptions);
-        for (int *flag : {&d.m_nDocType, &d.m_bVersion, &d.m_bAuthor, &d.m_bNoIndex, &d.m_bNoTree,
-                          &d.m_bNoDeprecated, &d.m_bCustomOptions})
-            ar.Exchange(*flag);
-        ar.ExchangeStringArray(d.m_prevClassPaths);
-        ar.ExchangeStringArray(d.m_prevOutputDirs);
+        m_interpreter.ExchangeWorkspace(ar, version);
+        m_compiler.ExchangeWorkspace(ar);
+        m_doc.ExchangeWorkspace(ar);
     }
 
     if (storing) {

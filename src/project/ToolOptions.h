@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class CArchive;
+
 // Tool option records. The workspace keeps one set of each as the defaults
 // ("Root options") and every project keeps its own; the command builders add
 // a flag when either set has it on. Flags are kept as the ints they are on
@@ -33,6 +35,11 @@ struct CCompilerOptions
     QStringList m_prevClassPaths;
     QStringList m_prevOutputDirs;
     QStringList m_prevCustomOptions;
+
+    void ExchangeWorkspace(CArchive &ar);
+    // Groups 3, 7, 8, 9 and 11. Before version 15 group 3 held a class path
+    // of its own, read into oldClassPath.
+    void ExchangeProject(CArchive &ar, int group, quint32 version, QString &oldClassPath);
 
     bool operator==(const CCompilerOptions &) const = default;
 };
@@ -78,6 +85,12 @@ struct CInterpreterOptions
     QString m_strRunDirectory;
     QStringList m_prevArguments;
 
+    // The custom options came with workspace version 103, the custom
+    // interpreter with 104.
+    void ExchangeWorkspace(CArchive &ar, quint32 version);
+    // Groups 3, 8, 11 and 12; see CCompilerOptions.
+    void ExchangeProject(CArchive &ar, int group, quint32 version, QString &oldClassPath);
+
     bool operator==(const CInterpreterOptions &) const = default;
 };
 
@@ -100,6 +113,10 @@ struct CDocOptions
 
     QStringList m_prevClassPaths;
     QStringList m_prevOutputDirs;
+
+    void ExchangeWorkspace(CArchive &ar);
+    // Groups 7 and 12; see CCompilerOptions.
+    void ExchangeProject(CArchive &ar, int group, quint32 version, QString &oldClassPath);
 
     bool operator==(const CDocOptions &) const = default;
 };
@@ -129,6 +146,9 @@ struct CRmicOptions
     QString m_strStubDirPath;
 
     QStringList m_classNames;
+
+    // Group 13, the only one rmic has.
+    void ExchangeProject(CArchive &ar);
 
     bool operator==(const CRmicOptions &) const = default;
 };
