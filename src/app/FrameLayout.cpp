@@ -1,5 +1,6 @@
 #include "app/FrameLayout.h"
 
+#include "core/SettingsExchange.h"
 #include "core/SettingsStore.h"
 
 #include <algorithm>
@@ -16,15 +17,10 @@ const QString kWindows = QStringLiteral("Windows");
 // from where adding two of them could overflow.
 constexpr int kMaxCoord = 1 << 20;
 
-int Int(const CSettingsStore &s, const QString &section, const char *key, int def)
-{
-    return s.GetProfileInt(section, QString::fromLatin1(key), def);
-}
-
 // A coordinate or a size, brought into a range where arithmetic is safe.
-int Coord(const CSettingsStore &s, const QString &section, const char *key, int def)
+int Coord(int value)
 {
-    return qBound(-kMaxCoord, Int(s, section, key, def), kMaxCoord);
+    return qBound(-kMaxCoord, value, kMaxCoord);
 }
 
 int Clamp64(qint64 v)
@@ -41,11 +37,6 @@ void Fit(int &start, int &length, int lo, int room)
     start = qBound(lo, start, lo + room - length);
 }
 
-void Put(CSettingsStore &s, const QString &section, const char *key, int value)
-{
-    s.WriteProfileInt(section, QString::fromLatin1(key), value);
-}
-
 bool IsDockSide(int side)
 {
     return side >= CBarLayout::DockTop && side <= CBarLayout::DockBottom;
@@ -53,17 +44,41 @@ bool IsDockSide(int side)
 
 } // namespace
 
-void CBarLayout::Load(const CSettingsStore &s, const QString &section)
+void CBarLayout::Load(const CSettingsStore &store, const QString &section)
 {
-    m_display = Int(s, section, "Display", 1) != 0;
-    m_float = Int(s, section, "Float", 0) != 0;
-    m_dock = Int(s, section, "Dock", DockTop);
+    CSettingsExchange::LoadRecord(*this, store, section);
+}
+
+void CBarLayout::Save(CSettingsStore &store, const QString &section) const
+{
+    CSettingsExchange::SaveRecord(*this, store, section);
+}
+
+void CBarLayout::Exchange(CSettingsExchange &x, const QString &section)
+{
+    int display = m_display ? kVisibleStyle : 0;
+    int floating = m_float ? 1 : 0;
+    // Right and bottom are exclusive, as window rectangles are.
+    int left = m_rect.left();
+    int top = m_rect.top();
+    int right = Clamp64(qint64(m_rect.left()) + m_rect.width());
+    int bottom = Clamp64(qint64(m_rect.top()) + m_rect.height());
+    x.Int(section, QStringLiteral("Display"), display, 1);
+    x.Int(section, QStringLiteral("Float"), floating, 0);
+    x.Int(section, QStringLiteral("left"), left, 0);
+    x.Int(section, QStringLiteral("top"), top, 0);
+    x.Int(section, QStringLiteral("right"), right, 0);
+    x.Int(section, QStringLiteral("bottom"), bottom, 0);
+    x.Int(section, QStringLiteral("Dock"), m_dock, DockTop);
+    if (!x.IsLoading())
+        return;
+    m_display = display != 0;
+    m_float = floating != 0;
     // A side the file should not hold docks the bar at the top rather than
     // losing it.
     if (!IsDockSide(m_dock))
         m_dock = DockTop;
-    m_rect = QRect(QPoint(Coord(s, section, "left", 0), Coord(s, section, "top", 0)),
-                   QPoint(Coord(s, section, "right", 0) - 1, Coord(s, section, "bottom", 0) - 1));
+    m_rect = QRect(QPoint(Coord(left), Coord(top)), QPoint(Coord(right) - 1, Coord(bottom) - 1));
 }
 
 void CBarLayout::ClampToScreen(const QRect &available)
@@ -78,46 +93,59 @@ void CBarLayout::ClampToScreen(const QRect &available)
     m_rect = QRect(x, y, w, h);
 }
 
-void CBarLayout::Save(CSettingsStore &s, const QString &section) const
+void CFrameLayout::Load(const CSettingsStore &store)
 {
-    Put(s, section, "Display", m_display ? kVisibleStyle : 0);
-    Put(s, section, "Float", m_float ? 1 : 0);
-    // Right and bottom are exclusive, as window rectangles are.
-    Put(s, section, "left", m_rect.left());
-    Put(s, section, "top", m_rect.top());
-    Put(s, section, "right", Clamp64(qint64(m_rect.left()) + m_rect.width()));
-    Put(s, section, "bottom", Clamp64(qint64(m_rect.top()) + m_rect.height()));
-    Put(s, section, "Dock", m_dock);
+    CSettingsExchange::LoadRecord(*this, store);
 }
 
-void CFrameLayout::Load(const CSettingsStore &s)
+void CFrameLayout::Save(CSettingsStore &store) const
 {
-    m_mainOrigX = Coord(s, kWindows, "MainOrigX", 0);
-    m_mainOrigY = Coord(s, kWindows, "MainOrigY", 0);
-    m_mainSizeX = Coord(s, kWindows, "MainSizeX", 640);
-    m_mainSizeY = Coord(s, kWindows, "MainSizeY", 480);
-    m_split1Y1 = Coord(s, kWindows, "Split1Y1", 640);
-    m_split1Y2 = Coord(s, kWindows, "Split1Y2", 0);
-    m_split2X1 = Coord(s, kWindows, "Split2X1", 175);
-    m_split2X2 = Coord(s, kWindows, "Split2X2", 0);
-    m_output = Int(s, kWindows, "Output", 0) != 0;
-    m_project = Int(s, kWindows, "Project", 1) != 0;
-    m_dockOutput = Int(s, kWindows, "DockOutput", 1) != 0;
-    m_projectPane = Int(s, kWindows, "ProjectPane", 0);
-    m_editorPane = Int(s, kWindows, "EditorPane", 1);
-    RepairPanes();
+    CSettingsExchange::SaveRecord(*this, store);
+}
 
-    CEcvtNumber ratio;
-    ratio.m_digits =
-        s.GetProfileString(kWindows, QStringLiteral("DebugRatio"), QStringLiteral("0"));
-    ratio.m_decimal = Int(s, kWindows, "DebugDecimal", 0);
-    ratio.m_sign = Int(s, kWindows, "DebugSign", 0);
-    m_debugRatio = ratio.ToDouble();
+void CFrameLayout::Exchange(CSettingsExchange &x)
+{
+    const CFrameLayout d;
+    const auto coord = [&x](const char *key, int &value, int def) {
+        x.Int(kWindows, QLatin1String(key), value, def);
+        if (x.IsLoading())
+            value = Coord(value);
+    };
+    const auto flag = [&x](const char *key, bool &value, int def) {
+        int stored = value ? 1 : 0;
+        x.Int(kWindows, QLatin1String(key), stored, def);
+        value = stored != 0;
+    };
+    coord("MainOrigX", m_mainOrigX, d.m_mainOrigX);
+    coord("MainOrigY", m_mainOrigY, d.m_mainOrigY);
+    coord("MainSizeX", m_mainSizeX, d.m_mainSizeX);
+    coord("MainSizeY", m_mainSizeY, d.m_mainSizeY);
+    coord("Split1Y1", m_split1Y1, d.m_split1Y1);
+    coord("Split1Y2", m_split1Y2, d.m_split1Y2);
+    coord("Split2X1", m_split2X1, d.m_split2X1);
+    coord("Split2X2", m_split2X2, d.m_split2X2);
+    flag("Output", m_output, 0);
+    flag("Project", m_project, 1);
+    flag("DockOutput", m_dockOutput, 1);
+    x.Int(kWindows, QStringLiteral("ProjectPane"), m_projectPane, d.m_projectPane);
+    x.Int(kWindows, QStringLiteral("EditorPane"), m_editorPane, d.m_editorPane);
+    if (x.IsLoading())
+        RepairPanes();
 
-    m_statusBar = Int(s, QStringLiteral("StatusBar"), "Display", 1) != 0;
-    m_toolBar.Load(s, QStringLiteral("ToolBar"));
-    m_debugBar.Load(s, QStringLiteral("DebugBar"));
-    m_browserBar.Load(s, QStringLiteral("BrowserBar"));
+    // The debugger's split as _ecvt gives it: digits, decimal point, sign.
+    CEcvtNumber ratio = CEcvtNumber::FromDouble(m_debugRatio);
+    x.String(kWindows, QStringLiteral("DebugRatio"), ratio.m_digits, QStringLiteral("0"));
+    x.Int(kWindows, QStringLiteral("DebugDecimal"), ratio.m_decimal, 0);
+    x.Int(kWindows, QStringLiteral("DebugSign"), ratio.m_sign, 0);
+    if (x.IsLoading())
+        m_debugRatio = ratio.ToDouble();
+
+    int statusBar = m_statusBar ? CBarLayout::kVisibleStyle : 0;
+    x.Int(QStringLiteral("StatusBar"), QStringLiteral("Display"), statusBar, 1);
+    m_statusBar = statusBar != 0;
+    m_toolBar.Exchange(x, QStringLiteral("ToolBar"));
+    m_debugBar.Exchange(x, QStringLiteral("DebugBar"));
+    m_browserBar.Exchange(x, QStringLiteral("BrowserBar"));
 }
 
 void CFrameLayout::PlaceFirstStart(const CSettingsStore &s, const QRect &available)
@@ -136,33 +164,6 @@ void CFrameLayout::PlaceFirstStart(const CSettingsStore &s, const QRect &availab
     m_mainOrigY = available.top() + (available.height() - m_mainSizeY) / 2;
     if (!stored("Output"))
         m_output = true;
-}
-
-void CFrameLayout::Save(CSettingsStore &s) const
-{
-    Put(s, kWindows, "MainOrigX", m_mainOrigX);
-    Put(s, kWindows, "MainOrigY", m_mainOrigY);
-    Put(s, kWindows, "MainSizeX", m_mainSizeX);
-    Put(s, kWindows, "MainSizeY", m_mainSizeY);
-    Put(s, kWindows, "Split1Y1", m_split1Y1);
-    Put(s, kWindows, "Split1Y2", m_split1Y2);
-    Put(s, kWindows, "Split2X1", m_split2X1);
-    Put(s, kWindows, "Split2X2", m_split2X2);
-    Put(s, kWindows, "Output", m_output ? 1 : 0);
-    Put(s, kWindows, "Project", m_project ? 1 : 0);
-    Put(s, kWindows, "DockOutput", m_dockOutput ? 1 : 0);
-    Put(s, kWindows, "ProjectPane", m_projectPane);
-    Put(s, kWindows, "EditorPane", m_editorPane);
-
-    const CEcvtNumber ratio = CEcvtNumber::FromDouble(m_debugRatio);
-    s.WriteProfileString(kWindows, QStringLiteral("DebugRatio"), ratio.m_digits);
-    Put(s, kWindows, "DebugDecimal", ratio.m_decimal);
-    Put(s, kWindows, "DebugSign", ratio.m_sign);
-
-    Put(s, QStringLiteral("StatusBar"), "Display", m_statusBar ? CBarLayout::kVisibleStyle : 0);
-    m_toolBar.Save(s, QStringLiteral("ToolBar"));
-    m_debugBar.Save(s, QStringLiteral("DebugBar"));
-    m_browserBar.Save(s, QStringLiteral("BrowserBar"));
 }
 
 void CFrameLayout::ClampToScreen(const QRect &available)

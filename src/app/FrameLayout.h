@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QString>
 
+class CSettingsExchange;
 class CSettingsStore;
 
 // One toolbar's place: sections "ToolBar", "DebugBar", "BrowserBar".
@@ -21,6 +22,8 @@ struct CBarLayout
 
     void Load(const CSettingsStore &store, const QString &section);
     void Save(CSettingsStore &store, const QString &section) const;
+    // The one list of the bar's keys that loading and saving run through.
+    void Exchange(CSettingsExchange &exchange, const QString &section);
     void ClampToScreen(const QRect &available);
     bool operator==(const CBarLayout &) const = default;
 };
@@ -50,6 +53,8 @@ struct CFrameLayout
 
     void Load(const CSettingsStore &store);
     void Save(CSettingsStore &store) const;
+    // The one list of keys that loading and saving run through.
+    void Exchange(CSettingsExchange &exchange);
     // Brings the stored window, its splitter rows and columns and the
     // floating bars inside available (the screen less its panels): a file
     // from a larger screen, or a damaged one, must not make a window

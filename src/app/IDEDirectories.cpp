@@ -48,44 +48,6 @@ const QString kMavu = QStringLiteral("Mavu");
 const QString kBrowser = QStringLiteral("Browser");
 const QString kUser = QStringLiteral("User");
 
-// A corrupt count must not make loading crawl through billions of keys.
-constexpr int kMaxListCount = 1000;
-
-QStringList ReadList(const CSettingsStore &s, const QString &section, const QString &name,
-                     const QString &single)
-{
-    QStringList list;
-    const int count =
-        qBound(0, s.GetProfileInt(section, name + QStringLiteral("Count"), 0), kMaxListCount);
-    for (int i = 1; i <= count; ++i) {
-        const QString v = s.GetProfileString(section, name + QString::number(i), QString());
-        if (!v.isEmpty())
-            list << v;
-    }
-    if (count == 0 && !single.isEmpty())
-        list << single;
-    return list;
-}
-
-void WriteString(CSettingsStore &s, const QString &section, const QString &key, const QString &v)
-{
-    // A null string would delete the key.
-    s.WriteProfileString(section, key, v.isNull() ? QStringLiteral("") : v);
-}
-
-void WriteList(CSettingsStore &s, const QString &section, const QString &name,
-               const QStringList &list)
-{
-    const QString countKey = name + QStringLiteral("Count");
-    const int oldCount = qBound(0, s.GetProfileInt(section, countKey, 0), kMaxListCount);
-    s.WriteProfileInt(section, countKey, int(list.size()));
-    for (int i = 0; i < list.size(); ++i)
-        WriteString(s, section, name + QString::number(i + 1), list.at(i));
-    // Entries past the new end would only confuse someone reading the file.
-    for (int i = int(list.size()) + 1; i <= oldCount; ++i)
-        s.WriteProfileString(section, name + QString::number(i), QString());
-}
-
 bool IsDir(const QString &path)
 {
     return !path.isEmpty() && QFileInfo(path).isDir();
@@ -138,55 +100,52 @@ QString CutAtApi(const QString &docPath)
 
 } // namespace
 
-void CIDEDirectories::LoadSettings(const CSettingsStore &s)
+void CIDEDirectories::LoadSettings(const CSettingsStore &store)
 {
-    const QString empty = QStringLiteral("");
-    m_exePath = s.GetProfileString(kJava, QStringLiteral("ExePath"), empty);
-    m_libPath = s.GetProfileString(kJava, QStringLiteral("LibPath"), empty);
-    m_sourcePath = s.GetProfileString(kJava, QStringLiteral("SourcePath"), empty);
-    m_pkgSourcePath = s.GetProfileString(kPackage, QStringLiteral("SourcePath"), empty);
-    m_docPath = s.GetProfileString(kJava, QStringLiteral("DocPath"), empty);
-    m_beanDocPath = s.GetProfileString(kJava, QStringLiteral("BeanDocPath"), empty);
-    m_jsdkDocPath = s.GetProfileString(kJava, QStringLiteral("JSDKDocPath"), empty);
-    m_programPath = s.GetProfileString(kMavu, QStringLiteral("Path"), empty);
-    m_browserPath = s.GetProfileString(kBrowser, QStringLiteral("Path"), empty);
-    m_lastProject = s.GetProfileString(kMavu, QStringLiteral("Project"), empty);
-
-    m_exePaths = ReadList(s, kJava, QStringLiteral("ExePath"), m_exePath);
-    m_libPaths = ReadList(s, kJava, QStringLiteral("LibPath"), m_libPath);
-    m_srcPaths = ReadList(s, kJava, QStringLiteral("SrcPath"), m_sourcePath);
-    m_docPaths = ReadList(s, kJava, QStringLiteral("DocPath"), m_docPath);
-    m_pkgSrcPaths = ReadList(s, kPackage, QStringLiteral("SrcPath"), m_pkgSourcePath);
-
-    m_userPaths.clear();
-    for (int i = 1; i <= kMaxUserPaths; ++i) {
-        const QString v = s.GetProfileString(kUser, QStringLiteral("Path%1").arg(i), empty);
-        if (!v.isEmpty())
-            m_userPaths << v;
-    }
+    CSettingsExchange::LoadRecord(*this, store);
 }
 
-void CIDEDirectories::SaveSettings(CSettingsStore &s) const
+void CIDEDirectories::SaveSettings(CSettingsStore &store) const
 {
-    WriteString(s, kJava, QStringLiteral("ExePath"), m_exePath);
-    WriteString(s, kJava, QStringLiteral("LibPath"), m_libPath);
-    WriteString(s, kJava, QStringLiteral("SourcePath"), m_sourcePath);
-    WriteString(s, kPackage, QStringLiteral("SourcePath"), m_pkgSourcePath);
-    WriteString(s, kJava, QStringLiteral("DocPath"), m_docPath);
-    WriteString(s, kJava, QStringLiteral("BeanDocPath"), m_beanDocPath);
-    WriteString(s, kJava, QStringLiteral("JSDKDocPath"), m_jsdkDocPath);
-    WriteString(s, kMavu, QStringLiteral("Path"), m_programPath);
-    WriteString(s, kBrowser, QStringLiteral("Path"), m_browserPath);
+    CSettingsExchange::SaveRecord(*this, store);
+}
 
-    WriteList(s, kJava, QStringLiteral("ExePath"), m_exePaths);
-    WriteList(s, kJava, QStringLiteral("LibPath"), m_libPaths);
-    WriteList(s, kJava, QStringLiteral("DocPath"), m_docPaths);
-    WriteList(s, kJava, QStringLiteral("SrcPath"), m_srcPaths);
-    WriteList(s, kPackage, QStringLiteral("SrcPath"), m_pkgSrcPaths);
+CSettingsExchange::KeyList CIDEDirectories::Keys()
+{
+    return CSettingsExchange::RecordKeys<CIDEDirectories>();
+}
 
-    for (int i = 1; i <= kMaxUserPaths; ++i) {
-        const QString v = i <= m_userPaths.size() ? m_userPaths.at(i - 1) : QString();
-        WriteString(s, kUser, QStringLiteral("Path%1").arg(i), v);
+void CIDEDirectories::Exchange(CSettingsExchange &x)
+{
+    const QString empty = QStringLiteral("");
+    x.String(kJava, QStringLiteral("ExePath"), m_exePath, empty);
+    x.String(kJava, QStringLiteral("LibPath"), m_libPath, empty);
+    x.String(kJava, QStringLiteral("SourcePath"), m_sourcePath, empty);
+    x.String(kPackage, QStringLiteral("SourcePath"), m_pkgSourcePath, empty);
+    x.String(kJava, QStringLiteral("DocPath"), m_docPath, empty);
+    x.String(kJava, QStringLiteral("BeanDocPath"), m_beanDocPath, empty);
+    x.String(kJava, QStringLiteral("JSDKDocPath"), m_jsdkDocPath, empty);
+    x.String(kMavu, QStringLiteral("Path"), m_programPath, empty);
+    x.String(kBrowser, QStringLiteral("Path"), m_browserPath, empty);
+    // Read here; the main frame writes it when it closes the project.
+    if (x.IsLoading())
+        x.String(kMavu, QStringLiteral("Project"), m_lastProject, empty);
+
+    // Each list falls back on the single path it grew from.
+    x.List(kJava, QStringLiteral("ExePath"), m_exePaths, m_exePath);
+    x.List(kJava, QStringLiteral("LibPath"), m_libPaths, m_libPath);
+    x.List(kJava, QStringLiteral("DocPath"), m_docPaths, m_docPath);
+    x.List(kJava, QStringLiteral("SrcPath"), m_srcPaths, m_sourcePath);
+    x.List(kPackage, QStringLiteral("SrcPath"), m_pkgSrcPaths, m_pkgSourcePath);
+
+    // Fixed userSlots: every one is written, empty ones are skipped when read.
+    QStringList userSlots = m_userPaths;
+    userSlots.resize(kMaxUserPaths);
+    for (int i = 0; i < kMaxUserPaths; ++i)
+        x.String(kUser, QStringLiteral("Path%1").arg(i + 1), userSlots[i], empty);
+    if (x.IsLoading()) {
+        userSlots.removeAll(QString());
+        m_userPaths = userSlots;
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SettingsExchange.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +33,10 @@ public:
     // the order executables, libraries, documentation, Java sources,
     // package sources, then the user directories.
     void SaveSettings(CSettingsStore &store) const;
+    // The keys in the order the file shows them.
+    static CSettingsExchange::KeyList Keys();
+    // The one list of keys that loading, saving and Keys() run through.
+    void Exchange(CSettingsExchange &exchange);
     // The values derived at the end of loading. A set documentation
     // directory clears the "do not warn" flag in options.
     void DeriveDirectories(const CAppLocations &loc, CIDEOptions &options);

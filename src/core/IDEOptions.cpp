@@ -27,23 +27,17 @@ QString HeaderKey(int level)
 
 void CIDEOptions::LoadSettings(const CSettingsStore &store)
 {
-    CSettingsExchange exchange(store);
-    Exchange(exchange);
+    CSettingsExchange::LoadRecord(*this, store);
 }
 
 void CIDEOptions::SaveSettings(CSettingsStore &store) const
 {
-    CSettingsExchange exchange(store);
-    CIDEOptions copy = *this;
-    copy.Exchange(exchange);
+    CSettingsExchange::SaveRecord(*this, store);
 }
 
 CSettingsExchange::KeyList CIDEOptions::Keys()
 {
-    CSettingsExchange exchange;
-    CIDEOptions options;
-    options.Exchange(exchange);
-    return exchange.Keys();
+    return CSettingsExchange::RecordKeys<CIDEOptions>();
 }
 
 void CIDEOptions::Exchange(CSettingsExchange &x)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 class CSettingsStore;
 
@@ -32,8 +33,38 @@ public:
     void Int(const QString &section, const QString &key, int &value, int def);
     void String(const QString &section, const QString &key, QString &value);
     void String(const QString &section, const QString &key, QString &value, const QString &def);
+    // A list kept as name + "Count" and the entries name1, name2, ...; empty
+    // entries are skipped when read. A list that was once a single value
+    // reads as that value (single) while no count is stored. Saving clears
+    // the entries past the new end.
+    void List(const QString &section, const QString &name, QStringList &list,
+              const QString &single = QString());
 
     const KeyList &Keys() const { return m_keys; }
+
+    // What every record with an Exchange(CSettingsExchange &, args...) does
+    // to load, save and list its keys; args name its section where it has
+    // several.
+    template <class Record, class... Args>
+    static void LoadRecord(Record &record, const CSettingsStore &store, const Args &...args)
+    {
+        CSettingsExchange exchange(store);
+        record.Exchange(exchange, args...);
+    }
+    template <class Record, class... Args>
+    static void SaveRecord(const Record &record, CSettingsStore &store, const Args &...args)
+    {
+        CSettingsExchange exchange(store);
+        Record copy = record; // saving reads the members, but through the same two-way call
+        copy.Exchange(exchange, args...);
+    }
+    template <class Record> static KeyList RecordKeys()
+    {
+        CSettingsExchange exchange;
+        Record record;
+        record.Exchange(exchange);
+        return exchange.Keys();
+    }
 
 private:
     Mode m_mode;

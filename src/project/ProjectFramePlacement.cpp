@@ -1,5 +1,6 @@
 #include "project/ProjectFramePlacement.h"
 
+#include "core/SettingsExchange.h"
 #include "core/SettingsStore.h"
 
 namespace {
@@ -8,11 +9,16 @@ const QString kSection = QStringLiteral("ProjWnd");
 
 void CProjectFramePlacement::Load(const CSettingsStore &store)
 {
-    m_nMaximize = store.GetProfileInt(kSection, QStringLiteral("Maximize"), 0);
-    m_nOrigX = store.GetProfileInt(kSection, QStringLiteral("OrigX"), 0);
-    m_nOrigY = store.GetProfileInt(kSection, QStringLiteral("OrigY"), 0);
-    m_nWidth = store.GetProfileInt(kSection, QStringLiteral("Width"), 0);
-    m_nHeight = store.GetProfileInt(kSection, QStringLiteral("Height"), 0);
+    CSettingsExchange::LoadRecord(*this, store);
+}
+
+void CProjectFramePlacement::Exchange(CSettingsExchange &x)
+{
+    x.Int(kSection, QStringLiteral("OrigX"), m_nOrigX, 0);
+    x.Int(kSection, QStringLiteral("OrigY"), m_nOrigY, 0);
+    x.Int(kSection, QStringLiteral("Width"), m_nWidth, 0);
+    x.Int(kSection, QStringLiteral("Height"), m_nHeight, 0);
+    x.Int(kSection, QStringLiteral("Maximize"), m_nMaximize, 0);
 }
 
 void CProjectFramePlacement::Save(CSettingsStore &store, int x, int y, int width, int height,
@@ -25,11 +31,8 @@ void CProjectFramePlacement::Save(CSettingsStore &store, int x, int y, int width
     m_nWidth = width;
     m_nHeight = height;
     m_nMaximize = maximized ? 1 : 0;
-    store.WriteProfileInt(kSection, QStringLiteral("OrigX"), m_nOrigX);
-    store.WriteProfileInt(kSection, QStringLiteral("OrigY"), m_nOrigY);
-    store.WriteProfileInt(kSection, QStringLiteral("Width"), m_nWidth);
-    store.WriteProfileInt(kSection, QStringLiteral("Height"), m_nHeight);
-    store.WriteProfileInt(kSection, QStringLiteral("Maximize"), m_nMaximize);
+    CSettingsExchange exchange(store);
+    Exchange(exchange);
 }
 
 void CProjectFramePlacement::ClampTo(int width, int height)

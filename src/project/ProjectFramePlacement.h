@@ -1,5 +1,6 @@
 #pragma once
 
+class CSettingsExchange;
 class CSettingsStore;
 
 // Where the project pane's own MDI child window goes, kept in section
@@ -14,6 +15,8 @@ struct CProjectFramePlacement
     int m_nHeight = 0;
 
     void Load(const CSettingsStore &store);
+    // The one list of keys that loading and saving run through.
+    void Exchange(CSettingsExchange &exchange);
     // A minimised window leaves the stored placement alone.
     void Save(CSettingsStore &store, int x, int y, int width, int height, bool maximized,
               bool minimized);
