@@ -2,6 +2,8 @@
 
 #include "core/CommandIds.h"
 
+#include <iterator>
+
 using Kind = CProjectCommands::NodeKind;
 
 bool CProjectCommands::IsEnabled(int id, const State &s)
@@ -174,29 +176,19 @@ QList<CProjectCommands::Entry> CProjectCommands::Menu(NodeKind kind)
 
 QString CProjectCommands::MenuName(NodeKind kind)
 {
-    switch (kind) {
-    case Kind::Root:
-        return QStringLiteral("RootOptions");
-    case Kind::ClosedProject:
-        return QStringLiteral("ClosedProject");
-    case Kind::OpenProject:
-        return QStringLiteral("OpenProjectFileView");
-    case Kind::VirtualFolder:
-        return QStringLiteral("VirtualFolder");
-    case Kind::ClosedProjectFileItem:
-        return QStringLiteral("ClosedProjectFileItem");
-    case Kind::OpenProjectFileItem:
-        return QStringLiteral("OpenProjectFileItem");
-    case Kind::ClosedProjectResItem:
-        return QStringLiteral("ClosedProjectResItem");
-    case Kind::OpenProjectResItem:
-        return QStringLiteral("OpenProjectResItem");
-    case Kind::OpenProjectClassView:
-        return QStringLiteral("OpenProjectClassView");
-    case Kind::ClassElement:
-        return QStringLiteral("ClassElement");
-    case Kind::None:
-        break;
-    }
-    return QString();
+    // In the order of NodeKind.
+    static const char *const kNames[] = {nullptr,
+                                         "RootOptions",
+                                         "ClosedProject",
+                                         "OpenProjectFileView",
+                                         "VirtualFolder",
+                                         "ClosedProjectFileItem",
+                                         "OpenProjectFileItem",
+                                         "ClosedProjectResItem",
+                                         "OpenProjectResItem",
+                                         "OpenProjectClassView",
+                                         "ClassElement"};
+    static_assert(std::size(kNames) == std::size_t(Kind::ClassElement) + 1);
+    const char *name = kNames[int(kind)];
+    return name ? QString::fromLatin1(name) : QString();
 }

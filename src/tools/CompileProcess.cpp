@@ -14,9 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStorageInfo>
-#include <QTemporaryFile>
 
 CCompileProcess::CCompileProcess(CToolManager *manager) : CBuildToolProcess(manager)
 {
@@ -26,7 +24,6 @@ CCompileProcess::CCompileProcess(CToolManager *manager) : CBuildToolProcess(mana
 CCompileProcess::~CCompileProcess()
 {
     DeleteProcess();
-    CloseRedirectFile(true);
 }
 
 QString CCompileProcess::RedirectFailedMessage()
@@ -57,46 +54,6 @@ QString CCompileProcess::DoubleClickHint()
         "\nDouble click on the line with file name\nand error number to locate the error.");
 }
 
-CProject *CCompileProcess::OpenProject() const
-{
-    CProjectDoc *ws = Manager() ? Manager()->Workspace() : nullptr;
-    if (ws && ws->GetCurrentProject().IsOpen())
-        return &ws->GetCurrentProject();
-    return nullptr;
-}
-
-void CCompileProcess::Append(const QString &text)
-{
-    if (!Manager())
-        return;
-    if (CToolOutput *out = Manager()->Host().Output(CToolHost::BuildTab))
-        out->AppendOutput(text);
-}
-
-QString CCompileProcess::NewRedirectFileName() const
-{
-    QTemporaryFile file(QDir(QDir::tempPath()).filePath(QStringLiteral("mavu-javac-XXXXXX.out")));
-    file.setAutoRemove(false);
-    if (file.open())
-        return file.fileName();
-    // Execute reports it when this one cannot be made either.
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("mavu-javac.out"));
-}
-
-void CCompileProcess::CloseRedirectFile(bool remove)
-{
-    if (m_redirect) {
-        m_redirect->close();
-        if (remove)
-            m_redirect->remove();
-        delete m_redirect;
-        m_redirect = nullptr;
-    } else if (remove && !m_strRedirectFile.isEmpty()) {
-        QFile::remove(m_strRedirectFile);
-    }
-    m_bFileOpen = false;
-}
-
 bool CCompileProcess::Compile(const QString &target, bool projectCompile, CProject *project,
                               const QString &directory, bool showDirectory)
 {
@@ -124,7 +81,7 @@ bool CCompileProcess::Compile(const QString &target, bool projectCompile, CProje
     if (!directory.isEmpty())
         dir = directory;
 
-    const QString redirect = NewRedirectFileName();
+    const QString redirect = NewRedirectFileName(QStringLiteral("javac"));
     Reset();
     SetCommandLine(cmd);
     SetWorkingDirectory(dir);
@@ -135,9 +92,7 @@ bool CCompileProcess::Compile(const QString &target, bool projectCompile, CProje
     m_bRunAfterCompile = false;
     m_bShowClassPath = true;
     RunWithClassPath(0, projectOptions);
-    if (!IsRunning() && !m_bFileOpen)
-        QFile::remove(redirect);
-    return IsRunning();
+    return StartedWith(redirect);
 }
 
 bool CCompileProcess::Execute(int)
@@ -145,32 +100,15 @@ bool CCompileProcess::Execute(int)
     CToolHost &host = Manager()->Host();
     host.ClearOutput(CToolHost::BuildTab);
 
-    CloseRedirectFile(false);
-    m_redirect = new QFile(m_strRedirectFile);
-    if (!m_redirect->open(QIODevice::ReadWrite | QIODevice::Truncate)) {
-        delete m_redirect;
-        m_redirect = nullptr;
+    if (!OpenRedirectFile()) {
         Prompter().MessageBox(RedirectFailedMessage(), CPrompter::Ok, CPrompter::Stop);
         return false;
     }
-    m_bFileOpen = true;
     const QStorageInfo disk(QFileInfo(m_strRedirectFile).absolutePath());
     if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < 10240)
         Append(LowDiskSpaceWarning());
 
-    QProcess *proc = NewProcess();
-    if (proc) {
-        proc->setStandardInputFile(QProcess::nullDevice());
-        // Standard error follows standard output into the file.
-        proc->setProcessChannelMode(QProcess::MergedChannels);
-        proc->setStandardOutputFile(m_strRedirectFile, QIODevice::Truncate);
-        connect(proc, &QProcess::finished, this, &CCompileProcess::OnFinished,
-                Qt::QueuedConnection);
-        proc->start();
-    }
-    if (!proc || !proc->waitForStarted(-1)) {
-        DeleteProcess();
-        CloseRedirectFile(true);
+    if (!StartRedirected()) {
         // Without a word the user would wait for a compile that never
         // began: say which command could not be run.
         host.ShowOutputTab(CToolHost::BuildTab);
@@ -192,13 +130,6 @@ bool CCompileProcess::Execute(int)
     return true;
 }
 
-void CCompileProcess::OnFinished()
-{
-    const int code = IsAborted() ? kUserAbort : 0;
-    emit ended(code);
-    OnCompileDone(code);
-}
-
 void CCompileProcess::OnCompileDone(int code)
 {
     CToolHost &host = Manager()->Host();
@@ -215,8 +146,7 @@ void CCompileProcess::OnCompileDone(int code)
     m_result.endCode = code;
     bool succeeded = false;
     if (m_bFileOpen) {
-        m_redirect->seek(0);
-        const QString text = QString::fromLocal8Bit(m_redirect->readAll());
+        const QString text = ReadRedirected();
         qsizetype start = 0;
         while (start < text.size() &&
                (text.at(start) == QLatin1Char('\r') || text.at(start) == QLatin1Char('\n')))

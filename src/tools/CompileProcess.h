@@ -6,7 +6,6 @@
 #include <QStringList>
 
 class CProject;
-class QFile;
 
 // The compiler. Unlike the other tools its output goes to a temporary
 // redirect file, read into the Build tab only after it has ended; the end
@@ -33,10 +32,6 @@ public:
     // The end of the compile (0 or kUserAbort): the Build tab's report.
     void OnCompileDone(int code);
 
-    // Running, or ended with its report still to come.
-    bool IsBusy() const { return IsRunning() || m_bFileOpen; }
-
-    QString RedirectFileName() const { return m_strRedirectFile; }
     QString SingleFile() const { return m_strSingleFile; }
     bool IsProjectCompile() const { return m_bProjectCompile; }
     bool RunAfterCompile() const { return m_bRunAfterCompile; }
@@ -56,17 +51,11 @@ signals:
     // The end handler has finished (after the dirty marks and before Run).
     void compileFinished(const CCompileResult &result);
 
-private:
-    void OnFinished();
-    QString NewRedirectFileName() const;
-    void CloseRedirectFile(bool remove);
-    void Append(const QString &text);
-    CProject *OpenProject() const;
+protected:
+    void OnDone(int code) override { OnCompileDone(code); }
 
-    QString m_strRedirectFile;
+private:
     QString m_strSingleFile;
-    QFile *m_redirect = nullptr; // owned
-    bool m_bFileOpen = false;
     bool m_bProjectCompile = false;
     bool m_bRunAfterCompile = false;
     bool m_bShowDirectory = false;

@@ -1,20 +1,13 @@
 #include "tools/HeadlessBuild.h"
 
 #include "core/Prompter.h"
-#include "project/Project.h"
-#include "project/ProjectClasses.h"
-#include "project/ProjectDoc.h"
-#include "project/ProjectFolder.h"
 #include "tools/BuildCommands.h"
-#include "tools/CompileProcess.h"
+#include "tools/HeadlessProject.h"
 #include "tools/ToolHost.h"
 #include "tools/ToolManager.h"
 #include "tools/ToolOutput.h"
 
-#include <QEventLoop>
-#include <QFileInfo>
 #include <QTextStream>
-#include <memory>
 
 namespace {
 
@@ -87,48 +80,22 @@ private:
 int CHeadlessBuild::Run(QTextStream &out, QTextStream &err) const
 {
     CStreamPrompter prompter(out, err);
-    RegisterProjectClasses();
-    const QString path = QFileInfo(projectPath).absoluteFilePath();
-    if (!QFileInfo(path).isFile()) {
-        err << QStringLiteral("Project file does not exist !!!") << Qt::endl;
-        return Unreadable;
-    }
-    if (QFileInfo(path).suffix().compare(QLatin1String("mavu"), Qt::CaseInsensitive) != 0) {
-        err << QStringLiteral("The file is not a Mavu project file !!!") << Qt::endl;
-        return Unreadable;
-    }
-
     // The workspace is read for its default options only; the build leaves
     // it and the project file as they are.
-    CProjectDoc workspace;
-    if (!workspacePath.isEmpty() && QFileInfo::exists(workspacePath))
-        workspace.Load(workspacePath);
-    auto folder = std::make_unique<CProjectFolder>(path);
-    CProject &project = workspace.GetCurrentProject();
-    folder->SetProject(&project);
-    if (!project.Open(folder.get(), false))
+    CHeadlessProject project;
+    if (!project.Open(projectPath, workspacePath, err))
         return Unreadable;
 
     CHeadlessHost host(*this, out);
-    CToolManager manager(&host, &workspace);
+    CToolManager manager(&host, &project.Workspace());
     CBuildCommands commands(manager);
-    QEventLoop loop;
-    bool succeeded = false;
-    QObject::connect(&manager.CompileProcess(), &CCompileProcess::compileFinished, &loop,
-                     [&](const CCompileResult &result) {
-                         succeeded = result.succeeded;
-                         loop.quit();
-                     });
-    const bool started = dirtyOnly ? commands.RebuildDirty() : commands.BuildProject();
+    const int compiled = CHeadlessProject::CompileAndWait(
+        manager, [&] { return dirtyOnly ? commands.RebuildDirty() : commands.BuildProject(); });
     int code = Succeeded;
-    if (started) {
-        loop.exec();
-        code = succeeded ? Succeeded : Failed;
-    } else if (host.m_buildOutput.m_written) {
+    if (compiled >= 0)
+        code = compiled ? Succeeded : Failed;
+    else if (host.m_buildOutput.m_written)
         code = Failed; // the compiler could not be started
-    }
     out << Qt::endl;
-    project.SetModifiedFlag(false);
-    folder->SetProject(nullptr);
     return code;
 }

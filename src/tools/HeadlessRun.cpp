@@ -3,24 +3,19 @@
 #include "core/Prompter.h"
 #include "javamodel/ClassLookup.h"
 #include "project/Project.h"
-#include "project/ProjectClasses.h"
 #include "project/ProjectDoc.h"
-#include "project/ProjectFolder.h"
 #include "tools/BuildCommands.h"
 #include "tools/CommandLine.h"
-#include "tools/CompileProcess.h"
 #include "tools/DirtyCheck.h"
+#include "tools/HeadlessProject.h"
 #include "tools/RunPlan.h"
 #include "tools/RunProcess.h"
 #include "tools/ToolHost.h"
 #include "tools/ToolManager.h"
 #include "tools/ToolOutput.h"
 
-#include <QEventLoop>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTextStream>
-#include <memory>
 
 namespace {
 
@@ -107,30 +102,12 @@ QString CHeadlessRun::JoinArguments(const QStringList &args)
 int CHeadlessRun::Run(QTextStream &err) const
 {
     CErrPrompter prompter(err);
-    RegisterProjectClasses();
-    const QString path = QFileInfo(projectPath).absoluteFilePath();
-    if (!QFileInfo(path).isFile()) {
-        err << QStringLiteral("Project file does not exist !!!") << Qt::endl;
-        return CouldNotRun;
-    }
-    if (QFileInfo(path).suffix().compare(QLatin1String("mavu"), Qt::CaseInsensitive) != 0) {
-        err << QStringLiteral("The file is not a Mavu project file !!!") << Qt::endl;
-        return CouldNotRun;
-    }
-
     // Read for the default options only; neither file is written.
-    CProjectDoc workspace;
-    if (!workspacePath.isEmpty() && QFileInfo::exists(workspacePath))
-        workspace.Load(workspacePath);
-    auto folder = std::make_unique<CProjectFolder>(path);
-    CProject &project = workspace.GetCurrentProject();
-    folder->SetProject(&project);
-    if (!project.Open(folder.get(), false))
+    CHeadlessProject headless;
+    if (!headless.Open(projectPath, workspacePath, err))
         return CouldNotRun;
-    auto close = qScopeGuard([&] {
-        project.SetModifiedFlag(false);
-        folder->SetProject(nullptr);
-    });
+    CProjectDoc &workspace = headless.Workspace();
+    CProject &project = headless.Project();
 
     CRunHost host(*this, err);
     CToolManager manager(&host, &workspace);
@@ -140,18 +117,12 @@ int CHeadlessRun::Run(QTextStream &err) const
     const int dirty =
         CDirtyCheck(project, workspace.m_compiler).CheckProject(project.GetFiles(), true);
     if (dirty > 0) {
-        QEventLoop loop;
-        bool succeeded = false;
-        QObject::connect(&manager.CompileProcess(), &CCompileProcess::compileFinished, &loop,
-                         [&](const CCompileResult &result) {
-                             succeeded = result.succeeded;
-                             loop.quit();
-                         });
-        if (!build.RebuildDirty(false))
+        const int compiled =
+            CHeadlessProject::CompileAndWait(manager, [&] { return build.RebuildDirty(false); });
+        if (compiled < 0)
             return CouldNotRun;
-        loop.exec();
         err << Qt::endl;
-        if (!succeeded)
+        if (!compiled)
             return CouldNotRun;
     }
 

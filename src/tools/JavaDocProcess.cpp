@@ -13,8 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryFile>
 
 CJavaDocProcess::CJavaDocProcess(CToolManager *manager) : CBuildToolProcess(manager)
 {
@@ -23,7 +21,6 @@ CJavaDocProcess::CJavaDocProcess(CToolManager *manager) : CBuildToolProcess(mana
 CJavaDocProcess::~CJavaDocProcess()
 {
     DeleteProcess();
-    CloseRedirectFile(true);
 }
 
 QString CJavaDocProcess::OutputHeader()
@@ -35,46 +32,6 @@ QString CJavaDocProcess::OutputHeader()
 QString CJavaDocProcess::AllSeparator()
 {
     return QStringLiteral("\n\n--------------------------------------------\n");
-}
-
-CProject *CJavaDocProcess::OpenProject() const
-{
-    CProjectDoc *ws = Manager() ? Manager()->Workspace() : nullptr;
-    if (ws && ws->GetCurrentProject().IsOpen())
-        return &ws->GetCurrentProject();
-    return nullptr;
-}
-
-void CJavaDocProcess::Append(const QString &text)
-{
-    if (!Manager())
-        return;
-    if (CToolOutput *out = Manager()->Host().Output(CToolHost::BuildTab))
-        out->AppendOutput(text);
-}
-
-QString CJavaDocProcess::NewRedirectFileName() const
-{
-    QTemporaryFile file(QDir(QDir::tempPath()).filePath(QStringLiteral("mavu-javadoc-XXXXXX.out")));
-    file.setAutoRemove(false);
-    if (file.open())
-        return file.fileName();
-    // Execute reports it when this one cannot be made either.
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("mavu-javadoc.out"));
-}
-
-void CJavaDocProcess::CloseRedirectFile(bool remove)
-{
-    if (m_redirect) {
-        m_redirect->close();
-        if (remove)
-            m_redirect->remove();
-        delete m_redirect;
-        m_redirect = nullptr;
-    } else if (remove && !m_strRedirectFile.isEmpty()) {
-        QFile::remove(m_strRedirectFile);
-    }
-    m_bFileOpen = false;
 }
 
 bool CJavaDocProcess::Refused() const
@@ -110,16 +67,14 @@ bool CJavaDocProcess::JavaDoc(const QString &target, bool all, CProject *project
         cmd += CCommandLine::Quote(info.fileName());
         dir = info.absolutePath();
     }
-    const QString redirect = NewRedirectFileName();
+    const QString redirect = NewRedirectFileName(QStringLiteral("javadoc"));
     Reset();
     SetCommandLine(cmd);
     SetWorkingDirectory(dir);
     m_strRedirectFile = redirect;
     m_bAll = all;
     RunWithClassPath(0, projectOptions);
-    if (!IsRunning() && !m_bFileOpen)
-        QFile::remove(redirect);
-    return IsRunning();
+    return StartedWith(redirect);
 }
 
 bool CJavaDocProcess::JavaDocFolder(const QString &folder)
@@ -130,7 +85,7 @@ bool CJavaDocProcess::JavaDocFolder(const QString &folder)
     QString dir = folder;
     if (dir.isEmpty())
         dir = project ? project->GetProjectDir() : QDir::currentPath();
-    const QString redirect = NewRedirectFileName();
+    const QString redirect = NewRedirectFileName(QStringLiteral("javadoc"));
     Reset();
     SetCommandLine(BaseCommandLine(project != nullptr) + QStringLiteral(" *.java"));
     SetWorkingDirectory(dir);
@@ -139,37 +94,19 @@ bool CJavaDocProcess::JavaDocFolder(const QString &folder)
     m_strRedirectFile = redirect;
     m_bAll = false;
     Execute(0);
-    if (!IsRunning() && !m_bFileOpen)
-        QFile::remove(redirect);
-    return IsRunning();
+    return StartedWith(redirect);
 }
 
 bool CJavaDocProcess::Execute(int)
 {
     CToolHost &host = Manager()->Host();
-    CloseRedirectFile(false);
-    m_redirect = new QFile(m_strRedirectFile);
-    if (!m_redirect->open(QIODevice::ReadWrite | QIODevice::Truncate)) {
-        delete m_redirect;
-        m_redirect = nullptr;
+    if (!OpenRedirectFile()) {
         if (CToolOutput *out = host.Output(CToolHost::OutputTab))
             out->AppendOutput(CCompileProcess::RedirectFailedMessage());
         return false;
     }
-    m_bFileOpen = true;
 
-    QProcess *proc = NewProcess();
-    if (proc) {
-        proc->setStandardInputFile(QProcess::nullDevice());
-        proc->setProcessChannelMode(QProcess::MergedChannels);
-        proc->setStandardOutputFile(m_strRedirectFile, QIODevice::Truncate);
-        connect(proc, &QProcess::finished, this, &CJavaDocProcess::OnFinished,
-                Qt::QueuedConnection);
-        proc->start();
-    }
-    if (!proc || !proc->waitForStarted(-1)) {
-        DeleteProcess();
-        CloseRedirectFile(true);
+    if (!StartRedirected()) {
         host.ShowOutputTab(CToolHost::BuildTab);
         host.ClearOutput(CToolHost::BuildTab);
         Append(StartFailedMessage(CommandLine()) + QLatin1Char('\n'));
@@ -186,13 +123,6 @@ bool CJavaDocProcess::Execute(int)
     return true;
 }
 
-void CJavaDocProcess::OnFinished()
-{
-    const int code = IsAborted() ? kUserAbort : 0;
-    emit ended(code);
-    OnJavaDocDone(code);
-}
-
 void CJavaDocProcess::OnJavaDocDone(int code)
 {
     CToolHost &host = Manager()->Host();
@@ -202,8 +132,7 @@ void CJavaDocProcess::OnJavaDocDone(int code)
         Append(QStringLiteral("User Abort...\n"));
     if (m_bFileOpen) {
         Append(OutputHeader());
-        m_redirect->seek(0);
-        Append(QString::fromLocal8Bit(m_redirect->readAll()));
+        Append(ReadRedirected());
         CloseRedirectFile(true);
     }
     SetRunning(false);

@@ -3,7 +3,6 @@
 #include "tools/BuildToolProcess.h"
 
 class CProject;
-class QFile;
 
 // javadoc, run like the compiler: its text goes to a temporary redirect
 // file that is shown in the Build tab once it has ended, with "Done..." or
@@ -31,23 +30,16 @@ public:
     // The end of the run (0 or kUserAbort): the Build tab's report.
     void OnJavaDocDone(int code);
 
-    bool IsBusy() const { return IsRunning() || m_bFileOpen; }
     bool IsAll() const { return m_bAll; }
-    QString RedirectFileName() const { return m_strRedirectFile; }
 
     static QString OutputHeader();
     static QString AllSeparator();
 
-private:
-    void OnFinished();
-    bool Refused() const;
-    QString NewRedirectFileName() const;
-    void CloseRedirectFile(bool remove);
-    void Append(const QString &text);
-    CProject *OpenProject() const;
+protected:
+    void OnDone(int code) override { OnJavaDocDone(code); }
 
-    QString m_strRedirectFile;
-    QFile *m_redirect = nullptr; // owned
-    bool m_bFileOpen = false;
+private:
+    bool Refused() const;
+
     bool m_bAll = false;
 };
