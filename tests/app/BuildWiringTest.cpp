@@ -9,7 +9,6 @@
 #include "app/MainFrame.h"
 #include "app/OutputPane.h"
 #include "core/CommandIds.h"
-#include "core/SettingsStore.h"
 #include "editor/HueditView.h"
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
@@ -22,13 +21,11 @@
 #include "tree/TreeImages.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QFile>
 #include <QMdiArea>
 #include <QTest>
 #include <QTextBlock>
-#include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -43,30 +40,12 @@ const QByteArray kBad = "public class Bad {\n"
                         "}\n";
 const QByteArray kBadFixed = "public class Bad {\n    void f() {\n        int x = 1;\n    }\n}\n";
 
-bool WaitFor(const std::function<bool()> &done, int ms = 60000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return true;
-}
-
 class BuildTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        {
-            CSettingsStore store(env.FilePath("config/Mavu/Mavu.ini"));
-            store.WriteProfileInt("Editor", "Tip", 0);
-            store.WriteProfileInt("Help", "Warning", 1);
-            store.WriteProfileInt("Windows", "Output", 1);
-            ASSERT_TRUE(store.Sync());
-        }
+        ASSERT_TRUE(env.WriteQuietSettings(true));
         app = std::make_unique<CJavaIDEApp>(QStringList());
         app->SetDialogRunner([](QDialog &) { return int(QDialog::Rejected); });
         ASSERT_TRUE(app->InitInstance());

@@ -608,20 +608,11 @@ TEST_F(AppTest, HelpCommandsOpenTheirFilesOrSayWhereTheyWereLookedFor)
     EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
 }
 
-TEST_F(AppTest, CommandsStillToComeArePresentButDisabled)
+TEST_F(AppTest, CommandsAreEnabledAsTheirStateAllowsAndBarsToggle)
 {
     Start();
-    for (int id : {int(Cmd::RebuildAll), int(Cmd::CompileFile), int(Cmd::DebugStartCont),
-                   int(Cmd::AddBean), int(Cmd::HelpSearch), int(Cmd::HelpAddItem),
-                   int(Cmd::EditorOptions), int(Cmd::FilePrint), int(Cmd::ToggleDebugWindow)}) {
-        QAction *action = Action(id);
-        ASSERT_NE(action, nullptr) << id;
-        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
-        bool inMenu = false;
-        for (QAction *menu : Frame()->menuBar()->actions())
-            inMenu = inMenu || menu->menu()->actions().contains(action);
-        EXPECT_TRUE(inMenu) << action->text().toStdString();
-    }
+    // A command nobody handles yet is shown, disabled.
+    EXPECT_FALSE(Action(Cmd::DebugStartCont)->isEnabled());
     for (int id : {int(Cmd::FileOpen), int(Cmd::ProjectNew), int(Cmd::ToggleOutput),
                    int(Cmd::FloatDockProject), int(Cmd::PaneSide), int(Cmd::TipOfTheDay)})
         EXPECT_TRUE(Action(id)->isEnabled()) << Action(id)->text().toStdString();

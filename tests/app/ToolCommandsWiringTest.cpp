@@ -11,7 +11,6 @@
 #include "app/MainFrame.h"
 #include "app/OutputPane.h"
 #include "core/CommandIds.h"
-#include "core/SettingsStore.h"
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
 #include "project/ProjectFileItem.h"
@@ -26,7 +25,6 @@
 #include "tools/SearchView.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
@@ -37,23 +35,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
-#include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
-
-bool WaitFor(const std::function<bool()> &done, int ms = 30000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return true;
-}
 
 QAction *FindAction(QMenu *menu, const QString &text)
 {
@@ -78,14 +63,8 @@ TEST(UserCommandsWiring, MenusOfferTheCommandsAndTheyRunWithTheirContexts)
 {
     CTestEnv env;
     CFakePrompter prompter;
-    {
-        CSettingsStore store(env.FilePath("config/Mavu/Mavu.ini"));
-        store.WriteProfileInt("Editor", "Tip", 0);
-        store.WriteProfileInt("Help", "Warning", 1);
-        store.WriteProfileInt("Windows", "Output", 1);
-        ASSERT_TRUE(store.Sync());
-        env.WriteFile("data/Mavu/classes.zip", ""); // an installed program
-    }
+    ASSERT_TRUE(env.WriteQuietSettings(true));
+    env.WriteFile("data/Mavu/classes.zip", ""); // an installed program
     const QString script = env.WriteFile(
         "show.sh", "for a in \"$@\"; do echo \"[$a]\"; done; read line; echo \"got $line\"\n");
     {
@@ -184,14 +163,8 @@ TEST(FindInFilesWiring, ResultsStreamIntoTheirWindowAndLeadToTheFile)
 {
     CTestEnv env;
     CFakePrompter prompter;
-    {
-        CSettingsStore store(env.FilePath("config/Mavu/Mavu.ini"));
-        store.WriteProfileInt("Editor", "Tip", 0);
-        store.WriteProfileInt("Help", "Warning", 1);
-        store.WriteProfileInt("Windows", "Output", 1);
-        ASSERT_TRUE(store.Sync());
-        env.WriteFile("data/Mavu/classes.zip", ""); // an installed program
-    }
+    ASSERT_TRUE(env.WriteQuietSettings(true));
+    env.WriteFile("data/Mavu/classes.zip", ""); // an installed program
     auto app = std::make_unique<CJavaIDEApp>(QStringList());
     app->SetDialogRunner([](QDialog &) { return int(QDialog::Rejected); });
     ASSERT_TRUE(app->InitInstance());

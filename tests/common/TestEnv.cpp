@@ -1,9 +1,14 @@
 #include "TestEnv.h"
 
+#include "core/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 
 CTestEnv::CTestEnv()
     : m_oldCwd(QDir::currentPath()), m_oldConfig(qgetenv("XDG_CONFIG_HOME")),
@@ -37,4 +42,29 @@ QString CTestEnv::WriteFile(const QString &relPath, const QByteArray &bytes) con
 QString FixturesDir()
 {
     return QStringLiteral(MAVU_SOURCE_DIR "/tests/fixtures");
+}
+
+bool CTestEnv::WriteQuietSettings(bool showOutput) const
+{
+    CSettingsStore store(FilePath(QStringLiteral("config/Mavu/Mavu.ini")));
+    store.WriteProfileInt(QStringLiteral("Editor"), QStringLiteral("Tip"), 0);
+    store.WriteProfileInt(QStringLiteral("Help"), QStringLiteral("Warning"), 1);
+    if (showOutput)
+        store.WriteProfileInt(QStringLiteral("Windows"), QStringLiteral("Output"), 1);
+    return store.Sync();
+}
+
+bool WaitFor(const std::function<bool()> &done, int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        // Objects let go of outside any event loop (a test's own calls)
+        // are deleted only when asked.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QThread::msleep(1);
+    }
+    return true;
 }

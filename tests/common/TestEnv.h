@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 
 // Points XDG_CONFIG_HOME, XDG_DATA_HOME, HOME and the working directory at a
 // fresh temporary directory for the lifetime of the object, so that a test
@@ -16,6 +17,10 @@ public:
     // Writes bytes to a file under the directory (creating folders) and
     // returns its full path.
     QString WriteFile(const QString &relPath, const QByteArray &bytes) const;
+    // Settings of a program started here that asks nothing at start: no tip
+    // of the day, no documentation warning; the output window shown when
+    // showOutput. False when they could not be written.
+    bool WriteQuietSettings(bool showOutput) const;
 
 private:
     QTemporaryDir m_dir;
@@ -25,3 +30,6 @@ private:
 
 // The directory that holds tests/fixtures, from the build environment.
 QString FixturesDir();
+
+// Runs the event loop until done() holds or ms pass; returns done().
+bool WaitFor(const std::function<bool()> &done, int ms = 60000);

@@ -525,36 +525,13 @@ TEST_F(ProjectViewTest, RemovingFilesAsksAboutTheDiskOnlyForTheDeleteKey)
     EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha"}));
 }
 
-TEST_F(ProjectViewTest, MainClassAndMainHtmlExcludeEachOther)
-{
-    NewProject(QStringLiteral("Alpha"));
-    const QString hello = WriteFile(QStringLiteral("Alpha/Hello.java"));
-    const QString page = WriteFile(QStringLiteral("Alpha/Page.HTML"), "<html></html>");
-    AddFiles({hello, page});
-
-    Select(Node(hello));
-    EXPECT_FALSE(m_view->IsCommandEnabled(Cmd::ProjectMainHtml));
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectMainClass));
-    EXPECT_EQ(Project().GetMainClass(), QStringLiteral("Hello.java"));
-
-    Select(Node(page));
-    EXPECT_FALSE(m_view->IsCommandEnabled(Cmd::ProjectMainClass));
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectMainHtml));
-    EXPECT_EQ(Project().GetMainHtml(), QStringLiteral("Page.HTML"));
-    EXPECT_TRUE(Project().GetMainClass().isEmpty());
-
-    Select(Node(hello));
-    m_view->OnMainClass();
-    EXPECT_EQ(Project().GetMainClass(), QStringLiteral("Hello.java"));
-    EXPECT_TRUE(Project().GetMainHtml().isEmpty());
-}
-
 TEST_F(ProjectViewTest, TheMainClassAndMainHtmlFileStandOutInTheTree)
 {
     NewProject(QStringLiteral("Run"));
     const QString main = WriteFile(QStringLiteral("Run/Main.java"));
     const QString other = WriteFile(QStringLiteral("Run/Other.java"));
-    const QString page = WriteFile(QStringLiteral("Run/page.html"), "<p>\n");
+    // The extension's case does not matter.
+    const QString page = WriteFile(QStringLiteral("Run/Page.HTML"), "<p>\n");
     AddFiles({main, other, page});
     QTreeWidgetItem *mainItem = m_view->ItemOf(Node(main));
     QTreeWidgetItem *otherItem = m_view->ItemOf(Node(other));
@@ -563,7 +540,9 @@ TEST_F(ProjectViewTest, TheMainClassAndMainHtmlFileStandOutInTheTree)
     EXPECT_TRUE(m_view->MainFileTip(mainItem).isEmpty());
 
     Select(Node(main));
+    EXPECT_FALSE(m_view->IsCommandEnabled(Cmd::ProjectMainHtml));
     ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectMainClass));
+    EXPECT_EQ(Project().GetMainClass(), QStringLiteral("Main.java"));
     EXPECT_EQ(m_view->MainFileTip(mainItem), QStringLiteral("Main class of the project"));
     EXPECT_TRUE(m_view->MainFileTip(otherItem).isEmpty());
     EXPECT_TRUE(m_view->MainFileTip(pageItem).isEmpty());
@@ -573,11 +552,20 @@ TEST_F(ProjectViewTest, TheMainClassAndMainHtmlFileStandOutInTheTree)
 
     // Main HTML takes over; the main class is plain again.
     Select(Node(page));
+    EXPECT_FALSE(m_view->IsCommandEnabled(Cmd::ProjectMainClass));
     ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectMainHtml));
+    EXPECT_EQ(Project().GetMainHtml(), QStringLiteral("Page.HTML"));
+    EXPECT_TRUE(Project().GetMainClass().isEmpty());
     EXPECT_EQ(m_view->MainFileTip(pageItem), QStringLiteral("Main HTML file of the project"));
     EXPECT_TRUE(DrawsBold(pageItem));
     EXPECT_FALSE(DrawsBold(mainItem));
     EXPECT_TRUE(m_view->MainFileTip(mainItem).isEmpty());
+    // And the other way round.
+    Select(Node(main));
+    m_view->OnMainClass();
+    EXPECT_EQ(Project().GetMainClass(), QStringLiteral("Main.java"));
+    EXPECT_TRUE(Project().GetMainHtml().isEmpty());
+    EXPECT_TRUE(DrawsBold(mainItem));
 
     // A closed project shows nothing special.
     ASSERT_TRUE(Project().Save());

@@ -83,9 +83,6 @@ public:
     CFakeFrame m_frame;
 };
 
-// Runs the event loop until done() holds or ms pass; returns done().
-bool WaitFor(const std::function<bool()> &done, int ms = 30000);
-
 // The lines of a captured tool output in tests/fixtures/tools.
 QStringList FixtureLines(const QString &name);
 
