@@ -272,7 +272,8 @@ void CMainFrame::AttachPackageDatabase()
     m_projectPane->SetPaneView(CNewProjectView::PackagePane, m_packageView);
 }
 
-void CMainFrame::CreateCommandMap()
+// Where the panes and bars stand: the View menu's commands.
+void CMainFrame::CreateLayoutCommands()
 {
     using U = CCmdUI;
     m_commands.On(
@@ -307,6 +308,12 @@ void CMainFrame::CreateCommandMap()
     m_commands.On(
         Cmd::ViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); },
         [this](U &ui) { ui.SetCheck(!statusBar()->isHidden()); });
+}
+
+void CMainFrame::CreateCommandMap()
+{
+    using U = CCmdUI;
+    CreateLayoutCommands();
 
     m_commands.On(Cmd::OutputWindow, [this] {
         ShowOutput(true);

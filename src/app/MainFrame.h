@@ -180,6 +180,7 @@ private:
     void CreateStatusBar();
     void SetStatusPanesShown(bool shown);
     void CreateCommandMap();
+    void CreateLayoutCommands();
     void OnCommitDataRequest(QSessionManager &manager);
     bool AskRunningActivities();
     // What both ways out share once the project is put away: the running

@@ -28,9 +28,7 @@ void PrintTo(const Row &row, std::ostream *os)
     *os << row.what;
 }
 
-class CommandLineTest : public testing::TestWithParam<Row>
-{
-};
+using CommandLineTest = testing::TestWithParam<Row>;
 
 TEST_P(CommandLineTest, ReadsTheArguments)
 {
@@ -100,9 +98,7 @@ void PrintTo(const ErrorRow &row, std::ostream *os)
     *os << row.what;
 }
 
-class CommandLineErrorTest : public testing::TestWithParam<ErrorRow>
-{
-};
+using CommandLineErrorTest = testing::TestWithParam<ErrorRow>;
 
 TEST_P(CommandLineErrorTest, SaysWhatIsWrong)
 {

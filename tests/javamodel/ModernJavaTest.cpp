@@ -15,19 +15,6 @@
 
 namespace {
 
-struct Case
-{
-    const char *what;
-    const char *source;
-    std::vector<const char *> expected;
-};
-
-// Names the case in failure messages instead of dumping its bytes.
-void PrintTo(const Case &c, std::ostream *os)
-{
-    *os << c.what;
-}
-
 const Case kCases[] = {
     {"a parameterised field type is one type",
      "class A {\n"

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <ostream>
+#include <vector>
 
 class CFileObject;
 
@@ -13,3 +15,17 @@ QStringList FileLines(const CFileObject &file);
 // gtest prints QStrings as bytes otherwise.
 void PrintTo(const QString &s, std::ostream *os);
 void PrintTo(const QStringList &list, std::ostream *os);
+
+// A row of a table-driven parse test: a source and the lines it parses to.
+struct Case
+{
+    const char *what;
+    const char *source;
+    std::vector<const char *> expected;
+};
+
+// Names the case in failure messages instead of dumping its bytes.
+inline void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.what;
+}
