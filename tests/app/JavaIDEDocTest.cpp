@@ -13,12 +13,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 } // namespace
 
 TEST(JavaIDEDoc, ReadsTextAndRefusesBinaryFilesWithoutChangingAnything)
@@ -29,7 +23,7 @@ TEST(JavaIDEDoc, ReadsTextAndRefusesBinaryFilesWithoutChangingAnything)
     const QString text = env.WriteFile(QStringLiteral("src/Hello.java"),
                                        "class Hello {\r\n  // caf\xc3\xa9\r\n}\r\n");
     ASSERT_TRUE(doc.OnOpenDocument(text));
-    EXPECT_EQ(doc.Text(), ReadAll(text)) << "line ends and UTF-8 kept as they are";
+    EXPECT_EQ(doc.Text(), FileBytes(text)) << "line ends and UTF-8 kept as they are";
     EXPECT_EQ(doc.GetEncoding(), CJavaIDEDoc::Utf8);
     EXPECT_EQ(doc.GetTitle(), QStringLiteral("Hello.java"));
     EXPECT_TRUE(prompter.m_messages.isEmpty());
@@ -61,12 +55,12 @@ TEST(JavaIDEDoc, Latin1FilesAreEditedAsTextAndWrittenBackAsLatin1)
     EXPECT_EQ(QString::fromUtf8(doc.Text()), QString::fromLatin1(latin1));
 
     ASSERT_TRUE(doc.OnSaveDocument(path, doc.Text()));
-    EXPECT_EQ(ReadAll(path), latin1) << "unchanged text, unchanged bytes";
+    EXPECT_EQ(FileBytes(path), latin1) << "unchanged text, unchanged bytes";
 
     // A character Latin-1 has no room for makes the file UTF-8.
     const QByteArray euro = doc.Text() + QStringLiteral("// \u20ac\n").toUtf8();
     ASSERT_TRUE(doc.OnSaveDocument(path, euro));
-    EXPECT_EQ(ReadAll(path), euro);
+    EXPECT_EQ(FileBytes(path), euro);
     EXPECT_EQ(doc.GetEncoding(), CJavaIDEDoc::Utf8);
     EXPECT_TRUE(prompter.m_messages.isEmpty());
 }
@@ -84,8 +78,8 @@ TEST(JavaIDEDoc, SavingReplacesTheFileWholeOrNotAtAll)
     CJavaIDEDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(path));
     ASSERT_TRUE(doc.OnSaveDocument(path, "changed\n"));
-    EXPECT_EQ(ReadAll(path), QByteArray("changed\n"));
-    EXPECT_EQ(ReadAll(link), QByteArray("original\n"));
+    EXPECT_EQ(FileBytes(path), QByteArray("changed\n"));
+    EXPECT_EQ(FileBytes(link), QByteArray("original\n"));
     EXPECT_EQ(QDir(env.FilePath(QStringLiteral("src"))).entryList(QDir::Files),
               QStringList({"Keep.java", "Keep.link"}))
         << "no temporary file left behind";
@@ -127,7 +121,7 @@ TEST(JavaIDEDoc, SavingOverAFileChangedOnDiskAsksFirst)
     EXPECT_FALSE(doc.OnSaveDocument(path, "class Shared { int mine; }\n"));
     EXPECT_EQ(prompter.m_messages, QStringList{question});
     EXPECT_EQ(prompter.m_buttons, QList<CPrompter::Buttons>{CPrompter::YesNo});
-    EXPECT_EQ(ReadAll(path), QByteArray("class Shared { int fromOutside; }\n"))
+    EXPECT_EQ(FileBytes(path), QByteArray("class Shared { int fromOutside; }\n"))
         << "No keeps the other program's text";
 
     // Yes writes, and the next save of the same window asks nothing.
@@ -135,7 +129,7 @@ TEST(JavaIDEDoc, SavingOverAFileChangedOnDiskAsksFirst)
     prompter.QueueAnswer(CPrompter::AnswerYes);
     EXPECT_TRUE(doc.OnSaveDocument(path, "class Shared { int mine; }\n"));
     EXPECT_EQ(prompter.m_messages, QStringList{question});
-    EXPECT_EQ(ReadAll(path), QByteArray("class Shared { int mine; }\n"));
+    EXPECT_EQ(FileBytes(path), QByteArray("class Shared { int mine; }\n"));
     prompter.m_messages.clear();
     EXPECT_TRUE(doc.OnSaveDocument(path, "class Shared { int mine2; }\n"));
     EXPECT_TRUE(prompter.m_messages.isEmpty());
@@ -151,7 +145,7 @@ TEST(JavaIDEDoc, SavingOverAFileChangedOnDiskAsksFirst)
     prompter.QueueAnswer(CPrompter::AnswerNo);
     EXPECT_FALSE(doc.OnSaveDocument(path, "class Shared { int mine3; }\n"));
     EXPECT_EQ(prompter.m_messages, QStringList{question});
-    EXPECT_EQ(ReadAll(path), QByteArray("x\n"));
+    EXPECT_EQ(FileBytes(path), QByteArray("x\n"));
 
     // Saving under another name and over a file deleted outside lose
     // nothing: no question.
@@ -161,5 +155,5 @@ TEST(JavaIDEDoc, SavingOverAFileChangedOnDiskAsksFirst)
     ASSERT_TRUE(QFile::remove(other));
     EXPECT_TRUE(doc.OnSaveDocument(other, "class Other {}\n"));
     EXPECT_TRUE(prompter.m_messages.isEmpty());
-    EXPECT_EQ(ReadAll(other), QByteArray("class Other {}\n"));
+    EXPECT_EQ(FileBytes(other), QByteArray("class Other {}\n"));
 }

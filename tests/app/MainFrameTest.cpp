@@ -81,12 +81,6 @@ public:
     int m_waits = 0;
 };
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 // A running program in a temporary home: no tips, no documentation
 // warning, file dialogs and the desktop's viewer answered by the test.
 class AppTest : public ::testing::Test
@@ -458,7 +452,7 @@ TEST_F(AppTest, EditorWindowEditsSavesAndAsksBeforeLosingChanges)
     // Ctrl+S is the Save command, which the active editor handles.
     EXPECT_TRUE(Action(Cmd::FileSave)->shortcuts().contains(QKeySequence(QKeySequence::Save)));
     Frame()->ExecuteCommand(Cmd::FileSave);
-    EXPECT_EQ(ReadAll(path), QByteArray("class Hello {\n    int x;\n}\n"));
+    EXPECT_EQ(FileBytes(path), QByteArray("class Hello {\n    int x;\n}\n"));
     EXPECT_FALSE(editor->isWindowModified());
     EXPECT_EQ(QDir(env.FilePath(QStringLiteral("src"))).entryList(QDir::Files),
               QStringList({"Hello.java"}));
@@ -473,7 +467,7 @@ TEST_F(AppTest, EditorWindowEditsSavesAndAsksBeforeLosingChanges)
     Frame()->ExecuteCommand(Cmd::CloseAll);
     QApplication::processEvents();
     EXPECT_TRUE(Frame()->EditorWindows().isEmpty());
-    EXPECT_EQ(ReadAll(path), QByteArray("class Hello {\n    int x;\n}\n")) << "No drops the edit";
+    EXPECT_EQ(FileBytes(path), QByteArray("class Hello {\n    int x;\n}\n")) << "No drops the edit";
 
     // Binary files are refused with a message and no window.
     prompter.m_messages.clear();
@@ -494,7 +488,7 @@ TEST_F(AppTest, EditorWindowEditsSavesAndAsksBeforeLosingChanges)
     EXPECT_EQ(dialogs.m_asked.last().m_filter,
               QStringLiteral("Java Files (*.java)|*.java|HTML Files (*.html)|*.html|All Files "
                              "(*.*)|*.*||"));
-    EXPECT_EQ(ReadAll(env.FilePath(QStringLiteral("page.html"))), QByteArray("<html></html>\n"));
+    EXPECT_EQ(FileBytes(env.FilePath(QStringLiteral("page.html"))), QByteArray("<html></html>\n"));
     EXPECT_EQ(fresh->windowTitle(), QStringLiteral("page.html[*]"));
     EXPECT_EQ(fresh->View()->GetLanguage(), &CLanguage::m_HTMLLanguage);
 
@@ -712,7 +706,7 @@ TEST_F(AppTest, TheProjectPaneShowsTheWorkspaceAndTakesAddFile)
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("Renamed.java[*]"));
     editor->View()->insert(QStringLiteral("// more\n"));
     Frame()->ExecuteCommand(Cmd::FileSave);
-    EXPECT_EQ(ReadAll(renamed), QByteArray("// more\nclass B {}\n"));
+    EXPECT_EQ(FileBytes(renamed), QByteArray("// more\nclass B {}\n"));
     EXPECT_FALSE(QFile::exists(b));
     EXPECT_TRUE(prompter.m_messages.isEmpty()) << prompter.m_messages.join('\n').toStdString();
 }
@@ -758,8 +752,8 @@ TEST_F(AppTest, DroppedFilesOpenAndSaveAllSavesEveryChangedWindow)
     for (CChildFrame *editor : Frame()->EditorWindows())
         editor->View()->append(QStringLiteral("// saved\n"));
     Frame()->ExecuteCommand(Cmd::SaveAll);
-    EXPECT_EQ(ReadAll(a), QByteArray("class A {}\n// saved\n"));
-    EXPECT_EQ(ReadAll(b), QByteArray("<p>\n// saved\n"));
+    EXPECT_EQ(FileBytes(a), QByteArray("class A {}\n// saved\n"));
+    EXPECT_EQ(FileBytes(b), QByteArray("<p>\n// saved\n"));
     for (CChildFrame *editor : Frame()->EditorWindows())
         EXPECT_FALSE(editor->IsModified());
 }
@@ -916,7 +910,7 @@ TEST_F(AppTest, SaveAsAddsTheChosenFiltersExtensionAndStartsInTheProject)
             << "a new file is saved beside the open project";
         const QString saved =
             env.FilePath(QStringLiteral("work/")) + QString::fromLatin1(row.saved);
-        EXPECT_EQ(ReadAll(saved), QByteArray("text\n"));
+        EXPECT_EQ(FileBytes(saved), QByteArray("text\n"));
         EXPECT_EQ(editor->GetPathName(), saved);
         if (QString::fromLatin1(row.typed) != QString::fromLatin1(row.saved)) {
             EXPECT_FALSE(QFile::exists(env.FilePath(QStringLiteral("work/")) +
@@ -978,7 +972,7 @@ TEST_F(AppTest, FilesSavedUnderANewNameJoinTheRecentFiles)
     const QString path = env.FilePath(QStringLiteral("A.java"));
     dialogs.m_answers << QStringList{path};
     Frame()->ExecuteCommand(Cmd::FileSaveAs);
-    ASSERT_EQ(ReadAll(path), QByteArray("class A {}\n"));
+    ASSERT_EQ(FileBytes(path), QByteArray("class A {}\n"));
     ASSERT_FALSE(app->RecentFiles().Files().isEmpty());
     EXPECT_EQ(app->RecentFiles().Files().first(), path);
 }

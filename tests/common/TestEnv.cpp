@@ -68,3 +68,9 @@ bool WaitFor(const std::function<bool()> &done, int ms)
     }
     return true;
 }
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}

@@ -31,5 +31,9 @@ private:
 // The directory that holds tests/fixtures, from the build environment.
 QString FixturesDir();
 
+// The whole content of a file; "<unreadable>" when it cannot be read, so
+// that a missing file never passes for an empty one.
+QByteArray FileBytes(const QString &path);
+
 // Runs the event loop until done() holds or ms pass; returns done().
 bool WaitFor(const std::function<bool()> &done, int ms = 60000);

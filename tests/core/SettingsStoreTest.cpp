@@ -9,12 +9,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST(SettingsStore, KeepsFirstWriteOrderAcrossSectionsAndRewrites)
@@ -36,7 +30,7 @@ TEST(SettingsStore, KeepsFirstWriteOrderAcrossSectionsAndRewrites)
         s.WriteProfileString(QStringLiteral("Alpha"), QStringLiteral("empty"), QStringLiteral(""));
         ASSERT_TRUE(s.Sync()) << s.ErrorString().toStdString();
     }
-    EXPECT_EQ(ReadAll(ini), QByteArray("[Zeta]\nb=5\na=3\n\n[Alpha]\nm=4\nz=6\nempty=\n"));
+    EXPECT_EQ(FileBytes(ini), QByteArray("[Zeta]\nb=5\na=3\n\n[Alpha]\nm=4\nz=6\nempty=\n"));
 
     CSettingsStore again(ini);
     using Pair = QPair<QString, QString>;
@@ -150,8 +144,8 @@ TEST(SettingsStore, CorruptFileIsReadAroundAndKeptBeforeOverwrite)
     EXPECT_FALSE(QFile::exists(s.CorruptCopyName()));
     s.WriteProfileInt(QStringLiteral("Good"), QStringLiteral("third"), 3);
     ASSERT_TRUE(s.Sync()) << s.ErrorString().toStdString();
-    EXPECT_EQ(ReadAll(s.CorruptCopyName()), bytes);
-    EXPECT_EQ(ReadAll(ini),
+    EXPECT_EQ(FileBytes(s.CorruptCopyName()), bytes);
+    EXPECT_EQ(FileBytes(ini),
               QByteArray("; written by hand\n"
                          "\n[Good]\nfirst=1\nsecond=two\nlast=no newline at the end\nthird=3\n"
                          "\n[Binary]\n"));
@@ -240,7 +234,7 @@ TEST(SettingsStore, ManyKeysAndSectionsAreReadAndFoundInTheirOrder)
     EXPECT_EQ(again.GetProfileInt(QStringLiteral("Big"), QStringLiteral("Key5"), 0), -5);
     EXPECT_TRUE(again.GetProfileString(QStringLiteral("Big"), QStringLiteral("Key6")).isNull());
     EXPECT_EQ(again.GetProfileInt(QStringLiteral("S3"), QStringLiteral("new"), 0), 3);
-    const QByteArray written = ReadAll(ini);
+    const QByteArray written = FileBytes(ini);
     EXPECT_TRUE(written.startsWith("[Big]\nKey0=0\n"));
     EXPECT_TRUE(written.contains("Key59999=59999\nlate=1\n\n[S0]\nk=0\n"));
     EXPECT_TRUE(written.contains("[S3]\nk=3\nnew=3\n\n[S4]\n"));

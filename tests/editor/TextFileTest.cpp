@@ -8,12 +8,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 // Every kind of file an editor meets comes back byte for byte when its text
 // is saved unchanged, and the text the editor sees is what the file means.
 TEST(TextFile, UnchangedTextIsWrittenBackByteForByte)
@@ -61,7 +55,7 @@ TEST(TextFile, UnchangedTextIsWrittenBackByteForByte)
 
         const QString out = env.FilePath(QStringLiteral("src/Out.java"));
         ASSERT_TRUE(file.Write(out, error)) << error.toStdString();
-        EXPECT_EQ(ReadAll(out), r.bytes);
+        EXPECT_EQ(FileBytes(out), r.bytes);
         EXPECT_EQ(file.GetEncoding(), r.encoding);
     }
 }
@@ -75,7 +69,7 @@ TEST(TextFile, EditedTextKeepsTheFormUnlessLatin1CannotHoldIt)
     file.SetText(QStringLiteral("// \u00e9t\u00e9\r\n// \u00fc\r\n").toUtf8());
     const QString out = env.FilePath("Out.java");
     ASSERT_TRUE(file.Write(out, error));
-    EXPECT_EQ(ReadAll(out), QByteArray("// \xe9t\xe9\r\n// \xfc\r\n"));
+    EXPECT_EQ(FileBytes(out), QByteArray("// \xe9t\xe9\r\n// \xfc\r\n"));
     EXPECT_EQ(file.GetEncoding(), CTextFile::Latin1);
 
     // A euro sign has no Latin-1 byte: the file becomes UTF-8 rather than
@@ -83,14 +77,14 @@ TEST(TextFile, EditedTextKeepsTheFormUnlessLatin1CannotHoldIt)
     const QByteArray euro = QStringLiteral("// \u00e9 \u20ac\n").toUtf8();
     file.SetText(euro);
     ASSERT_TRUE(file.Write(out, error));
-    EXPECT_EQ(ReadAll(out), euro);
+    EXPECT_EQ(FileBytes(out), euro);
     EXPECT_EQ(file.GetEncoding(), CTextFile::Utf8);
 
     // A marked file keeps its mark in front of new text.
     ASSERT_TRUE(file.Read(env.WriteFile("Marked.java", "\xef\xbb\xbfx\n"), error));
     file.SetText("y\n");
     ASSERT_TRUE(file.Write(out, error));
-    EXPECT_EQ(ReadAll(out), QByteArray("\xef\xbb\xbfy\n"));
+    EXPECT_EQ(FileBytes(out), QByteArray("\xef\xbb\xbfy\n"));
 }
 
 TEST(TextFile, BinaryAndUnreadableFilesAreRefusedAndNothingChanges)

@@ -44,7 +44,7 @@ protected:
         p.m_rmic.m_classNames = {QStringLiteral("r.R")};
         p.m_strJdbCustomOptions = QStringLiteral("-v");
         EXPECT_TRUE(p.Save());
-        return ReadAll(m_path);
+        return FileBytes(m_path);
     }
 
     // Opens bytes as the project file into a folder that already holds a
@@ -73,7 +73,7 @@ protected:
                     msg == QStringLiteral("Incorrect project version. Cannot open the project !!!"))
             << msg.toStdString();
         EXPECT_FALSE(project.IsOpen());
-        EXPECT_EQ(ReadAll(m_path), bytes);
+        EXPECT_EQ(FileBytes(m_path), bytes);
         EXPECT_EQ(
             DumpTree(folder),
             QStringList{
@@ -105,7 +105,7 @@ protected:
         // The unreadable file is never replaced in this session.
         doc.AddProject(m_path);
         EXPECT_FALSE(doc.Save());
-        EXPECT_EQ(ReadAll(path), bytes);
+        EXPECT_EQ(FileBytes(path), bytes);
     }
 
     CTestEnv m_env;
@@ -156,7 +156,7 @@ TEST_F(DamagedFileTest, BytesAfterTheLastFieldAreRefusedAndLeftAlone)
         ASSERT_TRUE(doc.Load(wsPath));
         doc.AddProject(m_path);
         ASSERT_TRUE(doc.Save());
-        workspace = ReadAll(wsPath);
+        workspace = FileBytes(wsPath);
     }
     LoadDamagedWorkspace(wsPath, workspace + "x", true);
     LoadDamagedWorkspace(wsPath, workspace + workspace, true);
@@ -203,7 +203,7 @@ TEST_F(DamagedFileTest, DamagedWorkspaceFilesAreRefusedAndNeverOverwritten)
         ASSERT_TRUE(doc.OpenProject(m_path, false)); // remembers its files
         ASSERT_TRUE(doc.CloseCurrentProject());
         ASSERT_TRUE(doc.Save());
-        good = ReadAll(wsPath);
+        good = FileBytes(wsPath);
     }
     ASSERT_GT(good.size(), 100);
     for (qsizetype n = 0; n < good.size(); ++n) {

@@ -124,7 +124,7 @@ TEST_F(OldVersionTest, EveryOlderVersionOpensAndIsWrittenInTheCurrentOne)
         const QString bkp = dir + QStringLiteral("Old.bkp");
         EXPECT_EQ(QFileInfo::exists(bkp), backup && v < 16);
         if (backup && v < 16) {
-            EXPECT_EQ(ReadAll(bkp), original);
+            EXPECT_EQ(FileBytes(bkp), original);
         }
         EXPECT_EQ(p.GetFileVersion(), v);
         EXPECT_EQ(p.GetVersion(), 16u);
@@ -141,7 +141,7 @@ TEST_F(OldVersionTest, EveryOlderVersionOpensAndIsWrittenInTheCurrentOne)
             ASSERT_TRUE(out.open(QIODevice::WriteOnly));
             out.write(dump.toUtf8());
         }
-        EXPECT_EQ(QString::fromUtf8(ReadAll(golden)), dump);
+        EXPECT_EQ(QString::fromUtf8(FileBytes(golden)), dump);
 
         // Written back in the current layout; read again, nothing changes
         // and nothing is asked.
@@ -152,7 +152,7 @@ TEST_F(OldVersionTest, EveryOlderVersionOpensAndIsWrittenInTheCurrentOne)
         if (v >= 12)
             m_host.m_editors.insert(dir + QStringLiteral("Main.java"), {2, 6});
         ASSERT_TRUE(p.Close());
-        const QByteArray rewritten = ReadAll(path);
+        const QByteArray rewritten = FileBytes(path);
         ASSERT_GE(rewritten.size(), 4);
         EXPECT_EQ(rewritten.left(4), QByteArray("\x10\x00\x00\x00", 4));
         m_prompter.m_messages.clear();
@@ -179,8 +179,8 @@ TEST_F(OldVersionTest, BackupNeverOverwritesAnOlderBackup)
     ASSERT_TRUE(p.Open(&folder, false)); // opening goes on
     EXPECT_EQ(m_prompter.m_messages,
               (QStringList{kBackupQuestion, QStringLiteral("Error copying the project file !!!")}));
-    EXPECT_EQ(ReadAll(dir + QStringLiteral("Old.bkp")), QByteArray("older backup"));
-    EXPECT_EQ(ReadAll(path), original); // nothing written before the user saves
+    EXPECT_EQ(FileBytes(dir + QStringLiteral("Old.bkp")), QByteArray("older backup"));
+    EXPECT_EQ(FileBytes(path), original); // nothing written before the user saves
 }
 
 TEST_F(OldVersionTest, NewerVersionIsRefusedAndLeftAlone)
@@ -199,7 +199,7 @@ TEST_F(OldVersionTest, NewerVersionIsRefusedAndLeftAlone)
         m_prompter.m_messages,
         QStringList{QStringLiteral("Incorrect project version. Cannot open the project !!!")});
     EXPECT_FALSE(p.IsOpen());
-    EXPECT_EQ(ReadAll(path), bytes);
+    EXPECT_EQ(FileBytes(path), bytes);
     EXPECT_EQ(
         DumpTree(folder),
         QStringList{QStringLiteral("CProjectFileItem %1Kept.java flag=0 open=0 sel=0-0").arg(dir)});

@@ -120,10 +120,10 @@ TEST_F(ProjectTest, SavedProjectReopensEqualAndSavesByteForByteTheSame)
         ASSERT_TRUE(p.Save());
         EXPECT_FALSE(p.IsModified());
         saved = DumpProject(p);
-        firstBytes = ReadAll(m_path);
+        firstBytes = FileBytes(m_path);
         ASSERT_TRUE(p.Close()); // unmodified: written again without a question
         EXPECT_FALSE(p.IsOpen());
-        EXPECT_EQ(ReadAll(m_path), firstBytes);
+        EXPECT_EQ(FileBytes(m_path), firstBytes);
     }
     EXPECT_TRUE(m_prompter.m_messages.isEmpty()) << m_prompter.m_messages.join('\n').toStdString();
 
@@ -159,7 +159,7 @@ TEST_F(ProjectTest, SavedProjectReopensEqualAndSavesByteForByteTheSame)
             QStringLiteral("CProjectFileItem %1page.html flag=0 open=0 sel=0-0").arg(m_dir),
         }));
     ASSERT_TRUE(q.Save());
-    EXPECT_EQ(ReadAll(m_path), firstBytes);
+    EXPECT_EQ(FileBytes(m_path), firstBytes);
 }
 
 TEST_F(ProjectTest, MovedProjectDirectoryOpensWithItsFilesAndIsMarkedModified)
@@ -174,7 +174,7 @@ TEST_F(ProjectTest, MovedProjectDirectoryOpensWithItsFilesAndIsMarkedModified)
     const QString moved = m_env.Path() + QStringLiteral("/moved/");
     ASSERT_TRUE(QDir().rename(m_dir, moved));
     const QString movedPath = moved + QStringLiteral("Demo.mavu");
-    const QByteArray before = ReadAll(movedPath);
+    const QByteArray before = FileBytes(movedPath);
 
     CProjectFolder folder(movedPath);
     CProject q(&m_host);
@@ -197,9 +197,9 @@ TEST_F(ProjectTest, MovedProjectDirectoryOpensWithItsFilesAndIsMarkedModified)
         EXPECT_TRUE(QFileInfo::exists(f)) << f.toStdString();
 
     // Nothing is written until the user saves; then the old place is gone.
-    EXPECT_EQ(ReadAll(movedPath), before);
+    EXPECT_EQ(FileBytes(movedPath), before);
     ASSERT_TRUE(q.Save());
-    EXPECT_FALSE(ReadAll(movedPath).contains(m_dir.toUtf8()));
+    EXPECT_FALSE(FileBytes(movedPath).contains(m_dir.toUtf8()));
 }
 
 TEST_F(ProjectTest, AddingAndRemovingFiles)
@@ -215,7 +215,7 @@ TEST_F(ProjectTest, AddingAndRemovingFiles)
     f.write("class Keep {}");
     f.close();
     ASSERT_NE(p.AddFileItem(existing), nullptr);
-    EXPECT_EQ(ReadAll(existing), QByteArray("class Keep {}"));
+    EXPECT_EQ(FileBytes(existing), QByteArray("class Keep {}"));
     CProjectFileItem *made = p.AddFileItem(m_dir + QStringLiteral("New.java"));
     ASSERT_NE(made, nullptr);
     EXPECT_TRUE(QFileInfo(m_dir + QStringLiteral("New.java")).isFile());
@@ -270,7 +270,7 @@ TEST_F(ProjectTest, ClosingAModifiedProjectAsksFirst)
         CProject p(&m_host);
         ASSERT_TRUE(p.Open(&folder, true));
         ASSERT_TRUE(p.Save());
-        const QByteArray before = ReadAll(m_path);
+        const QByteArray before = FileBytes(m_path);
         p.AddFileItem(m_dir + QStringLiteral("Main.java"));
         m_prompter.m_messages.clear();
         m_prompter.QueueAnswer(c.answer);
@@ -278,7 +278,7 @@ TEST_F(ProjectTest, ClosingAModifiedProjectAsksFirst)
         ASSERT_EQ(m_prompter.m_messages, QStringList{QStringLiteral("Save changes to Demo.mavu?")});
         EXPECT_EQ(m_prompter.m_buttons.last(), CPrompter::YesNoCancel);
         EXPECT_EQ(p.IsOpen(), !c.closes);
-        EXPECT_EQ(ReadAll(m_path) != before, c.written);
+        EXPECT_EQ(FileBytes(m_path) != before, c.written);
     }
 }
 
@@ -373,7 +373,7 @@ TEST_F(ProjectTest, ANewProjectIsAValidFileAtOnce)
         CProject p(&m_host);
         ASSERT_TRUE(p.Open(&folder, true));
         EXPECT_TRUE(p.IsModified());
-        EXPECT_GT(ReadAll(m_path).size(), 0);
+        EXPECT_GT(FileBytes(m_path).size(), 0);
         m_prompter.QueueAnswer(CPrompter::AnswerNo);
         ASSERT_TRUE(p.Close());
 
@@ -395,7 +395,7 @@ TEST_F(ProjectTest, NewProjectNeverTruncatesAnExistingFile)
     CProjectFolder folder(m_path);
     CProject p(&m_host);
     ASSERT_TRUE(p.Open(&folder, true));
-    EXPECT_EQ(ReadAll(m_path), QByteArray("precious"));
+    EXPECT_EQ(FileBytes(m_path), QByteArray("precious"));
 
     const QString nowhere = m_env.Path() + QStringLiteral("/missing/dir/X.mavu");
     CProjectFolder bad(nowhere);

@@ -150,14 +150,6 @@ QStringList DumpProject(const CProject &p)
     return out;
 }
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
-}
-
 void PrintTo(const QString &s, std::ostream *os)
 {
     *os << '"' << s.toStdString() << '"';

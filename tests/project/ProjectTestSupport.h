@@ -47,8 +47,6 @@ public:
 QStringList DumpProject(const CProject &project);
 QStringList DumpTree(const CTreeFolder &folder, int depth = 0);
 
-QByteArray ReadAll(const QString &path);
-
 // Readable failure output for Qt strings.
 void PrintTo(const QString &s, std::ostream *os);
 void PrintTo(const QStringList &l, std::ostream *os);

@@ -439,7 +439,7 @@ TEST_F(ProjectViewTest, RenamingAFileRenamesItOnDiskOrNotAtAll)
     EXPECT_TRUE(m_prompter.m_messages.isEmpty()) << m_prompter.m_messages.join('\n').toStdString();
     EXPECT_EQ(item->GetName(), c);
     EXPECT_FALSE(QFile::exists(a));
-    EXPECT_EQ(ReadAll(c), QByteArray("class A {}\n"));
+    EXPECT_EQ(FileBytes(c), QByteArray("class A {}\n"));
     EXPECT_EQ(Project().GetMainClass(), QStringLiteral("C.java"));
     EXPECT_TRUE(m_host->m_calls.contains(QStringLiteral("Renamed %1 %2").arg(a, c)));
     // The file on disk has its new name already: the project file says so
@@ -463,8 +463,8 @@ TEST_F(ProjectViewTest, RenamingAFileRenamesItOnDiskOrNotAtAll)
                         .arg(taken)});
     EXPECT_EQ(item->GetName(), c);
     EXPECT_EQ(m_view->ItemOf(item)->text(0), QStringLiteral("C.java"));
-    EXPECT_EQ(ReadAll(c), QByteArray("class A {}\n"));
-    EXPECT_EQ(ReadAll(taken), QByteArray("// not in the project\n"));
+    EXPECT_EQ(FileBytes(c), QByteArray("class A {}\n"));
+    EXPECT_EQ(FileBytes(taken), QByteArray("// not in the project\n"));
     EXPECT_FALSE(Project().IsModified());
 
     // A rename the system refuses (no such directory): a message, and
@@ -626,7 +626,7 @@ TEST_F(ProjectViewTest, DamagedProjectFileStaysClosedAndUntouched)
     NewProject(QStringLiteral("Alpha"));
     CProjectFolder *beta = Folder(QStringLiteral("Beta"));
     // Cut the saved project file short.
-    QByteArray bytes = ReadAll(betaPath);
+    QByteArray bytes = FileBytes(betaPath);
     ASSERT_GT(bytes.size(), 40);
     bytes.truncate(bytes.size() - 9);
     WriteFile(QStringLiteral("Beta/Beta.mavu"), bytes);
@@ -636,7 +636,7 @@ TEST_F(ProjectViewTest, DamagedProjectFileStaysClosedAndUntouched)
     ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectNodeOpen));
     ASSERT_EQ(m_prompter.m_messages.size(), 1);
     EXPECT_TRUE(m_prompter.m_messages[0].startsWith(QStringLiteral("Cannot open the project ")));
-    EXPECT_EQ(ReadAll(betaPath), bytes);
+    EXPECT_EQ(FileBytes(betaPath), bytes);
     // Alpha was closed to make room; both are shown closed, Beta still
     // with the file the workspace remembers.
     EXPECT_EQ(m_view->KindOf(beta), Kind::ClosedProject);
@@ -958,7 +958,7 @@ TEST_F(ProjectViewTest, ImportAddsTheOtherProjectsFilesOnce)
     EXPECT_TRUE(m_prompter.m_messages[0].startsWith(QStringLiteral("Cannot open the project ")))
         << m_prompter.m_messages[0].toStdString();
     EXPECT_EQ(Project().GetFiles().size(), 3);
-    EXPECT_EQ(ReadAll(bad), junk);
+    EXPECT_EQ(FileBytes(bad), junk);
 }
 
 TEST_F(ProjectViewTest, ToggleViewTwiceReturnsToTheFileViewWithTheProjectExpanded)

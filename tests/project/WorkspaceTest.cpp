@@ -68,7 +68,7 @@ TEST_F(WorkspaceTest, MissingFileGivesEmptyWorkspaceWithDefaultOptions)
     EXPECT_FALSE(QFileInfo::exists(m_wsPath)); // written on the first save
     EXPECT_TRUE(doc.GetActiveProjectName().isEmpty());
     ASSERT_TRUE(doc.Save());
-    EXPECT_EQ(ReadAll(m_wsPath).left(4), QByteArray("\x68\x00\x00\x00", 4));
+    EXPECT_EQ(FileBytes(m_wsPath).left(4), QByteArray("\x68\x00\x00\x00", 4));
 }
 
 // Each older layout: the groups it has are read into the right fields,
@@ -144,7 +144,7 @@ TEST_F(WorkspaceTest, EveryOlderVersionOpensAndIsWrittenBackAsCurrent)
         EXPECT_EQ(d.m_bCustomOptions, groups ? 317 : 0);
         EXPECT_EQ(d.m_prevOutputDirs, groups ? QStringList{"dp1"} : QStringList());
 
-        const QByteArray now = ReadAll(m_wsPath);
+        const QByteArray now = FileBytes(m_wsPath);
         EXPECT_EQ(now.left(4), QByteArray("\x68\x00\x00\x00", 4));
         if (v == 104) {
             EXPECT_EQ(now, original); // the current layout needs no rewrite
@@ -155,7 +155,7 @@ TEST_F(WorkspaceTest, EveryOlderVersionOpensAndIsWrittenBackAsCurrent)
         EXPECT_EQ(again.m_compiler, doc.m_compiler);
         EXPECT_EQ(again.m_doc, doc.m_doc);
         EXPECT_EQ(ProjectNames(again), ProjectNames(doc));
-        EXPECT_EQ(ReadAll(m_wsPath), now);
+        EXPECT_EQ(FileBytes(m_wsPath), now);
     }
 }
 
@@ -310,7 +310,7 @@ TEST_F(WorkspaceTest, AddingAndRemovingProjects)
 TEST_F(WorkspaceTest, AProjectThatCannotOpenIsNotAdded)
 {
     const QString a = MakeProject(QStringLiteral("Alpha"));
-    QByteArray bytes = ReadAll(a);
+    QByteArray bytes = FileBytes(a);
     bytes[0] = 17; // a newer version
     m_env.WriteFile(QStringLiteral("Alpha/Alpha.mavu"), bytes);
     CProjectDoc doc(&m_host);
@@ -325,7 +325,7 @@ TEST_F(WorkspaceTest, AProjectThatCannotOpenIsNotAdded)
     EXPECT_FALSE(doc.OpenProject(a, false));
     EXPECT_EQ(doc.GetRoot()->GetChildCount(), 1);
     EXPECT_FALSE(doc.FindProject(a)->IsProjectOpen());
-    EXPECT_EQ(ReadAll(a), bytes);
+    EXPECT_EQ(FileBytes(a), bytes);
 }
 
 TEST_F(WorkspaceTest, ProjectWindowPlacement)

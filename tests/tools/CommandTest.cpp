@@ -16,12 +16,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A "user.cmd" laid out by hand: version, count, then each command as an
 // object of class CCommand with the given schema and these fields.
 QByteArray CommandsFile(quint32 schema, const QList<int> &flags, const QStringList &texts,
@@ -85,7 +79,7 @@ TEST(CommandsDoc, BothSchemasReadAndTheCurrentOneRoundTrips)
     doc.AddCommand();
     doc.DeleteCommand(1);
     ASSERT_TRUE(doc.Save());
-    EXPECT_EQ(ReadAll(path), current);
+    EXPECT_EQ(FileBytes(path), current);
 
     // A schema the program never wrote leaves the command empty.
     const QString future = env.WriteFile("future.cmd", CommandsFile(7, {}, {}));
@@ -119,11 +113,11 @@ TEST(CommandsDoc, DamagedFilesAreRefusedAndKept)
         ASSERT_EQ(prompter.m_messages.size(), 1);
         EXPECT_TRUE(prompter.m_messages[0].startsWith("The custom commands file " + path));
         EXPECT_TRUE(doc.SaveModified());
-        EXPECT_EQ(ReadAll(path), c.bytes);
+        EXPECT_EQ(FileBytes(path), c.bytes);
         // New commands are saved, the damaged file is kept beside them.
         doc.AddCommand(QStringLiteral("Fresh"));
         ASSERT_TRUE(doc.SaveModified());
-        EXPECT_EQ(ReadAll(CCommandsDoc::DamagedCopyName(path)), c.bytes);
+        EXPECT_EQ(FileBytes(CCommandsDoc::DamagedCopyName(path)), c.bytes);
         CCommandsDoc again;
         ASSERT_TRUE(again.Load(path));
         EXPECT_NE(again.FindCommand(QStringLiteral("fRESH")), nullptr);

@@ -10,12 +10,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QString RunAll(const CSearchRequest &req, const CFileSearch::Hooks &hooks = {},
                std::atomic<bool> *stopFlag = nullptr)
 {
@@ -101,10 +95,10 @@ TEST(FileSearch, ReplaceWritesEachFileWholeAndSkipsWhatItMustNot)
                         CFileSearch::ResultLine(latin, 1, "caf\u00e9 foo") +
                         CFileSearch::ResultLine(changed, 1, "foo") +
                         CFileSearch::ChangedOnDiskText(changed) + "Done...\n");
-    EXPECT_EQ(ReadAll(a), "foofoo foofoo;\nbar foofoo\n");
-    EXPECT_EQ(ReadAll(ro), "foo\n");
-    EXPECT_EQ(ReadAll(latin), "caf\xe9 foofoo\n"); // its bytes kept as they were
-    EXPECT_EQ(ReadAll(changed), "foo\nedited elsewhere\n");
+    EXPECT_EQ(FileBytes(a), "foofoo foofoo;\nbar foofoo\n");
+    EXPECT_EQ(FileBytes(ro), "foo\n");
+    EXPECT_EQ(FileBytes(latin), "caf\xe9 foofoo\n"); // its bytes kept as they were
+    EXPECT_EQ(FileBytes(changed), "foo\nedited elsewhere\n");
     // The file kept its permissions through the rename.
     EXPECT_EQ(QFile::permissions(a) & QFileDevice::WriteOwner, QFileDevice::WriteOwner);
 }
@@ -125,8 +119,8 @@ TEST(FileSearch, StopBetweenFilesKeepsWhatIsDone)
     const QString text = RunAll(req, hooks, &stop);
     EXPECT_EQ(text,
               "Wait, Replacing...\n" + CFileSearch::ResultLine(a, 1, "x = old;") + "Aborted...\n");
-    EXPECT_EQ(ReadAll(a), "x = new;\n");
-    EXPECT_EQ(ReadAll(b), "y = old;\n");
+    EXPECT_EQ(FileBytes(a), "x = new;\n");
+    EXPECT_EQ(FileBytes(b), "y = old;\n");
 }
 
 TEST(FileSearch, OnItsThreadResultsStreamAndStopEndsItInsideAFile)
