@@ -432,6 +432,8 @@ void CMainFrame::ScheduleCommandUI()
 
 void CMainFrame::UpdateCommandUI()
 {
+    if (!m_menus)
+        return; // nothing to bring up to date before the frame is loaded
     CCommandTarget *active = ActiveTarget();
     CJavaIDEApp *app = GetApp();
     const QHash<int, QAction *> &actions = m_menus->Actions();
