@@ -445,6 +445,7 @@ void CMainFrame::AttachBeanTree()
         introspector.m_onFinished = [&introspector, done](bool ok) {
             const QString output = introspector.OutputFile();
             if (ok && QFileInfo(output).size() > 0) {
+                Prompter().OutputLine(QStringLiteral("Output"), QStringLiteral("Done\n"));
                 done(output);
                 return;
             }

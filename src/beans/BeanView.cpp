@@ -5,12 +5,17 @@
 #include "tree/TreeFolder.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPointer>
 
 CBeanView::CBeanView(CBeanDoc &doc, QWidget *parent) : CMyTreeView(parent), m_doc(doc)
 {
     setHeaderHidden(true);
+    // Descriptions of properties are long: scroll sideways rather than cut
+    // them off.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_chooseFile = [this](const QString &title, const QString &filter) {
         return QFileDialog::getOpenFileName(this, title, QString(), filter);
     };
