@@ -25,8 +25,8 @@ TEST(BeanConverterTest, ReadsTheThreeSectionsOfDumpBeansOutput)
         "class a.b.Gauge {\n"
         "Properties {\n"
         "java.lang.String label getLabel setLabel;\n"
-        "H I [I marks getMarks setMarks;\n"
-        "E [[Ljava.lang.String table setTable;\n"
+        "H [I marks getMarks setMarks;\n"
+        "I E [[Ljava.lang.String table setTable;\n"
         "boolean on isOn\n"
         "}\n"
         "Extras { x y; z(); }\n"
@@ -53,7 +53,7 @@ TEST(BeanConverterTest, ReadsTheThreeSectionsOfDumpBeansOutput)
                      .arg(p->m_type, p->m_name, Accessor(p->m_getMethod), Accessor(p->m_setMethod))
                      .arg(p->m_access);
     EXPECT_EQ(props, (QStringList{QStringLiteral("java.lang.String label getLabel setLabel 0"),
-                                  QStringLiteral("[I marks getMarks setMarks 3"),
+                                  QStringLiteral("[I marks getMarks setMarks 1"),
                                   QStringLiteral("boolean on isOn - 0"),
                                   QStringLiteral("[[java.lang.String table - setTable 2")}));
     EXPECT_EQ(bean->Properties().at(2)->GetDescription(),
