@@ -199,11 +199,16 @@ TEST_F(BeanDocTest, DamagedFilesAreRefusedAndLeftAsTheyAre)
     for (qsizetype cut : {qsizetype(3), qsizetype(12), good.size() / 2, good.size() - 1})
         damaged << good.left(cut);
     damaged << good + QByteArray("\x02\x00", 2);
-    QByteArray notABean = good;
-    notABean.replace(QByteArray("\x09"
-                                "CBeanItem"),
-                     QByteArray("\x09"
-                                "CTreeItem"));
+    // A well-formed tree whose leaf is no bean.
+    QByteArray notABean;
+    {
+        QBuffer buf(&notABean);
+        buf.open(QIODevice::WriteOnly);
+        CArchive ar(&buf, CArchive::store);
+        CTreeFolder root(QStringLiteral("Beans"));
+        root.AddChild(new CTreeItem(QStringLiteral("a.Gauge"), 0, 0), false);
+        root.WriteTree(ar);
+    }
     damaged << notABean;
 
     for (const QByteArray &bytes : damaged) {
