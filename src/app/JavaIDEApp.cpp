@@ -19,6 +19,7 @@
 #include "app/SplashWnd.h"
 #include "app/TipDlg.h"
 #include "app/ToolActivity.h"
+#include "beans/BeanDoc.h"
 #include "core/ActivityMonitor.h"
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
@@ -725,8 +726,15 @@ void CJavaIDEApp::OpenSearchIndex(CProductFiles::File index, const QString &path
 
 void CJavaIDEApp::OpenBeanTree(const QString &path)
 {
-    // The bean tree loads path and is attached to the bean pane.
-    Q_UNUSED(path);
+    // The file holds bean elements and tree nodes: their classes must be
+    // known to the archive before it is read. A damaged file has been
+    // reported and stays as it is on disk.
+    RegisterBeanClasses();
+    if (!m_beanDoc)
+        m_beanDoc = std::make_unique<CBeanDoc>();
+    m_beanDoc->Open(path);
+    if (m_mainFrame)
+        m_mainFrame->AttachBeanTree();
 }
 
 void CJavaIDEApp::CreateDebugger()

@@ -29,6 +29,7 @@ class CFileDialogs;
 class CMainFrame;
 class CMessagePrompter;
 class CPkgDoc;
+class CBeanDoc;
 class CProjectDoc;
 class CProjectHost;
 class CSettingsStore;
@@ -97,6 +98,8 @@ public:
     CProjectDoc *ProjectDoc() const { return m_projectDoc.get(); }
     // The package database; its file is read on first use.
     CPkgDoc *PkgDoc() const { return m_pkgDoc.get(); }
+    // The bean tree ("mavu.bns").
+    CBeanDoc *BeanDoc() const { return m_beanDoc.get(); }
 
     const QFont &FixedFont() const { return m_fixedFont; }
     const QFont &EditorFont() const { return m_editorFont; }
@@ -221,6 +224,7 @@ private:
     std::unique_ptr<CProjectHost> m_projectHost;
     std::unique_ptr<CProjectDoc> m_projectDoc;
     std::unique_ptr<CPkgDoc> m_pkgDoc;
+    std::unique_ptr<CBeanDoc> m_beanDoc;
     QPointer<CSplashWnd> m_splash;
     QFont m_fixedFont, m_editorFont, m_smallFont;
     DialogRunner m_runDialog;

@@ -13,6 +13,9 @@
 #include "app/NewProjectView.h"
 #include "app/OutputPane.h"
 #include "app/ProjectViewChooser.h"
+#include "app/RecentFileList.h"
+#include "beans/BeanDoc.h"
+#include "beans/BeanView.h"
 #include "core/ActivityMonitor.h"
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
@@ -262,14 +265,53 @@ void CMainFrame::AttachPackageDatabase()
             app->OpenDocumentFile(path);
     };
     m_packageView->m_prepareClassDumper = [app](CClassDumper &introspector) {
-        const QString exeDir = app->Directories().m_exePath;
-        introspector.SetJava(exeDir.isEmpty() ? QString()
-                                              : QDir(exeDir).filePath(QStringLiteral("java")));
-        const QString own = app->OwnClassesDir();
-        introspector.SetOwnClassesZip(
-            own.isEmpty() ? QString() : QDir(own).filePath(QStringLiteral("classes.zip")));
+        PrepareIntrospector(*app, introspector);
     };
     m_projectPane->SetPaneView(CNewProjectView::PackagePane, m_packageView);
+}
+
+void CMainFrame::PrepareIntrospector(CJavaIDEApp &app, CClassDumper &introspector)
+{
+    // The JDK's java of the settings, and the program's own classes.zip,
+    // as they are at the moment of the run.
+    const QString exeDir = app.Directories().m_exePath;
+    introspector.SetJava(exeDir.isEmpty() ? QString()
+                                          : QDir(exeDir).filePath(QStringLiteral("java")));
+    const QString own = app.OwnClassesDir();
+    introspector.SetOwnClassesZip(
+        own.isEmpty() ? QString() : QDir(own).filePath(QStringLiteral("classes.zip")));
+}
+
+void CMainFrame::AttachBeanTree()
+{
+    CJavaIDEApp *app = GetApp();
+    if (!app || !app->BeanDoc() || m_beanView)
+        return;
+    m_beanIntrospector = std::make_unique<CClassDumper>(CClassDumper::BeanKind);
+    m_beanIntrospector->m_onOutput = [](const QString &text) {
+        Prompter().OutputLine(QStringLiteral("Output"), text);
+    };
+    m_beanView = new CBeanView(*app->BeanDoc());
+    m_beanView->m_introspectBean = [this, app](const QString &path,
+                                               std::function<void(const QString &)> done) {
+        CClassDumper &introspector = *m_beanIntrospector;
+        if (introspector.IsBusy())
+            return false;
+        PrepareIntrospector(*app, introspector);
+        introspector.m_onFinished = [&introspector, done](bool ok) {
+            const QString output = introspector.OutputFile();
+            if (ok && QFileInfo(output).size() > 0) {
+                Prompter().OutputLine(QStringLiteral("Output"), QStringLiteral("Done\n"));
+                done(output);
+                return;
+            }
+            Prompter().OutputLine(QStringLiteral("Output"), QStringLiteral("Aborted\n"));
+            QFile::remove(output);
+            done(QString());
+        };
+        return introspector.Start(path);
+    };
+    m_projectPane->SetPaneView(CNewProjectView::BeanPane, m_beanView);
 }
 
 // Where the panes and bars stand: the View menu's commands.
@@ -390,6 +432,13 @@ void CMainFrame::CreateCommandMap()
             },
             [this](U &ui) { ui.Enable(m_packageView != nullptr); });
     }
+    m_commands.On(
+        Cmd::AddBean,
+        [this] {
+            ActivatePane(CNewProjectView::BeanPane);
+            m_beanView->OnCommand(CBeanView::AddBean);
+        },
+        [this](U &ui) { ui.Enable(m_beanView != nullptr); });
     m_commands.On(Cmd::AppExit, [this] { close(); });
 }
 

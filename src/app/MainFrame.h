@@ -10,6 +10,7 @@
 #include <memory>
 
 class CActivityMonitor;
+class CBeanView;
 class CBuddyWnd;
 class CChildFrame;
 class CProjectClassLookup;
@@ -71,6 +72,13 @@ public:
     // Puts the package database's tree on the Packages tab (once the
     // application has opened the database).
     void AttachPackageDatabase();
+    // Puts the bean tree on the Beans tab (once the application has opened
+    // the bean file).
+    void AttachBeanTree();
+    CBeanView *BeanView() const { return m_beanView; }
+    // Points an introspector at the JDK's java and the program's
+    // classes.zip as the settings now say.
+    static void PrepareIntrospector(CJavaIDEApp &app, CClassDumper &introspector);
     CBuddyWnd *EditorPane() const { return m_buddy; }
     // The output window (docked or floating) and its two tabs.
     QWidget *OutputArea() const;
@@ -206,6 +214,8 @@ private:
     CProjectView *m_projectView = nullptr;
     std::unique_ptr<CClassDumper> m_introspector;
     CPackageView *m_packageView = nullptr; // the Packages tab
+    std::unique_ptr<CClassDumper> m_beanIntrospector;
+    CBeanView *m_beanView = nullptr; // the Beans tab
     std::unique_ptr<CProjectViewChooser> m_projectChooser;
     std::unique_ptr<CProjectClassLookup> m_classLookup; // the class wizard's, of the open project
     CBuddyWnd *m_buddy = nullptr;

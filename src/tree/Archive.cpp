@@ -367,12 +367,17 @@ void CArchive::WriteObject(const CObject *obj)
 
 CObject *CArchive::ReadObject(const CRuntimeClass *base)
 {
-    return ReadObjectImpl(base, false);
+    return ReadObjectImpl(base, false, true);
 }
 
 CObject *CArchive::ReadOwnedObject(const CRuntimeClass *base)
 {
-    return ReadObjectImpl(base, true);
+    return ReadObjectImpl(base, true, false);
+}
+
+CObject *CArchive::ReadOwnedObjectOrNull(const CRuntimeClass *base)
+{
+    return ReadObjectImpl(base, true, true);
 }
 
 const CArchive::LoadedEntry &CArchive::ClassEntryAt(quint32 index) const
@@ -392,12 +397,12 @@ QString BaseName(const CRuntimeClass *base)
 
 } // namespace
 
-CObject *CArchive::ReadObjectImpl(const CRuntimeClass *base, bool owned)
+CObject *CArchive::ReadObjectImpl(const CRuntimeClass *base, bool owned, bool nullAllowed)
 {
     Q_ASSERT(IsLoading());
     const quint16 tag = ReadWORD();
     if (tag == kNullTag) {
-        if (owned)
+        if (!nullAllowed)
             throw CArchiveException(CArchiveException::BadFormat,
                                     QStringLiteral("a %1 is missing").arg(BaseName(base)));
         return nullptr;

@@ -88,6 +88,10 @@ public:
     // tree or a member of a list: a stored null or a reference to an object
     // read earlier is corrupt data here and throws.
     CObject *ReadOwnedObject(const CRuntimeClass *base);
+    // The same for an optional member, which may be stored as null (the
+    // result then is null); a reference to an object read earlier still
+    // throws.
+    CObject *ReadOwnedObjectOrNull(const CRuntimeClass *base);
 
     // A list of objects the list owns: a DWORD count, then each object as
     // WriteObject stores it. Reading appends to list; after an exception
@@ -164,7 +168,7 @@ private:
     quint32 ReadCount();
     void WriteCount(quint32 n);
     void WriteIndexTag(quint32 index, bool isClass);
-    CObject *ReadObjectImpl(const CRuntimeClass *base, bool owned);
+    CObject *ReadObjectImpl(const CRuntimeClass *base, bool owned, bool nullAllowed);
     const LoadedEntry &ClassEntryAt(quint32 index) const;
 
     QIODevice *m_device;

@@ -346,6 +346,15 @@ TEST_F(ArchiveTest, BadObjectsAreRefusedWithTheirCause)
     // An owner cannot accept null or an object that already belongs elsewhere.
     ExpectFailure(item + W(0x0000), CArchiveException::BadFormat, readOwned);
     ExpectFailure(item + W(0x0002), CArchiveException::BadFormat, readOwned);
+    // An optional member may be null, but it is still owned by one place.
+    const auto readOptional = [](CArchive &ar) {
+        std::unique_ptr<CObject> first(ar.ReadOwnedObjectOrNull(RUNTIME_CLASS(CTreeItem)));
+        std::unique_ptr<CObject> second(ar.ReadOwnedObjectOrNull(RUNTIME_CLASS(CTreeItem)));
+        EXPECT_NE(first, nullptr);
+        EXPECT_EQ(second, nullptr);
+    };
+    LoadBytes(item + W(0x0000), readOptional);
+    ExpectFailure(item + W(0x0002), CArchiveException::BadFormat, readOptional);
     // A back reference of the wrong kind.
     ExpectFailure(item + W(0x0002), CArchiveException::BadClass, [](CArchive &ar) {
         std::unique_ptr<CObject> first(ar.ReadObject(nullptr));
