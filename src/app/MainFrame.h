@@ -70,6 +70,11 @@ public:
     // Puts the package database's tree on the Packages tab (once the
     // application has opened the database).
     void AttachPackageDatabase();
+    CPackageView *PackageView() const { return m_packageView; }
+    // Brings the Packages tab to the front and puts a class file, zip or jar
+    // into the package database through the introspection dialog. False
+    // when nothing was added.
+    bool AddToPackageDatabase(const QString &path);
     CBuddyWnd *EditorPane() const { return m_buddy; }
     // The output window (docked or floating) and its two tabs.
     QWidget *OutputArea() const;
