@@ -21,6 +21,7 @@ import java.util.Arrays;
 import java.util.Comparator;
 import java.util.Enumeration;
 import java.util.List;
+import java.util.function.Predicate;
 import java.util.stream.Stream;
 import java.util.zip.ZipEntry;
 import java.util.zip.ZipFile;
@@ -205,7 +206,7 @@ public final class DumpClass {
         // loaded is skipped whole instead of being written halfway.
         Field[] fields = publicOnly(c.getDeclaredFields());
         Constructor<?>[] ctors = c.isInterface() ? new Constructor<?>[0] : publicOnly(c.getDeclaredConstructors());
-        Method[] methods = publicOnly(c.getDeclaredMethods());
+        Method[] methods = publicOnly(c.getDeclaredMethods(), m -> isVisibilityBridge(c, m));
         Class<?>[] inner = Arrays.stream(c.getDeclaredClasses())
                 .filter(t -> Modifier.isPublic(t.getModifiers()) && !t.isSynthetic())
                 .sorted(Comparator.comparing(Class::getSimpleName))
@@ -250,13 +251,39 @@ public final class DumpClass {
     }
 
     private static <T extends Member> T[] publicOnly(T[] members) {
+        return publicOnly(members, m -> false);
+    }
+
+    /** The public members, leaving out the compiler's own unless keepSynthetic says otherwise. */
+    private static <T extends Member> T[] publicOnly(T[] members, Predicate<T> keepSynthetic) {
         T[] kept = Arrays.stream(members)
-                .filter(m -> Modifier.isPublic(m.getModifiers()) && !m.isSynthetic())
+                .filter(m -> Modifier.isPublic(m.getModifiers()) && (!m.isSynthetic() || keepSynthetic.test(m)))
                 .toArray(n -> Arrays.copyOf(members, n));
         // Reflection gives no particular order; the output should not change
         // from one run to the next.
         Arrays.sort(kept, Comparator.comparing(DumpClass::sortKey));
         return kept;
+    }
+
+    /**
+     * A public class that inherits public methods from a superclass that is
+     * not public gets the compiler's bridges for them (marked synthetic), so
+     * that code outside the package can call them through it: they are part
+     * of the class's public API, and javap lists them. Other bridges (for
+     * generics and covariant returns) repeat a method the class declares.
+     */
+    private static boolean isVisibilityBridge(Class<?> c, Method m) {
+        if (!m.isBridge())
+            return false;
+        for (Class<?> s = c.getSuperclass(); s != null; s = s.getSuperclass()) {
+            try {
+                Method inherited = s.getDeclaredMethod(m.getName(), m.getParameterTypes());
+                return !Modifier.isPublic(s.getModifiers()) && inherited.getReturnType() == m.getReturnType();
+            } catch (NoSuchMethodException e) {
+                // declared further up, if at all
+            }
+        }
+        return false;
     }
 
     private static String sortKey(Member m) {

@@ -816,13 +816,10 @@ bool CJavaIDEApp::OpenDocumentFile(const QString &path)
                               CPrompter::Ok, CPrompter::Warning);
         return false;
     case CDocumentTypes::ClassArchive:
+        // Never an editor: its bytes are no text, and a save would ruin it.
         if (!Prompter().AskYesNo(CDocumentTypes::AddToPackageTreeQuestion(), false))
             return false;
-        if (m_mainFrame)
-            m_mainFrame->ActivatePane(CNewProjectView::PackagePane);
-        Prompter().MessageBox(NotAvailableMessage(full, QStringLiteral("package database")),
-                              CPrompter::Ok, CPrompter::Warning);
-        return false;
+        return m_mainFrame && m_mainFrame->AddToPackageDatabase(full);
     case CDocumentTypes::EditorFile:
         break;
     }

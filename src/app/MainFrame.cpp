@@ -255,15 +255,15 @@ void CMainFrame::AttachPackageDatabase()
         return;
     m_introspector = std::make_unique<CClassDumper>(CClassDumper::ClassKind);
     m_packageView = new CPackageView(*app->PkgDoc(), *m_introspector);
-    m_packageView->m_onActivate = [app](const CVarContainer &element,
+    m_packageView->m_findSource = [app](const CVarContainer &element,
                                         const CPackageObject &package) {
         const CIDEDirectories &dirs = app->Directories();
-        const QString path = app->PkgDoc()->FindSourceFile(
+        return app->PkgDoc()->FindSourceFile(
             element, package, dirs.m_sourcePath,
             dirs.m_pkgSourcePath.split(QDir::listSeparator(), Qt::SkipEmptyParts));
-        if (!path.isEmpty() && QFileInfo(path).isFile())
-            app->OpenDocumentFile(path);
     };
+    connect(m_packageView, &CMyTreeView::openFileAtLineRequested, this,
+            [this](const QString &path, int line) { OpenSourceAt(path, line); });
     m_packageView->m_prepareClassDumper = [app](CClassDumper &introspector) {
         PrepareIntrospector(*app, introspector);
     };
@@ -312,6 +312,12 @@ void CMainFrame::AttachBeanTree()
         return introspector.Start(path);
     };
     m_projectPane->SetPaneView(CNewProjectView::BeanPane, m_beanView);
+}
+
+bool CMainFrame::AddToPackageDatabase(const QString &path)
+{
+    ActivatePane(CNewProjectView::PackagePane);
+    return m_packageView && m_packageView->AddClassFiles({path});
 }
 
 // Where the panes and bars stand: the View menu's commands.

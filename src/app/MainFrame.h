@@ -79,6 +79,11 @@ public:
     // Points an introspector at the JDK's java and the program's
     // classes.zip as the settings now say.
     static void PrepareIntrospector(CJavaIDEApp &app, CClassDumper &introspector);
+    CPackageView *PackageView() const { return m_packageView; }
+    // Brings the Packages tab to the front and puts a class file, zip or jar
+    // into the package database through the introspection dialog. False
+    // when nothing was added.
+    bool AddToPackageDatabase(const QString &path);
     CBuddyWnd *EditorPane() const { return m_buddy; }
     // The output window (docked or floating) and its two tabs.
     QWidget *OutputArea() const;

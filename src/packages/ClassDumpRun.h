@@ -35,6 +35,7 @@ public:
     std::vector<std::unique_ptr<CFileObject>> TakeFiles();
     const QString &ClassPathAdditions() const { return m_classPathAdditions; }
     const QString &CurrentPath() const { return m_current; }
+    const QStringList &Paths() const { return m_paths; }
 
     // Whether introspection reads a file of that name (.class, .jar, .zip).
     static bool IsIntrospectable(const QString &path);

@@ -100,8 +100,7 @@ bool CPkgDoc::LoadNow(const QString &path)
     m_saveBlocked = false;
 
     if (!QFileInfo::exists(path)) {
-        if (m_onUpdateAllViews)
-            m_onUpdateAllViews();
+        UpdateAllViews();
         return true;
     }
 
@@ -113,6 +112,7 @@ bool CPkgDoc::LoadNow(const QString &path)
                               CPrompter::Ok, CPrompter::Stop);
         DeleteContents();
         m_saveBlocked = true;
+        UpdateAllViews(); // what they showed before is gone
         return false;
     };
 
@@ -125,8 +125,7 @@ bool CPkgDoc::LoadNow(const QString &path)
         return refuse(error);
     if (m_version > kFormatVersion)
         return refuse(QStringLiteral("Incorrect package database version %1.").arg(m_version));
-    if (m_onUpdateAllViews)
-        m_onUpdateAllViews();
+    UpdateAllViews();
     if (m_upgraded || olderSchema) {
         // Written back at once so that the older layout is read only once.
         m_version = kFormatVersion;
@@ -381,8 +380,6 @@ CPackageObject *CPkgDoc::FindOrMakePackage(const QString &name)
         return pkg;
     auto *pkg = new CPackageObject(name);
     m_packages.insert(name, pkg);
-    if (m_onPackageAdded)
-        m_onPackageAdded(pkg);
     return pkg;
 }
 
@@ -392,7 +389,9 @@ bool CPkgDoc::AddSourceFile(CFileObject &parsed, const QString &sourcePath)
     const QString name = parsed.m_package ? parsed.m_package->m_name : UserPackage();
     CPackageObject *pkg = FindOrMakePackage(name);
     Touch();
-    return pkg->Merge(parsed, sourcePath);
+    const bool merged = pkg->Merge(parsed, sourcePath);
+    Changed();
+    return merged;
 }
 
 int CPkgDoc::AddSourceFiles(const QStringList &paths)
@@ -400,6 +399,7 @@ int CPkgDoc::AddSourceFiles(const QStringList &paths)
     EnsureLoaded();
     Prompter().SetStatusText(QStringLiteral("Wait, updating the packages..."));
     int added = 0;
+    BeginChanges();
     for (const QString &path : paths) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
@@ -412,6 +412,7 @@ int CPkgDoc::AddSourceFiles(const QStringList &paths)
             ++added;
     }
     m_modified = true;
+    EndChanges();
     Prompter().SetStatusText(QStringLiteral("Done..."));
     return added;
 }
@@ -447,10 +448,12 @@ bool CPkgDoc::AddIntrospectedFiles(const std::vector<std::unique_ptr<CFileObject
                                    const QString &classPathAdditions)
 {
     bool ok = true;
+    BeginChanges();
     for (const auto &file : files)
         ok = AddIntrospectedFile(*file) && ok;
     MergeClassPath(classPathAdditions);
     SetModified();
+    EndChanges();
     return Save() && ok;
 }
 
@@ -489,6 +492,7 @@ bool CPkgDoc::AddIntrospectedFile(CFileObject &file)
     move(file.m_interfaces, false);
     if (showProgress)
         Prompter().Progress(progressText, 0, 0);
+    Changed();
     return ok;
 }
 
@@ -500,7 +504,43 @@ bool CPkgDoc::DeletePackage(const QString &name)
         return false;
     delete pkg;
     Touch();
-    if (m_onUpdateAllViews)
-        m_onUpdateAllViews();
+    Changed();
     return true;
+}
+
+int CPkgDoc::AddView(std::function<void()> update)
+{
+    m_views.emplace_back(m_nextViewId, std::move(update));
+    return m_nextViewId++;
+}
+
+void CPkgDoc::RemoveView(int id)
+{
+    std::erase_if(m_views, [id](const auto &view) { return view.first == id; });
+}
+
+void CPkgDoc::UpdateAllViews()
+{
+    // A view may add or remove views while it rebuilds: walk a copy.
+    const auto views = m_views;
+    for (const auto &view : views) {
+        if (view.second)
+            view.second();
+    }
+}
+
+void CPkgDoc::Changed()
+{
+    if (m_changeDepth > 0)
+        m_changedInBatch = true;
+    else
+        UpdateAllViews();
+}
+
+void CPkgDoc::EndChanges()
+{
+    if (--m_changeDepth > 0 || !m_changedInBatch)
+        return;
+    m_changedInBatch = false;
+    UpdateAllViews();
 }

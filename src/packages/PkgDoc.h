@@ -126,10 +126,13 @@ public:
     // Removes a package; false when there is none of that name.
     bool DeletePackage(const QString &name);
 
-    // Called after the packages changed as a whole (load, delete).
-    std::function<void()> m_onUpdateAllViews;
-    // Called when a package is created while adding.
-    std::function<void(CPackageObject *)> m_onPackageAdded;
+    // The views of the database. Each is told after the packages changed
+    // (read, added to, deleted from), once per command however many files
+    // it added, and must rebuild what it shows: the elements it pointed to
+    // may be gone. AddView returns the id that RemoveView takes.
+    int AddView(std::function<void()> update);
+    void RemoveView(int id);
+    void UpdateAllViews();
 
 private:
     using Candidates = QVarLengthArray<CPackageObject *, 2>;
@@ -140,6 +143,10 @@ private:
     const Candidates *CandidatesFor(const QString &name) const;
     void BuildIndex() const;
     void Touch();
+    // Views are told at the end of the outermost batch of changes.
+    void BeginChanges() { ++m_changeDepth; }
+    void EndChanges();
+    void Changed();
 
     QMap<QString, CPackageObject *> m_packages;
     qint32 m_version = kFormatVersion;
@@ -150,6 +157,11 @@ private:
     bool m_modified = false;
     bool m_saveBlocked = false;
     bool m_loadPending = false;
+
+    std::vector<std::pair<int, std::function<void()>>> m_views;
+    int m_nextViewId = 1;
+    int m_changeDepth = 0;
+    bool m_changedInBatch = false;
 
     mutable QHash<QString, Candidates> m_index;
     mutable bool m_indexValid = false;

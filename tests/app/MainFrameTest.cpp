@@ -13,6 +13,9 @@
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
 #include "editor/HueditView.h"
+#include "packages/ClassDumpDlg.h"
+#include "packages/ClassDumpRun.h"
+#include "packages/PackageView.h"
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
 #include "project/ProjectFileItem.h"
@@ -208,9 +211,25 @@ TEST_F(AppTest, OpensEachFileTypeWhereItBelongs)
         EXPECT_EQ(prompter.m_buttons.last(), CPrompter::YesNo);
         EXPECT_EQ(pane->CurrentPane(), CNewProjectView::ProjectPane) << name;
     }
-    prompter.QueueAnswer(CPrompter::AnswerYes);
-    EXPECT_FALSE(app->OpenDocumentFile(env.FilePath("lib.JAR")));
-    EXPECT_EQ(pane->CurrentPane(), CNewProjectView::PackagePane);
+    // Yes puts it into the package database through the introspection
+    // dialog (cancelled here), and never into an editor.
+    ASSERT_NE(Frame()->PackageView(), nullptr);
+    QStringList introspected;
+    Frame()->PackageView()->m_runDialog = [&](CClassDumpDlg &dlg) {
+        introspected << dlg.Run().Paths();
+        return false;
+    };
+    prompter.m_messages.clear();
+    for (const char *name : {"lib.JAR", "A.class"}) {
+        pane->ActivatePane(CNewProjectView::ProjectPane);
+        prompter.QueueAnswer(CPrompter::AnswerYes);
+        EXPECT_FALSE(app->OpenDocumentFile(env.FilePath(QString::fromLatin1(name))));
+        EXPECT_EQ(pane->CurrentPane(), CNewProjectView::PackagePane);
+    }
+    EXPECT_EQ(introspected, QStringList({QFileInfo(env.FilePath("lib.JAR")).absoluteFilePath(),
+                                         QFileInfo(env.FilePath("A.class")).absoluteFilePath()}));
+    EXPECT_TRUE(Frame()->EditorWindows().isEmpty());
+    EXPECT_EQ(prompter.m_messages, QStringList({question, question}));
 
     // Anything else is an editor window; a missing file is reported.
     prompter.m_messages.clear();

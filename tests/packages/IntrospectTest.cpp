@@ -15,7 +15,9 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 #include <QProcess>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,6 +31,51 @@ bool RunTool(const QString &tool, const QStringList &args, const QString &dir)
     p.setProcessChannelMode(QProcess::ForwardedChannels);
     p.start(kJdkBin + tool, args);
     return p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// What a JDK tool writes to its standard output; empty when it failed.
+QString ToolOutput(const QString &tool, const QStringList &args)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::SeparateChannels);
+    p.start(kJdkBin + tool, args);
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// What javap -public says of each public top-level type: its qualified
+// name and the names of its public members (constructors under the type's
+// own simple name). Types javap shows without "public" are not listed.
+QMap<QString, QSet<QString>> JavapPublicMembers(const QString &output)
+{
+    QMap<QString, QSet<QString>> types;
+    QSet<QString> *members = nullptr;
+    for (QString line : output.split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        if (line.endsWith(QLatin1Char('{')) && !line.contains(QLatin1Char('('))) {
+            // "public final class a.b.C<T> extends ... {"
+            const QStringList words = line.split(QLatin1Char(' '));
+            const qsizetype kind = std::max(words.indexOf(QStringLiteral("class")),
+                                            words.indexOf(QStringLiteral("interface")));
+            members = nullptr;
+            if (kind >= 0 && kind + 1 < words.size() && words.first() == QLatin1String("public")) {
+                const QString name = words[kind + 1].section(QLatin1Char('<'), 0, 0);
+                members = &types[name];
+            }
+            continue;
+        }
+        if (!members || !line.endsWith(QLatin1Char(';')) || line.contains(QLatin1String("{}")))
+            continue;
+        // The name is the last word before the argument list (methods) or
+        // before the semicolon (fields); a constructor's is qualified.
+        QString head = line.left(
+            line.indexOf(QLatin1Char('(')) >= 0 ? line.indexOf(QLatin1Char('(')) : line.size() - 1);
+        const QString name =
+            head.trimmed().section(QLatin1Char(' '), -1).section(QLatin1Char('.'), -1);
+        members->insert(name);
+    }
+    return types;
 }
 
 QStringList Names(const auto &list)
@@ -92,6 +139,73 @@ protected:
                             {QStringLiteral("cfM"), QStringLiteral("lib.zip"), QStringLiteral("-C"),
                              QStringLiteral("classes"), QStringLiteral("Top.class")},
                             m_env.Path()));
+    }
+
+    // Introspects jar into a fresh database and compares it with what
+    // javap -public says of every top-level class of the jar: the same
+    // public types, each with the same names of public members.
+    void ExpectJavapListing(const QString &jar)
+    {
+        m_output.clear();
+        m_status.clear();
+        CClassDumpRun run(m_introspector, {jar});
+        ASSERT_EQ(RunAll(run), CClassDumpRun::Ok) << m_output.toStdString();
+        CPkgDoc db;
+        ASSERT_TRUE(db.Open(m_env.FilePath(QFileInfo(jar).baseName() + QStringLiteral(".pkg"))));
+        ASSERT_TRUE(db.AddIntrospectedFiles(run.TakeFiles(), run.ClassPathAdditions()));
+        QMap<QString, QSet<QString>> listed;
+        for (CPackageObject *package : db.Packages()) {
+            auto add = [&](const CVarContainer *type) {
+                QSet<QString> &members =
+                    listed[package->m_packageName + QLatin1Char('.') + type->m_name];
+                for (const CVarMethodDecl *m : type->m_methods)
+                    members.insert(m->m_name);
+                for (const CVariable *v : type->m_variables)
+                    members.insert(v->m_name);
+            };
+            for (const CVarClass *c : std::as_const(package->m_classes))
+                add(c);
+            for (const CVarInterface *i : std::as_const(package->m_interfaces))
+                add(i);
+        }
+
+        // javap on every top-level class file of the jar.
+        QStringList classes;
+        const QString entries = ToolOutput(QStringLiteral("jar"), {QStringLiteral("tf"), jar});
+        for (QString entry : entries.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            entry = entry.trimmed();
+            if (entry.endsWith(QLatin1String(".class")) && !entry.contains(QLatin1Char('$')) &&
+                !entry.startsWith(QLatin1String("META-INF/")) &&
+                !entry.endsWith(QLatin1String("module-info.class")) &&
+                !entry.endsWith(QLatin1String("package-info.class")))
+                classes << entry.chopped(6).replace(QLatin1Char('/'), QLatin1Char('.'));
+        }
+        ASSERT_GT(classes.size(), 20);
+        const QMap<QString, QSet<QString>> javap = JavapPublicMembers(ToolOutput(
+            QStringLiteral("javap"),
+            QStringList{QStringLiteral("-public"), QStringLiteral("-cp"), jar} + classes));
+        ASSERT_GT(javap.size(), 20);
+
+        EXPECT_EQ(listed.keys(), javap.keys());
+        int differing = 0;
+        for (auto it = javap.begin(); it != javap.end(); ++it) {
+            if (!listed.contains(it.key()))
+                continue;
+            const QSet<QString> &ours = listed[it.key()];
+            if (ours == it.value())
+                continue;
+            // A few are enough to see what went wrong.
+            if (++differing <= 5)
+                ADD_FAILURE() << it.key().toStdString() << ": only javap has "
+                              << QStringList((it.value() - ours).values())
+                                     .join(QLatin1Char(' '))
+                                     .toStdString()
+                              << "; only the database has "
+                              << QStringList((ours - it.value()).values())
+                                     .join(QLatin1Char(' '))
+                                     .toStdString();
+        }
+        EXPECT_EQ(differing, 0);
     }
 
     CClassDumpRun::Result RunAll(CClassDumpRun &run)
@@ -223,6 +337,25 @@ TEST_F(IntrospectTest, FailuresEndTheRunAsCancel)
     EXPECT_FALSE(m_introspector.Start(m_env.FilePath("lib.zip")));
     m_introspector.Abort();
     EXPECT_FALSE(m_introspector.IsBusy());
+}
+
+TEST_F(IntrospectTest, LibraryJarsListWhatJavapShows)
+{
+    // Jars from a user's class path, as Debian packages them. commons-io
+    // has public classes that inherit public methods from classes that are
+    // not public.
+    QStringList jars;
+    for (const char *candidate : {"/usr/share/java/commons-lang3.jar",
+                                  "/usr/share/java/commons-io.jar", "/usr/share/java/junit4.jar"}) {
+        if (QFileInfo(QString::fromLatin1(candidate)).isFile())
+            jars << QString::fromLatin1(candidate);
+    }
+    if (jars.isEmpty())
+        GTEST_SKIP() << "none of commons-lang3, commons-io, junit4 is in /usr/share/java";
+    for (const QString &jar : jars) {
+        SCOPED_TRACE(jar.toStdString());
+        ExpectJavapListing(jar);
+    }
 }
 
 } // namespace

@@ -2,12 +2,19 @@
 
 #include "FakePrompter.h"
 #include "TestEnv.h"
+#include "javamodel/ElementDragToken.h"
 #include "javamodel/FileObject.h"
 #include "javamodel/JavaModel.h"
 #include "javamodel/JavaParser.h"
+#include "javamodel/PackageObject.h"
+#include "javamodel/VarClass.h"
+#include "javamodel/VarInterface.h"
+#include "javamodel/VarMethodDecl.h"
 #include "packages/ClassDumper.h"
 #include "packages/PkgDoc.h"
 
+#include <QMenu>
+#include <QMimeData>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -20,7 +27,9 @@ protected:
     {
         RegisterJavaModelClasses();
         Add("package b; public class Vector {} class Zebra {}", "/s/b/Vector.java");
-        Add("package a; public class Vector {} interface Vectored {}", "/s/a/Vector.java");
+        Add("package a; public class Vector {\n public int size;\n public void add(int x) {}\n}\n"
+            "interface Vectored { void grow(); }",
+            "/s/a/Vector.java");
         m_view.Refill();
         m_view.m_askText = [this](const QString &, const QString &) { return m_answer; };
     }
@@ -36,6 +45,34 @@ protected:
         for (QTreeWidgetItem *i = m_view.currentItem(); i && i->parent(); i = i->parent())
             parts.prepend(i->text(0));
         return parts.join(QLatin1Char('/'));
+    }
+
+    // The child of item with that text, or showing the element of that
+    // name (members show their descriptions).
+    static QTreeWidgetItem *Child(const CPackageView &view, QTreeWidgetItem *item,
+                                  const QString &name)
+    {
+        for (int i = 0; item && i < item->childCount(); ++i) {
+            QTreeWidgetItem *child = item->child(i);
+            const CVarObject *element = CMyTreeView::ElementOf(view.NodeOf(child));
+            if (!child->isHidden() &&
+                (child->text(0) == name || (element && element->m_name == name)))
+                return child;
+        }
+        return nullptr;
+    }
+    // The item at a "package/group/type/..." path, expanding on the way as
+    // the user would.
+    QTreeWidgetItem *At(const QString &path)
+    {
+        QTreeWidgetItem *item = m_view.topLevelItem(0);
+        for (const QString &part : path.split(QLatin1Char('/'))) {
+            m_view.expandItem(item);
+            item = Child(m_view, item, part);
+            if (!item)
+                return nullptr;
+        }
+        return item;
     }
 
     CTestEnv m_env;
@@ -117,6 +154,167 @@ TEST_F(PackageViewTest, ADatabaseReadLaterFillsTheTree)
         ASSERT_NE(view.topLevelItem(0), nullptr);
         EXPECT_EQ(view.topLevelItem(0)->childCount(), 1) << shownFirst;
         EXPECT_NE(view.PackageItem(QStringLiteral("a")), nullptr);
+    }
+}
+
+TEST_F(PackageViewTest, TypesAndMethodsAreDraggedAsTheirTokens)
+{
+    CVarClass *vector = m_db.Package(QStringLiteral("a"))->m_classes.first();
+    CVarInterface *vectored = m_db.Package(QStringLiteral("a"))->m_interfaces.first();
+    struct Row
+    {
+        const char *path;
+        CElementDragToken::Kind kind;
+        const char *word;
+        CVarObject *element;
+        CVarContainer *owner;
+    } rows[] = {
+        {"a/Classes/Vector", CElementDragToken::Class, "MAVUCLASS", vector, nullptr},
+        {"a/Interfaces/Vectored", CElementDragToken::Interface, "MAVUIFACE", vectored, nullptr},
+        {"a/Classes/Vector/Methods/add", CElementDragToken::Method, "MAVUMETHOD",
+         vector->m_methods.first(), vector},
+        {"a/Interfaces/Vectored/Methods/grow", CElementDragToken::Method, "MAVUMETHOD",
+         vectored->m_methods.first(), vectored},
+    };
+    for (const Row &row : rows) {
+        QTreeWidgetItem *item = At(QString::fromLatin1(row.path));
+        ASSERT_NE(item, nullptr) << row.path;
+        std::unique_ptr<CElementDragToken> token(m_view.CreateDragToken(item));
+        ASSERT_NE(token, nullptr) << row.path;
+        EXPECT_EQ(token->GetKind(), row.kind) << row.path;
+        EXPECT_EQ(token->Element(), row.element) << row.path;
+        EXPECT_EQ(token->Owner(), row.owner) << row.path;
+        // What an editor's drop reads back out of the drag data.
+        QMimeData mime;
+        token->Store(mime);
+        EXPECT_EQ(CElementDragToken::FromMime(mime), token.get()) << row.path;
+        EXPECT_TRUE(token->Marker().startsWith(QLatin1String(row.word))) << row.path;
+    }
+    // Packages, groups, fields and placeholders are not dragged.
+    for (const char *path :
+         {"a", "a/Classes", "a/Classes/Vector/Variables/size", "a/Classes/Vector/Methods"})
+        EXPECT_EQ(std::unique_ptr<CElementDragToken>(
+                      m_view.CreateDragToken(At(QString::fromLatin1(path)))),
+                  nullptr)
+            << path;
+    EXPECT_TRUE(m_view.dragEnabled());
+}
+
+TEST_F(PackageViewTest, ActivationOpensTheSourceWhereTheElementIsDeclared)
+{
+    // The database's copy says the method is on line 3; the source on disk
+    // has moved it since (an introspected class has the lines of the
+    // introspector's output): the source decides.
+    const QString source =
+        m_env.WriteFile(QStringLiteral("src/a/Vector.java"),
+                        "package a;\n\n// moved\npublic class Vector {\n\n  public int size;\n\n"
+                        "  public void add(int x) {}\n}\n");
+    QStringList asked;
+    m_view.m_findSource = [&](const CVarContainer &type, const CPackageObject &package) {
+        asked << package.m_packageName + QLatin1Char('.') + type.m_name;
+        return type.m_name == QLatin1String("Vector") ? source : QString();
+    };
+    QList<std::pair<QString, int>> opened;
+    QObject::connect(&m_view, &CMyTreeView::openFileAtLineRequested,
+                     [&](const QString &path, int line) {
+                         opened.append({path, line});
+                     });
+    auto activate = [&](const char *path) {
+        QTreeWidgetItem *item = At(QString::fromLatin1(path));
+        ASSERT_NE(item, nullptr) << path;
+        m_view.setCurrentItem(item);
+        emit m_view.itemActivated(item, 0);
+    };
+
+    activate("a/Classes/Vector/Methods/add");
+    activate("a/Classes/Vector/Variables/size");
+    activate("a/Classes/Vector");
+    using Opened = QList<std::pair<QString, int>>;
+    EXPECT_EQ(opened, Opened({{source, 8}, {source, 6}, {source, 4}}));
+    EXPECT_EQ(asked.size(), 3);
+    EXPECT_EQ(asked.first(), QStringLiteral("a.Vector"));
+
+    // Without a source nothing opens, and the status line says why.
+    opened.clear();
+    activate("a/Interfaces/Vectored/Methods/grow");
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(asked.last(), QStringLiteral("a.Vectored"));
+    EXPECT_EQ(m_prompter.m_status.last(), QStringLiteral("No source file found for Vectored"));
+    // Packages and groups only open and close.
+    const qsizetype before = asked.size();
+    activate("a/Classes");
+    EXPECT_EQ(asked.size(), before);
+}
+
+TEST_F(PackageViewTest, EveryViewFollowsEachChangeOfTheDatabase)
+{
+    CPackageView other(m_db, m_introspector);
+    other.Refill();
+    int updates = 0;
+    const int counter = m_db.AddView([&] { ++updates; });
+
+    // Elements shown in both views are replaced by a new parse of their
+    // file: neither view may keep the old ones.
+    ASSERT_NE(At(QStringLiteral("a/Classes/Vector/Methods/add")), nullptr);
+    other.expandItem(other.PackageItem(QStringLiteral("a")));
+    Add("package a; public class Vector { public void put(int x) {} }", "/s/a/Vector.java");
+    EXPECT_EQ(updates, 1);
+    EXPECT_EQ(At(QStringLiteral("a/Classes/Vector/Methods/add")), nullptr);
+    EXPECT_NE(At(QStringLiteral("a/Classes/Vector/Methods/put")), nullptr);
+    other.expandItem(other.PackageItem(QStringLiteral("a")));
+    QTreeWidgetItem *classes =
+        Child(other, other.PackageItem(QStringLiteral("a")), QStringLiteral("Classes"));
+    ASSERT_NE(classes, nullptr);
+    other.expandItem(Child(other, classes, QStringLiteral("Vector")));
+    EXPECT_EQ(other.TypeOf(Child(other, classes, QStringLiteral("Vector"))),
+              m_db.Package(QStringLiteral("a"))->m_classes.first());
+
+    // A command that adds several files refreshes once, at the end.
+    m_view.m_chooseFiles = [&](const QString &, const QString &) {
+        return QStringList{
+            m_env.WriteFile(QStringLiteral("c/One.java"), "package c; class One {}"),
+            m_env.WriteFile(QStringLiteral("c/Two.java"), "package c; class Two {}"),
+            m_env.WriteFile(QStringLiteral("d/Three.java"), "package d; class Three {}")};
+    };
+    m_view.OnCommand(CPackageView::AddUpdate);
+    EXPECT_EQ(updates, 2);
+    EXPECT_NE(other.PackageItem(QStringLiteral("c")), nullptr);
+    EXPECT_NE(other.PackageItem(QStringLiteral("d")), nullptr);
+
+    // A package deleted in one view leaves the other.
+    m_view.setCurrentItem(m_view.PackageItem(QStringLiteral("c")));
+    m_prompter.QueueAnswer(CPrompter::AnswerYes);
+    m_view.OnCommand(CPackageView::DeletePackage);
+    EXPECT_EQ(updates, 3);
+    EXPECT_EQ(other.PackageItem(QStringLiteral("c")), nullptr);
+    m_db.RemoveView(counter);
+}
+
+TEST_F(PackageViewTest, HelpIsOfferedGreyedUntilThereIsAHelpSystem)
+{
+    m_view.setCurrentItem(At(QStringLiteral("a/Classes/Vector")));
+    std::unique_ptr<QMenu> menu(m_view.CreateContextMenu(m_view.SelectedNode()));
+    ASSERT_NE(menu, nullptr);
+    QMap<QString, bool> enabled;
+    for (QAction *a : menu->actions()) {
+        if (!a->isSeparator())
+            enabled.insert(a->text(), a->isEnabled());
+    }
+    ASSERT_TRUE(enabled.contains(QStringLiteral("Display Help for this Class/Interface")));
+    EXPECT_FALSE(enabled.value(QStringLiteral("Display Help for this Class/Interface")));
+    EXPECT_TRUE(enabled.value(QStringLiteral("Delete Package")));
+    EXPECT_FALSE(enabled.value(QStringLiteral("Find next")));
+    for (const char *text : {"Add/Update", "Add Update Class", "Add Zip/Jar", "Find Class",
+                             "Find Interface", "Package classpath", "Add JDK classes"})
+        EXPECT_TRUE(enabled.value(QString::fromLatin1(text))) << text;
+
+    // On the root there is no package to delete.
+    m_view.setCurrentItem(m_view.topLevelItem(0));
+    menu.reset(m_view.CreateContextMenu(m_view.SelectedNode()));
+    for (QAction *a : menu->actions()) {
+        if (a->text() == QLatin1String("Delete Package")) {
+            EXPECT_FALSE(a->isEnabled());
+        }
     }
 }
 
