@@ -18,6 +18,7 @@
 
 class CActivityMonitor;
 class CBuildCommands;
+class CCommand;
 class CCommandsDoc;
 class CJdkToolCommands;
 class CMainToolHost;
@@ -116,6 +117,11 @@ public:
     CJdkToolCommands &JdkTools() { return *m_jdkTools; }
     // Runs the command a menu gave id to, for a file and a project.
     void RunUserCommand(int id, const QString &file, const QString &project);
+    // Shows an HTML file in the desktop's browser until Mavu has a viewer
+    // of its own; false when it could not be shown.
+    bool ShowHtmlFile(const QString &path);
+    // Runs command for file alone (the read-only guard's checkout).
+    void RunCommandForFile(CCommand &command, const QString &file);
     // Adds path to the recent files and refreshes the menu.
     void AddToRecentFileList(const QString &path);
     // When a project is open and path is not one of its files, asks whether
@@ -137,6 +143,9 @@ public:
     void OnAddFile();
     void OnSetFont();
     void OnColorOptions();
+    // The "Editor" options dialog: applied at once and written to the
+    // settings file.
+    void OnEditorOptions();
     void OnHelpIndex();
     void OnBetaNotes();
     void OnWhatsNew();
@@ -160,6 +169,7 @@ public:
     static QIcon ProgramIcon();
     static QString DocumentNotFoundMessage(const QString &path);
     static QString AddToProjectQuestion();
+    static QString UndoSizeNextStartMessage();
     // Project file dialogs' filter.
     static QString ProjectFilter();
 

@@ -1053,6 +1053,32 @@ CChildFrame *CMainFrame::OpenEditor(const QString &path)
     return child;
 }
 
+CChildFrame *CMainFrame::ShowDebuggerLine(const QString &path, int line)
+{
+    // One place in the program is where execution stopped: the mark leaves
+    // every other window.
+    CChildFrame *child = OpenEditor(path);
+    for (CChildFrame *editor : EditorWindows()) {
+        if (editor != child)
+            editor->View()->ClearDebugLine();
+    }
+    if (child)
+        child->View()->SetDebugLine(line);
+    return child;
+}
+
+void CMainFrame::ClearDebuggerLine()
+{
+    for (CChildFrame *editor : EditorWindows())
+        editor->View()->ClearDebugLine();
+}
+
+void CMainFrame::ShowProjectBreakpoints()
+{
+    for (CChildFrame *editor : EditorWindows())
+        editor->ShowProjectBreakpoints();
+}
+
 CChildFrame *CMainFrame::NewEditor()
 {
     auto *child = new CChildFrame;

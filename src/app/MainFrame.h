@@ -146,6 +146,15 @@ public:
     // Opens path in an editor window, or activates the one that shows it.
     // Null (after a message) when the file cannot be shown.
     CChildFrame *OpenEditor(const QString &path);
+    // Where the debugger stopped: path opened (or activated) with the
+    // execution mark on line (from 1) shown, and the mark taken off every
+    // other editor. Null when the file cannot be shown.
+    CChildFrame *ShowDebuggerLine(const QString &path, int line);
+    // The program runs on or the debugger ended: no execution mark.
+    void ClearDebuggerLine();
+    // Every editor draws the breakpoints the open project (if any) keeps
+    // for its file: after a project opened or closed.
+    void ShowProjectBreakpoints();
     // An empty editor window for a new file.
     CChildFrame *NewEditor();
     // Closes every editor window, asking about unsaved changes; false when

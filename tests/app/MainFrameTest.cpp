@@ -613,7 +613,7 @@ TEST_F(AppTest, CommandsStillToComeArePresentButDisabled)
     Start();
     for (int id : {int(Cmd::RebuildAll), int(Cmd::CompileFile), int(Cmd::DebugStartCont),
                    int(Cmd::AddBean), int(Cmd::HelpSearch), int(Cmd::HelpAddItem),
-                   int(Cmd::EditorOptions), int(Cmd::FilePrint), int(Cmd::ToggleDebugWindow)}) {
+                   int(Cmd::SelectOtherViews), int(Cmd::FilePrint), int(Cmd::ToggleDebugWindow)}) {
         QAction *action = Action(id);
         ASSERT_NE(action, nullptr) << id;
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
