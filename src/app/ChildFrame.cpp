@@ -71,6 +71,13 @@ CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CJ
     connect(m_view, &CJavaIDEView::focusGained, this, &CChildFrame::OnFocusGained);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        // BookMark and BreakPoint act on the caret's line: the line clicked,
+        // unless the click leaves a selection to Cut or Copy.
+        if (!m_view->hasSelectedText()) {
+            const long at =
+                m_view->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMPOINT, pos.x(), pos.y());
+            m_view->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, at);
+        }
         QMenu menu(this);
         FillContextMenu(menu);
         menu.exec(m_view->viewport()->mapToGlobal(pos));
@@ -343,6 +350,8 @@ void CChildFrame::ToggleBreakpoint()
     Prompter().BeginWaitCursor();
     std::unique_ptr<CFileObject> parsed(CJavaParser::ParseEditorText(m_view->text()));
     Prompter().EndWaitCursor();
+    if (!parsed) // the parser has said why
+        return;
     const CVarContainer *holder = parsed ? parsed->FindClassAtLine(line) : nullptr;
     if (!holder) {
         Prompter().SetStatusText(
