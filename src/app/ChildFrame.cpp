@@ -364,6 +364,46 @@ void CChildFrame::ToggleBreakpoint()
     project->SetModifiedFlag();
 }
 
+void CChildFrame::RecordMovedBreakpoints()
+{
+    // The marks moved with their lines while the text was edited; the
+    // debugger will stop at the lines of the file as it is now saved, so
+    // the project learns where they went.
+    CProject *project = OpenProject();
+    const QString path = GetPathName();
+    if (!project || path.isEmpty())
+        return;
+    QList<CBreakpoint> stored = project->GetBreakpoints(path);
+    if (stored.isEmpty())
+        return;
+    std::sort(stored.begin(), stored.end(),
+              [](const CBreakpoint &a, const CBreakpoint &b) { return a.m_nLine < b.m_nLine; });
+    const QList<int> marks = m_view->BreakpointMarks();
+    QList<int> storedLines;
+    for (const CBreakpoint &bp : stored)
+        storedLines << bp.m_nLine;
+    if (storedLines == marks)
+        return;
+    for (const CBreakpoint &bp : stored)
+        project->RemoveBreakpoint(path, bp.m_nLine);
+    if (marks.size() == stored.size()) {
+        // Each mark is the same breakpoint, in the same order: it keeps its
+        // class.
+        for (int i = 0; i < marks.size(); ++i)
+            project->AddBreakpoint(path, stored.at(i).m_strClassName, marks.at(i));
+    } else {
+        // Lines with marks were joined: what class holds each line now.
+        std::unique_ptr<CFileObject> parsed(CJavaParser::ParseEditorText(m_view->text()));
+        for (int line : marks) {
+            const CVarContainer *holder = parsed ? parsed->FindClassAtLine(line) : nullptr;
+            if (holder)
+                project->AddBreakpoint(path, holder->GetName(), line);
+        }
+        ShowProjectBreakpoints(); // a mark no class holds any more goes
+    }
+    project->SetModifiedFlag();
+}
+
 void CChildFrame::ShowProjectBreakpoints()
 {
     QList<int> lines;
@@ -646,6 +686,7 @@ bool CChildFrame::SaveTo(const QString &path)
     m_readOnly = false;
     m_view->SetLanguage(CHueditView::LanguageForFile(path));
     UpdateTitle();
+    RecordMovedBreakpoints();
     ParseSavedFile();
     emit stateChanged();
     emit saved(path);

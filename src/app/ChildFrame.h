@@ -103,6 +103,7 @@ private:
     bool SaveTo(const QString &path);
     void RegisterEditorCommands();
     void ParseSavedFile();
+    void RecordMovedBreakpoints();
     void OpenFindDialog(bool replace);
     void OnReadOnlyEdit(const QKeyEvent *attempt);
     void OnFocusGained();

@@ -30,6 +30,9 @@ CJavaIDEView::CJavaIDEView(QWidget *parent) : CHueditView(parent)
     setMarginMarkerMask(kSymbolMargin, marginMarkerMask(kSymbolMargin) | (1 << kBookmarkMarker) |
                                            (1 << kBreakpointMarker) | (1 << kDebugLineMarker));
     UpdateSymbolMarginWidth();
+    // A little room between the marks and the text, so that a bookmark's
+    // point does not touch the first letter.
+    SendScintilla(SCI_SETMARGINLEFT, 0, 4);
     setCaretLineVisible(true);
     RefreshColours();
     connect(this, &QsciScintilla::linesChanged, this, &CJavaIDEView::UpdateLineNumberWidth);

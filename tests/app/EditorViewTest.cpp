@@ -187,6 +187,24 @@ TEST_F(EditorViewTest, BreakpointsGoIntoTheProjectWithTheirClassAndComeBackWithI
     EXPECT_EQ(prompter.m_status.last(),
               QStringLiteral("No class holds line 1: no breakpoint set."));
 
+    // Lines typed above move the marks; saving tells the project where
+    // they went, each with its class.
+    editor->View()->setCursorPosition(0, 0);
+    editor->View()->insert(QStringLiteral("// one\n// two\n"));
+    EXPECT_EQ(editor->View()->BreakpointMarks(), QList<int>({6, 10}));
+    EXPECT_TRUE(project->HasBreakpoint(editor->GetPathName(), 4)) << "not before the save";
+    project->SetModifiedFlag(false);
+    ASSERT_TRUE(editor->Save());
+    EXPECT_TRUE(project->IsModified());
+    EXPECT_FALSE(project->HasBreakpoint(editor->GetPathName(), 4));
+    EXPECT_EQ(project->GetBreakpointClass(editor->GetPathName(), 6), QStringLiteral("Outer"));
+    EXPECT_EQ(project->GetBreakpointClass(editor->GetPathName(), 10), QStringLiteral("Inner"));
+    editor->View()->setCursorPosition(0, 0);
+    for (int i = 0; i < 2; ++i)
+        editor->View()->SendScintilla(QsciScintillaBase::SCI_LINEDELETE);
+    ASSERT_TRUE(editor->Save());
+    ASSERT_EQ(editor->View()->BreakpointMarks(), QList<int>({4, 8}));
+
     // Set again: removed.
     Caret(editor, 4);
     Frame()->ExecuteCommand(Cmd::ToggleBreakpoint);
