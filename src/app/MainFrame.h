@@ -141,6 +141,11 @@ public:
     // The classes the class wizard checks against: the open project's, then
     // the package database's.
     const CClassLookup *WizardLookup();
+    // The methods the base class of the class at child's caret offers to
+    // override (the class wizard's "Override" menu); choosing one writes
+    // it at the caret's line. Null when no class with a base holds that
+    // line. The caller owns the menu.
+    QMenu *CreateEditorOverrideMenu(CChildFrame *child, QWidget *parent);
     // The text of type's API documentation page, "" when there is none.
     static QString ApiPageText(CJavaIDEApp &app, const CVarContainer &type);
     // Opens path in an editor window, or activates the one that shows it.

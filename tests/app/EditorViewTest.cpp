@@ -821,3 +821,47 @@ TEST_F(EditorViewTest, PrintingShowsItsProgressAndCancelStopsAfterThePageUnderWa
     EXPECT_EQ(pdfText.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 2)
         << "the pages already printed, and no more";
 }
+
+TEST_F(EditorViewTest, BaseClassOverridesOfferTheBaseMethodsAndWriteTheChosenOne)
+{
+    Start();
+    QDir().mkpath(env.FilePath("work"));
+    ASSERT_TRUE(app->ProjectDoc()->OpenProject(env.FilePath("work/o.mavu"), true));
+    CProject &project = app->ProjectDoc()->GetCurrentProject();
+    const QString base = env.WriteFile("work/Shape.java", "public class Shape {\n"
+                                                          "  public void draw(int scale) {}\n"
+                                                          "  public int area() { return 0; }\n"
+                                                          "}\n");
+    project.AddFileItem(base);
+    project.ParsedFiles().ParseJavaFile(project.GetFiles().first(), true);
+    CChildFrame *editor = Frame()->OpenEditor(env.WriteFile("work/Square.java",
+                                                            "public class Square extends Shape {\n"
+                                                            "}\n"
+                                                            "class Loose {\n"
+                                                            "}\n"));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(Enabled(Cmd::BaseClassOverrides));
+
+    editor->View()->setCursorPosition(0, 0);
+    std::unique_ptr<QMenu> menu(Frame()->CreateEditorOverrideMenu(editor, nullptr));
+    ASSERT_NE(menu, nullptr);
+    QAction *draw = nullptr;
+    QStringList texts;
+    for (QAction *action : menu->actions()) {
+        texts << action->text();
+        if (action->text().contains(QStringLiteral("draw")))
+            draw = action;
+    }
+    EXPECT_EQ(texts.size(), 2) << texts.join(QStringLiteral(", ")).toStdString();
+    ASSERT_NE(draw, nullptr) << texts.join(QStringLiteral(", ")).toStdString();
+    draw->trigger();
+    EXPECT_TRUE(editor->View()->text().contains(QStringLiteral("void draw(int scale)")))
+        << editor->View()->text().toStdString();
+    EXPECT_TRUE(editor->View()->text().startsWith(QStringLiteral("public class Square")));
+
+    // A class without a base offers nothing; neither does a text file.
+    editor->View()->setCursorPosition(editor->View()->lines() - 2, 0);
+    EXPECT_EQ(Frame()->CreateEditorOverrideMenu(editor, nullptr), nullptr);
+    Frame()->OpenEditor(env.WriteFile("work/readme.txt", "x\n"));
+    EXPECT_FALSE(Enabled(Cmd::BaseClassOverrides));
+}
