@@ -15,6 +15,7 @@
 #include "app/MainToolHost.h"
 #include "app/MessagePrompter.h"
 #include "app/NewProjectView.h"
+#include "app/OptionsSheet.h"
 #include "app/OutputPane.h"
 #include "app/QtFileDialogs.h"
 #include "app/SplashWnd.h"
@@ -1081,6 +1082,11 @@ void CJavaIDEApp::OnColorOptions()
         [this](QDialog &d) { return RunDialog(d); }, m_mainFrame.get());
     if (RunDialog(page) != QDialog::Accepted)
         return;
+    ApplyColorPage(page);
+}
+
+void CJavaIDEApp::ApplyColorPage(const CColorPage &page)
+{
     page.ApplyFormats();
     CHueditView::Options().background = page.Background();
     m_options.m_editBackColor = int(page.Background());
@@ -1112,8 +1118,30 @@ void CJavaIDEApp::OnEditorOptions()
     CEditorOptionsDlg dlg(m_options, m_mainFrame.get());
     if (RunDialog(dlg) != QDialog::Accepted)
         return;
+    ApplyEditorPage(dlg);
+}
+
+void CJavaIDEApp::OnOptions()
+{
+    auto *editor = new CEditorOptionsDlg(m_options);
+    auto *colours = new CColorPage(CHueditView::Options().background, m_editorFont,
+                                   [this](QDialog &d) { return RunDialog(d); });
+    COptionsSheet sheet(editor, colours, m_mainFrame.get());
+    if (RunDialog(sheet) != QDialog::Accepted)
+        return;
+    ApplyEditorPage(*editor);
+    // An untouched colour page leaves the background following the
+    // desktop's, as it may.
+    if (colours->IsModified())
+        ApplyColorPage(*colours);
+}
+
+void CJavaIDEApp::ApplyEditorPage(const CEditorOptionsDlg &dlg)
+{
     const CIDEOptions before = m_options;
     dlg.Save(m_options);
+    if (m_options == before)
+        return;
     // The editor settings reach every open editor at once; the undo depth
     // the editors were started with stays until the next start.
     CHueditView::Options().spaceForTab = m_options.m_tabSpaces != 0;
@@ -1185,6 +1213,7 @@ void CJavaIDEApp::CreateCommandMap()
     m_commands.On(Cmd::SetFont, [this] { OnSetFont(); });
     m_commands.On(Cmd::ColorOptions, [this] { OnColorOptions(); });
     m_commands.On(Cmd::EditorOptions, [this] { OnEditorOptions(); });
+    m_commands.On(Cmd::Options, [this] { OnOptions(); });
     m_commands.On(Cmd::KeyboardShortcuts, [this] { OnKeyboardShortcuts(); });
     m_commands.On(Cmd::HelpIndex, [this] { OnHelpIndex(); });
     m_commands.On(Cmd::BetaNotes, [this] { OnBetaNotes(); });

@@ -18,6 +18,8 @@
 
 class CActivityMonitor;
 class CBuildCommands;
+class CColorPage;
+class CEditorOptionsDlg;
 class CCommand;
 class CCommandsDoc;
 class CJdkToolCommands;
@@ -146,6 +148,9 @@ public:
     // The "Editor" options dialog: applied at once and written to the
     // settings file.
     void OnEditorOptions();
+    // The "Options" sheet (its editor and colour pages), applied as the
+    // two dialogs apply them.
+    void OnOptions();
     void OnHelpIndex();
     void OnBetaNotes();
     void OnWhatsNew();
@@ -213,6 +218,9 @@ private:
     void ShowTipOfTheDay();
     void ShowDocumentationWarning();
     void OpenOptionsSheet(int page);
+    // What OK of the editor options and of the colour page change.
+    void ApplyEditorPage(const CEditorOptionsDlg &dlg);
+    void ApplyColorPage(const CColorPage &page);
     void ReportUnreadableSettings();
     bool WriteSettingsFile();
 

@@ -10,6 +10,7 @@
 #include "app/JavaIDEApp.h"
 #include "app/JavaIDEView.h"
 #include "app/MainFrame.h"
+#include "app/OptionsSheet.h"
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
 #include "javamodel/FileObject.h"
@@ -35,6 +36,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <Qsci/qscilexer.h>
@@ -864,4 +866,46 @@ TEST_F(EditorViewTest, BaseClassOverridesOfferTheBaseMethodsAndWriteTheChosenOne
     EXPECT_EQ(Frame()->CreateEditorOverrideMenu(editor, nullptr), nullptr);
     Frame()->OpenEditor(env.WriteFile("work/readme.txt", "x\n"));
     EXPECT_FALSE(Enabled(Cmd::BaseClassOverrides));
+}
+
+TEST_F(EditorViewTest, TheOptionsSheetShowsTheRefusedPageAndAppliesBothPages)
+{
+    Start();
+    CChildFrame *editor = Frame()->OpenEditor(env.WriteFile("S.java", "class S { int s; }\n"));
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(Enabled(Cmd::Options));
+    const int backgroundBefore = app->Options().m_editBackColor;
+    const QColor background(0x30, 0x28, 0x20);
+    QStringList tabs;
+    dialogAnswer = [&](QDialog &d) {
+        if (auto *chooser = qobject_cast<QColorDialog *>(&d)) {
+            chooser->setCurrentColor(background);
+            return int(QDialog::Accepted);
+        }
+        auto *sheet = qobject_cast<COptionsSheet *>(&d);
+        if (!sheet)
+            return int(QDialog::Rejected);
+        auto *tabWidget = sheet->findChild<QTabWidget *>();
+        for (int i = 0; i < tabWidget->count(); ++i)
+            tabs << tabWidget->tabText(i);
+        sheet->Editor()->findChild<QLineEdit *>("tabSize")->setText(QStringLiteral("1"));
+        sheet->SetCurrentPage(COptionsSheet::ColorsPage);
+        sheet->accept();
+        EXPECT_EQ(sheet->result(), int(QDialog::Rejected));
+        EXPECT_EQ(sheet->CurrentPage(), COptionsSheet::EditorPage) << "the refused number shows";
+        sheet->Editor()->findChild<QLineEdit *>("tabSize")->setText(QStringLiteral("6"));
+        sheet->Colours()->ChooseBackground();
+        sheet->accept();
+        return sheet->result();
+    };
+    Frame()->ExecuteCommand(Cmd::Options);
+    EXPECT_EQ(tabs, QStringList({"Editor", "Colors/Font"}));
+    EXPECT_EQ(dialogTitles.first(), QStringLiteral("Options"));
+    EXPECT_EQ(prompter.m_messages,
+              QStringList(CEditorOptionsDlg::RangeMessage("Editor Tab Size -", 2, 20)));
+    EXPECT_EQ(editor->View()->tabWidth(), 6);
+    EXPECT_EQ(editor->View()->lexer()->paper(0), background);
+    EXPECT_NE(app->Options().m_editBackColor, backgroundBefore);
+    const CSettingsStore stored(env.FilePath(QStringLiteral("config/Mavu/Mavu.ini")));
+    EXPECT_EQ(stored.GetProfileInt("Editor", "Tabsize", 0), 6);
 }
