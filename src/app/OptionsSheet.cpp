@@ -4,22 +4,38 @@
 #include "app/EditorOptionsDlg.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-// A dialog made a page: no window of its own, and the sheet's buttons in
-// place of its own.
-QWidget *AsPage(QDialog *dialog)
+QWidget *COptionsSheet::AsPage(QDialog *dialog)
 {
+    // A dialog made a page: no window of its own, the sheet's buttons in
+    // place of its own, and Return and Escape for the sheet (a dialog would
+    // take them for itself and hide the page).
     dialog->setWindowFlags(Qt::Widget);
     if (auto *buttons = dialog->findChild<QDialogButtonBox *>())
         buttons->hide();
+    dialog->installEventFilter(this);
     return dialog;
 }
 
-} // namespace
+bool COptionsSheet::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && (watched == m_editor || watched == m_colours)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Cancel)) {
+            reject();
+            return true;
+        }
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
 
 COptionsSheet::COptionsSheet(CEditorOptionsDlg *editor, CColorPage *colours, QWidget *parent)
     : QDialog(parent), m_tabs(new QTabWidget), m_editor(editor), m_colours(colours)

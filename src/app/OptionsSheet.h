@@ -26,7 +26,12 @@ public:
 
     void accept() override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    QWidget *AsPage(QDialog *dialog);
+
     QTabWidget *m_tabs;
     CEditorOptionsDlg *m_editor;
     CColorPage *m_colours;

@@ -900,6 +900,24 @@ TEST_F(EditorViewTest, TheOptionsSheetShowsTheRefusedPageAndAppliesBothPages)
     };
     Frame()->ExecuteCommand(Cmd::Options);
     EXPECT_EQ(tabs, QStringList({"Editor", "Colors/Font"}));
+
+    // Return and Escape in a page are the sheet's OK and Cancel; the page
+    // itself stays.
+    int answers = 0;
+    dialogAnswer = [&](QDialog &d) {
+        auto *sheet = qobject_cast<COptionsSheet *>(&d);
+        if (!sheet)
+            return int(QDialog::Rejected);
+        auto *tab = sheet->Editor()->findChild<QLineEdit *>("tabSize");
+        const bool ok = answers++ > 0;
+        QTest::keyClick(tab, ok ? Qt::Key_Return : Qt::Key_Escape);
+        EXPECT_FALSE(sheet->Editor()->isHidden());
+        EXPECT_EQ(sheet->result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
+        return sheet->result();
+    };
+    Frame()->ExecuteCommand(Cmd::Options);
+    Frame()->ExecuteCommand(Cmd::Options);
+    EXPECT_EQ(answers, 2);
     EXPECT_EQ(dialogTitles.first(), QStringLiteral("Options"));
     EXPECT_EQ(prompter.m_messages,
               QStringList(CEditorOptionsDlg::RangeMessage("Editor Tab Size -", 2, 20)));
