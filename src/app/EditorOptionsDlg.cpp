@@ -70,6 +70,7 @@ CEditorOptionsDlg::CEditorOptionsDlg(const CIDEOptions &options, QWidget *parent
         // what is wrong instead of the key being swallowed.
         edit->setValidator(new QIntValidator(0, 99999, edit));
         edit->setMaxLength(5);
+        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
         form->addRow(QString::fromLatin1(def.label), edit);
         m_numbers.append({edit, def.label, def.low, def.high, def.field});
     }
