@@ -1,5 +1,6 @@
 #include "app/ChildFrame.h"
 
+#include "app/CommandTable.h"
 #include "app/EditorPrinter.h"
 #include "app/FileDialogs.h"
 #include "app/JavaIDEApp.h"
@@ -15,6 +16,8 @@
 #include "javamodel/VarContainer.h"
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
+#include "tools/Command.h"
+#include "tools/CommandsDoc.h"
 #include "tools/FindReplaceDlg.h"
 #include "tools/ProcOutputView.h"
 
@@ -33,6 +36,18 @@
 
 namespace {
 bool IsReadOnlyFile(const QString &path);
+
+bool IsJavaFile(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("java"), Qt::CaseInsensitive) == 0;
+}
+
+bool IsHtmlFile(const QString &path)
+{
+    const QString ext = QFileInfo(path).suffix();
+    return ext.compare(QLatin1String("html"), Qt::CaseInsensitive) == 0 ||
+           ext.compare(QLatin1String("htm"), Qt::CaseInsensitive) == 0;
+}
 } // namespace
 
 CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CJavaIDEView)
@@ -54,6 +69,19 @@ CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CJ
     connect(m_view, &CJavaIDEView::focusLost, this,
             [this] { m_seenOnDisk = QFileInfo(GetPathName()).lastModified(); });
     connect(m_view, &CJavaIDEView::focusGained, this, &CChildFrame::OnFocusGained);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        // BookMark and BreakPoint act on the caret's line: the line clicked,
+        // unless the click leaves a selection to Cut or Copy.
+        if (!m_view->hasSelectedText()) {
+            const long at =
+                m_view->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMPOINT, pos.x(), pos.y());
+            m_view->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, at);
+        }
+        QMenu menu(this);
+        FillContextMenu(menu);
+        menu.exec(m_view->viewport()->mapToGlobal(pos));
+    });
     connect(m_view, &CHueditView::replaceAllDone, this, [](int count) {
         // The count stands alone in the Output tab.
         if (CJavaIDEApp *app = GetApp(); app && app->MainFrame()) {
@@ -97,7 +125,11 @@ CChildFrame::CChildFrame(QWidget *parent) : QMdiSubWindow(parent), m_view(new CJ
             if (Save())
                 GetApp()->CompileFile(GetPathName());
         },
-        [](U &ui) { ui.Enable(GetApp() && !GetApp()->IsToolBusy()); });
+        [this](U &ui) {
+            // javac takes Java sources only; a new file is named first.
+            const QString path = GetPathName();
+            ui.Enable(GetApp() && !GetApp()->IsToolBusy() && (path.isEmpty() || IsJavaFile(path)));
+        });
     RegisterEditorCommands();
     UpdateTitle();
 }
@@ -145,11 +177,6 @@ bool IsReadOnlyFile(const QString &path)
     return info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
 }
 
-bool IsJavaFile(const QString &path)
-{
-    return QFileInfo(path).suffix().compare(QLatin1String("java"), Qt::CaseInsensitive) == 0;
-}
-
 } // namespace
 
 void CChildFrame::RegisterEditorCommands()
@@ -168,6 +195,16 @@ void CChildFrame::RegisterEditorCommands()
     m_commands.On(Cmd::EditGotoLine, [this] { GotoLine(); });
     m_commands.On(
         Cmd::FilePrint, [this] { Print(true); }, hasText);
+    m_commands.On(
+        Cmd::FilePrintDirect, [this] { Print(false); }, hasText);
+    // The page as a browser shows it, from the file on disk: saved first.
+    m_commands.On(
+        Cmd::BrowseFile,
+        [this] {
+            if (Save())
+                GetApp()->ShowHtmlFile(GetPathName());
+        },
+        [this](U &ui) { ui.Enable(GetApp() && IsHtmlFile(GetPathName())); });
     m_commands.On(
         Cmd::FilePrintPreview,
         [this] {
@@ -222,6 +259,70 @@ void CChildFrame::RegisterEditorCommands()
         });
 }
 
+void CChildFrame::FillContextMenu(QMenu &menu)
+{
+    CJavaIDEApp *app = GetApp();
+    CMainFrame *frame = app ? app->MainFrame() : nullptr;
+    struct SItem
+    {
+        int id;
+        const char *text;
+    };
+    // 0 stands for a separator.
+    static const SItem kItems[] = {{Cmd::CompileFile, "Compile"},
+                                   {Cmd::RunApplication, "Run"},
+                                   {Cmd::BrowseFile, "Browse"},
+                                   {0, nullptr},
+                                   {Cmd::ToggleBookmark, "BookMark"},
+                                   {Cmd::ToggleBreakpoint, "BreakPoint Set/Unset"},
+                                   {Cmd::RunToCursor, "Break At Cursor Line"},
+                                   {0, nullptr},
+                                   {Cmd::EditUndo, "Undo"},
+                                   {0, nullptr},
+                                   {Cmd::EditCut, "Cut"},
+                                   {Cmd::EditCopy, "Copy"},
+                                   {Cmd::EditPaste, "Paste"},
+                                   {Cmd::EditClear, "Delete"},
+                                   {0, nullptr},
+                                   {Cmd::EditSelectAll, "Select All"}};
+    for (const SItem &item : kItems) {
+        if (!item.id) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction *action = menu.addAction(QString::fromLatin1(item.text));
+        action->setData(item.id);
+        // The same handlers decide as for the main menu: this window, the
+        // frame, the application.
+        const CCmdUI ui = RouteUpdate({this, frame, app}, item.id);
+        action->setEnabled(ui.m_bEnabled);
+        if (const CCommandDef *def = CommandTable::Find(item.id))
+            action->setShortcuts(CommandTable::Shortcuts(*def));
+        const int id = item.id;
+        connect(action, &QAction::triggered, this, [this, id] {
+            CJavaIDEApp *app = GetApp();
+            CMainFrame *frame = app ? app->MainFrame() : nullptr;
+            RouteCommand({this, frame, app}, id);
+            if (frame)
+                frame->UpdateCommandUI();
+        });
+    }
+    if (!app)
+        return;
+    const QList<CCommand *> commands = app->UserCommands().BuildMenu(CCommandsDoc::FileMenu);
+    if (commands.isEmpty())
+        return;
+    menu.addSeparator();
+    const QString path = GetPathName();
+    for (const CCommand *cmd : commands) {
+        const int id = cmd->MenuId();
+        QAction *action = menu.addAction(cmd->m_strMenuName);
+        action->setData(id);
+        connect(action, &QAction::triggered, this,
+                [id, path] { GetApp()->RunUserCommand(id, path, QString()); });
+    }
+}
+
 CProject *CChildFrame::OpenProject() const
 {
     CJavaIDEApp *app = GetApp();
@@ -249,6 +350,8 @@ void CChildFrame::ToggleBreakpoint()
     Prompter().BeginWaitCursor();
     std::unique_ptr<CFileObject> parsed(CJavaParser::ParseEditorText(m_view->text()));
     Prompter().EndWaitCursor();
+    if (!parsed) // the parser has said why
+        return;
     const CVarContainer *holder = parsed ? parsed->FindClassAtLine(line) : nullptr;
     if (!holder) {
         Prompter().SetStatusText(
@@ -258,6 +361,46 @@ void CChildFrame::ToggleBreakpoint()
     if (!project->AddBreakpoint(path, holder->GetName(), line))
         return;
     m_view->SetBreakpointMark(line, true);
+    project->SetModifiedFlag();
+}
+
+void CChildFrame::RecordMovedBreakpoints()
+{
+    // The marks moved with their lines while the text was edited; the
+    // debugger will stop at the lines of the file as it is now saved, so
+    // the project learns where they went.
+    CProject *project = OpenProject();
+    const QString path = GetPathName();
+    if (!project || path.isEmpty())
+        return;
+    QList<CBreakpoint> stored = project->GetBreakpoints(path);
+    if (stored.isEmpty())
+        return;
+    std::sort(stored.begin(), stored.end(),
+              [](const CBreakpoint &a, const CBreakpoint &b) { return a.m_nLine < b.m_nLine; });
+    const QList<int> marks = m_view->BreakpointMarks();
+    QList<int> storedLines;
+    for (const CBreakpoint &bp : stored)
+        storedLines << bp.m_nLine;
+    if (storedLines == marks)
+        return;
+    for (const CBreakpoint &bp : stored)
+        project->RemoveBreakpoint(path, bp.m_nLine);
+    if (marks.size() == stored.size()) {
+        // Each mark is the same breakpoint, in the same order: it keeps its
+        // class.
+        for (int i = 0; i < marks.size(); ++i)
+            project->AddBreakpoint(path, stored.at(i).m_strClassName, marks.at(i));
+    } else {
+        // Lines with marks were joined: what class holds each line now.
+        std::unique_ptr<CFileObject> parsed(CJavaParser::ParseEditorText(m_view->text()));
+        for (int line : marks) {
+            const CVarContainer *holder = parsed ? parsed->FindClassAtLine(line) : nullptr;
+            if (holder)
+                project->AddBreakpoint(path, holder->GetName(), line);
+        }
+        ShowProjectBreakpoints(); // a mark no class holds any more goes
+    }
     project->SetModifiedFlag();
 }
 
@@ -347,8 +490,11 @@ int CChildFrame::Print(bool askFirst, QPrinter *target)
             return 0;
     }
     Prompter().SetStatusText(QStringLiteral("Printing %1...").arg(m_doc.GetTitle()));
+    printer.ShowProgress(m_doc.GetTitle(), this);
     const int pages = printer.Print(m_view);
-    if (pages == 0)
+    if (printer.WasCancelled())
+        Prompter().SetStatusText(QStringLiteral("Printing %1 cancelled.").arg(m_doc.GetTitle()));
+    else if (pages == 0)
         Prompter().MessageBox(QStringLiteral("%1 could not be printed.").arg(m_doc.GetTitle()),
                               CPrompter::Ok, CPrompter::Stop);
     return pages;
@@ -398,6 +544,16 @@ void CChildFrame::OnReadOnlyEdit(const QKeyEvent *attempt)
         Prompter().SetStatusText(
             QStringLiteral("%1 is read only.").arg(QDir::toNativeSeparators(path)));
         return;
+    }
+    // Files under version control are made writable by checking them out:
+    // the user's "checkout" command does that, and the editor leaves the
+    // attribute alone (the command may not succeed, or not at once).
+    if (CJavaIDEApp *app = GetApp()) {
+        if (CCommand *checkout = app->UserCommands().FindCommand(QStringLiteral("checkout"))) {
+            if (Prompter().AskYesNo(CheckoutQuestion(), false))
+                app->RunCommandForFile(*checkout, path);
+            return;
+        }
     }
     if (!Prompter().AskYesNo(MakeWritableQuestion(), false))
         return;
@@ -530,6 +686,7 @@ bool CChildFrame::SaveTo(const QString &path)
     m_readOnly = false;
     m_view->SetLanguage(CHueditView::LanguageForFile(path));
     UpdateTitle();
+    RecordMovedBreakpoints();
     ParseSavedFile();
     emit stateChanged();
     emit saved(path);

@@ -11,6 +11,7 @@
 
 class CProject;
 class QKeyEvent;
+class QMenu;
 class QPrinter;
 
 // An editor window: a file in a colour-text editor inside the editor area.
@@ -68,6 +69,11 @@ public:
     // file when one is given. The number of pages printed.
     int Print(bool askFirst, QPrinter *target = nullptr);
     CFindReplaceDlg *FindDialog() const { return m_findDialog; }
+    // The editor's context menu: the file commands, bookmark and
+    // breakpoint, the edit commands, then the user's commands marked for
+    // files. Each item carries its command id and is enabled as the main
+    // menu's is.
+    void FillContextMenu(QMenu &menu);
 
     static QString SaveChangesQuestion(const QString &title);
     static QString ReloadQuestion(const QString &path);
@@ -97,6 +103,7 @@ private:
     bool SaveTo(const QString &path);
     void RegisterEditorCommands();
     void ParseSavedFile();
+    void RecordMovedBreakpoints();
     void OpenFindDialog(bool replace);
     void OnReadOnlyEdit(const QKeyEvent *attempt);
     void OnFocusGained();

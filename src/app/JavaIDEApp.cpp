@@ -5,6 +5,7 @@
 #include "app/ColorPage.h"
 #include "app/DocWarningDlg.h"
 #include "app/DocumentTypes.h"
+#include "app/EditorOptionsDlg.h"
 #include "app/FilePathInfo.h"
 #include "app/FocusKeeper.h"
 #include "app/JavaClassPath.h"
@@ -14,6 +15,7 @@
 #include "app/MainToolHost.h"
 #include "app/MessagePrompter.h"
 #include "app/NewProjectView.h"
+#include "app/OptionsSheet.h"
 #include "app/OutputPane.h"
 #include "app/QtFileDialogs.h"
 #include "app/SplashWnd.h"
@@ -569,6 +571,10 @@ public:
     {
         if (CProjectView *view = ProjectView())
             view->UpdateAllViews();
+        // A project opened or closed: the editors already open show its
+        // breakpoints, or none.
+        if (CMainFrame *frame = m_app.MainFrame())
+            frame->ShowProjectBreakpoints();
     }
     void RefreshProjectFolder(CProjectFolder &folder) override
     {
@@ -684,6 +690,23 @@ void CJavaIDEApp::RunUserCommand(int id, const QString &file, const QString &pro
                          ? &m_projectDoc->GetCurrentProject()
                          : nullptr;
     cmd->Run(*m_tools, open);
+}
+
+bool CJavaIDEApp::ShowHtmlFile(const QString &path)
+{
+    return !path.isEmpty() && m_openUrl(QUrl::fromLocalFile(path));
+}
+
+void CJavaIDEApp::RunCommandForFile(CCommand &command, const QString &file)
+{
+    if (!m_tools)
+        return;
+    command.m_strFileContext = file;
+    command.m_strProjectContext.clear();
+    CProject *open = m_projectDoc && m_projectDoc->GetCurrentProject().IsOpen()
+                         ? &m_projectDoc->GetCurrentProject()
+                         : nullptr;
+    command.Run(*m_tools, open);
 }
 
 void CJavaIDEApp::OpenPackageDatabase(const QString &path)
@@ -1064,6 +1087,11 @@ void CJavaIDEApp::OnColorOptions()
         [this](QDialog &d) { return RunDialog(d); }, m_mainFrame.get());
     if (RunDialog(page) != QDialog::Accepted)
         return;
+    ApplyColorPage(page);
+}
+
+void CJavaIDEApp::ApplyColorPage(const CColorPage &page)
+{
     page.ApplyFormats();
     CHueditView::Options().background = page.Background();
     m_options.m_editBackColor = int(page.Background());
@@ -1083,6 +1111,57 @@ void CJavaIDEApp::OnColorOptions()
             child->View()->RefreshColours();
         }
     }
+}
+
+QString CJavaIDEApp::UndoSizeNextStartMessage()
+{
+    return QStringLiteral("Undo buffer size will take effect next time you start Mavu !!!");
+}
+
+void CJavaIDEApp::OnEditorOptions()
+{
+    CEditorOptionsDlg dlg(m_options, m_mainFrame.get());
+    if (RunDialog(dlg) != QDialog::Accepted)
+        return;
+    ApplyEditorPage(dlg);
+}
+
+void CJavaIDEApp::OnOptions()
+{
+    auto *editor = new CEditorOptionsDlg(m_options);
+    auto *colours = new CColorPage(CHueditView::Options().background, m_editorFont,
+                                   [this](QDialog &d) { return RunDialog(d); });
+    COptionsSheet sheet(editor, colours, m_mainFrame.get());
+    if (RunDialog(sheet) != QDialog::Accepted)
+        return;
+    ApplyEditorPage(*editor);
+    // An untouched colour page leaves the background following the
+    // desktop's, as it may.
+    if (colours->IsModified())
+        ApplyColorPage(*colours);
+}
+
+void CJavaIDEApp::ApplyEditorPage(const CEditorOptionsDlg &dlg)
+{
+    const CIDEOptions before = m_options;
+    dlg.Save(m_options);
+    if (m_options == before)
+        return;
+    // The editor settings reach every open editor at once; the undo depth
+    // the editors were started with stays until the next start.
+    CHueditView::Options().spaceForTab = m_options.m_tabSpaces != 0;
+    CHueditView::Options().smartIndent = m_options.m_smartIndent != 0;
+    if (m_mainFrame) {
+        for (CChildFrame *child : m_mainFrame->EditorWindows())
+            child->View()->SetTabStops(m_options.TabSize());
+        if (COutputPane *output = m_mainFrame->Output()) {
+            for (int tab : {COutputPane::OutputTab, COutputPane::BuildTab})
+                output->View(tab)->SetWordWrap(m_options.m_wordWrap != 0);
+        }
+    }
+    SaveOptions();
+    if (m_options.m_undoBufferSize != before.m_undoBufferSize)
+        Prompter().MessageBox(UndoSizeNextStartMessage(), CPrompter::Ok, CPrompter::Information);
 }
 
 void CJavaIDEApp::OnSetFont()
@@ -1138,6 +1217,8 @@ void CJavaIDEApp::CreateCommandMap()
         });
     m_commands.On(Cmd::SetFont, [this] { OnSetFont(); });
     m_commands.On(Cmd::ColorOptions, [this] { OnColorOptions(); });
+    m_commands.On(Cmd::EditorOptions, [this] { OnEditorOptions(); });
+    m_commands.On(Cmd::Options, [this] { OnOptions(); });
     m_commands.On(Cmd::KeyboardShortcuts, [this] { OnKeyboardShortcuts(); });
     m_commands.On(Cmd::HelpIndex, [this] { OnHelpIndex(); });
     m_commands.On(Cmd::BetaNotes, [this] { OnBetaNotes(); });

@@ -18,6 +18,9 @@
 
 class CActivityMonitor;
 class CBuildCommands;
+class CColorPage;
+class CEditorOptionsDlg;
+class CCommand;
 class CCommandsDoc;
 class CJdkToolCommands;
 class CMainToolHost;
@@ -119,6 +122,11 @@ public:
     CJdkToolCommands &JdkTools() { return *m_jdkTools; }
     // Runs the command a menu gave id to, for a file and a project.
     void RunUserCommand(int id, const QString &file, const QString &project);
+    // Shows an HTML file in the desktop's browser until Mavu has a viewer
+    // of its own; false when it could not be shown.
+    bool ShowHtmlFile(const QString &path);
+    // Runs command for file alone (the read-only guard's checkout).
+    void RunCommandForFile(CCommand &command, const QString &file);
     // Adds path to the recent files and refreshes the menu.
     void AddToRecentFileList(const QString &path);
     // When a project is open and path is not one of its files, asks whether
@@ -140,6 +148,12 @@ public:
     void OnAddFile();
     void OnSetFont();
     void OnColorOptions();
+    // The "Editor" options dialog: applied at once and written to the
+    // settings file.
+    void OnEditorOptions();
+    // The "Options" sheet (its editor and colour pages), applied as the
+    // two dialogs apply them.
+    void OnOptions();
     void OnHelpIndex();
     void OnBetaNotes();
     void OnWhatsNew();
@@ -163,6 +177,7 @@ public:
     static QIcon ProgramIcon();
     static QString DocumentNotFoundMessage(const QString &path);
     static QString AddToProjectQuestion();
+    static QString UndoSizeNextStartMessage();
     // Project file dialogs' filter.
     static QString ProjectFilter();
 
@@ -206,6 +221,9 @@ private:
     void ShowTipOfTheDay();
     void ShowDocumentationWarning();
     void OpenOptionsSheet(int page);
+    // What OK of the editor options and of the colour page change.
+    void ApplyEditorPage(const CEditorOptionsDlg &dlg);
+    void ApplyColorPage(const CColorPage &page);
     void ReportUnreadableSettings();
     bool WriteSettingsFile();
 

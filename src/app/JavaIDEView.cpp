@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QPalette>
 #include <algorithm>
 
@@ -28,7 +29,10 @@ CJavaIDEView::CJavaIDEView(QWidget *parent) : CHueditView(parent)
     setMarginType(kSymbolMargin, QsciScintilla::SymbolMargin);
     setMarginMarkerMask(kSymbolMargin, marginMarkerMask(kSymbolMargin) | (1 << kBookmarkMarker) |
                                            (1 << kBreakpointMarker) | (1 << kDebugLineMarker));
-    setMarginWidth(kSymbolMargin, 16);
+    UpdateSymbolMarginWidth();
+    // A little room between the marks and the text, so that a bookmark's
+    // point does not touch the first letter.
+    SendScintilla(SCI_SETMARGINLEFT, 0, 4);
     setCaretLineVisible(true);
     RefreshColours();
     connect(this, &QsciScintilla::linesChanged, this, &CJavaIDEView::UpdateLineNumberWidth);
@@ -156,6 +160,33 @@ void CJavaIDEView::SetDebugLine(int line)
         markerAdd(m_debugLine - 1, kDebugLineMarker);
         markerAdd(m_debugLine - 1, kDebugLineBackground);
         GotoLine(m_debugLine);
+    }
+}
+
+bool CJavaIDEView::ShowDebugLine()
+{
+    if (!m_debugLine)
+        return false;
+    ensureLineVisible(m_debugLine - 1);
+    return true;
+}
+
+void CJavaIDEView::UpdateSymbolMarginWidth()
+{
+    // The marks are drawn to the line's height; a margin as wide as a line
+    // is high keeps them round at any font size and screen scale (sizes
+    // here are in device-independent pixels: the scale factor applies on
+    // top).
+    setMarginWidth(kSymbolMargin, std::max(16, QFontMetrics(font()).height() + 2));
+}
+
+void CJavaIDEView::changeEvent(QEvent *event)
+{
+    CHueditView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        UpdateSymbolMarginWidth();
+        m_numberDigits = 0; // the digits' width changed with the font
+        UpdateLineNumberWidth();
     }
 }
 

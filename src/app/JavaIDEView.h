@@ -41,9 +41,14 @@ public:
     void SetBreakpointMark(int line, bool on);
     void ShowBreakpoints(const QList<int> &lines);
     QList<int> BreakpointMarks() const;
-    // Where the debugger stopped (from 1); 0 for none.
+    // The debugger's execution mark: an arrow in the margin and the line
+    // lit, on line (from 1), scrolled into view with the caret on it; 0 or
+    // a line the text does not have clears it.
     void SetDebugLine(int line);
+    void ClearDebugLine() { SetDebugLine(0); }
     int DebugLine() const { return m_debugLine; }
+    // Scrolls the marked line back into view; false when there is none.
+    bool ShowDebugLine();
 
     // The line-number margin widens with the text's line count.
     void UpdateLineNumberWidth();
@@ -61,10 +66,12 @@ signals:
 protected:
     void OnReadOnlyEdit(const QKeyEvent *attempt) override;
     void focusInEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QList<int> MarkedLines(int marker) const;
+    void UpdateSymbolMarginWidth();
 
     int m_debugLine = 0;
     int m_numberDigits = 0;

@@ -21,6 +21,8 @@
 #include "core/SettingsStore.h"
 #include "editor/HueditView.h"
 #include "javamodel/ClassWizard.h"
+#include "javamodel/FileObject.h"
+#include "javamodel/JavaParser.h"
 #include "javamodel/OverrideList.h"
 #include "javamodel/PackageObject.h"
 #include "javamodel/VarContainer.h"
@@ -325,6 +327,32 @@ void CMainFrame::CreateLayoutCommands()
 {
     using U = CCmdUI;
     m_commands.On(
+        Cmd::BaseClassOverrides,
+        [this] {
+            CChildFrame *child = ActiveEditor();
+            if (!child)
+                return;
+            std::unique_ptr<QMenu> menu(CreateEditorOverrideMenu(child, this));
+            if (!menu) {
+                Prompter().SetStatusText(
+                    QStringLiteral("No class with a base class holds the caret's line."));
+                return;
+            }
+            // Where the user looks: at the caret.
+            CJavaIDEView *view = child->View();
+            const long pos = view->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+            const QPoint at(
+                int(view->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, pos)),
+                int(view->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0, pos)) +
+                    view->textHeight(view->CaretLine() - 1));
+            menu->exec(view->viewport()->mapToGlobal(at));
+        },
+        [this](U &ui) {
+            CChildFrame *child = ActiveEditor();
+            ui.Enable(child &&
+                      child->GetPathName().endsWith(QLatin1String(".java"), Qt::CaseInsensitive));
+        });
+    m_commands.On(
         Cmd::ToggleOutput, [this] { ShowOutput(!m_layout.m_output); },
         [this](U &ui) { ui.SetCheck(m_layout.m_output); });
     m_commands.On(
@@ -623,6 +651,32 @@ CChildFrame *CMainFrame::OpenEditor(const QString &path)
     return child;
 }
 
+CChildFrame *CMainFrame::ShowDebuggerLine(const QString &path, int line)
+{
+    // One place in the program is where execution stopped: the mark leaves
+    // every other window.
+    CChildFrame *child = OpenEditor(path);
+    for (CChildFrame *editor : EditorWindows()) {
+        if (editor != child)
+            editor->View()->ClearDebugLine();
+    }
+    if (child)
+        child->View()->SetDebugLine(line);
+    return child;
+}
+
+void CMainFrame::ClearDebuggerLine()
+{
+    for (CChildFrame *editor : EditorWindows())
+        editor->View()->ClearDebugLine();
+}
+
+void CMainFrame::ShowProjectBreakpoints()
+{
+    for (CChildFrame *editor : EditorWindows())
+        editor->ShowProjectBreakpoints();
+}
+
 CChildFrame *CMainFrame::NewEditor()
 {
     auto *child = new CChildFrame;
@@ -651,6 +705,51 @@ void CMainFrame::AddEditorWindow(CChildFrame *child)
     });
     m_editors->Place(child);
     emit editorWindowAdded(child);
+}
+
+QMenu *CMainFrame::CreateEditorOverrideMenu(CChildFrame *child, QWidget *parent)
+{
+    CJavaIDEApp *app = GetApp();
+    if (!app || !child)
+        return nullptr;
+    // The text as it is now says which class the caret is in.
+    std::unique_ptr<CFileObject> parsed(CJavaParser::ParseEditorText(child->View()->text()));
+    const CVarContainer *type =
+        parsed ? parsed->FindClassAtLine(child->View()->CaretLine()) : nullptr;
+    if (!type || !type->IsClass() || type->m_baseName.isEmpty())
+        return nullptr;
+    const CClassLookup *lookup = WizardLookup();
+    const CVarContainer *base = lookup ? lookup->FindClassByName(type->m_baseName) : nullptr;
+    auto *menu = new QMenu(QStringLiteral("Override"), parent);
+    menu->setObjectName(QStringLiteral("Override"));
+    if (!base) {
+        menu->addAction(QStringLiteral("none"))->setEnabled(false);
+        return menu;
+    }
+    const QString page = ApiPageText(*app, *base);
+    QPointer<CChildFrame> target(child);
+    // On the declaration's own line the method would land above the class:
+    // it goes in after the line that opens the class, before the one that
+    // closes it.
+    const int first = type->m_startLine + 1;
+    const int last = std::max(first, type->m_endLine);
+    for (const COverrideList::Entry &entry : COverrideList::Build(*base, page, !page.isEmpty())) {
+        QAction *action = menu->addAction(entry.text);
+        if (!entry.method) {
+            action->setEnabled(false);
+            continue;
+        }
+        action->setStatusTip(entry.description);
+        const CVarMethodDecl *method = entry.method;
+        connect(action, &QAction::triggered, this, [this, target, method, base, first, last] {
+            if (!target)
+                return;
+            CEditorWizardTarget editor(target->View());
+            CClassWizard::DropMethod(editor, std::clamp(target->View()->CaretLine(), first, last),
+                                     *method, *base, WizardLookup());
+        });
+    }
+    return menu;
 }
 
 const CClassLookup *CMainFrame::WizardLookup()

@@ -155,11 +155,25 @@ public:
     // The classes the class wizard checks against: the open project's, then
     // the package database's.
     const CClassLookup *WizardLookup();
+    // The methods the base class of the class at child's caret offers to
+    // override (the class wizard's "Override" menu); choosing one writes
+    // it at the caret's line. Null when no class with a base holds that
+    // line. The caller owns the menu.
+    QMenu *CreateEditorOverrideMenu(CChildFrame *child, QWidget *parent);
     // The text of type's API documentation page, "" when there is none.
     static QString ApiPageText(CJavaIDEApp &app, const CVarContainer &type);
     // Opens path in an editor window, or activates the one that shows it.
     // Null (after a message) when the file cannot be shown.
     CChildFrame *OpenEditor(const QString &path);
+    // Where the debugger stopped: path opened (or activated) with the
+    // execution mark on line (from 1) shown, and the mark taken off every
+    // other editor. Null when the file cannot be shown.
+    CChildFrame *ShowDebuggerLine(const QString &path, int line);
+    // The program runs on or the debugger ended: no execution mark.
+    void ClearDebuggerLine();
+    // Every editor draws the breakpoints the open project (if any) keeps
+    // for its file: after a project opened or closed.
+    void ShowProjectBreakpoints();
     // An empty editor window for a new file.
     CChildFrame *NewEditor();
     // Closes every editor window, asking about unsaved changes; false when

@@ -14,10 +14,12 @@ CErrorMarks::CErrorMarks(CHueditView *view)
                                    QColor(0xff, 0xf6, 0xd5), view->GetDefaultFont()))
 {
     setObjectName(QStringLiteral("ErrorMarks"));
-    view->markerDefine(QsciScintilla::Circle, kErrorMarker);
+    // Squares: the circle is the breakpoint's mark, and a line may carry
+    // both.
+    view->markerDefine(QsciScintilla::SmallRectangle, kErrorMarker);
     view->setMarkerBackgroundColor(QColor(0xd0, 0x20, 0x20), kErrorMarker);
     view->setMarkerForegroundColor(QColor(0x80, 0, 0), kErrorMarker);
-    view->markerDefine(QsciScintilla::Circle, kWarningMarker);
+    view->markerDefine(QsciScintilla::SmallRectangle, kWarningMarker);
     view->setMarkerBackgroundColor(QColor(0xf0, 0xb0, 0x20), kWarningMarker);
     view->setMarkerForegroundColor(QColor(0x80, 0x60, 0), kWarningMarker);
     // The symbol margin shows our marks among the others it may carry.

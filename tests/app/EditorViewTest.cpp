@@ -5,16 +5,20 @@
 #include "TestEnv.h"
 #include "app/ChildFrame.h"
 #include "app/ColorPage.h"
+#include "app/EditorOptionsDlg.h"
 #include "app/EditorPrinter.h"
 #include "app/JavaIDEApp.h"
 #include "app/JavaIDEView.h"
 #include "app/MainFrame.h"
+#include "app/OptionsSheet.h"
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
 #include "javamodel/FileObject.h"
 #include "javamodel/ParsedFileCache.h"
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
+#include "tools/Command.h"
+#include "tools/CommandsDoc.h"
 #include "tools/FindReplaceDlg.h"
 
 #include <QApplication>
@@ -26,9 +30,15 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <Qsci/qscilexer.h>
 #include <gtest/gtest.h>
 #include <memory>
@@ -178,6 +188,24 @@ TEST_F(EditorViewTest, BreakpointsGoIntoTheProjectWithTheirClassAndComeBackWithI
     EXPECT_EQ(editor->View()->BreakpointMarks(), QList<int>({4, 8}));
     EXPECT_EQ(prompter.m_status.last(),
               QStringLiteral("No class holds line 1: no breakpoint set."));
+
+    // Lines typed above move the marks; saving tells the project where
+    // they went, each with its class.
+    editor->View()->setCursorPosition(0, 0);
+    editor->View()->insert(QStringLiteral("// one\n// two\n"));
+    EXPECT_EQ(editor->View()->BreakpointMarks(), QList<int>({6, 10}));
+    EXPECT_TRUE(project->HasBreakpoint(editor->GetPathName(), 4)) << "not before the save";
+    project->SetModifiedFlag(false);
+    ASSERT_TRUE(editor->Save());
+    EXPECT_TRUE(project->IsModified());
+    EXPECT_FALSE(project->HasBreakpoint(editor->GetPathName(), 4));
+    EXPECT_EQ(project->GetBreakpointClass(editor->GetPathName(), 6), QStringLiteral("Outer"));
+    EXPECT_EQ(project->GetBreakpointClass(editor->GetPathName(), 10), QStringLiteral("Inner"));
+    editor->View()->setCursorPosition(0, 0);
+    for (int i = 0; i < 2; ++i)
+        editor->View()->SendScintilla(QsciScintillaBase::SCI_LINEDELETE);
+    ASSERT_TRUE(editor->Save());
+    ASSERT_EQ(editor->View()->BreakpointMarks(), QList<int>({4, 8}));
 
     // Set again: removed.
     Caret(editor, 4);
@@ -484,4 +512,418 @@ TEST_F(EditorViewTest, ColourChangesReachEveryOpenEditorAtOnce)
     EXPECT_FALSE(CTextFormat::m_KeywordTxt.IsItalic() &&
                  CTextFormat::m_KeywordTxt.GetColor() ==
                      MakeColorRef(keyword.red(), keyword.green(), keyword.blue()));
+}
+
+TEST_F(EditorViewTest, WithACheckoutCommandTheGuardRunsItAndNeverUnlocksTheFileItself)
+{
+    Start();
+    const QString path = env.WriteFile("Managed.java", "class Managed {}\n");
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    // The checkout leaves a trace beside the file instead of talking to a
+    // version control system.
+    CCommand *checkout = app->UserCommands().AddCommand(QStringLiteral("CheckOut"));
+    checkout->m_strCommand = QStringLiteral("/bin/sh");
+    checkout->m_strArguments = QStringLiteral("-c \"echo out > '<File Path>.trace'\"");
+    CChildFrame *editor = Frame()->OpenEditor(path);
+    ASSERT_NE(editor, nullptr);
+    editor->View()->setFocus();
+    const QString trace = path + QStringLiteral(".trace");
+
+    prompter.QueueAnswer(CPrompter::AnswerNo);
+    QTest::keyClick(editor->View(), Qt::Key_X);
+    QApplication::processEvents();
+    EXPECT_EQ(prompter.m_messages, QStringList(CChildFrame::CheckoutQuestion()));
+    QTest::qWait(200);
+    EXPECT_FALSE(QFile::exists(trace)) << "No runs nothing";
+
+    prompter.QueueAnswer(CPrompter::AnswerYes);
+    QTest::keyClick(editor->View(), Qt::Key_X);
+    QApplication::processEvents();
+    EXPECT_EQ(prompter.m_messages.size(), 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(trace); }, 10000))
+        << "Yes runs the checkout command for the file";
+    EXPECT_EQ(editor->View()->text(), QStringLiteral("class Managed {}\n"))
+        << "the key is not replayed";
+    EXPECT_TRUE(editor->IsReadOnly());
+    EXPECT_FALSE(QFileInfo(path).permissions() & QFileDevice::WriteOwner);
+}
+
+TEST_F(EditorViewTest, EditorOptionsRefuseNumbersOutOfRangeAndReachEveryEditor)
+{
+    Start();
+    CChildFrame *first = Frame()->OpenEditor(env.WriteFile("A.java", "class A {}\n"));
+    CChildFrame *second = Frame()->OpenEditor(env.WriteFile("b.txt", "b\n"));
+    ASSERT_TRUE(first && second);
+    const int undoBefore = app->Options().m_undoBufferSize;
+    QStringList refusals;
+    dialogAnswer = [&](QDialog &d) {
+        auto *dlg = qobject_cast<CEditorOptionsDlg *>(&d);
+        if (!dlg)
+            return int(QDialog::Rejected);
+        EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Editor"));
+        auto *tab = dlg->findChild<QLineEdit *>("tabSize");
+        auto *undo = dlg->findChild<QLineEdit *>("undoBufferSize");
+        auto *mru = dlg->findChild<QLineEdit *>("mruLength");
+        auto *spaces = dlg->findChild<QCheckBox *>("tabSpaces");
+        auto *wrap = dlg->findChild<QCheckBox *>("wordWrap");
+        EXPECT_TRUE(tab && undo && mru && spaces && wrap);
+        if (!(tab && undo && mru && spaces && wrap))
+            return int(QDialog::Rejected);
+        EXPECT_EQ(spaces->text(), QStringLiteral("Insert Spaces instead of Tabs"));
+        tab->setText(QStringLiteral("21"));
+        spaces->setChecked(true);
+        dlg->accept();
+        EXPECT_EQ(dlg->result(), int(QDialog::Rejected)) << "21 is too wide a tab";
+        EXPECT_EQ(tab->text(), QStringLiteral("21")) << "what was typed is kept";
+        tab->setText(QStringLiteral("4"));
+        mru->setText(QString());
+        dlg->accept();
+        EXPECT_EQ(dlg->result(), int(QDialog::Rejected)) << "an empty number";
+        mru->setText(QStringLiteral("6"));
+        undo->setText(QString::number(undoBefore == 42 ? 43 : 42));
+        wrap->setChecked(true);
+        refusals = prompter.m_messages;
+        dlg->accept();
+        return dlg->result();
+    };
+    Frame()->ExecuteCommand(Cmd::EditorOptions);
+    EXPECT_EQ(refusals, QStringList({CEditorOptionsDlg::RangeMessage("Editor Tab Size -", 2, 20),
+                                     CEditorOptionsDlg::RangeMessage("MRU Length -", 4, 16)}));
+    EXPECT_EQ(refusals.first(),
+              QStringLiteral("Editor Tab Size must be a whole number from 2 to 20 !!!"));
+    EXPECT_EQ(prompter.m_messages.last(), CJavaIDEApp::UndoSizeNextStartMessage());
+
+    for (CChildFrame *editor : {first, second})
+        EXPECT_EQ(editor->View()->tabWidth(), 4) << editor->GetPathName().toStdString();
+    EXPECT_TRUE(CHueditView::Options().spaceForTab);
+    EXPECT_FALSE(first->View()->indentationsUseTabs());
+
+    // Written at once, not only at exit.
+    const CSettingsStore stored(env.FilePath(QStringLiteral("config/Mavu/Mavu.ini")));
+    EXPECT_EQ(stored.GetProfileInt("Editor", "Tabsize", 0), 4);
+    EXPECT_EQ(stored.GetProfileInt("Editor", "TabSpaces", 0), 1);
+    EXPECT_EQ(stored.GetProfileInt("Editor", "MRULength", 0), 6);
+    EXPECT_EQ(stored.GetProfileInt("Output", "WordWrap", 0), 1);
+
+    // Cancel changes nothing, and an unchanged undo size says nothing.
+    prompter.m_messages.clear();
+    dialogAnswer = [](QDialog &) { return int(QDialog::Rejected); };
+    Frame()->ExecuteCommand(Cmd::EditorOptions);
+    EXPECT_EQ(app->Options().m_tabSize, 4);
+    dialogAnswer = [](QDialog &d) {
+        d.accept();
+        return d.result();
+    };
+    Frame()->ExecuteCommand(Cmd::EditorOptions);
+    EXPECT_TRUE(prompter.m_messages.isEmpty());
+}
+
+TEST_F(EditorViewTest, TheContextMenuFollowsTheFileTypeAndEndsWithTheFileCommands)
+{
+    Start();
+    QDir().mkpath(env.FilePath("work"));
+    ASSERT_TRUE(app->ProjectDoc()->OpenProject(env.FilePath("work/p.mavu"), true));
+    CCommand *lint = app->UserCommands().AddCommand(QStringLiteral("Lint it"));
+    lint->m_strCommand = QStringLiteral("/bin/true");
+    lint->m_bFileMenu = 1;
+    app->UserCommands().AddCommand(QStringLiteral("Not for files"))->m_strCommand =
+        QStringLiteral("/bin/true");
+
+    auto items = [](CChildFrame *editor) {
+        QMenu menu;
+        editor->FillContextMenu(menu);
+        QList<std::pair<QString, bool>> result;
+        for (QAction *action : menu.actions())
+            result.append({action->isSeparator() ? QStringLiteral("-") : action->text(),
+                           action->isEnabled()});
+        return result;
+    };
+    auto texts = [](const QList<std::pair<QString, bool>> &all) {
+        QStringList result;
+        for (const auto &item : all) {
+            if (item.first != QStringLiteral("-"))
+                result << item.first;
+        }
+        return result;
+    };
+    auto enabled = [](const QList<std::pair<QString, bool>> &all, const QString &text) {
+        for (const auto &item : all) {
+            if (item.first == text)
+                return item.second;
+        }
+        ADD_FAILURE() << "no item " << text.toStdString();
+        return false;
+    };
+
+    CChildFrame *java =
+        Frame()->OpenEditor(env.WriteFile("work/Main.java", "public class Main {\n  int a;\n}\n"));
+    ASSERT_NE(java, nullptr);
+    java->View()->setCursorPosition(1, 0);
+    const auto javaItems = items(java);
+    EXPECT_EQ(texts(javaItems),
+              QStringList({"Compile", "Run", "Browse", "BookMark", "BreakPoint Set/Unset",
+                           "Break At Cursor Line", "Undo", "Cut", "Copy", "Paste", "Delete",
+                           "Select All", "Lint it"}));
+    EXPECT_EQ(javaItems.at(javaItems.size() - 2).first, QStringLiteral("-"))
+        << "the user's commands after a separator";
+    EXPECT_TRUE(enabled(javaItems, "Compile"));
+    EXPECT_TRUE(enabled(javaItems, "BreakPoint Set/Unset"));
+    EXPECT_FALSE(enabled(javaItems, "Browse")) << "not a page";
+    EXPECT_FALSE(enabled(javaItems, "Break At Cursor Line")) << "no debugger running";
+    EXPECT_FALSE(enabled(javaItems, "Undo")) << "nothing typed yet";
+    EXPECT_FALSE(enabled(javaItems, "Cut")) << "no selection";
+    EXPECT_TRUE(enabled(javaItems, "Paste"));
+
+    const auto textItems = items(Frame()->OpenEditor(env.WriteFile("work/notes.txt", "n\n")));
+    EXPECT_FALSE(enabled(textItems, "Compile"));
+    EXPECT_FALSE(enabled(textItems, "BreakPoint Set/Unset"));
+    EXPECT_FALSE(enabled(textItems, "Browse"));
+    CChildFrame *page = Frame()->OpenEditor(env.WriteFile("work/index.HTM", "<p>x</p>\n"));
+    const auto htmlItems = items(page);
+    EXPECT_TRUE(enabled(htmlItems, "Browse"));
+    EXPECT_FALSE(enabled(htmlItems, "Compile"));
+
+    // An item runs its command on this window.
+    QMenu menu;
+    java->FillContextMenu(menu);
+    for (QAction *action : menu.actions()) {
+        if (action->data().toInt() == Cmd::ToggleBookmark)
+            action->trigger();
+    }
+    EXPECT_EQ(java->View()->Bookmarks(), QList<int>({2}));
+    // Browse shows the saved page.
+    QList<QUrl> shown;
+    app->SetUrlOpener([&shown](const QUrl &url) {
+        shown << url;
+        return true;
+    });
+    QMenu pageMenu;
+    page->FillContextMenu(pageMenu);
+    for (QAction *action : pageMenu.actions()) {
+        if (action->data().toInt() == Cmd::BrowseFile)
+            action->trigger();
+    }
+    EXPECT_EQ(shown, QList<QUrl>({QUrl::fromLocalFile(page->GetPathName())}));
+}
+
+TEST_F(EditorViewTest, TheDebuggerLineMarkIsOneForTheWholeProgramAndScrolledTo)
+{
+    Start();
+    QByteArray text;
+    for (int i = 1; i <= 300; ++i)
+        text += "line " + QByteArray::number(i) + "\n";
+    const QString first = env.WriteFile("First.java", text);
+    const QString second = env.WriteFile("Second.java", text);
+    CChildFrame *a = Frame()->OpenEditor(first);
+    CChildFrame *b = Frame()->OpenEditor(second);
+    ASSERT_TRUE(a && b);
+    auto marked = [](CChildFrame *editor, int line) {
+        return (editor->View()->markersAtLine(line - 1) & (1u << CJavaIDEView::kDebugLineMarker)) !=
+               0;
+    };
+
+    EXPECT_EQ(Frame()->ShowDebuggerLine(first, 250), a);
+    EXPECT_EQ(Frame()->ActiveEditor(), a);
+    EXPECT_EQ(a->View()->DebugLine(), 250);
+    EXPECT_TRUE(marked(a, 250));
+    EXPECT_EQ(a->View()->CaretLine(), 250);
+    const int top = a->View()->firstVisibleLine();
+    EXPECT_LE(top, 249);
+    EXPECT_GT(top + a->View()->SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN), 249);
+
+    // A bookmark on the same line keeps the execution mark.
+    a->View()->setCursorPosition(249, 0);
+    a->View()->ToggleBookmark();
+    EXPECT_TRUE(marked(a, 250));
+    // Scrolled away and back.
+    a->View()->setFirstVisibleLine(0);
+    EXPECT_TRUE(a->View()->ShowDebugLine());
+    EXPECT_LE(a->View()->firstVisibleLine(), 249);
+
+    // Stopping in the other file moves the mark there.
+    Frame()->ShowDebuggerLine(second, 3);
+    EXPECT_EQ(a->View()->DebugLine(), 0);
+    EXPECT_FALSE(marked(a, 250));
+    EXPECT_TRUE(marked(b, 3));
+    // A line the file does not have marks nothing.
+    b->View()->SetDebugLine(400);
+    EXPECT_EQ(b->View()->DebugLine(), 0);
+    EXPECT_FALSE(b->View()->ShowDebugLine());
+    Frame()->ShowDebuggerLine(second, 5);
+    Frame()->ClearDebuggerLine();
+    EXPECT_EQ(b->View()->DebugLine(), 0);
+    EXPECT_FALSE(marked(b, 5));
+    EXPECT_EQ(Frame()->ShowDebuggerLine(env.FilePath("Missing.java"), 1), nullptr);
+}
+
+TEST_F(EditorViewTest, EditorsOpenBeforeTheProjectShowItsBreakpoints)
+{
+    Start();
+    QDir().mkpath(env.FilePath("work"));
+    const QString projectPath = env.FilePath("work/bp.mavu");
+    const QString source = env.WriteFile("work/Early.java", "public class Early {\n"
+                                                            "  void f() {\n"
+                                                            "    int x = 1;\n"
+                                                            "  }\n"
+                                                            "}\n");
+    ASSERT_TRUE(app->ProjectDoc()->OpenProject(projectPath, true));
+    CProject &project = app->ProjectDoc()->GetCurrentProject();
+    ASSERT_TRUE(project.AddBreakpoint(source, QStringLiteral("Early"), 3));
+    prompter.QueueAnswer(CPrompter::AnswerYes); // save it
+    ASSERT_TRUE(app->ProjectDoc()->CloseCurrentProject());
+
+    CChildFrame *editor = Frame()->OpenEditor(source);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->View()->BreakpointMarks().isEmpty()) << "no project, no breakpoints";
+    ASSERT_TRUE(app->ProjectDoc()->OpenProject(projectPath, false));
+    EXPECT_EQ(editor->View()->BreakpointMarks(), QList<int>({3}));
+    ASSERT_TRUE(app->ProjectDoc()->CloseCurrentProject());
+    EXPECT_TRUE(editor->View()->BreakpointMarks().isEmpty()) << "they go with the project";
+}
+
+TEST_F(EditorViewTest, PrintingShowsItsProgressAndCancelStopsAfterThePageUnderWay)
+{
+    Start();
+    QByteArray text;
+    for (int i = 1; i <= 400; ++i)
+        text += "line " + QByteArray::number(i) + "\n";
+    CChildFrame *editor = Frame()->OpenEditor(env.WriteFile("Many.java", text));
+    ASSERT_NE(editor, nullptr);
+    QPrinter pdf;
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(env.FilePath("many.pdf"));
+
+    // The user presses Cancel while the second page prints.
+    QStringList seen;
+    QTimer watch;
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *dlg = qobject_cast<CPrintingDlg *>(w);
+            if (!dlg || !dlg->isVisible())
+                continue;
+            const QString page = dlg->findChild<QLabel *>("page")->text();
+            if (seen.isEmpty())
+                seen << dlg->findChild<QLabel *>("document")->text();
+            if (!seen.contains(page))
+                seen << page;
+            if (page == CPrintingDlg::PageText(2))
+                dlg->Cancel();
+        }
+    });
+    watch.start();
+    EXPECT_EQ(editor->Print(false, &pdf), 0);
+    watch.stop();
+    EXPECT_EQ(seen, QStringList({"Many.java", "Page 1", "Page 2"}));
+    EXPECT_EQ(prompter.m_status.last(), QStringLiteral("Printing Many.java cancelled."));
+    EXPECT_TRUE(prompter.m_messages.isEmpty()) << "a cancel is no failure";
+    QFile out(env.FilePath("many.pdf"));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    const QString pdfText = QString::fromLatin1(out.readAll());
+    EXPECT_EQ(pdfText.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 2)
+        << "the pages already printed, and no more";
+}
+
+TEST_F(EditorViewTest, BaseClassOverridesOfferTheBaseMethodsAndWriteTheChosenOne)
+{
+    Start();
+    QDir().mkpath(env.FilePath("work"));
+    ASSERT_TRUE(app->ProjectDoc()->OpenProject(env.FilePath("work/o.mavu"), true));
+    CProject &project = app->ProjectDoc()->GetCurrentProject();
+    const QString base = env.WriteFile("work/Shape.java", "public class Shape {\n"
+                                                          "  public void draw(int scale) {}\n"
+                                                          "  public int area() { return 0; }\n"
+                                                          "}\n");
+    project.AddFileItem(base);
+    project.ParsedFiles().ParseJavaFile(project.GetFiles().first(), true);
+    CChildFrame *editor = Frame()->OpenEditor(env.WriteFile("work/Square.java",
+                                                            "public class Square extends Shape {\n"
+                                                            "}\n"
+                                                            "class Loose {\n"
+                                                            "}\n"));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(Enabled(Cmd::BaseClassOverrides));
+
+    editor->View()->setCursorPosition(0, 0);
+    std::unique_ptr<QMenu> menu(Frame()->CreateEditorOverrideMenu(editor, nullptr));
+    ASSERT_NE(menu, nullptr);
+    QAction *draw = nullptr;
+    QStringList texts;
+    for (QAction *action : menu->actions()) {
+        texts << action->text();
+        if (action->text().contains(QStringLiteral("draw")))
+            draw = action;
+    }
+    EXPECT_EQ(texts.size(), 2) << texts.join(QStringLiteral(", ")).toStdString();
+    ASSERT_NE(draw, nullptr) << texts.join(QStringLiteral(", ")).toStdString();
+    draw->trigger();
+    EXPECT_TRUE(editor->View()->text().contains(QStringLiteral("void draw(int scale)")))
+        << editor->View()->text().toStdString();
+    EXPECT_TRUE(editor->View()->text().startsWith(QStringLiteral("public class Square")));
+
+    // A class without a base offers nothing; neither does a text file.
+    editor->View()->setCursorPosition(editor->View()->lines() - 2, 0);
+    EXPECT_EQ(Frame()->CreateEditorOverrideMenu(editor, nullptr), nullptr);
+    Frame()->OpenEditor(env.WriteFile("work/readme.txt", "x\n"));
+    EXPECT_FALSE(Enabled(Cmd::BaseClassOverrides));
+}
+
+TEST_F(EditorViewTest, TheOptionsSheetShowsTheRefusedPageAndAppliesBothPages)
+{
+    Start();
+    CChildFrame *editor = Frame()->OpenEditor(env.WriteFile("S.java", "class S { int s; }\n"));
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(Enabled(Cmd::Options));
+    const int backgroundBefore = app->Options().m_editBackColor;
+    const QColor background(0x30, 0x28, 0x20);
+    QStringList tabs;
+    dialogAnswer = [&](QDialog &d) {
+        if (auto *chooser = qobject_cast<QColorDialog *>(&d)) {
+            chooser->setCurrentColor(background);
+            return int(QDialog::Accepted);
+        }
+        auto *sheet = qobject_cast<COptionsSheet *>(&d);
+        if (!sheet)
+            return int(QDialog::Rejected);
+        auto *tabWidget = sheet->findChild<QTabWidget *>();
+        for (int i = 0; i < tabWidget->count(); ++i)
+            tabs << tabWidget->tabText(i);
+        sheet->Editor()->findChild<QLineEdit *>("tabSize")->setText(QStringLiteral("1"));
+        sheet->SetCurrentPage(COptionsSheet::ColorsPage);
+        sheet->accept();
+        EXPECT_EQ(sheet->result(), int(QDialog::Rejected));
+        EXPECT_EQ(sheet->CurrentPage(), COptionsSheet::EditorPage) << "the refused number shows";
+        sheet->Editor()->findChild<QLineEdit *>("tabSize")->setText(QStringLiteral("6"));
+        sheet->Colours()->ChooseBackground();
+        sheet->accept();
+        return sheet->result();
+    };
+    Frame()->ExecuteCommand(Cmd::Options);
+    EXPECT_EQ(tabs, QStringList({"Editor", "Colors/Font"}));
+
+    // Return and Escape in a page are the sheet's OK and Cancel; the page
+    // itself stays.
+    int answers = 0;
+    dialogAnswer = [&](QDialog &d) {
+        auto *sheet = qobject_cast<COptionsSheet *>(&d);
+        if (!sheet)
+            return int(QDialog::Rejected);
+        auto *tab = sheet->Editor()->findChild<QLineEdit *>("tabSize");
+        const bool ok = answers++ > 0;
+        QTest::keyClick(tab, ok ? Qt::Key_Return : Qt::Key_Escape);
+        EXPECT_FALSE(sheet->Editor()->isHidden());
+        EXPECT_EQ(sheet->result(), int(ok ? QDialog::Accepted : QDialog::Rejected));
+        return sheet->result();
+    };
+    Frame()->ExecuteCommand(Cmd::Options);
+    Frame()->ExecuteCommand(Cmd::Options);
+    EXPECT_EQ(answers, 2);
+    EXPECT_EQ(dialogTitles.first(), QStringLiteral("Options"));
+    EXPECT_EQ(prompter.m_messages,
+              QStringList(CEditorOptionsDlg::RangeMessage("Editor Tab Size -", 2, 20)));
+    EXPECT_EQ(editor->View()->tabWidth(), 6);
+    EXPECT_EQ(editor->View()->lexer()->paper(0), background);
+    EXPECT_NE(app->Options().m_editBackColor, backgroundBefore);
+    const CSettingsStore stored(env.FilePath(QStringLiteral("config/Mavu/Mavu.ini")));
+    EXPECT_EQ(stored.GetProfileInt("Editor", "Tabsize", 0), 6);
 }
