@@ -9,6 +9,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -37,7 +38,7 @@ CNewProjectView::CNewProjectView(QWidget *parent) : QWidget(parent), m_tabs(new 
     m_tabs->setTabPosition(QTabWidget::South);
     m_tabs->setDocumentMode(true);
     m_tabs->setElideMode(Qt::ElideNone);
-    m_tabs->setUsesScrollButtons(false);
+    m_tabs->setUsesScrollButtons(true);
     // The labels adapt to the width (UpdateTabLabels); the tab bar's own
     // minimum must not hold the pane wider than the user made it.
     m_tabs->setMinimumWidth(40);
@@ -73,20 +74,23 @@ void CNewProjectView::resizeEvent(QResizeEvent *event)
 
 void CNewProjectView::UpdateTabLabels()
 {
-    const QFontMetrics fm = m_tabs->tabBar()->fontMetrics();
-    const int iconWidth = m_tabs->iconSize().width();
-    const int padding = 24; // the style's margins around icon and text
-    int allTexts = 0;
-    for (const QString &name : m_tabNames)
-        allTexts += iconWidth + fm.horizontalAdvance(name) + padding;
-    // Every name when they all fit; else the name of the tab shown, the
-    // others as icons.
+    // Every name when they all fit; else the name of the tab shown with the
+    // others as icons; else icons only (the tool tips name them). The tab
+    // bar measures each try itself; when not even the icons fit, its scroll
+    // arrows keep every tab in reach.
+    QTabBar *bar = m_tabs->tabBar();
     const int current = m_tabs->currentIndex();
-    const bool all = width() >= allTexts;
-    for (int i = 0; i < m_tabNames.size() && i < m_tabs->count(); ++i) {
-        const bool text = all || i == current;
-        m_tabs->setTabText(i, text ? m_tabNames[i] : QString());
-    }
+    const int count = std::min(int(m_tabNames.size()), m_tabs->count());
+    const auto fits = [&](auto named) {
+        int total = 0;
+        for (int i = 0; i < count; ++i) {
+            m_tabs->setTabText(i, named(i) ? m_tabNames[i] : QString());
+            total += bar->tabRect(i).width();
+        }
+        return total <= width();
+    };
+    if (!fits([](int) { return true; }) && !fits([current](int i) { return i == current; }))
+        fits([](int) { return false; });
 }
 
 bool CNewProjectView::IsPane(int pane)

@@ -1040,3 +1040,31 @@ TEST_F(AppTest, TheKeysGoBackToTheTextWhenAMessageBoxCloses)
     QTest::keyClicks(editor->View(), "typed");
     EXPECT_EQ(editor->View()->text(), QStringLiteral("typed"));
 }
+
+// However narrow the user makes the project pane, every tab stays in reach:
+// names where they fit, the shown tab's name where that fits, icons only
+// otherwise, and the bar's scroll arrows when not even those fit.
+TEST(ProjectPaneTabs, EveryTabStaysInReachAtAnyWidth)
+{
+    CNewProjectView pane;
+    QTabWidget *tabs = pane.findChild<QTabWidget *>();
+    ASSERT_NE(tabs, nullptr);
+    pane.show();
+    for (int current : {0, 3}) {
+        tabs->setCurrentIndex(current);
+        for (int width : {140, 175, 260, 600}) {
+            pane.resize(width, 400);
+            QCoreApplication::processEvents();
+            QTabBar *bar = tabs->tabBar();
+            const QRect last = bar->tabRect(bar->count() - 1);
+            if (width >= 175) {
+                EXPECT_LE(bar->mapTo(&pane, last.topRight()).x(), width)
+                    << "width " << width << ", tab " << current << " shown";
+            }
+            EXPECT_TRUE(bar->usesScrollButtons());
+            if (width >= 600) {
+                EXPECT_EQ(tabs->tabText(1), QStringLiteral("Packages"));
+            }
+        }
+    }
+}
