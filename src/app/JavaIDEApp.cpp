@@ -1,6 +1,8 @@
 #include "app/JavaIDEApp.h"
 
+#include "app/AfterFirstPaint.h"
 #include "app/AppSettings.h"
+#include "app/BakedImage.h"
 #include "app/ChildFrame.h"
 #include "app/ColorPage.h"
 #include "app/DocWarningDlg.h"
@@ -50,6 +52,8 @@
 #include "tools/OutputWnd.h"
 #include "tools/RunCommands.h"
 #include "tools/ToolManager.h"
+#include "tree/IconCache.h"
+#include "tree/ThemeIcon.h"
 #include "tree/TreeFolder.h"
 
 #include <QApplication>
@@ -57,6 +61,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMdiArea>
@@ -65,6 +70,7 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QStandardPaths>
+#include <QStyleFactory>
 #include <QTimer>
 #include <QUrl>
 
@@ -116,10 +122,14 @@ QIcon CJavaIDEApp::ProgramIcon()
     // which costs more than the rest of the window. Window managers ask for
     // small icons (launchers take theirs from the desktop file), and every
     // size given here is decoded at start-up.
+    // The build stores these as raw pixels (BakedImage), so no PNG is
+    // decoded on the way to the first window.
     QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/mavu/icons/hicolor/%1x%1/apps/mavu.png").arg(size),
-                     QSize(size, size));
+    for (int size : {16, 32, 48, 64}) {
+        const QImage image = BakedImage(QStringLiteral(":/mavu/baked/mavu-%1.img").arg(size));
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
     return icon;
 }
 
@@ -177,6 +187,14 @@ bool CJavaIDEApp::InitInstance()
         QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     if (unnamed(QIcon::themeName()))
         QIcon::setThemeName(QIcon::fallbackThemeName());
+    if (!qobject_cast<CLazyIconStyle *>(QApplication::style()))
+        QApplication::setStyle(
+            new CLazyIconStyle(QStyleFactory::create(QApplication::style()->name())));
+    // The toolbar and tree pictures as the last start drew them, unless the
+    // theme, the style or the screen changed since.
+    CIconCache::Instance().Open(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                                    QStringLiteral("/icons.cache"),
+                                CIconCache::CurrentKey());
 
     // An old profile kept under the plain name "mavu" replaces Mavu.ini.
     CSettingsStore::MigrateProfile(QFileInfo(CSettingsStore::DefaultPath()).absolutePath());
@@ -305,7 +323,9 @@ void CJavaIDEApp::WireTools()
     COutputPane *output = m_mainFrame->Output();
     for (int tab : {COutputPane::OutputTab, COutputPane::BuildTab}) {
         COutputWnd *view = output->View(tab);
-        view->setFont(m_fixedFont);
+        // The views are empty at start-up: loading the fixed-pitch face can
+        // wait until the window is on the screen.
+        RunAfterFirstPaint(m_mainFrame.get(), [view, font = m_fixedFont] { view->setFont(font); });
         view->SetWordWrap(m_options.m_wordWrap != 0);
         view->SetStopBuild([this] { m_tools->StopBuild(); },
                            [this] { return m_tools->IsBuildBusy(); });
@@ -509,8 +529,10 @@ void CJavaIDEApp::CreateTreeImages()
 
 void CJavaIDEApp::CreateFonts()
 {
-    m_fixedFont = QFont(QStringLiteral("Courier"));
-    m_fixedFont.setStyleHint(QFont::TypeWriter);
+    // "Courier" here is whatever fontconfig substitutes for it (often a
+    // PostScript face that is slow to load and poor on screen); the
+    // desktop's own fixed-pitch font is what users read tool output in.
+    m_fixedFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_fixedFont.setPointSize(10);
 
     // The options keep the character height in pixels (negative, as it was

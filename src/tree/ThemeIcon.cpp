@@ -1,9 +1,13 @@
 #include "tree/ThemeIcon.h"
 
+#include "tree/IconCache.h"
+
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
+#include <QStyleOption>
 
 namespace {
 
@@ -20,27 +24,38 @@ QIcon PlainSquare()
 class CLazyThemeIconEngine final : public QIconEngine
 {
 public:
-    CLazyThemeIconEngine(const char *themeName, QStyle::StandardPixmap fallback)
-        : m_themeName(themeName), m_fallback(fallback)
+    // With a style, the icon is that style's standard picture and nothing
+    // else; without, the current application style gives the fallback.
+    CLazyThemeIconEngine(const char *themeName, QStyle::StandardPixmap fallback,
+                         const QStyle *style = nullptr)
+        : m_themeName(themeName), m_fallback(fallback), m_style(style)
     {
     }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+        // As Qt's own engines do: the picture for the device's pixels,
+        // drawn into the rectangle.
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
     }
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
     {
-        return Icon().pixmap(size, mode, state);
+        return Derived(NormalPixmap(size, 0), mode, CacheName(size, 0));
     }
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal scale) override
     {
-        return Icon().pixmap(size, scale, mode, state);
+        return Derived(NormalPixmap(size, scale), mode, CacheName(size, scale));
     }
-    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
     {
-        return Icon().actualSize(size, mode, state);
+        // Tabs and buttons measure an icon before (or instead of) drawing
+        // it: the measured picture goes into the cache too, so that the next
+        // start finds it without asking the theme.
+        const QPixmap pixmap = NormalPixmap(size, 0);
+        if (pixmap.isNull())
+            return Icon().actualSize(size);
+        return pixmap.deviceIndependentSize().toSize();
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {
@@ -54,15 +69,84 @@ public:
     QIconEngine *clone() const override { return new CLazyThemeIconEngine(*this); }
 
 private:
+    // The name a picture is kept under in the cache; scale 0 stands for
+    // the calls that leave the ratio to QIcon.
+    QString CacheName(const QSize &size, qreal scale) const
+    {
+        return QStringLiteral("%1|%2|%3x%4@%5")
+            .arg(m_style ? QStringLiteral("style")
+                         : QString::fromLatin1(m_themeName ? m_themeName : ""))
+            .arg(int(m_fallback))
+            .arg(size.width())
+            .arg(size.height())
+            .arg(scale);
+    }
+
+    // Themes and styles give one picture per size; the disabled and
+    // selected looks are made from it by the style, as Qt does for them.
+    // Most toolbar buttons are greyed at start-up, so those are kept in
+    // the cache too, under the colours they were made with.
+    QPixmap Derived(const QPixmap &normal, QIcon::Mode mode, const QString &normalName)
+    {
+        if (mode == QIcon::Normal || mode == QIcon::Active || normal.isNull())
+            return normal;
+        QStyle *style = QApplication::style();
+        if (!style)
+            return normal;
+        const QPalette palette = QApplication::palette();
+        const QString name = QStringLiteral("%1|%2|%3|%4")
+                                 .arg(normalName)
+                                 .arg(int(mode))
+                                 .arg(palette.color(QPalette::Window).rgba())
+                                 .arg(palette.color(QPalette::Highlight).rgba());
+        if (const auto it = m_pixmaps.constFind(name); it != m_pixmaps.cend())
+            return it.value();
+        CIconCache &cache = CIconCache::Instance();
+        const QImage cached = cache.Find(name);
+        QPixmap pixmap;
+        if (!cached.isNull()) {
+            pixmap = QPixmap::fromImage(cached);
+        } else {
+            QStyleOption option;
+            option.palette = palette;
+            pixmap = style->generatedIconPixmap(mode, normal, &option);
+            cache.Add(name, pixmap.toImage());
+        }
+        m_pixmaps.insert(name, pixmap);
+        return pixmap;
+    }
+
+    QPixmap NormalPixmap(const QSize &size, qreal scale)
+    {
+        const QString name = CacheName(size, scale);
+        if (const auto it = m_pixmaps.constFind(name); it != m_pixmaps.cend())
+            return it.value();
+        CIconCache &cache = CIconCache::Instance();
+        const QImage cached = cache.Find(name);
+        QPixmap pixmap;
+        if (!cached.isNull()) {
+            pixmap = QPixmap::fromImage(cached);
+        } else {
+            pixmap = scale > 0 ? Icon().pixmap(size, scale, QIcon::Normal, QIcon::Off)
+                               : Icon().pixmap(size, QIcon::Normal, QIcon::Off);
+            cache.Add(name, pixmap.toImage());
+        }
+        m_pixmaps.insert(name, pixmap);
+        return pixmap;
+    }
+
     const QIcon &Icon()
     {
         if (!m_resolved) {
             m_resolved = true;
             if (m_themeName)
                 m_icon = QIcon::fromTheme(QString::fromLatin1(m_themeName));
-            if (m_icon.isNull() && m_fallback != QStyle::SP_CustomBase)
-                if (QStyle *style = QApplication::style())
+            if (m_icon.isNull() && m_fallback != QStyle::SP_CustomBase) {
+                if (m_style)
+                    m_icon = m_style->standardIcon(m_fallback);
+                else if (QStyle *style = QApplication::style())
                     m_icon = style->standardIcon(m_fallback);
+            }
             if (m_icon.isNull())
                 m_icon = PlainSquare();
         }
@@ -71,8 +155,10 @@ private:
 
     const char *m_themeName;
     QStyle::StandardPixmap m_fallback;
+    QPointer<const QStyle> m_style;
     QIcon m_icon;
     bool m_resolved = false;
+    QHash<QString, QPixmap> m_pixmaps;
 };
 
 } // namespace
@@ -80,4 +166,36 @@ private:
 QIcon ThemeIcon(const char *themeName, QStyle::StandardPixmap fallback)
 {
     return QIcon(new CLazyThemeIconEngine(themeName, fallback));
+}
+
+CLazyIconStyle::CLazyIconStyle(QStyle *base) : QProxyStyle(base)
+{
+}
+
+QIcon CLazyIconStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
+                                   const QWidget *widget) const
+{
+    // The pictures Qt's own widgets ask for when they are made, whether or
+    // not they ever show them (a toolbar's overflow arrow, a dock's title
+    // buttons): every style has them, and only their direction could make
+    // them differ.
+    switch (icon) {
+    case SP_ToolBarHorizontalExtensionButton:
+    case SP_ToolBarVerticalExtensionButton:
+    case SP_TitleBarCloseButton:
+    case SP_TitleBarNormalButton:
+    case SP_TitleBarMinButton:
+    case SP_TitleBarMaxButton:
+    case SP_TitleBarMenuButton:
+    case SP_DockWidgetCloseButton:
+    case SP_LineEditClearButton:
+        if ((option   ? option->direction
+             : widget ? widget->layoutDirection()
+                      : QGuiApplication::layoutDirection()) == Qt::LeftToRight)
+            return QIcon(new CLazyThemeIconEngine(nullptr, icon, baseStyle()));
+        break;
+    default:
+        break;
+    }
+    return QProxyStyle::standardIcon(icon, option, widget);
 }

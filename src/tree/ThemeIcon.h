@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QProxyStyle>
 #include <QStyle>
 
 // The desktop theme's icon of that name, else the current style's standard
@@ -9,3 +10,17 @@
 // whole main window, and most of them are not on screen at start-up.
 // Needs a QApplication by the time the icon is used.
 QIcon ThemeIcon(const char *themeName, QStyle::StandardPixmap fallback);
+
+// The application's style, except that the standard pictures Qt's widgets
+// load when they are made (a toolbar's or menu bar's overflow arrow, a dock
+// window's title buttons) are looked up only when drawn, and come from the
+// icon cache when it has them: each cost a decode through the image plugins
+// before the first window appeared, and most are never shown.
+class CLazyIconStyle final : public QProxyStyle
+{
+    Q_OBJECT
+public:
+    explicit CLazyIconStyle(QStyle *base);
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
+};
