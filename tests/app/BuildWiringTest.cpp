@@ -1,9 +1,7 @@
 // The build commands in the running program, with the real javac: the
 // Build tab's report, the way from an error line to the source, the error
 // marks in the editor, the dirty marks in the project tree and File Info.
-#include "FakePrompter.h"
-#include "QtPrinters.h"
-#include "TestEnv.h"
+#include "RunningAppTest.h"
 #include "app/ChildFrame.h"
 #include "app/JavaIDEApp.h"
 #include "app/MainFrame.h"
@@ -40,21 +38,17 @@ const QByteArray kBad = "public class Bad {\n"
                         "}\n";
 const QByteArray kBadFixed = "public class Bad {\n    void f() {\n        int x = 1;\n    }\n}\n";
 
-class BuildTest : public ::testing::Test
+class BuildTest : public RunningAppTest
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(env.WriteQuietSettings(true));
-        app = std::make_unique<CJavaIDEApp>(QStringList());
-        app->SetDialogRunner([](QDialog &) { return int(QDialog::Rejected); });
-        ASSERT_TRUE(app->InitInstance());
-        QApplication::processEvents();
+        Start();
         dir = env.FilePath("proj/");
-        QDir().mkpath(dir);
         Write("Good.java", kGood);
         Write("Bad.java", kBad);
-        ASSERT_TRUE(app->ProjectDoc()->OpenProject(dir + "demo.mavu", true));
+        NewProject("proj/demo.mavu");
         Project().AddFileItem(dir + "Good.java");
         Project().AddFileItem(dir + "Bad.java");
     }
@@ -62,29 +56,15 @@ protected:
     {
         Project().SetModifiedFlag(false);
         prompter.QueueAnswer(CPrompter::AnswerNo);
-        if (app && Frame()->isVisible())
-            Frame()->close();
-        app.reset();
+        RunningAppTest::TearDown();
     }
-    void Write(const QString &name, const QByteArray &text)
-    {
-        QFile f(dir + name);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text);
-    }
-    CMainFrame *Frame() const { return app->MainFrame(); }
-    CProject &Project() const { return app->ProjectDoc()->GetCurrentProject(); }
+    void Write(const QString &name, const QByteArray &text) { env.WriteFile("proj/" + name, text); }
     COutputWnd *BuildView() const { return Frame()->Output()->BuildView(); }
     COutputWnd *OutputView() const { return Frame()->Output()->OutputView(); }
     QString BuildText() const
     {
         BuildView()->Flush();
         return BuildView()->toPlainText();
-    }
-    bool Enabled(int id) const
-    {
-        Frame()->UpdateCommandUI();
-        return Frame()->Action(id)->isEnabled();
     }
     bool RunCommand(int id)
     {
@@ -99,9 +79,6 @@ protected:
     }
     bool IsDirty(const char *name) const { return Project().FindFileItem(dir + name)->IsDirty(); }
 
-    CTestEnv env;
-    CFakePrompter prompter;
-    std::unique_ptr<CJavaIDEApp> app;
     QString dir;
 };
 

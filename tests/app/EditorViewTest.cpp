@@ -1,8 +1,6 @@
 // The source editor inside the running program: bookmarks, breakpoints,
 // searching, the read-only guard, outside changes and titles.
-#include "FakePrompter.h"
-#include "QtPrinters.h"
-#include "TestEnv.h"
+#include "RunningAppTest.h"
 #include "app/ChildFrame.h"
 #include "app/ColorPage.h"
 #include "app/EditorOptionsDlg.h"
@@ -45,43 +43,13 @@
 
 namespace {
 
-class EditorViewTest : public ::testing::Test
+class EditorViewTest : public RunningAppTest
 {
 protected:
     void SetUp() override
     {
-        CSettingsStore store(env.FilePath(QStringLiteral("config/Mavu/Mavu.ini")));
-        store.WriteProfileInt("Editor", "Tip", 0);
-        store.WriteProfileInt("Help", "Warning", 1);
-        ASSERT_TRUE(store.Sync());
+        RunningAppTest::SetUp();
         env.WriteFile(QStringLiteral("data/Mavu/classes.zip"), ""); // an installed program
-    }
-    void TearDown() override { Stop(); }
-
-    void Start()
-    {
-        app = std::make_unique<CJavaIDEApp>(QStringList());
-        app->SetDialogRunner([this](QDialog &d) {
-            dialogTitles << d.windowTitle();
-            return dialogAnswer ? dialogAnswer(d) : int(QDialog::Rejected);
-        });
-        ASSERT_TRUE(app->InitInstance());
-        QApplication::processEvents();
-    }
-    void Stop()
-    {
-        if (app && Frame()->isVisible()) {
-            for (CChildFrame *editor : Frame()->EditorWindows())
-                editor->View()->setModified(false);
-            Frame()->close();
-        }
-        app.reset();
-    }
-    CMainFrame *Frame() const { return app->MainFrame(); }
-    bool Enabled(int id) const
-    {
-        Frame()->UpdateCommandUI();
-        return Frame()->Action(id)->isEnabled();
     }
     void Caret(CChildFrame *editor, int line) { editor->View()->setCursorPosition(line - 1, 0); }
     // The window loses and gets back the keyboard, as when the user went to
@@ -94,12 +62,14 @@ protected:
         QApplication::sendEvent(editor->View(), &in);
         QApplication::processEvents();
     }
-
-    CTestEnv env;
-    CFakePrompter prompter;
-    QStringList dialogTitles;
-    std::function<int(QDialog &)> dialogAnswer;
-    std::unique_ptr<CJavaIDEApp> app;
+    // A text of the given number of lines, "line 1" to "line n".
+    static QByteArray Lines(int n)
+    {
+        QByteArray text;
+        for (int i = 1; i <= n; ++i)
+            text += "line " + QByteArray::number(i) + "\n";
+        return text;
+    }
 };
 
 const QByteArray kTenLines = "l1\nl2\nl3\nl4\nl5\nl6\nl7\nl8\nl9\nl10\n";
@@ -151,9 +121,8 @@ TEST_F(EditorViewTest, BookmarksToggleCycleBothWaysAndMoveWithTheText)
 TEST_F(EditorViewTest, BreakpointsGoIntoTheProjectWithTheirClassAndComeBackWithIt)
 {
     Start();
-    QDir().mkpath(env.FilePath("work"));
     const QString projectPath = env.FilePath("work/demo.mavu");
-    ASSERT_TRUE(app->ProjectDoc()->OpenProject(projectPath, true));
+    CProject *project = &NewProject("work/demo.mavu");
     const QString source = env.WriteFile("work/Outer.java", "import java.util.List;\n"
                                                             "public class Outer {\n"
                                                             "  void run() {\n"
@@ -167,7 +136,6 @@ TEST_F(EditorViewTest, BreakpointsGoIntoTheProjectWithTheirClassAndComeBackWithI
                                                             "}\n");
     CChildFrame *editor = Frame()->OpenEditor(source);
     ASSERT_NE(editor, nullptr);
-    CProject *project = &app->ProjectDoc()->GetCurrentProject();
     project->SetModifiedFlag(false);
     ASSERT_TRUE(Enabled(Cmd::ToggleBreakpoint));
 
@@ -213,12 +181,15 @@ TEST_F(EditorViewTest, BreakpointsGoIntoTheProjectWithTheirClassAndComeBackWithI
     EXPECT_FALSE(project->HasBreakpoint(editor->GetPathName(), 4));
     EXPECT_EQ(editor->View()->BreakpointMarks(), QList<int>({8}));
 
-    // The project file keeps it; a window opened again shows it.
+    // The marks go with the project and come back with it, from its file,
+    // into a window already open and into one opened afterwards.
     prompter.QueueAnswer(CPrompter::AnswerYes); // save the project
     ASSERT_TRUE(app->ProjectDoc()->CloseCurrentProject());
+    EXPECT_TRUE(editor->View()->BreakpointMarks().isEmpty());
+    ASSERT_TRUE(app->ProjectDoc()->OpenProject(projectPath, false));
+    EXPECT_EQ(editor->View()->BreakpointMarks(), QList<int>({8}));
     ASSERT_TRUE(editor->close());
     QApplication::processEvents();
-    ASSERT_TRUE(app->ProjectDoc()->OpenProject(projectPath, false));
     editor = Frame()->OpenEditor(source);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->View()->BreakpointMarks(), QList<int>({8}));
@@ -399,11 +370,9 @@ TEST(EditorTitle, FilesOutsideTheCurrentDirectoryShowTheirFolder)
 TEST_F(EditorViewTest, SavingASourceOfTheProjectParsesItWhenTheOptionSaysSo)
 {
     Start();
-    QDir().mkpath(env.FilePath("work"));
-    ASSERT_TRUE(app->ProjectDoc()->OpenProject(env.FilePath("work/p.mavu"), true));
+    CProject &project = NewProject("work/p.mavu");
     const QString source = env.WriteFile("work/A.java", "class A {}\n");
     const QString other = env.WriteFile("work/B.java", "class B {}\n");
-    CProject &project = app->ProjectDoc()->GetCurrentProject();
     project.AddFileItem(source);
     const QString key = project.GetFiles().first();
 
@@ -428,28 +397,57 @@ TEST_F(EditorViewTest, SavingASourceOfTheProjectParsesItWhenTheOptionSaysSo)
     EXPECT_EQ(project.ParsedFiles().Find(key)->FindClassByName(QStringLiteral("Later")), nullptr);
 }
 
-TEST_F(EditorViewTest, PrintingPutsTheHeaderOnEveryPage)
+// Every page carries the header; the progress box shows the document and
+// each page, and Cancel stops after the page under way.
+TEST_F(EditorViewTest, PrintingPutsTheHeaderOnEveryPageAndCancelStopsAfterThePageUnderWay)
 {
     EXPECT_EQ(CEditorPrinter::HeaderText(QDateTime(QDate(2026, 3, 7), QTime(9, 5)),
                                          QStringLiteral("/home/u/Hello.java"), 3),
               QStringLiteral("Date : 03/07/26  09:05 / /home/u/Hello.java / Page : 3 "));
 
     Start();
-    QByteArray text;
-    for (int i = 1; i <= 200; ++i)
-        text += "line " + QByteArray::number(i) + "\n";
-    CChildFrame *editor = Frame()->OpenEditor(env.WriteFile("Long.java", text));
+    CChildFrame *editor = Frame()->OpenEditor(env.WriteFile("Many.java", Lines(400)));
     ASSERT_NE(editor, nullptr);
     QPrinter pdf;
     pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(env.FilePath("out.pdf"));
-    EXPECT_GE(editor->Print(false, &pdf), 3) << "200 lines do not fit on one page";
-    QFile out(env.FilePath("out.pdf"));
-    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(out.read(4) == "%PDF");
-
+    pdf.setOutputFileName(env.FilePath("all.pdf"));
+    EXPECT_GE(editor->Print(false, &pdf), 3) << "400 lines do not fit on one page";
+    QFile all(env.FilePath("all.pdf"));
+    ASSERT_TRUE(all.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(all.read(4) == "%PDF");
     Frame()->ExecuteCommand(Cmd::FilePrintPreview);
     EXPECT_EQ(dialogTitles.last(), QStringLiteral("Print Preview"));
+
+    // The user presses Cancel while the second page prints.
+    pdf.setOutputFileName(env.FilePath("many.pdf"));
+    QStringList seen;
+    QTimer watch;
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *dlg = qobject_cast<CPrintingDlg *>(w);
+            if (!dlg || !dlg->isVisible())
+                continue;
+            const QString page = dlg->findChild<QLabel *>("page")->text();
+            if (seen.isEmpty())
+                seen << dlg->findChild<QLabel *>("document")->text();
+            if (!seen.contains(page))
+                seen << page;
+            if (page == CPrintingDlg::PageText(2))
+                dlg->Cancel();
+        }
+    });
+    watch.start();
+    EXPECT_EQ(editor->Print(false, &pdf), 0);
+    watch.stop();
+    EXPECT_EQ(seen, QStringList({"Many.java", "Page 1", "Page 2"}));
+    EXPECT_EQ(prompter.m_status.last(), QStringLiteral("Printing Many.java cancelled."));
+    EXPECT_TRUE(prompter.m_messages.isEmpty()) << "a cancel is no failure";
+    QFile out(env.FilePath("many.pdf"));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    const QString pdfText = QString::fromLatin1(out.readAll());
+    EXPECT_EQ(pdfText.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 2)
+        << "the pages already printed, and no more";
 }
 
 TEST_F(EditorViewTest, ColourChangesReachEveryOpenEditorAtOnce)
@@ -560,7 +558,6 @@ TEST_F(EditorViewTest, EditorOptionsRefuseNumbersOutOfRangeAndReachEveryEditor)
         auto *dlg = qobject_cast<CEditorOptionsDlg *>(&d);
         if (!dlg)
             return int(QDialog::Rejected);
-        EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Editor"));
         auto *tab = dlg->findChild<QLineEdit *>("tabSize");
         auto *undo = dlg->findChild<QLineEdit *>("undoBufferSize");
         auto *mru = dlg->findChild<QLineEdit *>("mruLength");
@@ -569,7 +566,6 @@ TEST_F(EditorViewTest, EditorOptionsRefuseNumbersOutOfRangeAndReachEveryEditor)
         EXPECT_TRUE(tab && undo && mru && spaces && wrap);
         if (!(tab && undo && mru && spaces && wrap))
             return int(QDialog::Rejected);
-        EXPECT_EQ(spaces->text(), QStringLiteral("Insert Spaces instead of Tabs"));
         tab->setText(QStringLiteral("21"));
         spaces->setChecked(true);
         dlg->accept();
@@ -621,8 +617,7 @@ TEST_F(EditorViewTest, EditorOptionsRefuseNumbersOutOfRangeAndReachEveryEditor)
 TEST_F(EditorViewTest, TheContextMenuFollowsTheFileTypeAndEndsWithTheFileCommands)
 {
     Start();
-    QDir().mkpath(env.FilePath("work"));
-    ASSERT_TRUE(app->ProjectDoc()->OpenProject(env.FilePath("work/p.mavu"), true));
+    NewProject("work/p.mavu");
     CCommand *lint = app->UserCommands().AddCommand(QStringLiteral("Lint it"));
     lint->m_strCommand = QStringLiteral("/bin/true");
     lint->m_bFileMenu = 1;
@@ -709,11 +704,8 @@ TEST_F(EditorViewTest, TheContextMenuFollowsTheFileTypeAndEndsWithTheFileCommand
 TEST_F(EditorViewTest, TheDebuggerLineMarkIsOneForTheWholeProgramAndScrolledTo)
 {
     Start();
-    QByteArray text;
-    for (int i = 1; i <= 300; ++i)
-        text += "line " + QByteArray::number(i) + "\n";
-    const QString first = env.WriteFile("First.java", text);
-    const QString second = env.WriteFile("Second.java", text);
+    const QString first = env.WriteFile("First.java", Lines(300));
+    const QString second = env.WriteFile("Second.java", Lines(300));
     CChildFrame *a = Frame()->OpenEditor(first);
     CChildFrame *b = Frame()->OpenEditor(second);
     ASSERT_TRUE(a && b);
@@ -756,80 +748,10 @@ TEST_F(EditorViewTest, TheDebuggerLineMarkIsOneForTheWholeProgramAndScrolledTo)
     EXPECT_EQ(Frame()->ShowDebuggerLine(env.FilePath("Missing.java"), 1), nullptr);
 }
 
-TEST_F(EditorViewTest, EditorsOpenBeforeTheProjectShowItsBreakpoints)
-{
-    Start();
-    QDir().mkpath(env.FilePath("work"));
-    const QString projectPath = env.FilePath("work/bp.mavu");
-    const QString source = env.WriteFile("work/Early.java", "public class Early {\n"
-                                                            "  void f() {\n"
-                                                            "    int x = 1;\n"
-                                                            "  }\n"
-                                                            "}\n");
-    ASSERT_TRUE(app->ProjectDoc()->OpenProject(projectPath, true));
-    CProject &project = app->ProjectDoc()->GetCurrentProject();
-    ASSERT_TRUE(project.AddBreakpoint(source, QStringLiteral("Early"), 3));
-    prompter.QueueAnswer(CPrompter::AnswerYes); // save it
-    ASSERT_TRUE(app->ProjectDoc()->CloseCurrentProject());
-
-    CChildFrame *editor = Frame()->OpenEditor(source);
-    ASSERT_NE(editor, nullptr);
-    EXPECT_TRUE(editor->View()->BreakpointMarks().isEmpty()) << "no project, no breakpoints";
-    ASSERT_TRUE(app->ProjectDoc()->OpenProject(projectPath, false));
-    EXPECT_EQ(editor->View()->BreakpointMarks(), QList<int>({3}));
-    ASSERT_TRUE(app->ProjectDoc()->CloseCurrentProject());
-    EXPECT_TRUE(editor->View()->BreakpointMarks().isEmpty()) << "they go with the project";
-}
-
-TEST_F(EditorViewTest, PrintingShowsItsProgressAndCancelStopsAfterThePageUnderWay)
-{
-    Start();
-    QByteArray text;
-    for (int i = 1; i <= 400; ++i)
-        text += "line " + QByteArray::number(i) + "\n";
-    CChildFrame *editor = Frame()->OpenEditor(env.WriteFile("Many.java", text));
-    ASSERT_NE(editor, nullptr);
-    QPrinter pdf;
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(env.FilePath("many.pdf"));
-
-    // The user presses Cancel while the second page prints.
-    QStringList seen;
-    QTimer watch;
-    watch.setInterval(0);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            auto *dlg = qobject_cast<CPrintingDlg *>(w);
-            if (!dlg || !dlg->isVisible())
-                continue;
-            const QString page = dlg->findChild<QLabel *>("page")->text();
-            if (seen.isEmpty())
-                seen << dlg->findChild<QLabel *>("document")->text();
-            if (!seen.contains(page))
-                seen << page;
-            if (page == CPrintingDlg::PageText(2))
-                dlg->Cancel();
-        }
-    });
-    watch.start();
-    EXPECT_EQ(editor->Print(false, &pdf), 0);
-    watch.stop();
-    EXPECT_EQ(seen, QStringList({"Many.java", "Page 1", "Page 2"}));
-    EXPECT_EQ(prompter.m_status.last(), QStringLiteral("Printing Many.java cancelled."));
-    EXPECT_TRUE(prompter.m_messages.isEmpty()) << "a cancel is no failure";
-    QFile out(env.FilePath("many.pdf"));
-    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
-    const QString pdfText = QString::fromLatin1(out.readAll());
-    EXPECT_EQ(pdfText.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 2)
-        << "the pages already printed, and no more";
-}
-
 TEST_F(EditorViewTest, BaseClassOverridesOfferTheBaseMethodsAndWriteTheChosenOne)
 {
     Start();
-    QDir().mkpath(env.FilePath("work"));
-    ASSERT_TRUE(app->ProjectDoc()->OpenProject(env.FilePath("work/o.mavu"), true));
-    CProject &project = app->ProjectDoc()->GetCurrentProject();
+    CProject &project = NewProject("work/o.mavu");
     const QString base = env.WriteFile("work/Shape.java", "public class Shape {\n"
                                                           "  public void draw(int scale) {}\n"
                                                           "  public int area() { return 0; }\n"

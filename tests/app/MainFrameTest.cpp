@@ -1,8 +1,6 @@
 #include "app/MainFrame.h"
 
-#include "FakePrompter.h"
-#include "QtPrinters.h"
-#include "TestEnv.h"
+#include "RunningAppTest.h"
 #include "app/BuddyWnd.h"
 #include "app/ChildFrame.h"
 #include "app/FileDialogs.h"
@@ -49,24 +47,6 @@
 
 namespace {
 
-// Answers file dialogs from a queue and remembers what they asked.
-class CScriptedFileDialogs final : public CFileDialogs
-{
-public:
-    QStringList Choose(const CFileDialogRequest &request) override
-    {
-        m_asked << request;
-        if (!m_filters.isEmpty())
-            request.m_chosenFilter = m_filters.takeFirst();
-        if (m_answers.isEmpty())
-            return {};
-        return m_answers.takeFirst();
-    }
-    QList<CFileDialogRequest> m_asked;
-    QList<QStringList> m_answers;
-    QList<int> m_filters; // the filter the user picks, by position
-};
-
 class CFakeActivity final : public CActivityMonitor
 {
 public:
@@ -84,57 +64,9 @@ public:
     int m_waits = 0;
 };
 
-// A running program in a temporary home: no tips, no documentation
-// warning, file dialogs and the desktop's viewer answered by the test.
-class AppTest : public ::testing::Test
+class AppTest : public RunningAppTest
 {
 protected:
-    void SetUp() override
-    {
-        CSettingsStore store(Ini());
-        if (store.GetProfileString("Editor", "Tip").isNull())
-            store.WriteProfileInt("Editor", "Tip", 0);
-        store.WriteProfileInt("Help", "Warning", 1);
-        ASSERT_TRUE(store.Sync());
-    }
-    void TearDown() override { Stop(); }
-
-    QString Ini() const { return env.FilePath(QStringLiteral("config/Mavu/Mavu.ini")); }
-
-    void Start(const QStringList &args = {})
-    {
-        app = std::make_unique<CJavaIDEApp>(args);
-        app->SetDialogRunner([this](QDialog &d) {
-            dialogTitles << d.windowTitle();
-            return int(QDialog::Rejected);
-        });
-        app->SetFileDialogs(&dialogs);
-        app->SetUrlOpener([this](const QUrl &url) {
-            opened << url.toLocalFile();
-            return true;
-        });
-        ASSERT_TRUE(app->InitInstance());
-        QApplication::processEvents();
-    }
-    // Closes the window as the user would; true when it closed.
-    bool Close() { return Frame()->close(); }
-    void Stop()
-    {
-        if (app && Frame()->isVisible())
-            Frame()->close();
-        app.reset();
-    }
-    void Restart(const QStringList &args = {})
-    {
-        Stop();
-        Start(args);
-    }
-    CMainFrame *Frame() const { return app->MainFrame(); }
-    QAction *Action(int id) const
-    {
-        Frame()->UpdateCommandUI();
-        return Frame()->Action(id);
-    }
     // Makes a project file on disk through the workspace and closes it.
     QString MakeProject(const QString &name)
     {
@@ -143,13 +75,6 @@ protected:
         EXPECT_TRUE(app->ProjectDoc()->CloseCurrentProject());
         return path;
     }
-
-    CTestEnv env;
-    CFakePrompter prompter;
-    CScriptedFileDialogs dialogs;
-    QStringList dialogTitles;
-    QStringList opened;
-    std::unique_ptr<CJavaIDEApp> app;
 };
 
 } // namespace
@@ -170,7 +95,7 @@ TEST_F(AppTest, OpensEachFileTypeWhereItBelongs)
     ASSERT_TRUE(QFile::copy(app->ProjectDoc()->GetPathName(), env.FilePath("copy.PROJ")));
     pane->ActivatePane(CNewProjectView::BeanPane);
     EXPECT_TRUE(app->OpenDocumentFile(env.FilePath("copy.PROJ")));
-    EXPECT_FALSE(app->ProjectDoc()->GetCurrentProject().IsOpen());
+    EXPECT_FALSE(Project().IsOpen());
     EXPECT_EQ(app->ProjectDoc()->GetPathName(), env.FilePath("copy.PROJ"));
     EXPECT_EQ(pane->CurrentPane(), CNewProjectView::ProjectPane);
     EXPECT_EQ(app->RecentFiles().Files().value(0), env.FilePath("copy.PROJ"));
@@ -260,7 +185,7 @@ TEST_F(AppTest, ProjectCommandsAskForFilesWithTheirTitlesAndFilters)
     EXPECT_TRUE(QFile::exists(demo));
     EXPECT_FALSE(QFile::exists(env.FilePath(QStringLiteral("demo.txt"))));
     EXPECT_EQ(app->ProjectDoc()->GetActiveProjectPath(), demo);
-    EXPECT_TRUE(Action(Cmd::ProjectClose)->isEnabled());
+    EXPECT_TRUE(Enabled(Cmd::ProjectClose));
 
     // File Open of a name that does not exist makes the file and offers it
     // to the open project.
@@ -272,7 +197,7 @@ TEST_F(AppTest, ProjectCommandsAskForFilesWithTheirTitlesAndFilters)
     EXPECT_TRUE(QFile::exists(fresh)) << "the default extension is java";
     EXPECT_EQ(prompter.m_messages.last(),
               QStringLiteral("Select Yes to add the file to project otherwise select NO."));
-    EXPECT_TRUE(app->ProjectDoc()->GetCurrentProject().HasFile(fresh));
+    EXPECT_TRUE(Project().HasFile(fresh));
     ASSERT_NE(Frame()->ActiveEditor(), nullptr);
     EXPECT_EQ(Frame()->ActiveEditor()->GetPathName(), fresh);
 
@@ -288,7 +213,7 @@ TEST_F(AppTest, ProjectCommandsAskForFilesWithTheirTitlesAndFilters)
     // Open Project: cancelling the current project's save prompt keeps it.
     const QString second = MakeProject(QStringLiteral("second.mavu"));
     ASSERT_TRUE(app->ProjectDoc()->OpenProject(demo, false));
-    app->ProjectDoc()->GetCurrentProject().SetModifiedFlag();
+    Project().SetModifiedFlag();
     dialogs.m_answers << QStringList{second};
     prompter.QueueAnswer(CPrompter::AnswerCancel);
     Frame()->ExecuteCommand(Cmd::ProjectOpen);
@@ -302,9 +227,9 @@ TEST_F(AppTest, ProjectCommandsAskForFilesWithTheirTitlesAndFilters)
     EXPECT_EQ(app->ProjectDoc()->GetActiveProjectPath(), second);
 
     Frame()->ExecuteCommand(Cmd::ProjectClose);
-    EXPECT_FALSE(app->ProjectDoc()->GetCurrentProject().IsOpen());
-    EXPECT_FALSE(Action(Cmd::ProjectClose)->isEnabled());
-    EXPECT_FALSE(Action(Cmd::ProjectSave)->isEnabled());
+    EXPECT_FALSE(Project().IsOpen());
+    EXPECT_FALSE(Enabled(Cmd::ProjectClose));
+    EXPECT_FALSE(Enabled(Cmd::ProjectSave));
 }
 
 TEST_F(AppTest, LayoutComesBackAsItWasLeft)
@@ -363,7 +288,7 @@ TEST_F(AppTest, LayoutComesBackAsItWasLeft)
     Frame()->ExecuteCommand(Cmd::FloatDockProject);
     EXPECT_FALSE(Frame()->IsProjectDocked());
     EXPECT_EQ(Frame()->ProjectPane()->parentWidget()->objectName(), QStringLiteral("ProjectFrame"));
-    EXPECT_FALSE(Action(Cmd::PaneSide)->isEnabled());
+    EXPECT_FALSE(Enabled(Cmd::PaneSide));
     EXPECT_EQ(Action(Cmd::FloatDockProject)->text(), QStringLiteral("Dock Project"));
     ASSERT_TRUE(Close());
     EXPECT_EQ(CSettingsStore(Ini()).GetProfileInt("Windows", "Project", -1), 0);
@@ -372,7 +297,7 @@ TEST_F(AppTest, LayoutComesBackAsItWasLeft)
     Frame()->ExecuteCommand(Cmd::FloatDockProject);
     EXPECT_EQ(columns = Frame()->findChild<QSplitter *>(QStringLiteral("PaneSplitter")), columns);
     EXPECT_EQ(columns->widget(1), Frame()->ProjectPane()) << "back on the side it was";
-    EXPECT_TRUE(Action(Cmd::PaneSide)->isEnabled());
+    EXPECT_TRUE(Enabled(Cmd::PaneSide));
 }
 
 TEST_F(AppTest, AMinimisedWindowLeavesTheStoredLayoutAlone)
@@ -402,20 +327,20 @@ TEST_F(AppTest, ExitAsksAboutTheProjectAndRunningToolsAndCancelKeepsTheWindow)
     Start();
     const QString project = MakeProject(QStringLiteral("exit.mavu"));
     ASSERT_TRUE(app->ProjectDoc()->OpenProject(project, false));
-    app->ProjectDoc()->GetCurrentProject().SetModifiedFlag();
+    Project().SetModifiedFlag();
     prompter.m_messages.clear();
 
     prompter.QueueAnswer(CPrompter::AnswerCancel);
     EXPECT_FALSE(Close());
     EXPECT_TRUE(Frame()->isVisible());
     EXPECT_EQ(prompter.m_messages, QStringList({QStringLiteral("Save changes to exit.mavu?")}));
-    EXPECT_TRUE(app->ProjectDoc()->GetCurrentProject().IsOpen());
+    EXPECT_TRUE(Project().IsOpen());
 
     // Running tools: No keeps everything going.
     CFakeActivity activity;
     activity.m_running = {CActivityMonitor::Compile, CActivityMonitor::Debugger};
     app->SetActivityMonitor(&activity);
-    EXPECT_FALSE(Action(Cmd::ProjectNew)->isEnabled()) << "no new project while a compile runs";
+    EXPECT_FALSE(Enabled(Cmd::ProjectNew)) << "no new project while a compile runs";
     prompter.m_messages.clear();
     prompter.QueueAnswer(CPrompter::AnswerNo); // do not save the project
     prompter.QueueAnswer(CPrompter::AnswerNo); // keep the compile
@@ -460,12 +385,12 @@ TEST_F(AppTest, EditorWindowEditsSavesAndAsksBeforeLosingChanges)
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("/.../src/Hello.java[*]"));
     EXPECT_FALSE(editor->isWindowModified());
-    EXPECT_FALSE(Action(Cmd::EditUndo)->isEnabled());
+    EXPECT_FALSE(Enabled(Cmd::EditUndo));
 
     editor->View()->setCursorPosition(1, 0);
     editor->View()->insert(QStringLiteral("    int x;\n"));
     EXPECT_TRUE(editor->isWindowModified());
-    EXPECT_TRUE(Action(Cmd::EditUndo)->isEnabled());
+    EXPECT_TRUE(Enabled(Cmd::EditUndo));
     EXPECT_EQ(Frame()->StatusPane(4)->text(), QStringLiteral("Java"));
 
     // Ctrl+S is the Save command, which the active editor handles.
@@ -625,16 +550,11 @@ TEST_F(AppTest, CommandsAreEnabledAsTheirStateAllowsAndBarsToggle)
 {
     Start();
     // A command nobody handles yet is shown, disabled.
-    EXPECT_FALSE(Action(Cmd::DebugStartCont)->isEnabled());
+    EXPECT_FALSE(Enabled(Cmd::DebugStartCont));
     for (int id : {int(Cmd::FileOpen), int(Cmd::ProjectNew), int(Cmd::ToggleOutput),
                    int(Cmd::FloatDockProject), int(Cmd::PaneSide), int(Cmd::TipOfTheDay)})
         EXPECT_TRUE(Action(id)->isEnabled()) << Action(id)->text().toStdString();
-    EXPECT_FALSE(Action(Cmd::CloseAll)->isEnabled()) << "no editor window open";
-
-    // Bars: the debug and browser bars carry the debugger's and the help
-    // viewer's commands.
-    EXPECT_TRUE(Frame()->DebugBar()->actions().contains(Frame()->Action(Cmd::DebugStep)));
-    EXPECT_TRUE(Frame()->BrowserBar()->actions().contains(Frame()->Action(Cmd::HelpNext)));
+    EXPECT_FALSE(Enabled(Cmd::CloseAll)) << "no editor window open";
     Frame()->ExecuteCommand(Cmd::ToggleDebugBar);
     EXPECT_TRUE(Frame()->DebugBar()->isHidden());
     EXPECT_FALSE(Action(Cmd::ToggleDebugBar)->isChecked());
@@ -692,21 +612,21 @@ TEST_F(AppTest, TheProjectPaneShowsTheWorkspaceAndTakesAddFile)
     CProjectView *view = Frame()->ProjectView();
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(Frame()->ProjectPane()->PaneView(CNewProjectView::ProjectPane), view);
-    EXPECT_FALSE(Action(Cmd::AddFile)->isEnabled()) << "no project open";
+    EXPECT_FALSE(Enabled(Cmd::AddFile)) << "no project open";
 
     const QString project = MakeProject(QStringLiteral("pane.mavu"));
     ASSERT_TRUE(app->ProjectDoc()->OpenProject(project, false));
     const QString a = env.WriteFile(QStringLiteral("A.java"), "class A {}\n");
     const QString b = env.WriteFile(QStringLiteral("B.java"), "class B {}\n");
     Frame()->ProjectPane()->ActivatePane(CNewProjectView::HelpPane);
-    ASSERT_TRUE(Action(Cmd::AddFile)->isEnabled());
+    ASSERT_TRUE(Enabled(Cmd::AddFile));
     dialogs.m_answers << QStringList{a, b};
     Frame()->ExecuteCommand(Cmd::AddFile);
     EXPECT_EQ(Frame()->ProjectPane()->CurrentPane(), CNewProjectView::ProjectPane);
     ASSERT_FALSE(dialogs.m_asked.isEmpty());
     EXPECT_EQ(dialogs.m_asked.last().m_mode, CFileDialogRequest::OpenMultiple);
-    EXPECT_TRUE(app->ProjectDoc()->GetCurrentProject().HasFile(a));
-    EXPECT_TRUE(app->ProjectDoc()->GetCurrentProject().HasFile(b));
+    EXPECT_TRUE(Project().HasFile(a));
+    EXPECT_TRUE(Project().HasFile(b));
 
     // Activating a file in the tree opens it in an editor window.
     emit view->openFileRequested(b);
@@ -716,7 +636,7 @@ TEST_F(AppTest, TheProjectPaneShowsTheWorkspaceAndTakesAddFile)
 
     // Renaming the file in the tree renames it on disk; its window follows
     // and saves under the new name.
-    CTreeItem *item = app->ProjectDoc()->GetCurrentProject().FindFileItem(b);
+    CTreeItem *item = Project().FindFileItem(b);
     ASSERT_NE(item, nullptr);
     prompter.m_messages.clear();
     ASSERT_TRUE(item->SetName(QStringLiteral("Renamed.java")));
@@ -931,6 +851,7 @@ TEST_F(AppTest, SaveAsAddsTheChosenFiltersExtensionAndStartsInTheProject)
             env.FilePath(QStringLiteral("work/")) + QString::fromLatin1(row.saved);
         EXPECT_EQ(FileBytes(saved), QByteArray("text\n"));
         EXPECT_EQ(editor->GetPathName(), saved);
+        EXPECT_EQ(app->RecentFiles().Files().value(0), saved);
         if (QString::fromLatin1(row.typed) != QString::fromLatin1(row.saved)) {
             EXPECT_FALSE(QFile::exists(env.FilePath(QStringLiteral("work/")) +
                                        QString::fromLatin1(row.typed)));
@@ -981,19 +902,6 @@ TEST_F(AppTest, MenusHaveOneUnderlinedLetterPerItemAndTheirHintsRoomToShow)
     file->hide();
     QApplication::processEvents();
     EXPECT_TRUE(Frame()->StatusPane(1)->isVisible());
-}
-
-TEST_F(AppTest, FilesSavedUnderANewNameJoinTheRecentFiles)
-{
-    Start();
-    CChildFrame *editor = Frame()->NewEditor();
-    editor->View()->insert(QStringLiteral("class A {}\n"));
-    const QString path = env.FilePath(QStringLiteral("A.java"));
-    dialogs.m_answers << QStringList{path};
-    Frame()->ExecuteCommand(Cmd::FileSaveAs);
-    ASSERT_EQ(FileBytes(path), QByteArray("class A {}\n"));
-    ASSERT_FALSE(app->RecentFiles().Files().isEmpty());
-    EXPECT_EQ(app->RecentFiles().Files().first(), path);
 }
 
 TEST_F(AppTest, TheMainWindowGoesWithTheFocusInsideItAndNoSlotRunsOnItsRemains)

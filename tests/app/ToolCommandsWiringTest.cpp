@@ -2,9 +2,7 @@
 // directory at start, offered in the Tools menu and the project tree's
 // menus, run into the Output tab and into a window of their own that takes
 // input.
-#include "FakePrompter.h"
-#include "QtPrinters.h"
-#include "TestEnv.h"
+#include "RunningAppTest.h"
 #include "app/ChildFrame.h"
 #include "app/JavaIDEApp.h"
 #include "app/JdkToolCommands.h"
@@ -57,14 +55,28 @@ QStringList Texts(QMenu *menu)
     return out;
 }
 
+// An installed program, its output window shown.
+class ToolsWiring : public RunningAppTest
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(env.WriteQuietSettings(true));
+        env.WriteFile("data/Mavu/classes.zip", "");
+    }
+    void TearDown() override
+    {
+        if (app)
+            Project().SetModifiedFlag(false);
+        prompter.QueueAnswer(CPrompter::AnswerNo);
+        RunningAppTest::TearDown();
+    }
+};
+
 } // namespace
 
-TEST(UserCommandsWiring, MenusOfferTheCommandsAndTheyRunWithTheirContexts)
+TEST_F(ToolsWiring, UserCommandsAreOfferedInTheMenusAndRunWithTheirContexts)
 {
-    CTestEnv env;
-    CFakePrompter prompter;
-    ASSERT_TRUE(env.WriteQuietSettings(true));
-    env.WriteFile("data/Mavu/classes.zip", ""); // an installed program
     const QString script = env.WriteFile(
         "show.sh", "for a in \"$@\"; do echo \"[$a]\"; done; read line; echo \"got $line\"\n");
     {
@@ -86,16 +98,10 @@ TEST(UserCommandsWiring, MenusOfferTheCommandsAndTheyRunWithTheirContexts)
         ASSERT_TRUE(doc.SaveAs(env.FilePath("data/Mavu/user.cmd")));
     }
 
-    auto app = std::make_unique<CJavaIDEApp>(QStringList());
-    app->SetDialogRunner([](QDialog &) { return int(QDialog::Rejected); });
-    ASSERT_TRUE(app->InitInstance());
+    Start();
     ASSERT_EQ(app->UserCommands().Commands().size(), 3);
-    const QString dir = env.FilePath("proj/");
-    QDir().mkpath(dir);
-    env.WriteFile("proj/A.java", "class A {}\n");
-    ASSERT_TRUE(app->ProjectDoc()->OpenProject(dir + "demo.mavu", true));
-    CProject &project = app->ProjectDoc()->GetCurrentProject();
-    CProjectFileItem *item = project.AddFileItem(dir + "A.java");
+    CProject &project = NewProject("proj/demo.mavu");
+    CProjectFileItem *item = project.AddFileItem(env.WriteFile("proj/A.java", "class A {}\n"));
     ASSERT_NE(item, nullptr);
     CMainFrame *frame = app->MainFrame();
     frame->ProjectView()->UpdateAllViews();
@@ -150,31 +156,15 @@ TEST(UserCommandsWiring, MenusOfferTheCommandsAndTheyRunWithTheirContexts)
         return own->View()->toPlainText().contains("got typed");
     }));
     EXPECT_TRUE(prompter.m_messages.isEmpty()) << prompter.m_messages.join("|").toStdString();
-
-    fileMenu.reset();
-    projectMenu.reset();
-    project.SetModifiedFlag(false);
-    prompter.QueueAnswer(CPrompter::AnswerNo);
-    frame->close();
-    app.reset();
 }
 
-TEST(FindInFilesWiring, ResultsStreamIntoTheirWindowAndLeadToTheFile)
+TEST_F(ToolsWiring, FindInFilesResultsStreamIntoTheirWindowAndLeadToTheFile)
 {
-    CTestEnv env;
-    CFakePrompter prompter;
-    ASSERT_TRUE(env.WriteQuietSettings(true));
-    env.WriteFile("data/Mavu/classes.zip", ""); // an installed program
-    auto app = std::make_unique<CJavaIDEApp>(QStringList());
-    app->SetDialogRunner([](QDialog &) { return int(QDialog::Rejected); });
-    ASSERT_TRUE(app->InitInstance());
-    const QString dir = env.FilePath("proj/");
-    QDir().mkpath(dir);
+    Start();
     const QString a = env.WriteFile(
         "proj/A.java", "class A {\n    int total;\n    int sum() { return total + total; }\n}\n");
     const QString b = env.WriteFile("proj/B.java", "class B {\n}\n");
-    ASSERT_TRUE(app->ProjectDoc()->OpenProject(dir + "demo.mavu", true));
-    CProject &project = app->ProjectDoc()->GetCurrentProject();
+    CProject &project = NewProject("proj/demo.mavu");
     project.AddFileItem(a);
     project.AddFileItem(b);
     CMainFrame *frame = app->MainFrame();
@@ -213,8 +203,4 @@ TEST(FindInFilesWiring, ResultsStreamIntoTheirWindowAndLeadToTheFile)
     EXPECT_TRUE(prompter.m_messages.isEmpty()) << prompter.m_messages.join("|").toStdString();
 
     dlg->close();
-    project.SetModifiedFlag(false);
-    prompter.QueueAnswer(CPrompter::AnswerNo);
-    frame->close();
-    app.reset();
 }

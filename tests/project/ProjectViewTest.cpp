@@ -193,6 +193,20 @@ protected:
         m_chooser.m_files.push_back(paths);
         m_view->OnAddFile();
     }
+    // Writes a file and adds it through the Add File dialog.
+    QString AddNew(const QString &rel, const QByteArray &text = "class X {}\n")
+    {
+        const QString path = WriteFile(rel, text);
+        AddFiles({path});
+        return path;
+    }
+    // A new user folder in parent, selected as Add Folder leaves it.
+    CTreeItem *NewFolderIn(const CTreeItem *parent)
+    {
+        Select(parent);
+        m_view->OnAddFolder();
+        return m_view->SelectedNode();
+    }
     // Selects node and presses Delete on the tree.
     void PressDelete(const CTreeItem *node)
     {
@@ -253,18 +267,18 @@ protected:
 TEST_F(ProjectViewTest, NewProjectShowsOpenAndTakesChosenFilesInNameOrder)
 {
     EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects"}));
-    const QString projectPath = NewProject(QStringLiteral("Alpha"));
+    const QString projectPath = NewProject("Alpha");
     EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha"}));
-    CProjectFolder *alpha = Folder(QStringLiteral("Alpha"));
+    CProjectFolder *alpha = Folder("Alpha");
     ASSERT_NE(alpha, nullptr);
     EXPECT_EQ(m_view->KindOf(alpha), Kind::OpenProject);
     EXPECT_EQ(m_view->SelectedNode(), alpha);
     EXPECT_EQ(m_view->Control().GetItemImage(m_view->Handle(m_view->ItemOf(alpha))),
               TreeImage::ProjectOpen);
 
-    const QString b = WriteFile(QStringLiteral("Alpha/B.java"));
-    const QString a = WriteFile(QStringLiteral("Alpha/a.java"));
-    const QString page = WriteFile(QStringLiteral("Alpha/page.html"), "<html></html>");
+    const QString b = WriteFile("Alpha/B.java");
+    const QString a = WriteFile("Alpha/a.java");
+    const QString page = WriteFile("Alpha/page.html", "<html></html>");
     AddFiles({b, a, page});
     ASSERT_EQ(m_chooser.m_calls.size(), 1);
     EXPECT_TRUE(m_chooser.m_calls[0].multiple);
@@ -278,7 +292,7 @@ TEST_F(ProjectViewTest, NewProjectShowsOpenAndTakesChosenFilesInNameOrder)
 
     // A file already there is reported by the project; the project's own
     // file is refused here, in the same batch, and the rest still goes in.
-    const QString c = WriteFile(QStringLiteral("Alpha/C.java"));
+    const QString c = WriteFile("Alpha/C.java");
     AddFiles({b, projectPath, c});
     EXPECT_EQ(m_prompter.m_messages,
               QStringList({b + QStringLiteral(" file already in the project !!!"),
@@ -294,15 +308,15 @@ TEST_F(ProjectViewTest, NewProjectShowsOpenAndTakesChosenFilesInNameOrder)
 
 TEST_F(ProjectViewTest, AddDirectoryTakesJavaSourcesRecursivelyAndLeavesPresentOnesAlone)
 {
-    NewProject(QStringLiteral("Alpha"));
-    const QString src = Dir(QStringLiteral("src"));
-    const QString present = WriteFile(QStringLiteral("src/Present.java"));
-    const QString top = WriteFile(QStringLiteral("src/Top.java"));
-    const QString upper = WriteFile(QStringLiteral("src/UPPER.JAVA"));
-    const QString deep = WriteFile(QStringLiteral("src/pkg/sub/Deep.java"));
-    WriteFile(QStringLiteral("src/notes.txt"), "not a source");
-    WriteFile(QStringLiteral("src/.Hidden.java"));
-    WriteFile(QStringLiteral("src/.git/Tool.java"));
+    NewProject("Alpha");
+    const QString src = Dir("src");
+    const QString present = WriteFile("src/Present.java");
+    const QString top = WriteFile("src/Top.java");
+    const QString upper = WriteFile("src/UPPER.JAVA");
+    const QString deep = WriteFile("src/pkg/sub/Deep.java");
+    WriteFile("src/notes.txt", "not a source");
+    WriteFile("src/.Hidden.java");
+    WriteFile("src/.git/Tool.java");
     AddFiles({present});
     ASSERT_TRUE(Project().HasFile(present));
     CProjectFileItem *presentItem = Project().FindFileItem(present);
@@ -327,8 +341,8 @@ TEST_F(ProjectViewTest, AddDirectoryTakesJavaSourcesRecursivelyAndLeavesPresentO
 
 TEST_F(ProjectViewTest, FoldersTakeFilesAndDeletingOneTakesItsFilesOutOfTheProject)
 {
-    NewProject(QStringLiteral("Alpha"));
-    CProjectFolder *alpha = Folder(QStringLiteral("Alpha"));
+    NewProject("Alpha");
+    CProjectFolder *alpha = Folder("Alpha");
     Project().SetModifiedFlag(false);
 
     Select(alpha);
@@ -340,16 +354,13 @@ TEST_F(ProjectViewTest, FoldersTakeFilesAndDeletingOneTakesItsFilesOutOfTheProje
     EXPECT_EQ(m_view->KindOf(folder), Kind::VirtualFolder);
 
     // With the folder selected, files go into it; a folder inside it too.
-    const QString inner = WriteFile(QStringLiteral("Alpha/Inner.java"));
-    AddFiles({inner});
+    const QString inner = AddNew("Alpha/Inner.java");
     ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectAddFolder));
     CTreeItem *sub = m_view->SelectedNode();
     ASSERT_NE(sub, folder);
-    const QString deeper = WriteFile(QStringLiteral("Alpha/Deeper.java"));
-    AddFiles({deeper});
+    const QString deeper = AddNew("Alpha/Deeper.java");
     Select(alpha);
-    const QString top = WriteFile(QStringLiteral("Alpha/Top.java"));
-    AddFiles({top});
+    const QString top = AddNew("Alpha/Top.java");
     EXPECT_EQ(Dump(*m_view),
               QStringList({"Mavu Projects", "  Alpha", "    Folder", "      Folder",
                            "        Deeper.java", "      Inner.java", "    Top.java"}));
@@ -365,9 +376,7 @@ TEST_F(ProjectViewTest, FoldersTakeFilesAndDeletingOneTakesItsFilesOutOfTheProje
     EXPECT_TRUE(m_prompter.m_messages.isEmpty());
 
     // The Delete key does the same for a user folder, without a question.
-    Select(alpha);
-    m_view->OnAddFolder();
-    CTreeItem *again = m_view->SelectedNode();
+    CTreeItem *again = NewFolderIn(alpha);
     PressDelete(again);
     EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    Top.java"}));
     EXPECT_EQ(alpha->GetChildCount(), 1);
@@ -376,9 +385,9 @@ TEST_F(ProjectViewTest, FoldersTakeFilesAndDeletingOneTakesItsFilesOutOfTheProje
 
 TEST_F(ProjectViewTest, RenameKeepsNameOnEmptyTextAndRefusesDuplicates)
 {
-    NewProject(QStringLiteral("Alpha"));
-    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
-    const QString b = WriteFile(QStringLiteral("Alpha/B.java"));
+    NewProject("Alpha");
+    const QString a = WriteFile("Alpha/A.java");
+    const QString b = WriteFile("Alpha/B.java");
     AddFiles({a, b});
     CTreeItem *itemA = Node(a);
     Project().SetModifiedFlag(false);
@@ -400,7 +409,7 @@ TEST_F(ProjectViewTest, RenameKeepsNameOnEmptyTextAndRefusesDuplicates)
     // A new name: the node, the project's list and the item follow, and the
     // item moves to its place in name order.
     TypeRename(itemA, QStringLiteral("Z.java"));
-    const QString z = Dir(QStringLiteral("Alpha")) + QStringLiteral("/Z.java");
+    const QString z = Dir("Alpha") + QStringLiteral("/Z.java");
     EXPECT_EQ(itemA->GetName(), z);
     EXPECT_TRUE(Project().HasFile(z));
     EXPECT_FALSE(Project().HasFile(a));
@@ -409,24 +418,22 @@ TEST_F(ProjectViewTest, RenameKeepsNameOnEmptyTextAndRefusesDuplicates)
     EXPECT_EQ(m_view->SelectedNode(), itemA);
 
     // A user folder is renamed the same way; the root and projects are not.
-    Select(Folder(QStringLiteral("Alpha")));
-    m_view->OnAddFolder();
-    CTreeItem *folder = m_view->SelectedNode();
+    CTreeItem *folder = NewFolderIn(Folder("Alpha"));
     TypeRename(folder, QStringLiteral("Sources"));
     EXPECT_EQ(folder->GetName(), QStringLiteral("Sources"));
     TypeRename(folder, QString());
     EXPECT_EQ(folder->GetName(), QStringLiteral("Sources"));
     EXPECT_EQ(Dump(*m_view).mid(2), QStringList({"    B.java", "    Sources", "    Z.java"}));
     EXPECT_FALSE(m_view->BeginRename(m_doc->GetRoot()));
-    EXPECT_FALSE(m_view->BeginRename(Folder(QStringLiteral("Alpha"))));
+    EXPECT_FALSE(m_view->BeginRename(Folder("Alpha")));
 }
 
 TEST_F(ProjectViewTest, RenamingAFileRenamesItOnDiskOrNotAtAll)
 {
-    NewProject(QStringLiteral("Beta"));
-    const QString dir = Dir(QStringLiteral("Beta"));
-    const QString a = WriteFile(QStringLiteral("Beta/A.java"), "class A {}\n");
-    const QString taken = WriteFile(QStringLiteral("Beta/Taken.java"), "// not in the project\n");
+    NewProject("Beta");
+    const QString dir = Dir("Beta");
+    const QString a = WriteFile("Beta/A.java", "class A {}\n");
+    const QString taken = WriteFile("Beta/Taken.java", "// not in the project\n");
     AddFiles({a});
     CTreeItem *item = Node(a);
     Project().SetMainClass(QStringLiteral("A.java"));
@@ -490,17 +497,27 @@ TEST_F(ProjectViewTest, RenamingAFileRenamesItOnDiskOrNotAtAll)
     EXPECT_FALSE(QFile::exists(dir + QStringLiteral("/E.java")));
 }
 
-TEST_F(ProjectViewTest, RemovingFilesAsksAboutTheDiskOnlyForTheDeleteKey)
+TEST_F(ProjectViewTest, FileInfoAndRemovingFilesWhichAsksAboutTheDiskOnlyForTheDeleteKey)
 {
-    NewProject(QStringLiteral("Alpha"));
-    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
-    const QString b = WriteFile(QStringLiteral("Alpha/B.java"));
-    const QString c = WriteFile(QStringLiteral("Alpha/C.java"));
+    NewProject("Alpha");
+    const QString a = WriteFile("Alpha/A.java");
+    const QString b = WriteFile("Alpha/B.java");
+    const QString c = WriteFile("Alpha/C.java");
     AddFiles({a, b, c});
     Project().SetMainClass(QStringLiteral("A.java"));
 
-    // The menu command removes the file from the project only.
+    // File Info prints its block into the cleared output.
+    QSignalSpy cleared(m_view.get(), &CProjectView::clearOutputRequested);
     Select(Node(a));
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectFileInfo));
+    ASSERT_EQ(cleared.count(), 1);
+    EXPECT_EQ(cleared.at(0).at(0).toString(), QStringLiteral("Output"));
+    EXPECT_EQ(m_prompter.m_output,
+              QStringList({"Output|\n---------------- File Info Begin ----------------",
+                           "Output|\nFile Path - " + a, "Output|\nFile Clean...",
+                           "Output|\n---------------- File Info End   ----------------"}));
+
+    // The menu command removes the file from the project only.
     ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectRemoveFile));
     EXPECT_FALSE(Project().HasFile(a));
     EXPECT_TRUE(Project().GetMainClass().isEmpty());
@@ -527,11 +544,11 @@ TEST_F(ProjectViewTest, RemovingFilesAsksAboutTheDiskOnlyForTheDeleteKey)
 
 TEST_F(ProjectViewTest, TheMainClassAndMainHtmlFileStandOutInTheTree)
 {
-    NewProject(QStringLiteral("Run"));
-    const QString main = WriteFile(QStringLiteral("Run/Main.java"));
-    const QString other = WriteFile(QStringLiteral("Run/Other.java"));
+    NewProject("Run");
+    const QString main = WriteFile("Run/Main.java");
+    const QString other = WriteFile("Run/Other.java");
     // The extension's case does not matter.
-    const QString page = WriteFile(QStringLiteral("Run/Page.HTML"), "<p>\n");
+    const QString page = WriteFile("Run/Page.HTML", "<p>\n");
     AddFiles({main, other, page});
     QTreeWidgetItem *mainItem = m_view->ItemOf(Node(main));
     QTreeWidgetItem *otherItem = m_view->ItemOf(Node(other));
@@ -579,12 +596,11 @@ TEST_F(ProjectViewTest, TheMainClassAndMainHtmlFileStandOutInTheTree)
 TEST_F(ProjectViewTest, DeleteKeyRemovesOnlyUserFoldersOpenFilesAndClosedProjects)
 {
     // Beta is closed and remembers a file; Alpha is open.
-    const QString betaPath = NewProject(QStringLiteral("Beta"));
-    const QString betaFile = WriteFile(QStringLiteral("Beta/Old.java"));
-    AddFiles({betaFile});
-    const QString alphaPath = NewProject(QStringLiteral("Alpha"));
-    CProjectFolder *alpha = Folder(QStringLiteral("Alpha"));
-    CProjectFolder *beta = Folder(QStringLiteral("Beta"));
+    const QString betaPath = NewProject("Beta");
+    const QString betaFile = AddNew("Beta/Old.java");
+    const QString alphaPath = NewProject("Alpha");
+    CProjectFolder *alpha = Folder("Alpha");
+    CProjectFolder *beta = Folder("Beta");
     ASSERT_TRUE(m_view->ExpandNode(beta));
     CTreeItem *old = Node(betaFile);
     ASSERT_NE(old, nullptr);
@@ -620,16 +636,15 @@ TEST_F(ProjectViewTest, DeleteKeyRemovesOnlyUserFoldersOpenFilesAndClosedProject
 
 TEST_F(ProjectViewTest, DamagedProjectFileStaysClosedAndUntouched)
 {
-    const QString betaPath = NewProject(QStringLiteral("Beta"));
-    const QString b = WriteFile(QStringLiteral("Beta/B.java"));
-    AddFiles({b});
-    NewProject(QStringLiteral("Alpha"));
-    CProjectFolder *beta = Folder(QStringLiteral("Beta"));
+    const QString betaPath = NewProject("Beta");
+    const QString b = AddNew("Beta/B.java");
+    NewProject("Alpha");
+    CProjectFolder *beta = Folder("Beta");
     // Cut the saved project file short.
     QByteArray bytes = FileBytes(betaPath);
     ASSERT_GT(bytes.size(), 40);
     bytes.truncate(bytes.size() - 9);
-    WriteFile(QStringLiteral("Beta/Beta.mavu"), bytes);
+    WriteFile("Beta/Beta.mavu", bytes);
 
     ASSERT_TRUE(Project().Save());
     Select(beta);
@@ -640,7 +655,7 @@ TEST_F(ProjectViewTest, DamagedProjectFileStaysClosedAndUntouched)
     // Alpha was closed to make room; both are shown closed, Beta still
     // with the file the workspace remembers.
     EXPECT_EQ(m_view->KindOf(beta), Kind::ClosedProject);
-    EXPECT_EQ(m_view->KindOf(Folder(QStringLiteral("Alpha"))), Kind::ClosedProject);
+    EXPECT_EQ(m_view->KindOf(Folder("Alpha")), Kind::ClosedProject);
     ASSERT_TRUE(m_view->ExpandNode(beta));
     EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "  Beta", "    B.java"}));
     EXPECT_EQ(m_view->KindOf(Node(b)), Kind::ClosedProjectFileItem);
@@ -648,8 +663,8 @@ TEST_F(ProjectViewTest, DamagedProjectFileStaysClosedAndUntouched)
 
 TEST_F(ProjectViewTest, AddProjectRefusesOneAlreadyInTheWorkspace)
 {
-    const QString alphaPath = NewProject(QStringLiteral("Alpha"));
-    const QString gammaPath = NewProject(QStringLiteral("Gamma"));
+    const QString alphaPath = NewProject("Alpha");
+    const QString gammaPath = NewProject("Gamma");
     ASSERT_TRUE(Project().Save());
     ASSERT_TRUE(m_doc->CloseCurrentProject());
     ASSERT_NE(m_doc->FindProject(gammaPath), nullptr);
@@ -691,13 +706,13 @@ TEST_F(ProjectViewTest, AddProjectRefusesOneAlreadyInTheWorkspace)
 
 TEST_F(ProjectViewTest, SavedWorkspaceReloadsIntoTheSameTree)
 {
-    NewProject(QStringLiteral("Beta"));
+    NewProject("Beta");
     ASSERT_TRUE(Project().Save());
     ASSERT_TRUE(m_doc->CloseCurrentProject());
-    NewProject(QStringLiteral("Alpha"));
-    CProjectFolder *alpha = Folder(QStringLiteral("Alpha"));
-    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
-    const QString b = WriteFile(QStringLiteral("Alpha/lib/B.java"));
+    NewProject("Alpha");
+    CProjectFolder *alpha = Folder("Alpha");
+    const QString a = WriteFile("Alpha/A.java");
+    const QString b = WriteFile("Alpha/lib/B.java");
     AddFiles({a});
     Select(alpha);
     m_view->OnAddFolder();
@@ -730,18 +745,16 @@ TEST_F(ProjectViewTest, SavedWorkspaceReloadsIntoTheSameTree)
 
 TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
 {
-    NewProject(QStringLiteral("Beta"));
-    const QString old = WriteFile(QStringLiteral("Beta/Old.java"));
-    const QString oldRes = WriteFile(QStringLiteral("Beta/Old.res"), "");
+    NewProject("Beta");
+    const QString old = WriteFile("Beta/Old.java");
+    const QString oldRes = WriteFile("Beta/Old.res", "");
     AddFiles({old, oldRes});
-    NewProject(QStringLiteral("Alpha"));
-    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
-    const QString res = WriteFile(QStringLiteral("Alpha/Dlg.res"), "");
+    NewProject("Alpha");
+    const QString a = WriteFile("Alpha/A.java");
+    const QString res = WriteFile("Alpha/Dlg.res", "");
     AddFiles({a, res});
-    Select(Folder(QStringLiteral("Alpha")));
-    m_view->OnAddFolder();
-    CTreeItem *folder = m_view->SelectedNode();
-    m_view->ExpandNode(Folder(QStringLiteral("Beta")));
+    CTreeItem *folder = NewFolderIn(Folder("Alpha"));
+    m_view->ExpandNode(Folder("Beta"));
 
     struct Row
     {
@@ -755,11 +768,8 @@ TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
          "RootOptions",
          {Cmd::ProjectAddProject, Cmd::ProjectUpdateImages},
          {Cmd::RootCompileOptions}},
-        {Folder(QStringLiteral("Beta")),
-         "ClosedProject",
-         {Cmd::ProjectNodeOpen, Cmd::ProjectNodeDelete},
-         {}},
-        {Folder(QStringLiteral("Alpha")),
+        {Folder("Beta"), "ClosedProject", {Cmd::ProjectNodeOpen, Cmd::ProjectNodeDelete}, {}},
+        {Folder("Alpha"),
          "OpenProjectFileView",
          {Cmd::ProjectNodeClose, Cmd::ProjectAddFileCtx, Cmd::ProjectAddFolder,
           Cmd::ProjectAddDirectory, Cmd::ProjectImport, Cmd::ProjectAlphaOrder,
@@ -809,7 +819,7 @@ TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
     }
 
     // Labels that follow the view's state; triggering a menu item runs it.
-    std::unique_ptr<QMenu> menu(m_view->CreateContextMenu(Folder(QStringLiteral("Alpha"))));
+    std::unique_ptr<QMenu> menu(m_view->CreateContextMenu(Folder("Alpha")));
     QAction *view = nullptr;
     QAction *order = nullptr;
     for (QAction *action : menu->actions()) {
@@ -825,96 +835,31 @@ TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
     EXPECT_EQ(m_view->CommandText(Cmd::ProjectSortLabel), QStringLiteral("Alphabetical Order"));
 }
 
-TEST_F(ProjectViewTest, FileInfoPrintsItsBlockIntoTheClearedOutput)
+TEST_F(ProjectViewTest, FilesOpenFromTheTreeAndTheActiveEditorsFileIsExpandedTo)
 {
-    NewProject(QStringLiteral("Alpha"));
-    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
-    AddFiles({a});
-    QSignalSpy cleared(m_view.get(), &CProjectView::clearOutputRequested);
-    Select(Node(a));
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectFileInfo));
-    ASSERT_EQ(cleared.count(), 1);
-    EXPECT_EQ(cleared.at(0).at(0).toString(), QStringLiteral("Output"));
-    EXPECT_EQ(m_prompter.m_output,
-              QStringList({"Output|\n---------------- File Info Begin ----------------",
-                           "Output|\nFile Path - " + a, "Output|\nFile Clean...",
-                           "Output|\n---------------- File Info End   ----------------"}));
-}
-
-TEST_F(ProjectViewTest, ActivatingAFileAsksForAnEditor)
-{
-    NewProject(QStringLiteral("Alpha"));
-    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
-    AddFiles({a});
-    Select(Folder(QStringLiteral("Alpha")));
-    m_view->OnAddFolder();
+    NewProject("Alpha");
+    CTreeItem *folder = NewFolderIn(Folder("Alpha"));
+    const QString deep = AddNew("Alpha/Deep.java");
     QSignalSpy open(m_view.get(), &CProjectView::openFileRequested);
-
-    Select(Node(a));
+    Select(Node(deep));
     QTest::keyClick(m_view.get(), Qt::Key_Return);
     ASSERT_EQ(open.count(), 1);
-    EXPECT_EQ(open.at(0).at(0).toString(), a);
-
-    const QRect rect = m_view->visualItemRect(m_view->ItemOf(Node(a)));
+    EXPECT_EQ(open.at(0).at(0).toString(), deep);
+    const QRect rect = m_view->visualItemRect(m_view->ItemOf(Node(deep)));
     QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     EXPECT_EQ(open.count(), 2);
-
-    Select(Node(QStringLiteral("Folder")));
+    Select(folder);
     QTest::keyClick(m_view.get(), Qt::Key_Return);
-    EXPECT_EQ(open.count(), 2);
-}
+    EXPECT_EQ(open.count(), 2) << "a folder is no file";
 
-TEST_F(ProjectViewTest, FilesDroppedFromOutsideJoinTheFolderUnderTheCursor)
-{
-    auto drop = [&](const QStringList &paths, QTreeWidgetItem *onto) {
-        QMimeData mime;
-        QList<QUrl> urls;
-        for (const QString &p : paths)
-            urls << QUrl::fromLocalFile(p);
-        mime.setUrls(urls);
-        const QPoint pos = onto ? m_view->visualItemRect(onto).center() : QPoint(5, 500);
-        QDragEnterEvent enter(pos, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_view->viewport(), &enter);
-        QDropEvent dropped(QPointF(pos), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_view->viewport(), &dropped);
-        return enter.isAccepted() && dropped.isAccepted();
-    };
-    const QString x = WriteFile(QStringLiteral("drop/X.java"));
-    const QString y = WriteFile(QStringLiteral("drop/Y.java"));
-    // No project open: nothing to drop into.
-    EXPECT_FALSE(drop({x}, nullptr));
-
-    NewProject(QStringLiteral("Alpha"));
-    Select(Folder(QStringLiteral("Alpha")));
-    m_view->OnAddFolder();
-    CTreeItem *folder = m_view->SelectedNode();
-    Select(m_doc->GetRoot()); // the drop target counts, not the selection
-    EXPECT_TRUE(drop({x, Dir(QStringLiteral("drop"))}, m_view->ItemOf(folder)));
-    EXPECT_EQ(Dump(*m_view),
-              QStringList({"Mavu Projects", "  Alpha", "    Folder", "      X.java"}));
-    EXPECT_TRUE(drop({y}, nullptr)); // below the items: the project's top
-    EXPECT_EQ(Dump(*m_view).last(), QStringLiteral("    Y.java"));
-    EXPECT_EQ(Project().GetFiles(), QStringList({y, x}));
-}
-
-TEST_F(ProjectViewTest, ActiveEditorFileIsExpandedToWhenAutoExpandIsOn)
-{
-    NewProject(QStringLiteral("Alpha"));
-    Select(Folder(QStringLiteral("Alpha")));
-    m_view->OnAddFolder();
-    const QString deep = WriteFile(QStringLiteral("Alpha/Deep.java"));
-    AddFiles({deep});
-    CTreeItem *folder = Node(QStringLiteral("Folder"));
     m_view->collapseItem(m_view->ItemOf(folder));
     Settle();
     ASSERT_EQ(m_view->ItemOf(Node(deep)), nullptr);
     Select(m_doc->GetRoot());
-
     m_options.m_autoExpand = 0;
     EXPECT_FALSE(m_view->SelectFile(deep));
     EXPECT_EQ(m_view->SelectedNode(), m_doc->GetRoot());
-
     m_options.m_autoExpand = 1;
     // Editors may spell the path in another case.
     EXPECT_TRUE(m_view->SelectFile(deep.toUpper()));
@@ -926,13 +871,13 @@ TEST_F(ProjectViewTest, ActiveEditorFileIsExpandedToWhenAutoExpandIsOn)
 TEST_F(ProjectViewTest, ImportAddsTheOtherProjectsFilesOnce)
 {
     // Another project with three files, one of which this one has already.
-    NewProject(QStringLiteral("Other"));
-    const QString shared = WriteFile(QStringLiteral("Other/Shared.java"));
-    const QString one = WriteFile(QStringLiteral("Other/One.java"));
-    const QString two = WriteFile(QStringLiteral("Other/Two.java"));
+    NewProject("Other");
+    const QString shared = WriteFile("Other/Shared.java");
+    const QString one = WriteFile("Other/One.java");
+    const QString two = WriteFile("Other/Two.java");
     AddFiles({shared, one, two});
     const QString otherPath = Project().GetPathName();
-    NewProject(QStringLiteral("Alpha"));
+    NewProject("Alpha");
     AddFiles({shared});
     m_prompter.m_status.clear();
 
@@ -951,7 +896,7 @@ TEST_F(ProjectViewTest, ImportAddsTheOtherProjectsFilesOnce)
 
     // A damaged project file: a clear message, nothing added, file untouched.
     const QByteArray junk("\x10\x00\x00\x00garbage", 11);
-    const QString bad = WriteFile(QStringLiteral("Bad.mavu"), junk);
+    const QString bad = WriteFile("Bad.mavu", junk);
     m_chooser.m_files.push_back({bad});
     m_view->OnImportProject();
     ASSERT_EQ(m_prompter.m_messages.size(), 1);
@@ -961,36 +906,11 @@ TEST_F(ProjectViewTest, ImportAddsTheOtherProjectsFilesOnce)
     EXPECT_EQ(FileBytes(bad), junk);
 }
 
-TEST_F(ProjectViewTest, ToggleViewTwiceReturnsToTheFileViewWithTheProjectExpanded)
+TEST_F(ProjectViewTest, ACollapsedProjectKeepsItsImageAndComesBackExpandedFromTheClassView)
 {
-    NewProject(QStringLiteral("Alpha"));
-    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
-    AddFiles({a});
-    m_view->SelectFile(a);
-    m_view->collapseItem(m_view->ItemOf(Folder(QStringLiteral("Alpha"))));
-    Settle();
-
-    EXPECT_EQ(m_view->CommandText(Cmd::ProjectViewMode), QStringLiteral("Class View"));
-    m_view->OnProjectView();
-    EXPECT_EQ(m_options.m_projectView, 1);
-    EXPECT_EQ(m_view->CommandText(Cmd::ProjectViewMode), QStringLiteral("File View"));
-    EXPECT_TRUE(m_view->IsCommandEnabled(Cmd::ProjectViewMode)); // the way back
-    m_view->SetToolBusyQuery([] { return true; });
-    EXPECT_FALSE(m_view->OnCommand(Cmd::ProjectViewMode));
-    m_view->SetToolBusyQuery({});
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectViewMode));
-    EXPECT_EQ(m_options.m_projectView, 0);
-    EXPECT_TRUE(m_view->ItemOf(Folder(QStringLiteral("Alpha")))->isExpanded());
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java"}));
-    EXPECT_EQ(m_view->SelectedNode(), Node(a)); // the active editor's file
-}
-
-TEST_F(ProjectViewTest, CollapsedProjectKeepsItsImageAndShowsCurrentChildrenAgain)
-{
-    NewProject(QStringLiteral("Alpha"));
-    CProjectFolder *alpha = Folder(QStringLiteral("Alpha"));
-    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
-    AddFiles({a});
+    NewProject("Alpha");
+    CProjectFolder *alpha = Folder("Alpha");
+    const QString a = AddNew("Alpha/A.java");
     Select(alpha);
     m_view->collapseItem(m_view->ItemOf(alpha));
     Settle();
@@ -1001,13 +921,32 @@ TEST_F(ProjectViewTest, CollapsedProjectKeepsItsImageAndShowsCurrentChildrenAgai
     EXPECT_EQ(m_view->Control().GetItemImage(m_view->Handle(item)), TreeImage::ProjectOpen);
 
     // A file added while collapsed shows when the project opens up again.
-    const QString b = WriteFile(QStringLiteral("Alpha/B.java"));
-    Project().AddFileItem(b);
+    Project().AddFileItem(WriteFile("Alpha/B.java"));
     m_view->collapseItem(m_view->ItemOf(alpha));
     ASSERT_TRUE(m_view->ExpandNode(alpha));
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java", "    B.java"}));
+    const QStringList shown{"Mavu Projects", "  Alpha", "    A.java", "    B.java"};
+    EXPECT_EQ(Dump(*m_view), shown);
     EXPECT_EQ(m_view->Control().GetItemImage(m_view->Handle(m_view->ItemOf(alpha))),
               TreeImage::ProjectOpen);
+
+    // To the class view and back (not while a tool runs): the project is
+    // expanded again and the active editor's file selected.
+    m_view->SelectFile(a);
+    m_view->collapseItem(m_view->ItemOf(alpha));
+    Settle();
+    EXPECT_EQ(m_view->CommandText(Cmd::ProjectViewMode), QStringLiteral("Class View"));
+    m_view->OnProjectView();
+    EXPECT_EQ(m_options.m_projectView, 1);
+    EXPECT_EQ(m_view->CommandText(Cmd::ProjectViewMode), QStringLiteral("File View"));
+    EXPECT_TRUE(m_view->IsCommandEnabled(Cmd::ProjectViewMode)); // the way back
+    m_view->SetToolBusyQuery([] { return true; });
+    EXPECT_FALSE(m_view->OnCommand(Cmd::ProjectViewMode));
+    m_view->SetToolBusyQuery({});
+    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectViewMode));
+    EXPECT_EQ(m_options.m_projectView, 0);
+    EXPECT_TRUE(m_view->ItemOf(alpha)->isExpanded());
+    EXPECT_EQ(Dump(*m_view), shown);
+    EXPECT_EQ(m_view->SelectedNode(), Node(a));
 
     // Update Images puts a stale image right.
     alpha->SetProjectOpen(false);
@@ -1032,18 +971,17 @@ protected:
 
 TEST_F(ProjectViewAloneTest, OpenCloseAndAddKeepTheTreeCurrent)
 {
-    const QString path = NewProject(QStringLiteral("Alpha"));
+    const QString path = NewProject("Alpha");
     m_doc->CloseCurrentProject();
     m_view->UpdateAllViews(); // what the frame does after its own open/close
-    CProjectFolder *alpha = Folder(QStringLiteral("Alpha"));
+    CProjectFolder *alpha = Folder("Alpha");
     EXPECT_EQ(m_view->KindOf(alpha), Kind::ClosedProject);
 
     Select(alpha);
     ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectNodeOpen));
     EXPECT_EQ(m_view->KindOf(alpha), Kind::OpenProject);
     EXPECT_EQ(m_doc->GetActiveProjectPath(), path);
-    const QString a = WriteFile(QStringLiteral("Alpha/A.java"));
-    AddFiles({a});
+    const QString a = AddNew("Alpha/A.java");
     EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java"}));
     ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectNodeClose));
     EXPECT_EQ(m_view->KindOf(alpha), Kind::ClosedProject);
@@ -1078,16 +1016,16 @@ TEST(FileChooserTest, FiltersBecomeQtFilters)
 // (after a save) shows its new classes.
 TEST_F(ProjectViewTest, ClassViewShowsParsedClassesUnderTheirFilesAndFollowsASave)
 {
-    NewProject(QStringLiteral("Alpha"));
-    const QString a = WriteFile(QStringLiteral("Alpha/A.java"), "import java.util.List;\n"
-                                                                "public class A {\n"
-                                                                "    int b;\n"
-                                                                "    static int c;\n"
-                                                                "\n"
-                                                                "    void run() {\n"
-                                                                "    }\n"
-                                                                "}\n");
-    const QString page = WriteFile(QStringLiteral("Alpha/page.html"), "<html></html>\n");
+    NewProject("Alpha");
+    const QString a = WriteFile("Alpha/A.java", "import java.util.List;\n"
+                                                "public class A {\n"
+                                                "    int b;\n"
+                                                "    static int c;\n"
+                                                "\n"
+                                                "    void run() {\n"
+                                                "    }\n"
+                                                "}\n");
+    const QString page = WriteFile("Alpha/page.html", "<html></html>\n");
     AddFiles({a, page});
     m_view->OnProjectView();
     ASSERT_EQ(m_options.m_projectView, 1);
@@ -1096,7 +1034,7 @@ TEST_F(ProjectViewTest, ClassViewShowsParsedClassesUnderTheirFilesAndFollowsASav
     EXPECT_EQ(fileItem->childCount(), 0); // nothing parsed before it is opened
     EXPECT_EQ(fileItem->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
     EXPECT_NE(m_view->ItemOf(Node(page))->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
-    EXPECT_EQ(m_view->MenuName(m_view->KindOf(Folder(QStringLiteral("Alpha")))),
+    EXPECT_EQ(m_view->MenuName(m_view->KindOf(Folder("Alpha"))),
               QStringLiteral("OpenProjectClassView"));
 
     ASSERT_TRUE(m_view->ExpandNode(Node(a)));
@@ -1134,7 +1072,7 @@ TEST_F(ProjectViewTest, ClassViewShowsParsedClassesUnderTheirFilesAndFollowsASav
     EXPECT_EQ(open.count(), 2);
 
     // Saved with other classes: the file shows them once it is parsed again.
-    WriteFile(QStringLiteral("Alpha/A.java"), "class B {}\ninterface C {}\n");
+    WriteFile("Alpha/A.java", "class B {}\ninterface C {}\n");
     QFile f(a);
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
     ASSERT_TRUE(
@@ -1154,13 +1092,13 @@ TEST_F(ProjectViewTest, ClassViewShowsParsedClassesUnderTheirFilesAndFollowsASav
 // one asks for it to be written into the editor.
 TEST_F(ProjectViewTest, ClassMenuOffersTheBasesMethodsToOverride)
 {
-    NewProject(QStringLiteral("Alpha"));
-    const QString a = WriteFile(QStringLiteral("Alpha/A.java"), "class A extends Base {}\n"
-                                                                "class Lone {}\n"
-                                                                "class Orphan extends Gone {}\n");
-    const QString base = WriteFile(QStringLiteral("Alpha/Base.java"),
-                                   "class Base {\n  public void paint(int g) {}\n"
-                                   "  static void helper() {}\n  protected void old() {}\n}\n");
+    NewProject("Alpha");
+    const QString a = WriteFile("Alpha/A.java", "class A extends Base {}\n"
+                                                "class Lone {}\n"
+                                                "class Orphan extends Gone {}\n");
+    const QString base =
+        WriteFile("Alpha/Base.java", "class Base {\n  public void paint(int g) {}\n"
+                                     "  static void helper() {}\n  protected void old() {}\n}\n");
     AddFiles({a, base});
     m_view->OnProjectView();
     CProjectClassLookup lookup(Project());
