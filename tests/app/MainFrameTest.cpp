@@ -17,6 +17,7 @@
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
 #include "project/ProjectFileItem.h"
+#include "project/ProjectRootFolder.h"
 #include "project/ProjectView.h"
 
 #include <QApplication>
@@ -372,9 +373,16 @@ TEST_F(AppTest, ExitAsksAboutTheProjectAndRunningToolsAndCancelKeepsTheWindow)
     EXPECT_EQ(written.GetProfileString("Mavu", "Project"), project);
     EXPECT_FALSE(written.GetProfileString("Windows", "MainSizeX").isNull());
 
-    // The next start opens that project again.
+    // The next start opens that project again, from the workspace in the
+    // data directory, listed once; a project named on the command line
+    // wins, in any letter case.
     Restart();
+    EXPECT_EQ(app->ProjectDoc()->GetPathName(), env.FilePath("data/Mavu/mavu.proj"));
     EXPECT_EQ(app->ProjectDoc()->GetActiveProjectPath(), project);
+    EXPECT_EQ(app->ProjectDoc()->GetRoot()->GetChildCount(), 1);
+    const QString named = MakeProject(QStringLiteral("Named.MAVU"));
+    Restart({named});
+    EXPECT_EQ(app->ProjectDoc()->GetActiveProjectPath(), named);
 }
 
 TEST_F(AppTest, EditorWindowEditsSavesAndAsksBeforeLosingChanges)

@@ -309,7 +309,7 @@ TEST_F(HueditView, EditBufferRanges)
     EXPECT_TRUE(s.isEmpty());
 }
 
-TEST_F(HueditView, SmartIndentAndTabFollowTheOptions)
+TEST_F(HueditView, SmartIndentAndTabFollowTheOptionsAndATypedClosingBraceMovesOut)
 {
     CHueditView::Options().smartIndent = true;
     CHueditView::Options().spaceForTab = true;
@@ -320,8 +320,26 @@ TEST_F(HueditView, SmartIndentAndTabFollowTheOptions)
     QTest::keyClicks(view.get(), "y;");
     QTest::keyClick(view.get(), Qt::Key_Return);
     EXPECT_EQ(view->Text(), "    if (x) {\n        y;\n        ");
+    QTest::keyClicks(view.get(), "}");
+    EXPECT_EQ(view->Text(), "    if (x) {\n        y;\n    }") << "under its opening line";
+    view->OnUndo(); // the brace and its move go together
+    EXPECT_EQ(view->Text(), "    if (x) {\n        y;\n        ");
     view->OnUndo(); // the new line and its indentation go together
     EXPECT_EQ(view->Text(), "    if (x) {\n        y;");
+
+    // Nested blocks: each brace finds its own opening line, whatever the
+    // indentation typed in between.
+    view->LoadText("class A {\n    void f() {\n            x();\n            ");
+    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClicks(view.get(), "}");
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    QTest::keyClicks(view.get(), "}");
+    EXPECT_EQ(view->Text(), "class A {\n    void f() {\n            x();\n    }\n}");
+    // A brace after other text on its line stays where it was typed.
+    view->LoadText("    int[] a = {1, 2");
+    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClicks(view.get(), "}");
+    EXPECT_EQ(view->Text(), "    int[] a = {1, 2}");
 
     CHueditView::Options().spaceForTab = false;
     view->SetTabStops(4);
@@ -330,11 +348,17 @@ TEST_F(HueditView, SmartIndentAndTabFollowTheOptions)
     QTest::keyClick(view.get(), Qt::Key_Return);
     EXPECT_EQ(view->Text(), "\tclass A {\n\t\t");
 
+    // Without smart indent a new line keeps the indentation and a brace
+    // stays where it was typed.
     CHueditView::Options().smartIndent = false;
     view->LoadText("    x {");
     view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
     QTest::keyClick(view.get(), Qt::Key_Return);
     EXPECT_EQ(view->Text(), "    x {\n");
+    view->LoadText("x {\n    ");
+    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    QTest::keyClicks(view.get(), "}");
+    EXPECT_EQ(view->Text(), "x {\n    }");
 
     // The Tab key fills to the next stop with blanks only when asked.
     for (bool spaces : {true, false}) {
@@ -345,43 +369,6 @@ TEST_F(HueditView, SmartIndentAndTabFollowTheOptions)
         QTest::keyClick(view.get(), Qt::Key_Tab);
         EXPECT_EQ(view->Text(), spaces ? "ab  " : "ab\t");
     }
-}
-
-TEST_F(HueditView, SmartIndentMovesATypedClosingBraceOut)
-{
-    CHueditView::Options().smartIndent = true;
-    CHueditView::Options().spaceForTab = true;
-    view->SetTabStops(4);
-    view->LoadText("    if (x) {");
-    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
-    QTest::keyClick(view.get(), Qt::Key_Return);
-    QTest::keyClicks(view.get(), "y;");
-    QTest::keyClick(view.get(), Qt::Key_Return);
-    QTest::keyClicks(view.get(), "}");
-    EXPECT_EQ(view->Text(), "    if (x) {\n        y;\n    }") << "under its opening line";
-    view->OnUndo(); // the brace and its move go together
-    EXPECT_EQ(view->Text(), "    if (x) {\n        y;\n        ");
-
-    // Nested blocks: each brace finds its own opening line, whatever the
-    // indentation typed in between.
-    view->LoadText("class A {\n    void f() {\n            x();\n            ");
-    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
-    QTest::keyClicks(view.get(), "}");
-    QTest::keyClick(view.get(), Qt::Key_Return);
-    QTest::keyClicks(view.get(), "}");
-    EXPECT_EQ(view->Text(), "class A {\n    void f() {\n            x();\n    }\n}");
-
-    // A brace after other text on its line stays where it was typed, and
-    // so does every brace while smart indent is off.
-    view->LoadText("    int[] a = {1, 2");
-    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
-    QTest::keyClicks(view.get(), "}");
-    EXPECT_EQ(view->Text(), "    int[] a = {1, 2}");
-    CHueditView::Options().smartIndent = false;
-    view->LoadText("x {\n    ");
-    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
-    QTest::keyClicks(view.get(), "}");
-    EXPECT_EQ(view->Text(), "x {\n    }");
 }
 
 TEST_F(HueditView, UndoStopsAtTheConfiguredDepth)

@@ -23,7 +23,13 @@ protected:
         RegisterProjectClasses();
         m_dir = m_env.Path() + QStringLiteral("/p/");
         QDir().mkpath(m_dir);
-        m_path = m_dir + QStringLiteral("P.mavu");
+        m_path = m_dir + "P.mavu";
+    }
+
+    static qint64 WriteBytes(const QString &path, const QByteArray &bytes)
+    {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) ? f.write(bytes) : -1;
     }
 
     // A project file that uses every part of the layout.
@@ -32,13 +38,13 @@ protected:
         CProjectFolder folder(m_path);
         CProject p(&m_host);
         EXPECT_TRUE(p.Open(&folder, true));
-        p.AddFileItem(m_dir + QStringLiteral("Main.java"));
+        p.AddFileItem(m_dir + "Main.java");
         auto *sub = new CProjectVirtualFolder(QStringLiteral("Sub"));
         folder.AddChild(sub, true);
-        p.AddFileItem(m_dir + QStringLiteral("A.java"), sub);
-        p.AddFileItem(m_dir + QStringLiteral("gui.res"), sub);
+        p.AddFileItem(m_dir + "A.java", sub);
+        p.AddFileItem(m_dir + "gui.res", sub);
         p.SetMainClass(QStringLiteral("Main.java"));
-        p.AddBreakpoint(m_dir + QStringLiteral("Main.java"), QStringLiteral("Main"), 3);
+        p.AddBreakpoint(m_dir + "Main.java", QStringLiteral("Main"), 3);
         p.m_strClassPath = QStringLiteral("/lib/x.jar");
         p.m_compiler.m_prevClassPaths = {QStringLiteral("a"), QStringLiteral("b")};
         p.m_rmic.m_classNames = {QStringLiteral("r.R")};
@@ -52,14 +58,10 @@ protected:
     // the folder as it was.
     void OpenDamaged(const QByteArray &bytes, bool mustFail)
     {
-        {
-            QFile f(m_path);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(bytes);
-        }
+        ASSERT_EQ(WriteBytes(m_path, bytes), bytes.size());
         m_prompter.m_messages.clear();
         CProjectFolder folder(m_path);
-        folder.AddChild(new CProjectFileItem(m_dir + QStringLiteral("Before.java")), true);
+        folder.AddChild(new CProjectFileItem(m_dir + "Before.java"), true);
         CProject project(&m_host);
         const bool opened = project.Open(&folder, false);
         if (mustFail) {
@@ -82,11 +84,7 @@ protected:
 
     void LoadDamagedWorkspace(const QString &path, const QByteArray &bytes, bool mustFail)
     {
-        {
-            QFile f(path);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(bytes);
-        }
+        ASSERT_EQ(WriteBytes(path, bytes), bytes.size());
         m_prompter.m_messages.clear();
         CProjectDoc doc(&m_host);
         const bool loaded = doc.Load(path);

@@ -23,22 +23,25 @@ protected:
     {
         RegisterProjectClasses();
         m_dir = m_env.Path() + QStringLiteral("/proj/");
-        QDir().mkpath(m_dir + QStringLiteral("lib"));
+        QDir().mkpath(In("lib"));
         QDir().mkpath(m_env.Path() + QStringLiteral("/shared"));
-        m_path = m_dir + QStringLiteral("Demo.mavu");
+        m_path = In("Demo.mavu");
     }
+
+    // A path inside the project directory.
+    QString In(const char *rel) const { return m_dir + QLatin1String(rel); }
 
     // A new project with files in the project directory, in a user folder
     // and outside the directory, every option set to a value of its own,
     // a main class, breakpoints and one file open in an editor.
     void FillProject(CProject &p)
     {
-        ASSERT_NE(p.AddFileItem(m_dir + QStringLiteral("Main.java")), nullptr);
-        ASSERT_NE(p.AddFileItem(m_dir + QStringLiteral("page.html")), nullptr);
-        ASSERT_NE(p.AddFileItem(m_dir + QStringLiteral("gui.res")), nullptr);
+        ASSERT_NE(p.AddFileItem(In("Main.java")), nullptr);
+        ASSERT_NE(p.AddFileItem(In("page.html")), nullptr);
+        ASSERT_NE(p.AddFileItem(In("gui.res")), nullptr);
         auto *lib = new CProjectVirtualFolder(QStringLiteral("Library"));
         ASSERT_TRUE(p.GetRootFolder()->AddChild(lib, true));
-        ASSERT_NE(p.AddFileItem(m_dir + QStringLiteral("lib/Util.java"), lib), nullptr);
+        ASSERT_NE(p.AddFileItem(In("lib/Util.java"), lib), nullptr);
         ASSERT_NE(p.AddFileItem(m_env.Path() + QStringLiteral("/shared/Ext.java"), lib), nullptr);
 
         p.SetMainClass(QStringLiteral("Main.java"));
@@ -90,13 +93,10 @@ protected:
         p.m_bJdbCustomOptions = 1;
         p.m_strJdbCustomOptions = QStringLiteral("-Xint");
 
-        ASSERT_TRUE(
-            p.AddBreakpoint(m_dir + QStringLiteral("Main.java"), QStringLiteral("Main"), 12));
-        ASSERT_TRUE(
-            p.AddBreakpoint(m_dir + QStringLiteral("Main.java"), QStringLiteral("Main"), 65535));
-        ASSERT_TRUE(p.AddBreakpoint(m_dir + QStringLiteral("lib/Util.java"),
-                                    QStringLiteral("lib.Util"), 3));
-        m_host.m_editors.insert(m_dir + QStringLiteral("Main.java"), {5, 9});
+        ASSERT_TRUE(p.AddBreakpoint(In("Main.java"), QStringLiteral("Main"), 12));
+        ASSERT_TRUE(p.AddBreakpoint(In("Main.java"), QStringLiteral("Main"), 65535));
+        ASSERT_TRUE(p.AddBreakpoint(In("lib/Util.java"), QStringLiteral("lib.Util"), 3));
+        m_host.m_editors.insert(In("Main.java"), {5, 9});
     }
 
     CTestEnv m_env;
@@ -134,7 +134,7 @@ TEST_F(ProjectTest, SavedProjectReopensEqualAndSavesByteForByteTheSame)
     // Files inside the project directory are stored relative to it; one
     // outside keeps its absolute path.
     EXPECT_TRUE(firstBytes.contains("\x0dlib/Util.java"));
-    EXPECT_FALSE(firstBytes.contains((m_dir + QStringLiteral("lib/Util.java")).toUtf8()));
+    EXPECT_FALSE(firstBytes.contains((In("lib/Util.java")).toUtf8()));
     EXPECT_TRUE(firstBytes.contains((m_env.Path() + QStringLiteral("/shared/Ext.java")).toUtf8()));
 
     CProjectFolder folder(m_path);
@@ -209,19 +209,18 @@ TEST_F(ProjectTest, AddingAndRemovingFiles)
     ASSERT_TRUE(p.Open(&folder, true));
 
     // A missing file is created empty; an existing one is left alone.
-    const QString existing = m_dir + QStringLiteral("Keep.java");
+    const QString existing = In("Keep.java");
     QFile f(existing);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("class Keep {}");
     f.close();
     ASSERT_NE(p.AddFileItem(existing), nullptr);
     EXPECT_EQ(FileBytes(existing), QByteArray("class Keep {}"));
-    CProjectFileItem *made = p.AddFileItem(m_dir + QStringLiteral("New.java"));
+    CProjectFileItem *made = p.AddFileItem(In("New.java"));
     ASSERT_NE(made, nullptr);
-    EXPECT_TRUE(QFileInfo(m_dir + QStringLiteral("New.java")).isFile());
-    EXPECT_TRUE(
-        m_host.m_calls.contains(QStringLiteral("ShowFile ") + m_dir + QStringLiteral("New.java")));
-    EXPECT_EQ(p.GetFiles().first(), m_dir + QStringLiteral("New.java")); // newest first
+    EXPECT_TRUE(QFileInfo(In("New.java")).isFile());
+    EXPECT_TRUE(m_host.m_calls.contains(QStringLiteral("ShowFile ") + In("New.java")));
+    EXPECT_EQ(p.GetFiles().first(), In("New.java")); // newest first
 
     // The same path again: one entry, and the user is told.
     EXPECT_EQ(p.AddFileItem(existing), nullptr);
@@ -231,14 +230,14 @@ TEST_F(ProjectTest, AddingAndRemovingFiles)
               existing + QStringLiteral(" file already in the project !!!"));
 
     // A file that cannot be created is reported.
-    EXPECT_EQ(p.AddFile(m_dir + QStringLiteral("no/such/dir/X.java")), 0);
+    EXPECT_EQ(p.AddFile(In("no/such/dir/X.java")), 0);
     EXPECT_EQ(m_prompter.m_messages.last(), QStringLiteral("Error creating the file !!!"));
 
     // A folder holds one item per path, whoever asks.
     auto *twin = new CProjectFileItem(existing);
     EXPECT_FALSE(folder.AddChild(twin, false));
     delete twin;
-    auto *otherCase = new CProjectFileItem(m_dir + QStringLiteral("keep.java"));
+    auto *otherCase = new CProjectFileItem(In("keep.java"));
     EXPECT_TRUE(folder.AddChild(otherCase, false)); // another file on this platform
 
     // Removing the main class's file clears the main class, its
@@ -247,10 +246,10 @@ TEST_F(ProjectTest, AddingAndRemovingFiles)
     p.AddBreakpoint(made->GetName(), QStringLiteral("New"), 4);
     ASSERT_TRUE(p.RemoveFileItem(made));
     EXPECT_TRUE(p.GetMainClass().isEmpty());
-    EXPECT_FALSE(p.HasBreakpoint(m_dir + QStringLiteral("New.java"), 4));
-    EXPECT_FALSE(p.HasFile(m_dir + QStringLiteral("New.java")));
-    EXPECT_EQ(p.FindFileItem(m_dir + QStringLiteral("New.java")), nullptr);
-    EXPECT_TRUE(QFileInfo::exists(m_dir + QStringLiteral("New.java"))); // the file stays on disk
+    EXPECT_FALSE(p.HasBreakpoint(In("New.java"), 4));
+    EXPECT_FALSE(p.HasFile(In("New.java")));
+    EXPECT_EQ(p.FindFileItem(In("New.java")), nullptr);
+    EXPECT_TRUE(QFileInfo::exists(In("New.java"))); // the file stays on disk
 }
 
 TEST_F(ProjectTest, ClosingAModifiedProjectAsksFirst)
@@ -271,7 +270,7 @@ TEST_F(ProjectTest, ClosingAModifiedProjectAsksFirst)
         ASSERT_TRUE(p.Open(&folder, true));
         ASSERT_TRUE(p.Save());
         const QByteArray before = FileBytes(m_path);
-        p.AddFileItem(m_dir + QStringLiteral("Main.java"));
+        p.AddFileItem(In("Main.java"));
         m_prompter.m_messages.clear();
         m_prompter.QueueAnswer(c.answer);
         EXPECT_EQ(p.Close(), c.closes);
@@ -291,8 +290,8 @@ TEST_F(ProjectTest, ClosingClosesEditorWindowsOnlyWhenAsked)
         CProjectFolder folder(m_path);
         CProject p(&m_host);
         ASSERT_TRUE(p.Open(&folder, true));
-        p.AddFileItem(m_dir + QStringLiteral("A.java"));
-        p.AddFileItem(m_dir + QStringLiteral("B.java"));
+        p.AddFileItem(In("A.java"));
+        p.AddFileItem(In("B.java"));
         ASSERT_TRUE(p.Save());
         ASSERT_TRUE(p.Close());
         EXPECT_EQ(m_host.m_calls.filter(QStringLiteral("CloseEditor")).size(), closeFiles ? 2 : 0);
@@ -308,8 +307,8 @@ TEST_F(ProjectTest, OpeningParsesEveryFileOnlyWhenAsked)
         CProjectFolder folder(m_path);
         CProject p(&m_host);
         ASSERT_TRUE(p.Open(&folder, true));
-        p.AddFileItem(m_dir + QStringLiteral("A.java"));
-        p.AddFileItem(m_dir + QStringLiteral("B.java"));
+        p.AddFileItem(In("A.java"));
+        p.AddFileItem(In("B.java"));
         ASSERT_TRUE(p.Close());
     }
     for (bool parseAll : {false, true}) {
@@ -328,7 +327,7 @@ TEST_F(ProjectTest, BreakpointQueries)
     CProjectFolder folder(m_path);
     CProject p(&m_host);
     ASSERT_TRUE(p.Open(&folder, true));
-    const QString file = m_dir + QStringLiteral("A.java");
+    const QString file = In("A.java");
     EXPECT_FALSE(p.HasBreakpoint(file, 1));
     EXPECT_TRUE(p.AddBreakpoint(file, QStringLiteral("A"), 10));
     EXPECT_TRUE(p.AddBreakpoint(file, QStringLiteral("A$Inner"), 20));

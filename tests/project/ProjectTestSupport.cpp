@@ -7,17 +7,6 @@
 
 #include <QFile>
 
-bool CFakeHost::OpenDocumentFile(const QString &path)
-{
-    m_calls << QStringLiteral("Open ") + path;
-    return true;
-}
-
-void CFakeHost::CloseEditorWindow(const QString &path)
-{
-    m_calls << QStringLiteral("CloseEditor ") + path;
-}
-
 bool CFakeHost::GetEditorState(const QString &path, int &selStart, int &selEnd) const
 {
     const auto it = m_editors.constFind(path);
@@ -28,26 +17,6 @@ bool CFakeHost::GetEditorState(const QString &path, int &selStart, int &selEnd) 
     selStart = it->first;
     selEnd = it->second;
     return true;
-}
-
-void CFakeHost::ParseFile(CProject &, const QString &path)
-{
-    m_calls << QStringLiteral("Parse ") + path;
-}
-
-void CFakeHost::RefreshProjectFolder(CProjectFolder &folder)
-{
-    m_calls << QStringLiteral("RefreshProjectFolder ") + folder.GetName();
-}
-
-void CFakeHost::ShowFileInProjectView(CProjectFileItem &item)
-{
-    m_calls << QStringLiteral("ShowFile ") + item.GetName();
-}
-
-void CFakeHost::SelectProject(CProjectFolder &folder)
-{
-    m_calls << QStringLiteral("SelectProject ") + folder.GetName();
 }
 
 namespace {
@@ -148,17 +117,4 @@ QStringList DumpProject(const CProject &p)
     if (p.GetRootFolder())
         out << DumpTree(*p.GetRootFolder());
     return out;
-}
-
-void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
-void PrintTo(const QStringList &l, std::ostream *os)
-{
-    *os << "{\n";
-    for (const QString &s : l)
-        *os << "  \"" << s.toStdString() << "\"\n";
-    *os << "}";
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "QtPrinters.h"
+#include "project/ProjectFileItem.h"
+#include "project/ProjectFolder.h"
 #include "project/ProjectHost.h"
 
 #include <QByteArray>
@@ -7,7 +10,6 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
-#include <ostream>
 
 class CProject;
 class CTreeFolder;
@@ -19,15 +21,28 @@ class CFakeHost : public CProjectHost
 public:
     bool CloseProjectFiles() const override { return m_closeFiles; }
     bool ParseAllFiles() const override { return m_parseAll; }
-    bool OpenDocumentFile(const QString &path) override;
-    void CloseEditorWindow(const QString &path) override;
+    bool OpenDocumentFile(const QString &path) override
+    {
+        m_calls << "Open " + path;
+        return true;
+    }
+    void CloseEditorWindow(const QString &path) override { m_calls << "CloseEditor " + path; }
     bool GetEditorState(const QString &path, int &selStart, int &selEnd) const override;
-    void ParseFile(CProject &project, const QString &path) override;
+    void ParseFile(CProject &, const QString &path) override { m_calls << "Parse " + path; }
     void RefreshMainFrame() override { m_calls << QStringLiteral("RefreshMainFrame"); }
     void UpdateAllViews() override { m_calls << QStringLiteral("UpdateAllViews"); }
-    void RefreshProjectFolder(CProjectFolder &folder) override;
-    void ShowFileInProjectView(CProjectFileItem &item) override;
-    void SelectProject(CProjectFolder &folder) override;
+    void RefreshProjectFolder(CProjectFolder &folder) override
+    {
+        m_calls << "RefreshProjectFolder " + folder.GetName();
+    }
+    void ShowFileInProjectView(CProjectFileItem &item) override
+    {
+        m_calls << "ShowFile " + item.GetName();
+    }
+    void SelectProject(CProjectFolder &folder) override
+    {
+        m_calls << "SelectProject " + folder.GetName();
+    }
     void RefreshOutputWindows() override { m_calls << QStringLiteral("RefreshOutputWindows"); }
     void FocusProjectPane() override { m_calls << QStringLiteral("FocusProjectPane"); }
     void FileRenamed(const QString &oldPath, const QString &newPath) override
@@ -46,7 +61,3 @@ public:
 // tree indented: two projects are equal when their dumps are.
 QStringList DumpProject(const CProject &project);
 QStringList DumpTree(const CTreeFolder &folder, int depth = 0);
-
-// Readable failure output for Qt strings.
-void PrintTo(const QString &s, std::ostream *os);
-void PrintTo(const QStringList &l, std::ostream *os);
