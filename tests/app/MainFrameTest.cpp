@@ -233,14 +233,23 @@ TEST_F(AppTest, ProjectCommandsAskForFilesWithTheirTitlesAndFilters)
     EXPECT_FALSE(Enabled(Cmd::ProjectSave));
 }
 
-TEST_F(AppTest, LayoutComesBackAsItWasLeft)
+TEST_F(AppTest, CommandsAreEnabledAsTheirStateAllowsAndTheLayoutComesBackAsItWasLeft)
 {
     Start();
+    // A command nobody handles yet is shown, disabled.
+    EXPECT_FALSE(Enabled(Cmd::DebugStartCont));
+    for (int id : {int(Cmd::FileOpen), int(Cmd::ProjectNew), int(Cmd::ToggleOutput),
+                   int(Cmd::FloatDockProject), int(Cmd::PaneSide), int(Cmd::TipOfTheDay)})
+        EXPECT_TRUE(Enabled(id)) << Action(id)->text().toStdString();
+    EXPECT_FALSE(Enabled(Cmd::CloseAll)) << "no editor window open";
+
     Frame()->SwapPanes();
     Frame()->ShowOutput(true);
     Frame()->SetOutputDocked(false);
     Frame()->SetDebugRatio(0.42);
-    Frame()->DebugBar()->hide();
+    Frame()->ExecuteCommand(Cmd::ToggleDebugBar);
+    EXPECT_TRUE(Frame()->DebugBar()->isHidden());
+    EXPECT_FALSE(Action(Cmd::ToggleDebugBar)->isChecked());
     Frame()->ExecuteCommand(Cmd::ViewStatusBar);
     Frame()->addToolBar(Qt::BottomToolBarArea, Frame()->BrowserBar());
     ASSERT_TRUE(Close());
@@ -552,20 +561,6 @@ TEST_F(AppTest, HelpCommandsOpenTheirFilesOrSayWhereTheyWereLookedFor)
               QStringList{QStringLiteral("Context help is not available in this version of "
                                          "Mavu yet !!!")});
     EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
-}
-
-TEST_F(AppTest, CommandsAreEnabledAsTheirStateAllowsAndBarsToggle)
-{
-    Start();
-    // A command nobody handles yet is shown, disabled.
-    EXPECT_FALSE(Enabled(Cmd::DebugStartCont));
-    for (int id : {int(Cmd::FileOpen), int(Cmd::ProjectNew), int(Cmd::ToggleOutput),
-                   int(Cmd::FloatDockProject), int(Cmd::PaneSide), int(Cmd::TipOfTheDay)})
-        EXPECT_TRUE(Action(id)->isEnabled()) << Action(id)->text().toStdString();
-    EXPECT_FALSE(Enabled(Cmd::CloseAll)) << "no editor window open";
-    Frame()->ExecuteCommand(Cmd::ToggleDebugBar);
-    EXPECT_TRUE(Frame()->DebugBar()->isHidden());
-    EXPECT_FALSE(Action(Cmd::ToggleDebugBar)->isChecked());
 }
 
 TEST_F(AppTest, KeyboardTxtListsTheKeysTheCommandsReallyHave)

@@ -233,13 +233,8 @@ TEST(Scanner, WordKinds)
     };
     const CLanguage &java = CLanguage::m_JavaLanguage;
     const Row rows[] = {
-        {&java, "int", CLanguage::TypeWord},
-        {&java, "void", CLanguage::TypeWord},
-        {&java, "boolean", CLanguage::TypeWord},
-        {&java, "double", CLanguage::TypeWord},
-        {&java, "class", CLanguage::Keyword},
-        {&java, "synchronized", CLanguage::Keyword},
-        {&java, "instanceof", CLanguage::Keyword},
+        // Listed words are checked against the lists below; these are the
+        // contextual and odd ones, and words that only look like them.
         {&java, "var", CLanguage::Keyword},
         {&java, "record", CLanguage::Keyword},
         {&java, "yield", CLanguage::Keyword},
@@ -334,8 +329,6 @@ TEST(Scanner, TextFormatsFollowTheBackground)
     f.Init(MakeColorRef(255, 255, 255));
     EXPECT_EQ(f.GetColor(), light);
     EXPECT_TRUE(f.IsBold());
-    EXPECT_EQ(ColorRefRed(MakeColorRef(1, 2, 3)), 1);
-    EXPECT_EQ(ColorRefBlue(MakeColorRef(1, 2, 3)), 3);
 }
 
 } // namespace
