@@ -281,43 +281,33 @@ TEST_F(ProjectTest, ClosingAModifiedProjectAsksFirst)
     }
 }
 
-TEST_F(ProjectTest, ClosingClosesEditorWindowsOnlyWhenAsked)
+// The program's options decide whether closing closes the files' editor
+// windows and whether opening parses every file.
+TEST_F(ProjectTest, ClosingClosesEditorsAndOpeningParsesFilesOnlyWhenAsked)
 {
-    for (bool closeFiles : {false, true}) {
-        m_host.m_calls.clear();
-        m_host.m_closeFiles = closeFiles;
+    for (bool asked : {false, true}) {
+        SCOPED_TRACE(asked);
+        m_host.m_closeFiles = m_host.m_parseAll = asked;
         QFile::remove(m_path);
-        CProjectFolder folder(m_path);
-        CProject p(&m_host);
-        ASSERT_TRUE(p.Open(&folder, true));
-        p.AddFileItem(In("A.java"));
-        p.AddFileItem(In("B.java"));
-        ASSERT_TRUE(p.Save());
-        ASSERT_TRUE(p.Close());
-        EXPECT_EQ(m_host.m_calls.filter(QStringLiteral("CloseEditor")).size(), closeFiles ? 2 : 0);
-        // Items of a closed project no longer belong to an open project.
-        for (const CTreeItem *child : folder.Children())
-            EXPECT_FALSE(child->BelongsToOpenProject());
-    }
-}
-
-TEST_F(ProjectTest, OpeningParsesEveryFileOnlyWhenAsked)
-{
-    {
-        CProjectFolder folder(m_path);
-        CProject p(&m_host);
-        ASSERT_TRUE(p.Open(&folder, true));
-        p.AddFileItem(In("A.java"));
-        p.AddFileItem(In("B.java"));
-        ASSERT_TRUE(p.Close());
-    }
-    for (bool parseAll : {false, true}) {
+        {
+            CProjectFolder folder(m_path);
+            CProject p(&m_host);
+            ASSERT_TRUE(p.Open(&folder, true));
+            p.AddFileItem(In("A.java"));
+            p.AddFileItem(In("B.java"));
+            ASSERT_TRUE(p.Save());
+            m_host.m_calls.clear();
+            ASSERT_TRUE(p.Close());
+            EXPECT_EQ(m_host.m_calls.filter(QStringLiteral("CloseEditor")).size(), asked ? 2 : 0);
+            // Items of a closed project no longer belong to an open project.
+            for (const CTreeItem *child : folder.Children())
+                EXPECT_FALSE(child->BelongsToOpenProject());
+        }
         m_host.m_calls.clear();
-        m_host.m_parseAll = parseAll;
         CProjectFolder folder(m_path);
         CProject p(&m_host);
         ASSERT_TRUE(p.Open(&folder, false));
-        EXPECT_EQ(m_host.m_calls.filter(QStringLiteral("Parse ")).size(), parseAll ? 2 : 0);
+        EXPECT_EQ(m_host.m_calls.filter(QStringLiteral("Parse ")).size(), asked ? 2 : 0);
         EXPECT_TRUE(m_host.m_calls.contains(QStringLiteral("RefreshMainFrame")));
     }
 }
