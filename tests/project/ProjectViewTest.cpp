@@ -835,6 +835,39 @@ TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
     EXPECT_EQ(m_view->CommandText(Cmd::ProjectSortLabel), QStringLiteral("Alphabetical Order"));
 }
 
+TEST_F(ProjectViewTest, FilesDroppedFromOutsideJoinTheFolderUnderTheCursor)
+{
+    auto drop = [&](const QStringList &paths, QTreeWidgetItem *onto) {
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString &p : paths)
+            urls << QUrl::fromLocalFile(p);
+        mime.setUrls(urls);
+        const QPoint pos = onto ? m_view->visualItemRect(onto).center() : QPoint(5, 500);
+        QDragEnterEvent enter(pos, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_view->viewport(), &enter);
+        QDropEvent dropped(QPointF(pos), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_view->viewport(), &dropped);
+        return enter.isAccepted() && dropped.isAccepted();
+    };
+    const QString x = WriteFile("drop/X.java");
+    const QString y = WriteFile("drop/Y.java");
+    // No project open: nothing to drop into.
+    EXPECT_FALSE(drop({x}, nullptr));
+
+    NewProject("Alpha");
+    CTreeItem *folder = NewFolderIn(Folder("Alpha"));
+    Select(m_doc->GetRoot()); // the drop target counts, not the selection
+    EXPECT_TRUE(drop({x, Dir("drop")}, m_view->ItemOf(folder)));
+    EXPECT_EQ(Dump(*m_view),
+              QStringList({"Mavu Projects", "  Alpha", "    Folder", "      X.java"}));
+    EXPECT_TRUE(drop({y}, nullptr)); // below the items: the project's top
+    EXPECT_EQ(Dump(*m_view).last(), QStringLiteral("    Y.java"));
+    EXPECT_EQ(Project().GetFiles(), QStringList({y, x}));
+}
+
+// Return and a double click on a file ask for its editor; the active
+// editor's file is shown in the tree when auto-expand is on.
 TEST_F(ProjectViewTest, FilesOpenFromTheTreeAndTheActiveEditorsFileIsExpandedTo)
 {
     NewProject("Alpha");
