@@ -3,7 +3,6 @@
 #include "tree/TreeWidgetControl.h"
 
 #include "TreeTestSupport.h"
-#include "tree/TreeImageList.h"
 
 #include <QApplication>
 #include <QTreeWidget>
@@ -194,14 +193,6 @@ TEST_F(TreeWidgetControlTest, FindInsertPositionKeepsLeavesInOrder)
                          m_root.FindInsertPosition(m_control, parent, &n));
     EXPECT_EQ(Texts(item),
               QStringList({"Z-dir", "b.java", "K.java", "A-dir", "n.java", "q.java", "c.java"}));
-}
-
-TEST(TreeImageListTest, EveryIndexHasAnIcon)
-{
-    const QList<QIcon> icons = BuildTreeImageList();
-    ASSERT_EQ(icons.size(), TreeImage::Count);
-    for (int i = 0; i < icons.size(); ++i)
-        EXPECT_FALSE(icons[i].pixmap(16, 16).isNull()) << "image " << i;
 }
 
 // The test classes are registered once, before any test runs.
