@@ -155,7 +155,7 @@ TEST_F(TreeWidgetControlTest, FindInsertPositionKeepsLeavesInOrder)
     // Folders (skipped by the search) sit among the leaves: Z-dir b K A-dir q
     add(dirZ);
     const HTREEITEM hb = add(b);
-    const HTREEITEM hk = add(k);
+    add(k);
     const HTREEITEM hdirA = add(dirA);
     add(q);
 
@@ -175,7 +175,6 @@ TEST_F(TreeWidgetControlTest, FindInsertPositionKeepsLeavesInOrder)
         CTreeItem node(QString::fromUtf8(row.name), 0, 0);
         EXPECT_EQ(m_root.FindInsertPosition(m_control, parent, &node), row.expected) << row.name;
     }
-    (void)hk;
 
     // A leaf before which nothing stands: insert first.
     QTreeWidget other;
