@@ -15,19 +15,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 std::unique_ptr<CBeanObject> Bean(const char *name)
 {
     return CBeanConverter::ParseBean(QByteArray("class ") + name +
@@ -118,7 +105,7 @@ TEST_F(BeanDocTest, FileRoundTripAndOlderSchemaRewrite)
         ASSERT_NE(doc.AddBean(tools, Bean("a.Gauge")), nullptr);
         ASSERT_NE(doc.AddBean(nullptr, Bean("Dial")), nullptr);
     }
-    const QByteArray bytes = ReadAll(m_path);
+    const QByteArray bytes = FileBytes(m_path);
     // Tag 1 and the root folder object first.
     EXPECT_EQ(bytes.left(6), QByteArray::fromHex("01000000ffff"));
 
@@ -138,7 +125,7 @@ TEST_F(BeanDocTest, FileRoundTripAndOlderSchemaRewrite)
     EXPECT_EQ(bean.m_interfaces[0]->m_events.size(), 1);
     EXPECT_EQ(bean.m_methods.size(), 1);
     ASSERT_TRUE(doc.Save());
-    EXPECT_EQ(ReadAll(m_path), bytes);
+    EXPECT_EQ(FileBytes(m_path), bytes);
 
     // A bean stored by an older schema: CBeanObject version 2 had no
     // abstract flag and no source-file name.
@@ -171,11 +158,11 @@ TEST_F(BeanDocTest, FileRoundTripAndOlderSchemaRewrite)
         ar.WriteInt(-3);
         ar.WriteDWORD(0); // event sets
     }
-    WriteAll(m_path, old);
+    m_env.WriteFile(QStringLiteral("mavu.bns"), old);
     CBeanDoc upgraded;
     ASSERT_TRUE(upgraded.Open(m_path)) << m_prompter.m_messages.join(u'|').toStdString();
     EXPECT_TRUE(upgraded.WasRewritten());
-    const QByteArray now = ReadAll(m_path);
+    const QByteArray now = FileBytes(m_path);
     EXPECT_NE(now, old);
     CBeanDoc again;
     ASSERT_TRUE(again.Open(m_path));
@@ -194,7 +181,7 @@ TEST_F(BeanDocTest, DamagedFilesAreRefusedAndLeftAsTheyAre)
         ASSERT_TRUE(doc.Open(m_path));
         doc.AddBean(doc.AddFolder(nullptr), Bean("a.Gauge"));
     }
-    const QByteArray good = ReadAll(m_path);
+    const QByteArray good = FileBytes(m_path);
     QList<QByteArray> damaged;
     for (qsizetype cut : {qsizetype(3), qsizetype(12), good.size() / 2, good.size() - 1})
         damaged << good.left(cut);
@@ -212,7 +199,7 @@ TEST_F(BeanDocTest, DamagedFilesAreRefusedAndLeftAsTheyAre)
     damaged << notABean;
 
     for (const QByteArray &bytes : damaged) {
-        WriteAll(m_path, bytes);
+        m_env.WriteFile(QStringLiteral("mavu.bns"), bytes);
         m_prompter.m_messages.clear();
         CBeanDoc doc;
         EXPECT_FALSE(doc.Open(m_path)) << bytes.size();
@@ -224,7 +211,7 @@ TEST_F(BeanDocTest, DamagedFilesAreRefusedAndLeftAsTheyAre)
         // Commands still work in the empty tree but never write the file.
         EXPECT_NE(doc.AddFolder(nullptr), nullptr);
         EXPECT_FALSE(doc.Save());
-        EXPECT_EQ(ReadAll(m_path), bytes);
+        EXPECT_EQ(FileBytes(m_path), bytes);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "javamodel/JavaParser.h"
 #include "javamodel/ParseCommand.h"
 
+#include <QFile>
 #include <memory>
 #include <ostream>
 
@@ -33,4 +34,28 @@ void PrintTo(const QStringList &list, std::ostream *os)
     *os << "\n";
     for (const QString &s : list)
         *os << "    " << s.toStdString() << "\n";
+}
+
+std::vector<ParseCase> ReadParseCases(const QString &fixture)
+{
+    QFile f(QStringLiteral(MAVU_JAVAMODEL_FIXTURES "/") + fixture);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    std::vector<ParseCase> cases;
+    bool inSource = false;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        if (line.startsWith("=== ")) {
+            cases.push_back({QString::fromUtf8(line.mid(4)), {}, {}});
+            inSource = true;
+        } else if (cases.empty()) {
+            continue; // the file's own comment
+        } else if (inSource && line == "---") {
+            inSource = false;
+        } else if (inSource) {
+            cases.back().source += line + '\n';
+        } else if (!line.isEmpty()) {
+            cases.back().expected << QString::fromUtf8(line);
+        }
+    }
+    return cases;
 }

@@ -16,16 +16,12 @@ QStringList FileLines(const CFileObject &file);
 void PrintTo(const QString &s, std::ostream *os);
 void PrintTo(const QStringList &list, std::ostream *os);
 
-// A row of a table-driven parse test: a source and the lines it parses to.
-struct Case
+// A case of a golden parse file in tests/fixtures/javamodel: "=== what",
+// the source, "---", then the lines it parses to.
+struct ParseCase
 {
-    const char *what;
-    const char *source;
-    std::vector<const char *> expected;
+    QString what;
+    QByteArray source;
+    QStringList expected;
 };
-
-// Names the case in failure messages instead of dumping its bytes.
-inline void PrintTo(const Case &c, std::ostream *os)
-{
-    *os << c.what;
-}
+std::vector<ParseCase> ReadParseCases(const QString &fixture);

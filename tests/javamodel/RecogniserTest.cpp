@@ -1,5 +1,6 @@
 // The recogniser's reading of declarations, edge cases included: what each
-// source text gives, as `mavu --parse` lists it.
+// source text gives, as `mavu --parse` lists it (the listings are golden
+// files in tests/fixtures/javamodel), and what reaches the model.
 #include "ParseHelpers.h"
 #include "javamodel/FileObject.h"
 #include "javamodel/JavaParser.h"
@@ -7,6 +8,7 @@
 #include "javamodel/VarClass.h"
 #include "javamodel/VarImport.h"
 #include "javamodel/VarInnerInterface.h"
+#include "javamodel/VarInterface.h"
 #include "javamodel/VarLocalClass.h"
 #include "javamodel/VarMethod.h"
 #include "javamodel/VarPackage.h"
@@ -18,175 +20,20 @@
 
 namespace {
 
-QStringList Expected(const Case &c)
-{
-    QStringList lines;
-    for (const char *e : c.expected)
-        lines << QString::fromUtf8(e);
-    return lines;
-}
-
 std::unique_ptr<CFileObject> Parse(const char *source)
 {
     return std::unique_ptr<CFileObject>(CJavaParser::ParseText(QByteArray(source)));
 }
 
-const Case kDeclarationCases[] = {
-    {"a blank between ')' and throws still closes the argument list first",
-     "class A {\n"
-     "    void f() throws E { }\n"
-     "}\n",
-     {"class\tA\t\t1\t3\tA", "method\tf\tA\t2\t2\tvoid f( ) throws E"}},
-    {"each declarator of one declaration is a field with the type and modifiers",
-     "class A {\n"
-     "    final int a, b[], c = 3;\n"
-     "    int[] d;\n"
-     "}\n",
-     {"class\tA\t\t1\t4\tA", "field\ta\tA\t2\t0\tfinal int a", "field\tb\tA\t2\t0\tfinal int b",
-      "field\tc\tA\t2\t0\tfinal int c", "field\td\tA\t3\t0\tint[] d"}},
-    {"array return types and empty argument lists",
-     "class A {\n"
-     "    int[] g( ) { return null; }\n"
-     "    String[][] h(int[] a, String b[]) { return null; }\n"
-     "}\n",
-     {"class\tA\t\t1\t4\tA", "method\tg\tA\t2\t2\tint[] g( )",
-      "method\th\tA\t3\t3\tString[][] h(int[], String[])"}},
-    {"constructors are the class's name before '(' after modifiers only",
-     "class Foo {\n"
-     "    Foo(int x) { }\n"
-     "    Foo make() { return this; }\n"
-     "    public Foo other() { return this; }\n"
-     "    void foo() { }\n"
-     "    protected Foo(String s, int... rest) throws Bad { }\n"
-     "}\n",
-     {"class\tFoo\t\t1\t7\tFoo", "method\tFoo\tFoo\t2\t2\tFoo(int)",
-      // A package-private method returning its own class is a method.
-      "method\tmake\tFoo\t3\t3\tFoo make( )", "method\tother\tFoo\t4\t4\tFoo other( )",
-      "method\tfoo\tFoo\t5\t5\tvoid foo( )",
-      "method\tFoo\tFoo\t6\t6\tFoo(String, int...) throws Bad"}},
-    {"an import cut off by another delimiter has no name",
-     "import java.util.List,\n"
-     "class A {}\n",
-     {"import\t\t\t1\t0\t", "class\tA\t\t2\t2\tA"}},
-    {"package, imports and a static import",
-     "package a.b;\n"
-     "import java.util.*;\n"
-     "import static java.lang.Math.max;\n"
-     "class A {}\n",
-     {"package\ta.b\t\t1\t0\t", "import\tjava.util.*\t\t2\t0\t",
-      "import\tjava.lang.Math.max\t\t3\t0\t", "class\tA\t\t4\t4\tA"}},
-    {"a ';' in an anonymous class of an initializer does not end the field",
-     "class A {\n"
-     "    Runnable r = new Runnable() {\n"
-     "        public void run() { x(); }\n"
-     "        int inside;\n"
-     "    };\n"
-     "    int after;\n"
-     "}\n",
-     {"class\tA\t\t1\t7\tA", "field\tr\tA\t2\t0\tRunnable r", "field\tafter\tA\t6\t0\tint after"}},
-    {"an inner interface extending two interfaces; its comma makes no field",
-     "class A {\n"
-     "    interface I extends B, C { void m(); }\n"
-     "    int x;\n"
-     "}\n",
-     {"class\tA\t\t1\t4\tA", "inner-interface\tI\tA\t2\t2\tI",
-      "method-decl\tm\tA.I\t2\t0\tvoid m( )", "field\tx\tA\t3\t0\tint x"}},
-    {"inner classes with their headers, inner classes of inner classes",
-     "class A extends java.lang.Object implements java.io.Serializable, Cloneable {\n"
-     "    static class B extends A implements Runnable, Comparable {\n"
-     "        class C { }\n"
-     "        public void run() { }\n"
-     "    }\n"
-     "}\n",
-     {"class\tA\t\t1\t6\tA extends Object implements Serializable, Cloneable",
-      "inner-class\tB\tA\t2\t5\tA.B extends A implements Runnable, Comparable",
-      "inner-class\tC\tA.B\t3\t3\tB.C", "method\trun\tA.B\t4\t4\tvoid run( )"}},
-    {"local classes in method bodies, members after them",
-     "class A {\n"
-     "    void f() {\n"
-     "        if (x) { y(); }\n"
-     "        class L extends Thread { void g() { } }\n"
-     "        z();\n"
-     "    }\n"
-     "    int after;\n"
-     "}\n",
-     {"class\tA\t\t1\t8\tA", "method\tf\tA\t2\t6\tvoid f( )",
-      "local-class\tL\tA\t4\t4\tL extends Thread", "method\tg\tA.L\t4\t4\tvoid g( )",
-      "field\tafter\tA\t7\t0\tint after"}},
-    {"interfaces: declarations, constants, the first extended interface",
-     "public interface I extends J, K {\n"
-     "    int X = 1, Y = 2;\n"
-     "    void m(String s) throws java.io.IOException;\n"
-     "    String[] names();\n"
-     "}\n",
-     {"interface\tI\t\t1\t5\tI", "field\tX\tI\t2\t0\tint X", "field\tY\tI\t2\t0\tint Y",
-      "method-decl\tm\tI\t3\t0\tvoid m(String) throws IOException",
-      "method-decl\tnames\tI\t4\t0\tString[] names( )"}},
-    {"synchronized, native and abstract methods; initializer blocks are skipped",
-     "abstract class A {\n"
-     "    static { init(); }\n"
-     "    { more(); }\n"
-     "    public synchronized void s() { }\n"
-     "    native int n(long a);\n"
-     "    abstract void a();\n"
-     "}\n",
-     {"class\tA\t\t1\t7\tA", "method\ts\tA\t4\t4\tSync void s( )",
-      "method\tn\tA\t5\t5\tint n(long)", "method\ta\tA\t6\t6\tvoid a( )"}},
-    {"an unclosed method leaves its class without an end line",
-     "class A {\n"
-     "    int x;\n"
-     "    void f() {\n"
-     "        g();\n",
-     {"class\tA\t\t1\t0\tA", "field\tx\tA\t2\t0\tint x"}},
-    {"a stray ';' after a nested class makes no field",
-     "class A {\n"
-     "    class B { };\n"
-     "    int c;\n"
-     "}\n",
-     {"class\tA\t\t1\t4\tA", "inner-class\tB\tA\t2\t2\tA.B", "field\tc\tA\t3\t0\tint c"}},
-    {"empty bodies written without a blank do not eat the next declaration's first word",
-     "class A {\n"
-     "    A() {}\n"
-     "    public void f() {}\n"
-     "    int x;\n"
-     "}\n",
-     {"class\tA\t\t1\t5\tA", "method\tA\tA\t2\t2\tA( )", "method\tf\tA\t3\t3\tvoid f( )",
-      "field\tx\tA\t4\t0\tint x"}},
-    {"a ';' right after a comment ends the field before it",
-     "class A {\n"
-     "    int x/* one */;\n"
-     "    int y;\n"
-     "}\n",
-     {"class\tA\t\t1\t4\tA", "field\tx\tA\t2\t0\tint x", "field\ty\tA\t3\t0\tint y"}},
-    {"a qualified type broken after its dot is one type",
-     "class A {\n"
-     "    A(java.util.\n"
-     "          List l) { }\n"
-     "}\n",
-     {"class\tA\t\t1\t4\tA", "method\tA\tA\t2\t3\tA(List)"}},
-    {"words in comments and strings are no code",
-     "class A {\n"
-     "    /* class Hidden { int no; } */\n"
-     "    String s = \"} int nope; {\";\n"
-     "    char c = '{';\n"
-     "    // void hidden() {\n"
-     "    int yes;\n"
-     "}\n",
-     {"class\tA\t\t1\t7\tA", "field\ts\tA\t3\t0\tString s", "field\tc\tA\t4\t0\tchar c",
-      "field\tyes\tA\t6\t0\tint yes"}},
-};
-
-class DeclarationTest : public testing::TestWithParam<Case>
+TEST(RecogniserTest, GoldenDeclarationListings)
 {
-};
-
-TEST_P(DeclarationTest, ReadsTheDeclarations)
-{
-    const Case &c = GetParam();
-    EXPECT_EQ(ParseLines(QByteArray(c.source)), Expected(c)) << c.what;
+    for (const char *fixture : {"declarations.txt", "modern-java.txt"}) {
+        const std::vector<ParseCase> cases = ReadParseCases(QString::fromLatin1(fixture));
+        ASSERT_GT(cases.size(), 10u) << fixture;
+        for (const ParseCase &c : cases)
+            EXPECT_EQ(ParseLines(c.source), c.expected) << fixture << ": " << c.what.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Recogniser, DeclarationTest, testing::ValuesIn(kDeclarationCases));
 
 TEST(RecogniserTest, ModifiersReachTheElements)
 {
@@ -354,6 +201,39 @@ TEST(RecogniserTest, PositionsPointIntoTheText)
     EXPECT_EQ(gamma->m_namePos, source.indexOf("gamma"));
     EXPECT_EQ(gamma->m_parenPos, source.indexOf("("));
     EXPECT_EQ(gamma->m_endPos, source.indexOf("}"));
+}
+
+TEST(ModernJavaElementsTest, KindsAndTypeArgumentsReachTheModel)
+{
+    std::unique_ptr<CFileObject> file(CJavaParser::ParseText(
+        "enum E { A; }\n"
+        "record R(int a) { }\n"
+        "@interface N { }\n"
+        "class G<T> extends java.util.AbstractList<T> implements java.util.RandomAccess { }\n"));
+    ASSERT_EQ(file->m_classes.size(), 3);
+    EXPECT_EQ(file->m_classes[0]->m_kind, CVarContainer::KindEnum);
+    EXPECT_EQ(file->m_classes[1]->m_kind, CVarContainer::KindRecord);
+    ASSERT_EQ(file->m_interfaces.size(), 1);
+    EXPECT_EQ(file->m_interfaces[0]->m_kind, CVarContainer::KindAnnotation);
+    const CVarClass *g = file->m_classes[2];
+    EXPECT_EQ(g->m_name, QStringLiteral("G"));
+    // Bases are plain class names: the package database looks them up.
+    EXPECT_EQ(g->m_baseName, QStringLiteral("AbstractList"));
+    EXPECT_EQ(g->m_interfaces, QStringList{QStringLiteral("RandomAccess")});
+}
+
+TEST(ModernJavaElementsTest, RecordComponentsArePrivateFinalFields)
+{
+    std::unique_ptr<CFileObject> file(CJavaParser::ParseText("record R(int b, String a) { }"));
+    const CVarClass *r = file->m_classes[0];
+    ASSERT_EQ(r->m_variables.size(), 2);
+    EXPECT_EQ(r->m_variables[0]->m_name, QStringLiteral("a")); // name order
+    for (const CVariable *v : r->m_variables) {
+        EXPECT_EQ(v->m_access, CVarObject::AccessPrivate);
+        EXPECT_TRUE(v->m_final);
+        EXPECT_TRUE(v->m_complete);
+    }
+    EXPECT_TRUE(r->m_complete);
 }
 
 } // namespace

@@ -61,25 +61,4 @@ TEST_F(PackageCommandsTest, FindWalksThePackagesThatHoldTheNameThenSaysTheEnd)
     EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("a"));
 }
 
-TEST_F(PackageCommandsTest, DeleteAsksAndOnlyYesDeletes)
-{
-    CPackageCommands commands(m_db);
-    m_prompter.QueueAnswer(CPrompter::AnswerNo);
-    EXPECT_FALSE(commands.DeletePackage(QStringLiteral("a")));
-    EXPECT_EQ(m_prompter.m_messages,
-              QStringList{QStringLiteral("Are you sure you want to delete packagea ???")});
-    EXPECT_EQ(m_prompter.m_buttons.last(), CPrompter::YesNo);
-    EXPECT_EQ(m_prompter.m_icons.last(), CPrompter::Question);
-    EXPECT_NE(m_db.Package(QStringLiteral("a")), nullptr);
-    EXPECT_EQ(m_db.Packages().size(), 3);
-
-    m_prompter.QueueAnswer(CPrompter::AnswerYes);
-    EXPECT_TRUE(commands.DeletePackage(QStringLiteral("a")));
-    EXPECT_EQ(m_db.Package(QStringLiteral("a")), nullptr);
-    EXPECT_EQ(m_db.Packages().keys(), QStringList({QStringLiteral("b"), QStringLiteral("c")}));
-    // The class of the deleted package is no longer found.
-    commands.BeginFind(QStringLiteral("Stack"), CPackageCommands::Classes);
-    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("-"));
-}
-
 } // namespace

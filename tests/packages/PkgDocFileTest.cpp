@@ -18,19 +18,6 @@
 
 namespace {
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 class PkgDocFileTest : public ::testing::Test
 {
 protected:
@@ -56,7 +43,7 @@ protected:
         }
         db.SetClassPath(QStringLiteral("/lib/x.jar:/classes"));
         EXPECT_TRUE(db.Save());
-        return ReadAll(m_path);
+        return FileBytes(m_path);
     }
 
     CTestEnv m_env;
@@ -91,13 +78,13 @@ TEST_F(PkgDocFileTest, RoundTripKeepsEveryPackageAndStartsWithTheVersion)
     // so the bytes differ there), and from then on byte for byte the same.
     db.SetModified();
     ASSERT_TRUE(db.Save());
-    const QByteArray second = ReadAll(m_path);
+    const QByteArray second = FileBytes(m_path);
     EXPECT_EQ(second.size(), bytes.size());
     CPkgDoc third;
     ASSERT_TRUE(third.Open(m_path));
     third.SetModified();
     ASSERT_TRUE(third.Save());
-    EXPECT_EQ(ReadAll(m_path), second);
+    EXPECT_EQ(FileBytes(m_path), second);
     EXPECT_TRUE(m_prompter.m_messages.isEmpty());
 }
 
@@ -119,7 +106,7 @@ TEST_F(PkgDocFileTest, OlderLayoutIsReadAndRewrittenAtOnce)
             ar.WriteObject(packages.back().get());
         }
     }
-    WriteAll(m_path, old);
+    m_env.WriteFile(QStringLiteral("mavu.pkg"), old);
 
     CPkgDoc db;
     ASSERT_TRUE(db.Open(m_path)) << m_prompter.m_messages.join(QLatin1Char('|')).toStdString();
@@ -130,7 +117,7 @@ TEST_F(PkgDocFileTest, OlderLayoutIsReadAndRewrittenAtOnce)
     EXPECT_FALSE(db.IsModified());
 
     // Rewritten in the current layout: 10001 and an empty string first.
-    const QByteArray now = ReadAll(m_path);
+    const QByteArray now = FileBytes(m_path);
     EXPECT_NE(now, old);
     EXPECT_EQ(now.left(4), QByteArray::fromHex("11270000"));
     CPkgDoc again;
@@ -161,7 +148,7 @@ TEST_F(PkgDocFileTest, DamagedFilesAreRefusedAndNeverWrittenOver)
 
     for (const QByteArray &bytes : damaged) {
         SCOPED_TRACE(bytes.size());
-        WriteAll(m_path, bytes);
+        m_env.WriteFile(QStringLiteral("mavu.pkg"), bytes);
         m_prompter.m_messages.clear();
         {
             CPkgDoc db;
@@ -180,7 +167,7 @@ TEST_F(PkgDocFileTest, DamagedFilesAreRefusedAndNeverWrittenOver)
             EXPECT_TRUE(db.IsModified());
             EXPECT_FALSE(db.Save());
         }
-        EXPECT_EQ(ReadAll(m_path), bytes);
+        EXPECT_EQ(FileBytes(m_path), bytes);
     }
 }
 

@@ -85,7 +85,7 @@ TEST_F(PkgDocTest, EqualNamesInTwoPackagesResolveInMapOrderAndFollowChanges)
     EXPECT_NE(m_db.FindClass(QStringLiteral("Circle")), nullptr);
 }
 
-TEST_F(PkgDocTest, ParentsOwnersAndAppletDetectionFollowTheDatabase)
+TEST_F(PkgDocTest, ParentsAndOwnersFollowTheDatabase)
 {
     CVarClass *circle = m_db.FindClass(QStringLiteral("Circle"));
     CVarClass *shape = m_db.FindClass(QStringLiteral("Shape"));
@@ -110,16 +110,6 @@ TEST_F(PkgDocTest, ParentsOwnersAndAppletDetectionFollowTheDatabase)
     // A cycle of bases ends the walk instead of hanging it.
     AddSource(m_db, "package q; class X extends Y {} class Y extends X {}", "/q/X.java");
     EXPECT_FALSE(m_db.IsParentOf(*circle, *m_db.FindClass(QStringLiteral("X"))));
-
-    // Applet detection of a parsed file through the database: only a chain
-    // the database knows reaches "Applet".
-    AddSource(m_db, "package java.applet; public class Applet extends Panel {}",
-              "/jdk/java/applet/Applet.java");
-    AddSource(m_db, "package java.awt; public class Panel {}", "/jdk/java/awt/Panel.java");
-    auto mine = Parse("class Plain {} class MyApplet extends java.applet.Applet {}");
-    EXPECT_EQ(mine->FindAppletClass(m_db), mine->m_classes.at(1));
-    auto unknown = Parse("class Other extends Unknown {}");
-    EXPECT_EQ(unknown->FindAppletClass(m_db), nullptr);
 }
 
 TEST_F(PkgDocTest, AddingSourcesReplacesAndRemembersTheSourceFile)

@@ -283,12 +283,10 @@ TEST(HeadlessBuild, TheMavuCommandLine)
         *out = QString::fromLocal8Bit(mavu.readAllStandardOutput());
         return mavu.exitCode();
     };
+    // The text itself is the Build tab's (SameTextAsTheBuildTabAndTheExitCodes).
     QString out;
     EXPECT_EQ(run({projectPath}, &out), 1);
-    EXPECT_TRUE(out.startsWith("javac   Bad.java Good.java \nWorking Directory - "))
-        << out.toStdString();
-    EXPECT_TRUE(out.contains("Bad.java:3: error: cannot find symbol\n"));
-    EXPECT_TRUE(out.contains(CCompileProcess::DoubleClickHint()));
+    EXPECT_TRUE(out.contains("Bad.java:3: error: cannot find symbol\n")) << out.toStdString();
     EXPECT_EQ(run({projectPath, "--dirty"}, &out), 1);
     EXPECT_EQ(run({env.FilePath("missing.mavu")}, &out), 2);
     EXPECT_EQ(run({}, &out), 2);

@@ -49,18 +49,4 @@ TEST(JavaFlags, ThePagesSayWhatTheRealJavaDoes)
     EXPECT_EQ(tried, 12);
 }
 
-TEST(JavaFlags, EachPageHasItsOwnRows)
-{
-    auto labels = [](bool project) {
-        QStringList out;
-        for (const CInterpreterOptionRow &r : CInterpreterOptionsTable::RowsFor(project))
-            out << r.label;
-        return out;
-    };
-    EXPECT_TRUE(labels(false).contains(QStringLiteral("Use Interpreter")));
-    EXPECT_FALSE(labels(false).contains(QStringLiteral("Java Class Name to Run")));
-    EXPECT_TRUE(labels(true).contains(QStringLiteral("Execute program in dir")));
-    EXPECT_FALSE(labels(true).contains(QStringLiteral("Custom Options sent as is including JDB")));
-}
-
 } // namespace

@@ -81,12 +81,6 @@ const CommandCase kApplicationCases[] = {
      "/jdk/bin/java  -verifyremote  Main "},
     {"verbosegc", [](O &p, O &, CRunSetup &) { p.m_bVerboseGC = 1; },
      "/jdk/bin/java  -verbosegc  Main "},
-    {"property",
-     [](O &p, O &, CRunSetup &) {
-         p.m_bProperty = 1;
-         p.m_strProperty = QStringLiteral("a=b");
-     },
-     "/jdk/bin/java  -Da=b  Main "},
     {"every flag in its order",
      [](O &p, O &g, CRunSetup &) {
          for (int O::*f : {&O::m_bCheckSource, &O::m_bNoAsyncGC, &O::m_bVerbose, &O::m_bVerify,

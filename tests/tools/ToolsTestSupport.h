@@ -8,11 +8,11 @@
 #include <QList>
 #include <QPair>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <ostream>
 
 class CProject;
-#include <functional>
 
 // Text as an output window would get it, piece by piece.
 class CRecordingOutput final : public CToolOutput

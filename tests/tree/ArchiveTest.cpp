@@ -17,21 +17,6 @@ protected:
     void SetUp() override { RegisterTestClasses(); }
 };
 
-// Expects reading bytes with fn to throw the given cause; returns the message.
-QString ExpectFailure(const QByteArray &bytes, CArchiveException::Cause cause,
-                      const std::function<void(CArchive &)> &fn, bool sequential = false)
-{
-    try {
-        LoadBytes(bytes, fn, sequential);
-    } catch (const CArchiveException &e) {
-        EXPECT_EQ(e.m_cause, cause) << e.Message().toStdString();
-        EXPECT_FALSE(e.Message().isEmpty());
-        return e.Message();
-    }
-    ADD_FAILURE() << "no exception";
-    return {};
-}
-
 // The bytes of a new-class header, as the archive writes it.
 QByteArray NewClass(quint32 schema, const char *name)
 {
@@ -172,12 +157,8 @@ TEST_F(ArchiveTest, AbsurdCountsFailBeforeAllocating)
 // end must all read as they were written.
 TEST_F(ArchiveTest, ReadingAcrossReadAheadBlocks)
 {
-    QByteArray bytes;
     QStringList written;
-    {
-        QBuffer buf(&bytes);
-        buf.open(QIODevice::WriteOnly);
-        CArchive ar(&buf, CArchive::store);
+    const QByteArray bytes = StoreBytes([&](CArchive &ar) {
         for (int i = 0; i < 4000; ++i) {
             written << QString(i % 97 + 1, QChar(u'a' + i % 26)) + QStringLiteral("\u00e9");
             ar.WriteString(written.last());
@@ -186,7 +167,7 @@ TEST_F(ArchiveTest, ReadingAcrossReadAheadBlocks)
         written << QString(200'000, QLatin1Char('z'));
         ar.WriteString(written.last());
         ar.WriteDWORD(7);
-    }
+    });
     ASSERT_GT(bytes.size(), 3 * 64 * 1024);
     for (bool sequential : {false, true}) {
         LoadBytes(
@@ -368,22 +349,6 @@ TEST_F(ArchiveTest, BadObjectsAreRefusedWithTheirCause)
                   CArchiveException::EndOfFile, readItem);
 }
 
-TEST_F(ArchiveTest, WritingAClassThatCannotBeReadBackFails)
-{
-    CUnregisteredNode node;
-    QByteArray bytes;
-    QBuffer buf(&bytes);
-    buf.open(QIODevice::WriteOnly);
-    CArchive ar(&buf, CArchive::store);
-    try {
-        ar.WriteObject(&node);
-        ADD_FAILURE() << "no exception";
-    } catch (const CArchiveException &e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::BadClass);
-        EXPECT_TRUE(e.Message().contains(QStringLiteral("CUnregisteredNode")));
-    }
-}
-
 TEST_F(ArchiveTest, RefusedWriteIsReported)
 {
     QTemporaryDir dir;
@@ -433,13 +398,14 @@ TEST_F(ArchiveTest, ArchiveFileKeepsTheOldFileWhenAWriteFails)
     QString error;
     ASSERT_TRUE(WriteArchiveFile(path, error, [](CArchive &ar) { ar.WriteString("first"); }));
 
-    // The writer fails halfway: an unregistered class cannot be stored.
+    // The writer fails halfway: a class that could not be read back is not
+    // stored, and the reason names it.
     CUnregisteredNode stray;
     EXPECT_FALSE(WriteArchiveFile(path, error, [&](CArchive &ar) {
         ar.WriteString("second");
         ar.WriteObject(&stray);
     }));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("CUnregisteredNode"))) << error.toStdString();
 
     QString read;
     ASSERT_TRUE(ReadArchiveFile(path, error, [&](CArchive &ar) { read = ar.ReadString(); }));

@@ -1,4 +1,5 @@
-// The child list of a folder: ordering, lookups, ownership.
+// The child list of a folder: positions, lookups, ownership (the name order
+// is TreeOrderTest's).
 
 #include "TreeTestSupport.h"
 
@@ -19,39 +20,6 @@ CTreeFolder *Folder(const char *name, std::initializer_list<CTreeItem *> childre
     return f;
 }
 
-TEST(TreeFolderTest, SortedInsertionIgnoresCaseAndPutsEqualNamesFirst)
-{
-    struct Row
-    {
-        QStringList existing; // added unsorted, in this order
-        QString added;
-        QStringList expected;
-    };
-    const Row rows[] = {
-        {{}, "b.java", {"b.java"}},
-        {{"A.java", "C.java"}, "b.java", {"A.java", "b.java", "C.java"}},
-        {{"A.java"}, "a.java", {"a.java", "A.java"}},
-        {{"a.java", "b.java"}, "Z.java", {"a.java", "b.java", "Z.java"}},
-        {{"B", "C"}, "_x", {"_x", "B", "C"}}, // '_' sorts before letters
-        {{"Ärger", "Zoo"}, "äb", {"äb", "Ärger", "Zoo"}},
-        // Only the first greater-or-equal name counts: an unsorted list is
-        // not searched beyond it.
-        {{"m", "a"}, "b", {"b", "m", "a"}},
-    };
-    for (const Row &row : rows) {
-        CTreeFolder f(QStringLiteral("root"));
-        for (const QString &n : row.existing)
-            ASSERT_TRUE(f.AddChild(new CTreeItem(n, 0, 0), false));
-        EXPECT_TRUE(f.AddChild(new CTreeItem(row.added, 0, 0), true));
-        EXPECT_EQ(ChildNames(f), row.expected) << row.added.toStdString();
-    }
-
-    CTreeFolder f(QStringLiteral("root"));
-    EXPECT_FALSE(f.AddChild(nullptr, true));
-    EXPECT_FALSE(f.AddChild(nullptr, false));
-    EXPECT_EQ(f.GetChildCount(), 0);
-}
-
 TEST(TreeFolderTest, PositionsInsertRemoveAndOwnership)
 {
     CCountedItem::s_alive = 0;
@@ -65,6 +33,8 @@ TEST(TreeFolderTest, PositionsInsertRemoveAndOwnership)
         EXPECT_TRUE(f.InsertChildBefore(f.FindChildPosition(c), b));
         EXPECT_TRUE(f.InsertChildBefore(f.ChildrenEnd(), new CCountedItem(QStringLiteral("d"))));
         EXPECT_EQ(ChildNames(f), QStringList({"a", "b", "c", "d"}));
+        EXPECT_FALSE(f.AddChild(nullptr, true));
+        EXPECT_FALSE(f.AddChild(nullptr, false));
 
         // A different node with the same name is not the child.
         CTreeItem twin(QStringLiteral("b"), 0, 0);

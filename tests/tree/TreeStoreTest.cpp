@@ -149,13 +149,10 @@ TEST_F(TreeStoreTest, TooDeepTreeIsNeitherWrittenNorRead)
     for (int i = 0; i <= CTreeFolder::kMaxStoredDepth + 1; ++i)
         bytes += Dw(1) + (i == 0 ? W(0xFFFF) + Dw(1) + Str("CTreeFolder") : W(0x8001)) + Dw(1) +
                  Str("d");
-    try {
-        LoadTree(bytes);
-        ADD_FAILURE() << "no exception";
-    } catch (const CArchiveException &e) {
-        EXPECT_EQ(e.m_cause, CArchiveException::BadFormat);
-        EXPECT_TRUE(e.Message().contains(QStringLiteral("1000"))) << e.Message().toStdString();
-    }
+    const QString msg = ExpectFailure(bytes, CArchiveException::BadFormat, [](CArchive &ar) {
+        std::unique_ptr<CTreeFolder> r(CTreeFolder::ReadTree(ar, nullptr));
+    });
+    EXPECT_TRUE(msg.contains(QStringLiteral("1000"))) << msg.toStdString();
 }
 
 TEST_F(TreeStoreTest, TheCallerChoosesHowChildrenAreAdded)
@@ -219,42 +216,32 @@ TEST_F(TreeStoreTest, RefusedChildrenAreDroppedWithTheirSubtree)
 
 TEST_F(TreeStoreTest, WrongKindsOfNodesAreRefused)
 {
-    const auto cause = [](const QByteArray &bytes, const CRuntimeClass *rootClass) {
-        try {
-            LoadBytes(bytes, [&](CArchive &ar) {
-                std::unique_ptr<CTreeFolder> r(CTreeFolder::ReadTree(ar, rootClass));
-            });
-        } catch (const CArchiveException &e) {
-            return e.m_cause;
-        }
-        return CArchiveException::Cause(-1);
+    const auto refused = [](const QByteArray &bytes, CArchiveException::Cause cause,
+                            const CRuntimeClass *rootClass = nullptr) {
+        ExpectFailure(bytes, cause, [&](CArchive &ar) {
+            std::unique_ptr<CTreeFolder> r(CTreeFolder::ReadTree(ar, rootClass));
+        });
     };
     const QByteArray folderHead = Dw(1) + W(0xFFFF) + Dw(1) + Str("CTreeFolder");
+    const QByteArray itemClass = W(0xFFFF) + Dw(1) + Str("CTreeItem");
     // The root must be a folder, and of the class the document asks for.
-    EXPECT_EQ(cause(Dw(1) + W(0xFFFF) + Dw(1) + Str("CTreeItem") + Str("r"), nullptr),
-              CArchiveException::BadClass);
-    EXPECT_EQ(cause(folderHead + Dw(0) + Str("r"), RUNTIME_CLASS(CUniqueFolder)),
-              CArchiveException::BadClass);
+    refused(Dw(1) + itemClass + Str("r"), CArchiveException::BadClass);
+    refused(folderHead + Dw(0) + Str("r"), CArchiveException::BadClass,
+            RUNTIME_CLASS(CUniqueFolder));
     // A stored tree begins with the folder tag.
-    EXPECT_EQ(cause(Dw(2) + W(0xFFFF) + Dw(1) + Str("CTreeFolder") + Dw(0) + Str("r"), nullptr),
-              CArchiveException::BadFormat);
+    refused(Dw(2) + W(0xFFFF) + Dw(1) + Str("CTreeFolder") + Dw(0) + Str("r"),
+            CArchiveException::BadFormat);
     // A child tagged as a folder must be one.
-    EXPECT_EQ(cause(folderHead + Dw(1) + Str("r") + Dw(1) + W(0xFFFF) + Dw(1) + Str("CTreeItem") +
-                        Str("x"),
-                    nullptr),
-              CArchiveException::BadClass);
+    refused(folderHead + Dw(1) + Str("r") + Dw(1) + itemClass + Str("x"),
+            CArchiveException::BadClass);
     // A node cannot appear twice in a tree (that would give it two owners),
     // nor can a folder contain itself.
-    EXPECT_EQ(cause(folderHead + Dw(2) + Str("r") + Dw(2) + W(0xFFFF) + Dw(1) + Str("CTreeItem") +
-                        Str("x") + Dw(2) + W(0x0004),
-                    nullptr),
-              CArchiveException::BadFormat);
-    EXPECT_EQ(cause(folderHead + Dw(1) + Str("r") + Dw(1) + W(0x0002), nullptr),
-              CArchiveException::BadFormat);
-    EXPECT_EQ(cause(folderHead + Dw(1) + Str("r") + Dw(2) + W(0xFFFF) + Dw(1) +
-                        Str("CMissingNode") + Str("x"),
-                    nullptr),
-              CArchiveException::UnknownClass);
+    refused(folderHead + Dw(2) + Str("r") + Dw(2) + itemClass + Str("x") + Dw(2) + W(0x0004),
+            CArchiveException::BadFormat);
+    refused(folderHead + Dw(1) + Str("r") + Dw(1) + W(0x0002), CArchiveException::BadFormat);
+    refused(folderHead + Dw(1) + Str("r") + Dw(2) + W(0xFFFF) + Dw(1) + Str("CMissingNode") +
+                Str("x"),
+            CArchiveException::UnknownClass);
 }
 
 // Reads damaged bytes: either a tree comes back or the archive says why;

@@ -3,6 +3,7 @@
 #include "tree/TreeClasses.h"
 
 #include <QtEndian>
+#include <gtest/gtest.h>
 
 IMPLEMENT_SERIAL(CVersionedNode, CTreeItem, VERSIONABLE_SCHEMA | 3)
 IMPLEMENT_SERIAL(CUniqueFolder, CTreeFolder, 1)
@@ -94,6 +95,20 @@ void LoadBytes(const QByteArray &bytes, const std::function<void(CArchive &)> &r
     buf.open(QIODevice::ReadOnly);
     CArchive ar(&buf, CArchive::load);
     read(ar);
+}
+
+QString ExpectFailure(const QByteArray &bytes, CArchiveException::Cause cause,
+                      const std::function<void(CArchive &)> &fn, bool sequential)
+{
+    try {
+        LoadBytes(bytes, fn, sequential);
+    } catch (const CArchiveException &e) {
+        EXPECT_EQ(e.m_cause, cause) << e.Message().toStdString();
+        EXPECT_FALSE(e.Message().isEmpty());
+        return e.Message();
+    }
+    ADD_FAILURE() << "no exception";
+    return {};
 }
 
 QByteArray Dw(quint32 v)

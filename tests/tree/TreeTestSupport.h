@@ -68,6 +68,11 @@ QByteArray StoreBytes(const std::function<void(CArchive &)> &write);
 void LoadBytes(const QByteArray &bytes, const std::function<void(CArchive &)> &read,
                bool sequential = false);
 
+// Expects reading bytes with fn to throw the given cause; returns the
+// message (empty, and a failure, when nothing was thrown).
+QString ExpectFailure(const QByteArray &bytes, CArchiveException::Cause cause,
+                      const std::function<void(CArchive &)> &fn, bool sequential = false);
+
 // Byte builders for hand-written expected layouts.
 QByteArray Dw(quint32 v);
 QByteArray W(quint16 v);

@@ -3,7 +3,6 @@
 #include "tree/TreeWidgetControl.h"
 
 #include "TreeTestSupport.h"
-#include "tree/TreeImageList.h"
 
 #include <QApplication>
 #include <QTreeWidget>
@@ -156,7 +155,7 @@ TEST_F(TreeWidgetControlTest, FindInsertPositionKeepsLeavesInOrder)
     // Folders (skipped by the search) sit among the leaves: Z-dir b K A-dir q
     add(dirZ);
     const HTREEITEM hb = add(b);
-    const HTREEITEM hk = add(k);
+    add(k);
     const HTREEITEM hdirA = add(dirA);
     add(q);
 
@@ -176,7 +175,6 @@ TEST_F(TreeWidgetControlTest, FindInsertPositionKeepsLeavesInOrder)
         CTreeItem node(QString::fromUtf8(row.name), 0, 0);
         EXPECT_EQ(m_root.FindInsertPosition(m_control, parent, &node), row.expected) << row.name;
     }
-    (void)hk;
 
     // A leaf before which nothing stands: insert first.
     QTreeWidget other;
@@ -194,14 +192,6 @@ TEST_F(TreeWidgetControlTest, FindInsertPositionKeepsLeavesInOrder)
                          m_root.FindInsertPosition(m_control, parent, &n));
     EXPECT_EQ(Texts(item),
               QStringList({"Z-dir", "b.java", "K.java", "A-dir", "n.java", "q.java", "c.java"}));
-}
-
-TEST(TreeImageListTest, EveryIndexHasAnIcon)
-{
-    const QList<QIcon> icons = BuildTreeImageList();
-    ASSERT_EQ(icons.size(), TreeImage::Count);
-    for (int i = 0; i < icons.size(); ++i)
-        EXPECT_FALSE(icons[i].pixmap(16, 16).isNull()) << "image " << i;
 }
 
 // The test classes are registered once, before any test runs.
