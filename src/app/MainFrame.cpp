@@ -10,6 +10,7 @@
 #include "app/FrameMenus.h"
 #include "app/FramePanes.h"
 #include "app/JavaIDEApp.h"
+#include "app/JavaIDEView.h"
 #include "app/NewProjectView.h"
 #include "app/OutputPane.h"
 #include "app/ProjectViewChooser.h"
@@ -473,6 +474,19 @@ void CMainFrame::CreateCommandMap()
             m_beanView->OnCommand(CBeanView::AddBean);
         },
         [this](U &ui) { ui.Enable(m_beanView != nullptr); });
+    // The word at the caret of the source editor, looked up in the
+    // package database.
+    m_commands.On(
+        Cmd::LocateInPackages,
+        [this] {
+            CChildFrame *editor = ActiveEditor();
+            QString word;
+            if (!editor || !m_packageView || !editor->View()->GetWordAtCursor(word))
+                return;
+            ActivatePane(CNewProjectView::PackagePane);
+            m_packageView->Locate(word);
+        },
+        [this](U &ui) { ui.Enable(m_packageView && ActiveEditor()); });
     m_commands.On(Cmd::AppExit, [this] { close(); });
 }
 

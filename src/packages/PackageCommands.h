@@ -21,8 +21,11 @@ public:
 
     explicit CPackageCommands(CPkgDoc &db) : m_db(db) {}
 
-    // A new search: names beginning with text (in any letter case).
-    void BeginFind(const QString &text, Kind kind);
+    // A new search: names beginning with text (in any letter case), or,
+    // for a whole name, only that name.
+    void BeginFind(const QString &text, Kind kind, bool wholeName = false);
+    // Whether any package holds a type of that kind and name.
+    bool Holds(const QString &text, Kind kind, bool wholeName) const;
     // The next package, in map order, that holds a type whose name begins
     // with the search text; each package counts once. After the last one,
     // the end message and an empty match; the next call says it again.
@@ -48,5 +51,6 @@ private:
     CPkgDoc &m_db;
     QString m_text;
     Kind m_kind = Classes;
+    bool m_wholeName = false;
     int m_index = 0;
 };

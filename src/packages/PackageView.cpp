@@ -290,6 +290,19 @@ CPackageObject *CPackageView::PackageOf(QTreeWidgetItem *item) const
     return nullptr;
 }
 
+void CPackageView::Locate(const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    // A word in the source names a type whole: "List" is java.util.List,
+    // not the first type whose name starts with it.
+    const CPackageCommands::Kind kind = m_commands.Holds(name, CPackageCommands::Classes, true)
+                                            ? CPackageCommands::Classes
+                                            : CPackageCommands::Interfaces;
+    m_commands.BeginFind(name, kind, true);
+    ShowMatch(m_commands.FindNext());
+}
+
 void CPackageView::ShowMatch(const CPackageCommands::Match &match)
 {
     if (!match.m_package)

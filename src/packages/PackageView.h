@@ -58,6 +58,9 @@ public:
     // The menu text of a command.
     static QString CommandText(Command command);
     QMenu *CreateContextMenu(CTreeItem *node) override;
+    // Shows the first package that holds a class (else an interface) of
+    // exactly that name; Find next goes on to the others.
+    void Locate(const QString &name);
 
     // Puts class files and archives into the database through the
     // introspection dialog. False when nothing was added.

@@ -109,6 +109,23 @@ TEST_F(PackageViewTest, FindSelectsEachPackagesElementInTurn)
     EXPECT_EQ(Selected(), QStringLiteral("a/Interfaces/Vectored"));
 }
 
+// A word from a source names a type whole: classes first, else interfaces,
+// and Find next goes on to the other packages holding that name.
+TEST_F(PackageViewTest, LocateShowsTheTypeOfExactlyThatName)
+{
+    m_view.Locate(QStringLiteral("Vectored"));
+    EXPECT_EQ(Selected(), QStringLiteral("a/Interfaces/Vectored"));
+    m_view.Locate(QStringLiteral("Vector"));
+    EXPECT_EQ(Selected(), QStringLiteral("a/Classes/Vector"));
+    m_view.OnCommand(CPackageView::FindNext);
+    EXPECT_EQ(Selected(), QStringLiteral("b/Classes/Vector"));
+    EXPECT_TRUE(m_prompter.m_messages.isEmpty());
+    m_view.Locate(QStringLiteral("Vec"));
+    EXPECT_EQ(Selected(), QStringLiteral("b/Classes/Vector"));
+    EXPECT_EQ(m_prompter.m_messages,
+              QStringList{QStringLiteral("End of Package hierarchy reached. No more matches.")});
+}
+
 TEST_F(PackageViewTest, DeletePackageOnlyOnYes)
 {
     m_view.setCurrentItem(m_view.PackageItem(QStringLiteral("a")));
