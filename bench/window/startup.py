@@ -115,7 +115,8 @@ def main():
         base.update(DISPLAY=display, MAVU_STARTUP_PROBE="1", QT_QPA_PLATFORM="xcb")
         env = dict(base, **scratch_home(root))
         results = {"mavu": [], "bare": []}
-        # One warm-up of each fills the page cache, as a user's second start would.
+        # One warm-up of each fills the page cache and Mavu's icon cache, as a
+        # user's first start does for every later one.
         one_run(args.mavu, env, root)
         one_run(args.bare, env, root)
         for _ in range(args.runs):
