@@ -187,9 +187,12 @@ bool CJavaIDEApp::InitInstance()
         QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     if (unnamed(QIcon::themeName()))
         QIcon::setThemeName(QIcon::fallbackThemeName());
+    // The same style, but with the pictures Qt's widgets load when they are
+    // made left until drawn. A style the factory cannot make again (one set
+    // by a platform plugin under another name) is left as it is.
     if (!qobject_cast<CLazyIconStyle *>(QApplication::style()))
-        QApplication::setStyle(
-            new CLazyIconStyle(QStyleFactory::create(QApplication::style()->name())));
+        if (QStyle *base = QStyleFactory::create(QApplication::style()->name()))
+            QApplication::setStyle(new CLazyIconStyle(base));
     // The toolbar and tree pictures as the last start drew them, unless the
     // theme, the style or the screen changed since.
     CIconCache::Instance().Open(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
