@@ -41,7 +41,7 @@ qint64 AddJdkClasses(const QString &path, benchmark::State &state)
     }
     CPkgDoc db;
     db.Open(path);
-    db.AddIntrospectedFiles(run.TakeFiles(), run.ClassPathAdditions());
+    db.AddDumpedFiles(run.TakeFiles(), run.ClassPathAdditions());
     qint64 types = 0;
     for (const CPackageObject *p : db.Packages())
         types += p->m_classes.size() + p->m_interfaces.size();

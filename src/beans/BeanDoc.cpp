@@ -196,7 +196,7 @@ CBeanItem *CBeanDoc::AddBean(CTreeItem *selected, std::unique_ptr<CBeanObject> b
     return item;
 }
 
-CBeanItem *CBeanDoc::AddIntrospectedBean(CTreeItem *selected, const QString &outputFile)
+CBeanItem *CBeanDoc::AddDumpedBean(CTreeItem *selected, const QString &outputFile)
 {
     QFile file(outputFile);
     if (!file.open(QIODevice::ReadOnly)) {

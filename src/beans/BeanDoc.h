@@ -63,7 +63,7 @@ public:
     // AddBean with the bean that DumpBean wrote into outputFile, which is
     // deleted afterwards. A file that cannot be read or holds no whole bean
     // is reported and adds nothing.
-    CBeanItem *AddIntrospectedBean(CTreeItem *selected, const QString &outputFile);
+    CBeanItem *AddDumpedBean(CTreeItem *selected, const QString &outputFile);
     // Asks first; on Yes removes node (a folder with all it holds) after
     // beforeDelete was told, so that views drop their items of it. The
     // root is never deleted.

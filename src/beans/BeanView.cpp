@@ -113,7 +113,7 @@ void CBeanView::StartAddBean()
         if (!self || output.isEmpty())
             return;
         CTreeItem *where = self->m_doc.AncestorCount(target) >= 0 ? target : nullptr;
-        if (CTreeItem *bean = self->m_doc.AddIntrospectedBean(where, output))
+        if (CTreeItem *bean = self->m_doc.AddDumpedBean(where, output))
             self->ShowAdded(bean);
     });
 }

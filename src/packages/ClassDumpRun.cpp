@@ -25,7 +25,7 @@ CClassDumpRun::~CClassDumpRun()
     m_introspector.m_onFinished = nullptr;
 }
 
-bool CClassDumpRun::IsIntrospectable(const QString &path)
+bool CClassDumpRun::IsDumpable(const QString &path)
 {
     if (CClassDumper::IsPlatformPath(path))
         return true;
@@ -93,7 +93,7 @@ void CClassDumpRun::ProcessNext()
 {
     if (m_result != Running)
         return;
-    while (m_next < m_paths.size() && !IsIntrospectable(m_paths[m_next]))
+    while (m_next < m_paths.size() && !IsDumpable(m_paths[m_next]))
         ++m_next;
     if (m_next >= m_paths.size()) {
         Finish(Ok);

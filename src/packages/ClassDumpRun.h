@@ -38,7 +38,7 @@ public:
     const QStringList &Paths() const { return m_paths; }
 
     // Whether introspection reads a file of that name (.class, .jar, .zip).
-    static bool IsIntrospectable(const QString &path);
+    static bool IsDumpable(const QString &path);
     // The directory or archive to put on the class path so that the classes
     // parsed from path's output load: an archive itself; for a class file
     // the directory its package hangs from (its own directory for a class

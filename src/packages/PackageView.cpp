@@ -341,8 +341,7 @@ bool CPackageView::AddClassFiles(const QStringList &paths)
     p.BeginWaitCursor();
     p.SetStatusText(QStringLiteral("Wait, updating the packages..."));
     // Every view is refilled by the database once all is in.
-    const bool added =
-        m_db.AddIntrospectedFiles(dlg.Run().TakeFiles(), dlg.Run().ClassPathAdditions());
+    const bool added = m_db.AddDumpedFiles(dlg.Run().TakeFiles(), dlg.Run().ClassPathAdditions());
     p.SetStatusText(QStringLiteral("Done..."));
     p.EndWaitCursor();
     return added;

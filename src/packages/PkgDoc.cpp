@@ -444,8 +444,8 @@ bool CPkgDoc::AddElement(CFileObject &file, CVarContainer *element, bool isClass
     return true;
 }
 
-bool CPkgDoc::AddIntrospectedFiles(const std::vector<std::unique_ptr<CFileObject>> &files,
-                                   const QString &classPathAdditions)
+bool CPkgDoc::AddDumpedFiles(const std::vector<std::unique_ptr<CFileObject>> &files,
+                             const QString &classPathAdditions)
 {
     bool ok = true;
     BeginChanges();

@@ -121,8 +121,8 @@ public:
     // left empty of what moved in), the class-path entries merged, and the
     // database saved at once. False when an element could not be added or
     // the save failed.
-    bool AddIntrospectedFiles(const std::vector<std::unique_ptr<CFileObject>> &files,
-                              const QString &classPathAdditions);
+    bool AddDumpedFiles(const std::vector<std::unique_ptr<CFileObject>> &files,
+                        const QString &classPathAdditions);
     // Removes a package; false when there is none of that name.
     bool DeletePackage(const QString &name);
 

@@ -17,25 +17,25 @@ namespace {
 
 const QString kJdkBin = QStringLiteral(MAVU_JAVA_HOME "/bin/");
 
-class BeanIntrospectTest : public ::testing::Test
+class BeanDumpTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         RegisterBeanClasses();
-        m_introspector.SetJava(kJdkBin + QStringLiteral("java"));
-        m_introspector.SetOwnClassesZip(QStringLiteral(MAVU_CLASSES_ZIP));
-        m_introspector.m_onOutput = [this](const QString &t) { m_output += t; };
-        m_introspector.m_onFinished = [this](bool ok) {
+        m_dumper.SetJava(kJdkBin + QStringLiteral("java"));
+        m_dumper.SetOwnClassesZip(QStringLiteral(MAVU_CLASSES_ZIP));
+        m_dumper.m_onOutput = [this](const QString &t) { m_output += t; };
+        m_dumper.m_onFinished = [this](bool ok) {
             m_ok = ok;
             m_done = true;
         };
     }
 
-    bool Introspect(const QString &path)
+    bool Dump(const QString &path)
     {
         m_done = false;
-        if (!m_introspector.Start(path))
+        if (!m_dumper.Start(path))
             return false;
         QDeadlineTimer deadline(120000);
         while (!m_done && !deadline.hasExpired())
@@ -45,13 +45,13 @@ protected:
 
     CTestEnv m_env;
     CFakePrompter m_prompter;
-    CClassDumper m_introspector{CClassDumper::BeanKind};
+    CClassDumper m_dumper{CClassDumper::BeanKind};
     QString m_output;
     bool m_done = false;
     bool m_ok = false;
 };
 
-TEST_F(BeanIntrospectTest, CompiledBeanGoesIntoTheTreeWithItsSections)
+TEST_F(BeanDumpTest, CompiledBeanGoesIntoTheTreeWithItsSections)
 {
     // A bean with a helper class beside it (loaded from the same folder
     // tree), a static initialiser that must not run, a read-only and an
@@ -82,18 +82,18 @@ TEST_F(BeanIntrospectTest, CompiledBeanGoesIntoTheTreeWithItsSections)
     ASSERT_TRUE(javac.waitForFinished(120000) && javac.exitCode() == 0)
         << javac.readAllStandardError().toStdString();
 
-    ASSERT_TRUE(Introspect(m_env.FilePath("classes/shop/Scale.class"))) << m_output.toStdString();
-    EXPECT_EQ(m_introspector.CommandLine(), QStringLiteral("java DumpBean ") +
-                                                m_env.FilePath("classes/shop/Scale.class") +
-                                                QLatin1Char(' ') + m_introspector.OutputFile());
-    EXPECT_EQ(m_introspector.WorkingDirectory(), m_env.FilePath("classes/shop"));
+    ASSERT_TRUE(Dump(m_env.FilePath("classes/shop/Scale.class"))) << m_output.toStdString();
+    EXPECT_EQ(m_dumper.CommandLine(), QStringLiteral("java DumpBean ") +
+                                          m_env.FilePath("classes/shop/Scale.class") +
+                                          QLatin1Char(' ') + m_dumper.OutputFile());
+    EXPECT_EQ(m_dumper.WorkingDirectory(), m_env.FilePath("classes/shop"));
     EXPECT_FALSE(QFileInfo::exists(m_env.FilePath("ran"))) << "static initialiser ran";
 
     CBeanDoc doc;
     ASSERT_TRUE(doc.Open(m_env.FilePath("mavu.bns")));
-    CBeanItem *item = doc.AddIntrospectedBean(nullptr, m_introspector.OutputFile());
+    CBeanItem *item = doc.AddDumpedBean(nullptr, m_dumper.OutputFile());
     ASSERT_NE(item, nullptr) << m_prompter.m_messages.join(u'|').toStdString();
-    EXPECT_FALSE(QFileInfo::exists(m_introspector.OutputFile()));
+    EXPECT_FALSE(QFileInfo::exists(m_dumper.OutputFile()));
     EXPECT_EQ(item->GetName(), QStringLiteral("shop.Scale"));
 
     QStringList props;
@@ -125,11 +125,11 @@ TEST_F(BeanIntrospectTest, CompiledBeanGoesIntoTheTreeWithItsSections)
 
     // A file that is no class: DumpBean fails, and nothing is written.
     m_env.WriteFile(QStringLiteral("Bad.class"), "not a class");
-    EXPECT_FALSE(Introspect(m_env.FilePath("Bad.class")));
+    EXPECT_FALSE(Dump(m_env.FilePath("Bad.class")));
     EXPECT_TRUE(m_output.contains(QStringLiteral("DumpBean: "))) << m_output.toStdString();
 }
 
-TEST_F(BeanIntrospectTest, StartFailureGivesTheBeanFailureText)
+TEST_F(BeanDumpTest, StartFailureGivesTheBeanFailureText)
 {
     CClassDumper missing(CClassDumper::BeanKind);
     missing.SetJava(m_env.FilePath("nojdk/bin/java"));

@@ -86,15 +86,15 @@ QStringList Names(const auto &list)
     return names;
 }
 
-class IntrospectTest : public ::testing::Test
+class ClassDumpTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         RegisterJavaModelClasses();
-        m_introspector.SetJava(kJdkBin + QStringLiteral("java"));
-        m_introspector.SetOwnClassesZip(QStringLiteral(MAVU_CLASSES_ZIP));
-        m_introspector.m_onOutput = [this](const QString &t) { m_output += t; };
+        m_dumper.SetJava(kJdkBin + QStringLiteral("java"));
+        m_dumper.SetOwnClassesZip(QStringLiteral(MAVU_CLASSES_ZIP));
+        m_dumper.m_onOutput = [this](const QString &t) { m_output += t; };
     }
 
     // A small library: a class with a public member class, an interface, a
@@ -110,7 +110,7 @@ protected:
                         "  public void paint(String s, int[] xs) throws java.io.IOException {}\n"
                         "  public void changed(java.util.List<String> l) {}\n"
                         "  private void secret() {}\n"
-                        "  public static class Part { public void fit() {} }\n"
+                        "  public static class Piece { public void fit() {} }\n"
                         "}\n"
                         "class Helper {}\n");
         m_env.WriteFile(QStringLiteral("src/a/b/Listener.java"),
@@ -141,18 +141,18 @@ protected:
                             m_env.Path()));
     }
 
-    // Introspects jar into a fresh database and compares it with what
+    // Dumps jar into a fresh database and compares it with what
     // javap -public says of every top-level class of the jar: the same
     // public types, each with the same names of public members.
     void ExpectJavapListing(const QString &jar)
     {
         m_output.clear();
         m_status.clear();
-        CClassDumpRun run(m_introspector, {jar});
+        CClassDumpRun run(m_dumper, {jar});
         ASSERT_EQ(RunAll(run), CClassDumpRun::Ok) << m_output.toStdString();
         CPkgDoc db;
         ASSERT_TRUE(db.Open(m_env.FilePath(QFileInfo(jar).baseName() + QStringLiteral(".pkg"))));
-        ASSERT_TRUE(db.AddIntrospectedFiles(run.TakeFiles(), run.ClassPathAdditions()));
+        ASSERT_TRUE(db.AddDumpedFiles(run.TakeFiles(), run.ClassPathAdditions()));
         QMap<QString, QSet<QString>> listed;
         for (CPackageObject *package : db.Packages()) {
             auto add = [&](const CVarContainer *type) {
@@ -221,18 +221,18 @@ protected:
 
     CTestEnv m_env;
     CFakePrompter m_prompter;
-    CClassDumper m_introspector{CClassDumper::ClassKind};
+    CClassDumper m_dumper{CClassDumper::ClassKind};
     QString m_output;
     QStringList m_status;
 };
 
-TEST_F(IntrospectTest, ClassFileJarAndZipEnterTheDatabaseWithTheirClassPath)
+TEST_F(ClassDumpTest, ClassFileJarAndZipEnterTheDatabaseWithTheirClassPath)
 {
     CompileLibrary();
     const QString classFile = m_env.FilePath("classes/a/b/Widget.class");
     const QString jar = m_env.FilePath("lib.jar");
     const QString zip = m_env.FilePath("lib.zip");
-    CClassDumpRun run(m_introspector, {classFile, m_env.FilePath("src/Top.java"), jar, zip});
+    CClassDumpRun run(m_dumper, {classFile, m_env.FilePath("src/Top.java"), jar, zip});
     ASSERT_EQ(RunAll(run), CClassDumpRun::Ok) << m_output.toStdString();
 
     // The source between them started no process.
@@ -245,14 +245,14 @@ TEST_F(IntrospectTest, ClassFileJarAndZipEnterTheDatabaseWithTheirClassPath)
     EXPECT_EQ(m_output.count(QStringLiteral("Wait, Introspecting file...\n")), 3);
     EXPECT_EQ(m_output.count(QStringLiteral("Done\n")), 3);
     // The class file's run saw every directory up from the class.
-    EXPECT_TRUE(m_introspector.ChildClassPath().endsWith(QStringLiteral(":") + zip));
+    EXPECT_TRUE(m_dumper.ChildClassPath().endsWith(QStringLiteral(":") + zip));
     // Nothing of the library ran, and the temporary outputs are gone.
     EXPECT_FALSE(QFileInfo::exists(m_env.FilePath("ran")));
-    EXPECT_FALSE(QFileInfo::exists(m_introspector.OutputFile()));
+    EXPECT_FALSE(QFileInfo::exists(m_dumper.OutputFile()));
 
     CPkgDoc db;
     ASSERT_TRUE(db.Open(m_env.FilePath("mavu.pkg")));
-    ASSERT_TRUE(db.AddIntrospectedFiles(run.TakeFiles(), run.ClassPathAdditions()));
+    ASSERT_TRUE(db.AddDumpedFiles(run.TakeFiles(), run.ClassPathAdditions()));
     EXPECT_EQ(db.Packages().keys(), QStringList({QStringLiteral("User"), QStringLiteral("a.b")}));
     CPackageObject *ab = db.Package(QStringLiteral("a.b"));
     // The class file and the jar both brought Widget: one copy.
@@ -270,7 +270,7 @@ TEST_F(IntrospectTest, ClassFileJarAndZipEnterTheDatabaseWithTheirClassPath)
     EXPECT_EQ(Names(widget->m_methods),
               QStringList(
                   {QStringLiteral("Widget"), QStringLiteral("changed"), QStringLiteral("paint")}));
-    EXPECT_EQ(Names(*widget->InnerClasses()), QStringList({QStringLiteral("Part")}));
+    EXPECT_EQ(Names(*widget->InnerClasses()), QStringList({QStringLiteral("Piece")}));
     const CVarInterface *listener = db.FindInterface(QStringLiteral("Listener"));
     ASSERT_NE(listener, nullptr);
     EXPECT_EQ(Names(listener->m_methods), QStringList({QStringLiteral("changed")}));
@@ -283,17 +283,17 @@ TEST_F(IntrospectTest, ClassFileJarAndZipEnterTheDatabaseWithTheirClassPath)
     EXPECT_EQ(again.ClassPath(), run.ClassPathAdditions());
 }
 
-TEST_F(IntrospectTest, PlatformModulesGoInWithoutClassPath)
+TEST_F(ClassDumpTest, PlatformModulesGoInWithoutClassPath)
 {
-    // A small module of the JDK the introspector runs on: only the packages
+    // A small module of the JDK the class dumper runs on: only the packages
     // it exports, and nothing to add to the class path.
-    CClassDumpRun run(m_introspector, {QStringLiteral("jrt:/java.logging")});
+    CClassDumpRun run(m_dumper, {QStringLiteral("jrt:/java.logging")});
     ASSERT_EQ(RunAll(run), CClassDumpRun::Ok) << m_output.toStdString();
     EXPECT_EQ(m_status, QStringList{QStringLiteral("Wait, Introspecting file java.logging")});
     EXPECT_EQ(run.ClassPathAdditions(), QString());
     CPkgDoc db;
     ASSERT_TRUE(db.Open(m_env.FilePath("mavu.pkg")));
-    ASSERT_TRUE(db.AddIntrospectedFiles(run.TakeFiles(), run.ClassPathAdditions()));
+    ASSERT_TRUE(db.AddDumpedFiles(run.TakeFiles(), run.ClassPathAdditions()));
     EXPECT_EQ(db.Packages().keys(), QStringList{QStringLiteral("java.util.logging")});
     CVarClass *logger = db.FindClass(QStringLiteral("Logger"));
     ASSERT_NE(logger, nullptr);
@@ -302,7 +302,7 @@ TEST_F(IntrospectTest, PlatformModulesGoInWithoutClassPath)
     EXPECT_EQ(db.ClassPath(), QString());
 }
 
-TEST_F(IntrospectTest, FailuresEndTheRunAsCancel)
+TEST_F(ClassDumpTest, FailuresEndTheRunAsCancel)
 {
     // No JVM where the settings say: the failure text, and no process.
     CClassDumper missing(CClassDumper::ClassKind);
@@ -320,12 +320,12 @@ TEST_F(IntrospectTest, FailuresEndTheRunAsCancel)
         QStringLiteral("2. DumpClass.class file is located in Mavu classes.zip file\n")));
     EXPECT_FALSE(missing.IsBusy());
 
-    // A damaged archive: the introspector fails, the run is aborted and
+    // A damaged archive: the class dumper fails, the run is aborted and
     // what came before is kept for the caller to throw away.
     CompileLibrary();
     m_env.WriteFile(QStringLiteral("broken.jar"), "PK\x03\x04 not really a zip");
-    CClassDumpRun run(m_introspector, {m_env.FilePath("lib.zip"), m_env.FilePath("broken.jar"),
-                                       m_env.FilePath("lib.jar")});
+    CClassDumpRun run(m_dumper, {m_env.FilePath("lib.zip"), m_env.FilePath("broken.jar"),
+                                 m_env.FilePath("lib.jar")});
     EXPECT_EQ(RunAll(run), CClassDumpRun::Cancel);
     EXPECT_TRUE(m_output.endsWith(QStringLiteral("Aborted\n"))) << m_output.toStdString();
     EXPECT_EQ(m_status.size(), 2);
@@ -333,13 +333,13 @@ TEST_F(IntrospectTest, FailuresEndTheRunAsCancel)
     EXPECT_EQ(run.ClassPathAdditions(), m_env.FilePath("lib.zip"));
 
     // While a run goes on, a second start is refused.
-    ASSERT_TRUE(m_introspector.Start(m_env.FilePath("lib.jar")));
-    EXPECT_FALSE(m_introspector.Start(m_env.FilePath("lib.zip")));
-    m_introspector.Abort();
-    EXPECT_FALSE(m_introspector.IsBusy());
+    ASSERT_TRUE(m_dumper.Start(m_env.FilePath("lib.jar")));
+    EXPECT_FALSE(m_dumper.Start(m_env.FilePath("lib.zip")));
+    m_dumper.Abort();
+    EXPECT_FALSE(m_dumper.IsBusy());
 }
 
-TEST_F(IntrospectTest, LibraryJarsListWhatJavapShows)
+TEST_F(ClassDumpTest, LibraryJarsListWhatJavapShows)
 {
     // Jars from a user's class path, as Debian packages them. commons-io
     // has public classes that inherit public methods from classes that are

@@ -15,7 +15,7 @@ std::unique_ptr<CFileObject> Parse(const char *text)
     return std::unique_ptr<CFileObject>(CJavaParser::ParseText(QByteArray(text)));
 }
 
-TEST(IntrospectPaths, ClassFileDirectoriesUpToTheRootGoOnTheChildClassPath)
+TEST(ClassDumpPaths, ClassFileDirectoriesUpToTheRootGoOnTheChildClassPath)
 {
     EXPECT_EQ(CClassDumper::ExtendClassPath(QStringLiteral("/old.jar"),
                                             QStringLiteral("/work/classes/a/b/C.class")),
@@ -27,7 +27,7 @@ TEST(IntrospectPaths, ClassFileDirectoriesUpToTheRootGoOnTheChildClassPath)
               QStringLiteral("/old:/l/a.jar"));
 }
 
-TEST(IntrospectPaths, ClassPathAdditionIsThePackageRootOrTheArchive)
+TEST(ClassDumpPaths, ClassPathAdditionIsThePackageRootOrTheArchive)
 {
     auto qualified = Parse("public class a.b.C extends java.lang.Object { }");
     ASSERT_TRUE(qualified && qualified->FirstClass());
@@ -49,9 +49,9 @@ TEST(IntrospectPaths, ClassPathAdditionIsThePackageRootOrTheArchive)
     auto empty = Parse("");
     EXPECT_EQ(CClassDumpRun::ClassPathAddition(QStringLiteral("/w/C.class"), *empty), QString());
 
-    EXPECT_TRUE(CClassDumpRun::IsIntrospectable(QStringLiteral("/a/B.Zip")));
-    EXPECT_FALSE(CClassDumpRun::IsIntrospectable(QStringLiteral("/a/B.java")));
-    EXPECT_FALSE(CClassDumpRun::IsIntrospectable(QStringLiteral("/a/class")));
+    EXPECT_TRUE(CClassDumpRun::IsDumpable(QStringLiteral("/a/B.Zip")));
+    EXPECT_FALSE(CClassDumpRun::IsDumpable(QStringLiteral("/a/B.java")));
+    EXPECT_FALSE(CClassDumpRun::IsDumpable(QStringLiteral("/a/class")));
 }
 
 } // namespace
