@@ -37,29 +37,34 @@ HTREEITEM CElementTreeBuilder::Insert(HTREEITEM parent, const QString &text, int
     return h;
 }
 
+HTREEITEM CElementTreeBuilder::InsertNode(HTREEITEM parent, const QString &text,
+                                          CElementItem::Kind kind, CVarObject *element, int image,
+                                          bool expandable, HTREEITEM after)
+{
+    CElementItem *node = MakeNode(kind, element);
+    node->SetImages(image, image);
+    return Insert(parent, text, image, expandable, node, after);
+}
+
 HTREEITEM CElementTreeBuilder::InsertMethodsFolder(HTREEITEM parent, CVarContainer *container,
                                                    HTREEITEM after)
 {
-    CElementItem *node = MakeNode(CElementItem::MethodsFolder, container);
-    node->SetImages(TreeImage::MethodsFolder, TreeImage::MethodsFolder);
-    return Insert(parent, QStringLiteral("Methods"), TreeImage::MethodsFolder, true, node, after);
+    return InsertNode(parent, QStringLiteral("Methods"), CElementItem::MethodsFolder, container,
+                      TreeImage::MethodsFolder, true, after);
 }
 
 HTREEITEM CElementTreeBuilder::InsertVariablesFolder(HTREEITEM parent, CVarContainer *container,
                                                      HTREEITEM after)
 {
-    CElementItem *node = MakeNode(CElementItem::VariablesFolder, container);
-    node->SetImages(TreeImage::MethodsFolder, TreeImage::MethodsFolder);
-    return Insert(parent, QStringLiteral("Variables"), TreeImage::MethodsFolder, true, node, after);
+    return InsertNode(parent, QStringLiteral("Variables"), CElementItem::VariablesFolder, container,
+                      TreeImage::MethodsFolder, true, after);
 }
 
 HTREEITEM CElementTreeBuilder::InsertClass(HTREEITEM parent, const QString &text,
                                            CVarContainer *element, HTREEITEM after)
 {
-    const int image = TreeImageOf(*element);
-    CElementItem *node = MakeNode(CElementItem::Element, element);
-    node->SetImages(image, image);
-    return Insert(parent, text, image, true, node, after);
+    return InsertNode(parent, text, CElementItem::Element, element, TreeImageOf(*element), true,
+                      after);
 }
 
 HTREEITEM CElementTreeBuilder::InsertInterface(HTREEITEM parent, const QString &text,
@@ -70,27 +75,22 @@ HTREEITEM CElementTreeBuilder::InsertInterface(HTREEITEM parent, const QString &
 
 HTREEITEM CElementTreeBuilder::InsertNone(HTREEITEM parent)
 {
-    CElementItem *node = MakeNode(CElementItem::Placeholder, nullptr);
-    node->SetImages(TreeImage::None, TreeImage::None);
-    return Insert(parent, QStringLiteral("<none>"), TreeImage::None, false, node, TVI_LAST);
+    return InsertNode(parent, QStringLiteral("<none>"), CElementItem::Placeholder, nullptr,
+                      TreeImage::None, false, TVI_LAST);
 }
 
 HTREEITEM CElementTreeBuilder::InsertMember(HTREEITEM parent, const QString &text,
                                             CVarObject *element, HTREEITEM after)
 {
-    const int image = TreeImageOf(*element);
-    CElementItem *node = MakeNode(CElementItem::Element, element);
-    node->SetImages(image, image);
-    return Insert(parent, text, image, false, node, after);
+    return InsertNode(parent, text, CElementItem::Element, element, TreeImageOf(*element), false,
+                      after);
 }
 
 HTREEITEM CElementTreeBuilder::InsertExpandableMember(HTREEITEM parent, const QString &text,
                                                       CVarObject *element, HTREEITEM after)
 {
-    const int image = TreeImageOf(*element);
-    CElementItem *node = MakeNode(CElementItem::Element, element);
-    node->SetImages(image, image);
-    return Insert(parent, text, image, true, node, after);
+    return InsertNode(parent, text, CElementItem::Element, element, TreeImageOf(*element), true,
+                      after);
 }
 
 HTREEITEM CElementTreeBuilder::InsertTreeItem(HTREEITEM parent, CTreeItem *item, bool select,

@@ -81,6 +81,10 @@ protected:
     // Inserts, reporting a failure once per build.
     HTREEITEM Insert(HTREEITEM parent, const QString &text, int image, bool expandable,
                      CTreeItem *data, HTREEITEM after);
+    // A new node of kind for element, showing image whether selected or
+    // not: every insert but plain text makes its node this way.
+    HTREEITEM InsertNode(HTREEITEM parent, const QString &text, CElementItem::Kind kind,
+                         CVarObject *element, int image, bool expandable, HTREEITEM after);
 
 private:
     void FillContainer(HTREEITEM item, CVarContainer &container);
