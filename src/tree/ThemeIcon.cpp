@@ -99,26 +99,26 @@ private:
                                  .arg(int(mode))
                                  .arg(palette.color(QPalette::Window).rgba())
                                  .arg(palette.color(QPalette::Highlight).rgba());
-        if (const auto it = m_pixmaps.constFind(name); it != m_pixmaps.cend())
-            return it.value();
-        CIconCache &cache = CIconCache::Instance();
-        const QImage cached = cache.Find(name);
-        QPixmap pixmap;
-        if (!cached.isNull()) {
-            pixmap = QPixmap::fromImage(cached);
-        } else {
+        return Cached(name, [&] {
             QStyleOption option;
             option.palette = palette;
-            pixmap = style->generatedIconPixmap(mode, normal, &option);
-            cache.Add(name, pixmap.toImage());
-        }
-        m_pixmaps.insert(name, pixmap);
-        return pixmap;
+            return style->generatedIconPixmap(mode, normal, &option);
+        });
     }
 
     QPixmap NormalPixmap(const QSize &size, qreal scale)
     {
-        const QString name = CacheName(size, scale);
+        return Cached(CacheName(size, scale), [&] {
+            return scale > 0 ? Icon().pixmap(size, scale, QIcon::Normal, QIcon::Off)
+                             : Icon().pixmap(size, QIcon::Normal, QIcon::Off);
+        });
+    }
+
+    // The picture kept under name: this engine's own copy, else the one the
+    // icon cache kept from an earlier start; only when neither has it is it
+    // made, and then kept in both.
+    template <class Make> QPixmap Cached(const QString &name, Make make)
+    {
         if (const auto it = m_pixmaps.constFind(name); it != m_pixmaps.cend())
             return it.value();
         CIconCache &cache = CIconCache::Instance();
@@ -127,8 +127,7 @@ private:
         if (!cached.isNull()) {
             pixmap = QPixmap::fromImage(cached);
         } else {
-            pixmap = scale > 0 ? Icon().pixmap(size, scale, QIcon::Normal, QIcon::Off)
-                               : Icon().pixmap(size, QIcon::Normal, QIcon::Off);
+            pixmap = make();
             cache.Add(name, pixmap.toImage());
         }
         m_pixmaps.insert(name, pixmap);
