@@ -16,15 +16,6 @@ CBuildToolProcess::~CBuildToolProcess()
     CloseRedirectFile(true);
 }
 
-bool CBuildToolProcess::Execute(int quiet)
-{
-    if (Manager()) {
-        Manager()->Host().ShowOutputTab(CToolHost::BuildTab);
-        Manager()->Host().ClearOutput(CToolHost::BuildTab);
-    }
-    return CToolProcess::Execute(quiet);
-}
-
 QString CBuildToolProcess::NewRedirectFileName(const QString &tool)
 {
     const QDir temp(QDir::tempPath());

@@ -5,17 +5,17 @@
 class CProject;
 class QFile;
 
-// A tool whose text goes to the Build tab (the compiler, javadoc): the tab
-// comes to the front, empty, before the tool starts. The compiler and
-// javadoc write into a temporary redirect file that is read into the tab
-// once the tool has ended; this class keeps that file.
+// A tool whose text goes to the Build tab (the compiler, javadoc). Each
+// starts in its own Execute, emptying the tab and bringing it to the front
+// at the moment its own messages need. Both write into a temporary
+// redirect file that is read into the tab once the tool has ended; this
+// class keeps that file.
 class CBuildToolProcess : public CToolProcess
 {
     Q_OBJECT
 public:
     using CToolProcess::CToolProcess;
     ~CBuildToolProcess() override;
-    bool Execute(int quiet) override;
 
     // Running, or ended with its report still to come.
     bool IsBusy() const { return IsRunning() || m_bFileOpen; }
