@@ -5,31 +5,10 @@
 #include "tools/HeadlessProject.h"
 #include "tools/ToolHost.h"
 #include "tools/ToolManager.h"
-#include "tools/ToolOutput.h"
 
 #include <QTextStream>
 
 namespace {
-
-// The text of a tab, written out as it comes (less carriage returns, as
-// the window shows it).
-class CStreamOutput final : public CToolOutput
-{
-public:
-    explicit CStreamOutput(QTextStream &stream) : m_stream(stream) {}
-    void AppendOutput(const QString &text) override
-    {
-        QString t = text;
-        t.remove(QLatin1Char('\r'));
-        m_stream << t;
-        m_stream.flush();
-        m_written = true;
-    }
-    bool m_written = false;
-
-private:
-    QTextStream &m_stream;
-};
 
 class CHeadlessHost final : public CToolHost
 {
@@ -94,7 +73,7 @@ int CHeadlessBuild::Run(QTextStream &out, QTextStream &err) const
     int code = Succeeded;
     if (compiled >= 0)
         code = compiled ? Succeeded : Failed;
-    else if (host.m_buildOutput.m_written)
+    else if (host.m_buildOutput.Written())
         code = Failed; // the compiler could not be started
     out << Qt::endl;
     return code;

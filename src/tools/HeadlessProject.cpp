@@ -55,3 +55,12 @@ int CHeadlessProject::CompileAndWait(CToolManager &manager, const std::function<
     loop.exec();
     return succeeded ? 1 : 0;
 }
+
+void CStreamOutput::AppendOutput(const QString &text)
+{
+    QString t = text;
+    t.remove(QLatin1Char('\r'));
+    m_stream << t;
+    m_stream.flush();
+    m_written = true;
+}

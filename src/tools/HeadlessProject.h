@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/ProjectDoc.h"
+#include "tools/ToolOutput.h"
 
 #include <functional>
 #include <memory>
@@ -35,4 +36,20 @@ public:
 private:
     CProjectDoc m_workspace;
     std::unique_ptr<CProjectFolder> m_folder;
+};
+
+// A tab's text written to a stream as it comes, less the carriage returns
+// the window does not show either.
+class CStreamOutput final : public CToolOutput
+{
+public:
+    explicit CStreamOutput(QTextStream &stream) : m_stream(stream) {}
+    void AppendOutput(const QString &text) override;
+    // Whether any text came: a build whose compiler could not be started
+    // has said why here.
+    bool Written() const { return m_written; }
+
+private:
+    QTextStream &m_stream;
+    bool m_written = false;
 };

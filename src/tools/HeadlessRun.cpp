@@ -12,7 +12,6 @@
 #include "tools/RunProcess.h"
 #include "tools/ToolHost.h"
 #include "tools/ToolManager.h"
-#include "tools/ToolOutput.h"
 
 #include <QProcess>
 #include <QTextStream>
@@ -21,22 +20,6 @@ namespace {
 
 // Everything that is not the program's own goes to standard error, so that
 // standard output carries the program's output alone.
-class CErrOutput final : public CToolOutput
-{
-public:
-    explicit CErrOutput(QTextStream &err) : m_err(err) {}
-    void AppendOutput(const QString &text) override
-    {
-        QString t = text;
-        t.remove(QLatin1Char('\r'));
-        m_err << t;
-        m_err.flush();
-    }
-
-private:
-    QTextStream &m_err;
-};
-
 class CRunHost final : public CToolHost
 {
 public:
@@ -50,7 +33,7 @@ public:
 
 private:
     const CHeadlessRun &m_run;
-    CErrOutput m_output;
+    CStreamOutput m_output;
 };
 
 // Messages to standard error; questions are answered No, so that nothing
