@@ -1,16 +1,8 @@
 #include "app/BuildCommand.h"
 
-#include "app/AppLocations.h"
-#include "app/AppSettings.h"
-#include "app/IDEDirectories.h"
-#include "app/JavaClassPath.h"
-#include "app/ProductFiles.h"
-#include "core/IDEOptions.h"
-#include "core/SettingsStore.h"
+#include "app/HeadlessSettings.h"
 #include "tools/HeadlessBuild.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <QTextStream>
 
 int RunBuildCommand(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -31,24 +23,10 @@ int RunBuildCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         return CHeadlessBuild::Unreadable;
     }
 
-    // The settings and data files the IDE would use, read only.
-    const CSettingsStore store;
-    const CAppLocations loc =
-        CAppLocations::FromEnvironment(QCoreApplication::applicationDirPath());
-    CIDEOptions options;
-    CIDEDirectories dirs;
-    CProductFiles files;
-    LoadSettings(store, loc, options, dirs, files);
-    const QString programDir =
-        dirs.m_programPath.isEmpty() ? loc.m_defaultProgramDir : dirs.m_programPath;
-    files.SetDefaults(programDir, loc.m_startupDir);
-    build.workspacePath =
-        CProductFiles::Resolve(CProductFiles::Workspace, files.Path(CProductFiles::Workspace),
-                               programDir, loc.m_startupDir);
-    build.jdkExeDir = dirs.m_exePath;
-    build.jdkLibDir = dirs.m_libPath;
-    const QString zip = CJavaClassPath::FindOwnClassesZip(loc, programDir);
-    if (!zip.isEmpty())
-        build.ownClassesDir = QFileInfo(zip).absolutePath();
+    const CHeadlessSettings settings = CHeadlessSettings::Load();
+    build.workspacePath = settings.Resolve(CProductFiles::Workspace);
+    build.jdkExeDir = settings.jdkExeDir;
+    build.jdkLibDir = settings.jdkLibDir;
+    build.ownClassesDir = settings.ownClassesDir;
     return build.Run(out, err);
 }
