@@ -93,22 +93,11 @@ const char *kLibrary = "public class Applet extends Panel {\n"
 
 } // namespace
 
-TEST(ClassWizard, MethodTextsAndJavadocSkeletons)
+TEST(ClassWizard, JavadocSkeletons)
 {
     CParsedLookup lib(kLibrary);
     const CVarMethodDecl &init = *lib.Method("Applet", "init");
     const CVarMethodDecl &param = *lib.Method("Applet", "getParameter");
-    EXPECT_EQ(CClassWizard::FormatCode(init, true, true),
-              "\n\tpublic void init()\n\t{\n\t\t\n\t}\n");
-    EXPECT_EQ(CClassWizard::FormatCode(param, true, true),
-              "\n\tpublic String synchronized getParameter(String name, int index)"
-              " throws IOException, Oops\n\t{\n\t\t\n\t}\n");
-    EXPECT_EQ(CClassWizard::FormatCode(init, false, true), "public void init();\n");
-    EXPECT_EQ(CClassWizard::FormatCode(init, true, false), "\n\tpublic void init(){ }\n");
-    // An interface method without modifier has no access word.
-    EXPECT_EQ(CClassWizard::FormatCode(*lib.Method("Runnable", "run"), false, true),
-              "void run();\n");
-
     EXPECT_EQ(CClassWizard::JavadocText(init), "\n\t/**\n\t *\n\t *\n\t */\n");
     EXPECT_EQ(CClassWizard::JavadocText(param), "\n\t/**\n\t *\n\t *\n"
                                                 "\t * @param   name  \n"
@@ -122,28 +111,6 @@ TEST(ClassWizard, MethodTextsAndJavadocSkeletons)
     ASSERT_TRUE(CClassWizard::GenerateJavadoc(editor, 2, param));
     EXPECT_TRUE(editor.m_text.startsWith("class T {\n\n\t/**\n\t *\n\t *\n\t * @param   name"));
     EXPECT_TRUE(editor.m_text.endsWith("\t */\n    void run() {}\n}\n"));
-}
-
-TEST(ClassWizard, NewClassAndInterfaceTexts)
-{
-    CParsedLookup lib(kLibrary);
-    CTextEditor editor("// top\n");
-    ASSERT_TRUE(CClassWizard::AddNewClass(editor, "Worker", "Applet",
-                                          {lib.Type("Runnable"), lib.Type("Listener")}, false));
-    EXPECT_EQ(editor.m_text, "// top\n"
-                             "\n\nclass Worker extends Applet implements Runnable, Listener\n{\n"
-                             "\n"
-                             "\n\tpublic void run()\n\t{\n\t\t\n\t}\n\n"
-                             "\n"
-                             "\n\tpublic int heard(Object source, long when)\n\t{\n\t\t\n\t}\n\n"
-                             "\n}");
-    EXPECT_EQ(CClassWizard::NewClassText("Plain", "", {}, true),
-              "\n\nclass Plain\n{\n\n\tpublic Plain()\n\t{\n\t\n\t}\n\n}");
-
-    CTextEditor second("x");
-    ASSERT_TRUE(CClassWizard::AddNewInterface(second, "Sleeper", "Runnable"));
-    EXPECT_EQ(second.m_text, "x\n\ninterface Sleeper extends Runnable\n{\n\n}");
-    EXPECT_EQ(CClassWizard::NewInterfaceText("Alone", ""), "\n\ninterface Alone\n{\n\n}");
 }
 
 TEST(ClassWizard, DroppedMethodIsPastedOnceAndOnlyIntoAChild)

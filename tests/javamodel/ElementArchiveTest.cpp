@@ -359,32 +359,6 @@ TEST_F(ElementArchiveTest, ReadsOlderSchemas)
         EXPECT_EQ(c->m_innerClasses.size(), schema == 3 ? 1 : 0);
         EXPECT_EQ(g_olderSchemaRead, schema < 3);
     }
-    // An interface of schema 4 has no nested types stored; its methods come
-    // back public.
-    {
-        COldWriter w;
-        w.Begin("CVarInterface", 4);
-        w.Element(QStringLiteral("I"), QString(), 4);
-        w.Ar().WriteDWORD(1);
-        w.Begin("CVarMethodDecl", 4);
-        w.Element(QStringLiteral("m"), QStringLiteral("void"), 4, 4);
-        w.Ar().WriteInt(1); // synchronized
-        w.Ar().WriteInt(0);
-        w.Ar().WriteDWORD(0);
-        w.Ar().WriteStringArray({QStringLiteral("E")});
-        w.Ar().WriteDWORD(0);
-        w.Ar().WriteString(QStringLiteral("J"));
-        w.Ar().WriteString(QStringLiteral("File"));
-        std::unique_ptr<CObject> obj = Load(w.Bytes(), RUNTIME_CLASS(CVarInterface));
-        const auto *i = dynamic_cast<CVarInterface *>(obj.get());
-        ASSERT_TRUE(i);
-        EXPECT_EQ(i->m_sourceFile, QStringLiteral("File"));
-        EXPECT_TRUE(i->m_innerClasses.isEmpty());
-        ASSERT_EQ(i->m_methods.size(), 1);
-        EXPECT_EQ(i->m_methods[0]->m_access, CVarObject::AccessPublic);
-        EXPECT_TRUE(i->m_methods[0]->m_synchronized);
-        EXPECT_EQ(i->m_methods[0]->m_throws, QStringList{QStringLiteral("E")});
-    }
 }
 
 TEST_F(ElementArchiveTest, DamagedDataIsRefusedWithAReason)

@@ -79,13 +79,11 @@ TEST(ElementModelTest, ShortensNames)
         const char *in, *name, *type;
     } rows[] = {
         {"java.awt.Button", "Button", "Button"},
-        {"Button", "Button", "Button"},
         {"a.b.", "", ""},
         {"java.util.Map<java.lang.String, java.util.List<int[]>>", "List<int[]>>",
          "Map<String, List<int[]>>"},
         {"java.lang.String...", "", "String..."},
         {"Outer<T>.Inner", "Inner", "Outer<T>.Inner"},
-        {"Map<? extends java.lang.Number, ?>", "Number, ?>", "Map<? extends Number, ?>"},
     };
     for (const auto &row : rows) {
         const QString in = QString::fromLatin1(row.in);
@@ -203,19 +201,6 @@ TEST(ElementModelTest, AddsMethodCopiesInNameOrder)
     EXPECT_EQ(copy->m_throws, src->m_throws);
     EXPECT_NE(copy->m_arguments[0], src->m_arguments[0]); // copies, not shared
     EXPECT_EQ(Names(c.m_methods), (QStringList{"run", "run", "zz", "aa"}));
-}
-
-TEST(ElementModelTest, EnsurePackageMakesUserOnce)
-{
-    auto file = Parse("class A { }");
-    CVarPackage *made = file->EnsurePackage();
-    ASSERT_TRUE(made);
-    EXPECT_EQ(made->m_name, QStringLiteral("User"));
-    EXPECT_EQ(file->EnsurePackage(), nullptr);
-    EXPECT_EQ(file->m_package, made);
-    auto withPackage = Parse("package p; class A { }");
-    EXPECT_EQ(withPackage->EnsurePackage(), nullptr);
-    EXPECT_EQ(withPackage->m_package->m_name, QStringLiteral("p"));
 }
 
 TEST(ElementModelTest, FindsTheClassAtALine)

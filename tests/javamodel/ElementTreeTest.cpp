@@ -212,28 +212,3 @@ TEST(ElementTree, MembersShowTheirAccessAndEmptyNamesAreLeftOut)
         again.AddToTree(TVI_ROOT, *v);
     EXPECT_EQ(fresh.Root().children.size(), 3u);
 }
-
-TEST(ElementTree, ModernTypesHaveTheirOwnImagesAndTexts)
-{
-    auto b = Build("enum Colour { RED, GREEN }\n"
-                   "record Point(int x, int y) {}\n"
-                   "@interface Marker {}\n"
-                   "sealed interface Shape permits Circle {}\n"
-                   "non-sealed class Circle implements Shape {}\n");
-    CMemoryTree &tree = b->tree;
-    QStringList got;
-    for (const CMemoryTree::Node *n : tree.Root().children)
-        got << QString("%1:%2").arg(n->text).arg(n->image);
-    const auto entry = [](const char *text, int image) {
-        return QString("%1:%2").arg(text).arg(image);
-    };
-    EXPECT_EQ(got, (QStringList{entry("Circle implements Shape", TreeImage::Class),
-                                entry("enum Colour", TreeImage::Enum),
-                                entry("@interface Marker", TreeImage::Annotation),
-                                entry("record Point", TreeImage::Record),
-                                entry("sealed Shape", TreeImage::Sealed)}));
-    // A record's components are its variables.
-    CMemoryTree::Node &point = Open(tree, Child(tree.Root(), "record Point"));
-    EXPECT_EQ(CMemoryTree::Texts(Open(tree, Child(point, "Variables"))),
-              (QStringList{"final int x", "final int y"}));
-}

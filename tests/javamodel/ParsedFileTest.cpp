@@ -136,44 +136,6 @@ TEST(ParseCommandTest, PrintsEachFileAndReportsUnreadableOnes)
     }
 }
 
-TEST(ParseCommandTest, ManyThreadsListInTheOrderOfTheFiles)
-{
-    // Files of very different sizes, so that threads finish out of order,
-    // with unreadable ones among them. Two list many megabytes (deep
-    // nesting), more than a thread may hold while it waits for its turn.
-    CTestEnv env;
-    QByteArray deep;
-    for (int i = 0; i < 1400; ++i)
-        deep += "class Deep { int f;\n";
-    deep += QByteArray(1400, '}');
-    QStringList files;
-    for (int i = 0; i < 30; ++i) {
-        if (i == 2 || i == 3) {
-            files << env.WriteFile(QStringLiteral("Deep%1.java").arg(i), deep);
-            continue;
-        }
-        QByteArray text = "package p;\nclass C" + QByteArray::number(i) + " {\n";
-        for (int m = 0; m < (i % 5) * 200; ++m)
-            text += "  int m" + QByteArray::number(m) + "(String s) { return 1; }\n";
-        text += "}\n";
-        files << env.WriteFile(QStringLiteral("C%1.java").arg(i), text);
-        if (i % 9 == 4)
-            files << env.FilePath(QStringLiteral("Missing%1.java").arg(i));
-    }
-    files << files[5];
-
-    const ParseRun one = RunParse(files, 1);
-    EXPECT_EQ(one.status, 1);
-    EXPECT_GT(one.out.size(), size_t(2 * 9 * 1000 * 1000));
-    EXPECT_EQ(QString::fromStdString(one.err).count(QStringLiteral("Error opening")), 4);
-    for (int jobs : {2, 64}) {
-        const ParseRun many = RunParse(files, jobs);
-        EXPECT_EQ(many.status, one.status) << jobs;
-        EXPECT_TRUE(many.out == one.out) << jobs;
-        EXPECT_EQ(many.err, one.err) << jobs;
-    }
-}
-
 TEST(ParseCommandTest, AFailedWriteEndsTheListing)
 {
     CTestEnv env;
@@ -206,36 +168,6 @@ TEST(ParseCommandTest, ARealisticJava17SourceGivesItsExpectedListing)
     EXPECT_TRUE(run.err.empty());
     EXPECT_EQ(QString::fromStdString(run.out).split(QLatin1Char('\n')),
               QString::fromUtf8(expected).split(QLatin1Char('\n')));
-}
-
-TEST(ParseCommandTest, BinaryAndHugeInputDoNoHarm)
-{
-    // Bytes of every value, zeros included: whatever comes out, the parse
-    // ends and the result can be listed.
-    QRandomGenerator rng(42);
-    for (int round = 0; round < 50; ++round) {
-        QByteArray junk(4096, '\0');
-        for (char &c : junk)
-            c = char(rng.bounded(256));
-        if (round % 5 == 0)
-            junk.replace(rng.bounded(4000), 5, "class");
-        std::unique_ptr<CFileObject> file(CJavaParser::ParseText(junk));
-        ASSERT_TRUE(file);
-        FileLines(*file);
-    }
-    // Deep nesting and a very long line.
-    QByteArray deep = "class A { void f() {";
-    deep += QByteArray(100000, '{');
-    deep += QByteArray(100000, '}');
-    deep += "} int after; }";
-    EXPECT_EQ(ParseLines(deep), (QStringList{"class\tA\t\t1\t1\tA", "method\tf\tA\t1\t1\tvoid f( )",
-                                             "field\tafter\tA\t1\t0\tint after"}));
-    // Unbalanced type arguments in a header end at the next brace.
-    EXPECT_EQ(ParseLines("class A { Map<String m; int ok; }"),
-              (QStringList{"class\tA\t\t1\t1\tA", "field\tok\tA\t1\t0\tint ok"}));
-    EXPECT_EQ(ParseLines(""), QStringList());
-    EXPECT_EQ(ParseLines("@"), QStringList());
-    EXPECT_EQ(ParseLines("class"), QStringList{"class\t\t\t1\t0\t"});
 }
 
 TEST(ParseCommandTest, EditorTextIsParsedAsUtf8)

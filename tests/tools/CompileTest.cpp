@@ -167,30 +167,6 @@ TEST(Compile, SingleFileCompilesDrawTheLineAndClearTheDirtyMark)
     EXPECT_TRUE(QFile::exists(tp.Path("Good.class")));
 }
 
-TEST(Compile, AStoppedCompileReportsUserAbortAndStartsNoRun)
-{
-    CTestEnv env;
-    CFakePrompter prompter;
-    CTestProject tp(env.Path(), {{"Good.java", kGood}});
-    Build b(tp);
-    tp.Project().FindFileItem(tp.Path("Good.java"))->SetDirty(true);
-    ASSERT_TRUE(b.commands.CompileFile(tp.Path("Good.java")));
-    b.manager.CompileProcess().SetRunAfterCompile(true);
-    // A second request while it runs is ignored without a word.
-    EXPECT_FALSE(b.commands.CompileFile(tp.Path("Good.java")));
-    b.commands.Stop();
-    ASSERT_TRUE(b.WaitForEnd());
-    EXPECT_TRUE(b.host.m_build.m_text.endsWith("User Abort...\n"))
-        << b.host.m_build.m_text.toStdString();
-    EXPECT_EQ(prompter.m_status.last(), "User Abort...");
-    EXPECT_EQ(b.results[0].endCode, 101);
-    EXPECT_FALSE(b.results[0].succeeded);
-    EXPECT_EQ(b.host.m_runs, 0);
-    // Nothing was written: the mark stays.
-    EXPECT_TRUE(IsDirty(tp, "Good.java"));
-    EXPECT_EQ(prompter.m_messages, QStringList());
-}
-
 TEST(Compile, AllJavaFilesOfTheDirectoryAndAMissingCompiler)
 {
     CTestEnv env;

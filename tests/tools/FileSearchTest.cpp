@@ -49,8 +49,6 @@ TEST(FileSearch, EveryHitIsALineWithMatchCaseAndWholeWord)
         {"whole words", "count", false, true,
          L(1, "int count = 0;") + L(2, "count += Count(count);") + L(2, "count += Count(count);") +
              L(2, "count += Count(count);")},
-        {"whole words, match case", "count", true, true,
-         L(1, "int count = 0;") + L(2, "count += Count(count);") + L(2, "count += Count(count);")},
         {"letters beyond ASCII fold too", "ärger", false, false,
          L(4, "Ärger ärger") + L(4, "Ärger ärger")},
         {"overlapping hits each count", "nt", true, false,

@@ -77,57 +77,6 @@ TEST(JavaDoc, AProjectsPagesAreWrittenAndTheBuildTabReportsThem)
     EXPECT_TRUE(prompter.m_messages.isEmpty());
 }
 
-TEST(JavaDoc, FolderSingleFileMifAndStop)
-{
-    CTestEnv env;
-    CFakePrompter prompter;
-    CTestProject tp(env.Path(), {{"A.java", "/** Class A. */\npublic class A {}\n"}});
-    env.WriteFile("src/X.java", "/** X. */\npublic class X {}\n");
-    env.WriteFile("src/Y.java", "/** Y. */\npublic class Y {}\n");
-    tp.Workspace().m_doc.m_bOutputDir = 1;
-    tp.Workspace().m_doc.m_strOutputDir = env.FilePath("folderdoc");
-    CRecordingHost host;
-    CToolManager manager(&host, &tp.Workspace());
-    CJavaDocProcess &javadoc = manager.JavaDocProcess();
-
-    // A folder: every source in it, with the project's form of the line.
-    qputenv("CLASSPATH", "/outside");
-    ASSERT_TRUE(javadoc.JavaDocFolder(env.FilePath("src")));
-    EXPECT_EQ(javadoc.ClassPath(), "/outside");
-    qunsetenv("CLASSPATH");
-    ASSERT_TRUE(WaitFor([&] { return !manager.IsBuildBusy(); }, 120000));
-    EXPECT_TRUE(host.m_build.m_text.startsWith("javadoc  -d " + env.FilePath("folderdoc") +
-                                               "  *.java...\n"));
-    EXPECT_TRUE(QFile::exists(env.FilePath("folderdoc/X.html")));
-    EXPECT_TRUE(QFile::exists(env.FilePath("folderdoc/Y.html")));
-    EXPECT_FALSE(host.m_build.m_text.contains("Javadoc All Complete"));
-
-    // A file outside the project takes the global options; MIF is refused by
-    // today's javadoc, in its own words.
-    tp.Workspace().m_doc.m_nDocType = 2;
-    ASSERT_TRUE(javadoc.JavaDoc(env.FilePath("src/X.java"), false));
-    ASSERT_TRUE(WaitFor([&] { return !manager.IsBuildBusy(); }, 120000));
-    EXPECT_TRUE(host.m_build.m_text.startsWith("javadoc   -d " + env.FilePath("folderdoc") +
-                                               " -doctype MIF  X.java...\n"));
-    EXPECT_TRUE(host.m_build.m_text.contains("error: invalid flag: -doctype"));
-
-    // Stopped: "User Abort...", and the text so far.
-    tp.Workspace().m_doc.m_nDocType = 1;
-    ASSERT_TRUE(javadoc.JavaDoc(env.FilePath("src/Y.java"), false));
-    manager.StopBuild();
-    ASSERT_TRUE(WaitFor([&] { return !manager.IsBuildBusy(); }, 60000));
-    EXPECT_TRUE(host.m_build.m_text.contains("User Abort...\n" + CJavaDocProcess::OutputHeader()));
-    EXPECT_FALSE(host.m_build.m_text.contains("Done..."));
-    EXPECT_TRUE(prompter.m_messages.isEmpty());
-
-    // A tool that is not there: the start failure, and nothing runs.
-    host.m_jdkExeDir = env.FilePath("nojdk");
-    EXPECT_FALSE(javadoc.JavaDoc(env.FilePath("src/Y.java"), false));
-    EXPECT_FALSE(manager.IsBuildBusy());
-    EXPECT_TRUE(host.m_build.m_text.contains(CToolProcess::StartFailedMessage(
-        env.FilePath("nojdk/javadoc") + "   -d " + env.FilePath("folderdoc") + " Y.java")));
-}
-
 TEST(Jar, ArchivesWithAndWithoutAManifestAndMakeBean)
 {
     CTestEnv env;

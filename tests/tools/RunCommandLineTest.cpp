@@ -43,19 +43,6 @@ TEST_P(ApplicationLine, IsBuiltFlagByFlag)
 // the project's value wins).
 const CommandCase kApplicationCases[] = {
     {"plain", [](O &, O &, CRunSetup &) {}, "/jdk/bin/java   Main "},
-    {"cs", [](O &p, O &, CRunSetup &) { p.m_bCheckSource = 1; }, "/jdk/bin/java  -cs  Main "},
-    {"mx glued",
-     [](O &p, O &, CRunSetup &) {
-         p.m_bMaxHeap = 1;
-         p.m_strMaxHeap = QStringLiteral("16m");
-     },
-     "/jdk/bin/java  -mx16m  Main "},
-    {"ms from the workspace",
-     [](O &, O &g, CRunSetup &) {
-         g.m_bStartHeap = 1;
-         g.m_strStartHeap = QStringLiteral("8m");
-     },
-     "/jdk/bin/java  -ms8m  Main "},
     {"project value wins",
      [](O &p, O &g, CRunSetup &) {
          p.m_bCStack = 1;
@@ -71,16 +58,6 @@ const CommandCase kApplicationCases[] = {
          g.m_strJavaStack = QStringLiteral("256k");
      },
      "/jdk/bin/java  -oss256k  Main "},
-    {"noasyncgc", [](O &p, O &, CRunSetup &) { p.m_bNoAsyncGC = 1; },
-     "/jdk/bin/java  -noasyncgc  Main "},
-    {"verbose", [](O &, O &g, CRunSetup &) { g.m_bVerbose = 1; }, "/jdk/bin/java  -verbose  Main "},
-    {"verify", [](O &p, O &, CRunSetup &) { p.m_bVerify = 1; }, "/jdk/bin/java  -verify  Main "},
-    {"noverify", [](O &p, O &, CRunSetup &) { p.m_bNoVerify = 1; },
-     "/jdk/bin/java  -noverify  Main "},
-    {"verifyremote", [](O &p, O &, CRunSetup &) { p.m_bVerifyRemote = 1; },
-     "/jdk/bin/java  -verifyremote  Main "},
-    {"verbosegc", [](O &p, O &, CRunSetup &) { p.m_bVerboseGC = 1; },
-     "/jdk/bin/java  -verbosegc  Main "},
     {"every flag in its order",
      [](O &p, O &g, CRunSetup &) {
          for (int O::*f : {&O::m_bCheckSource, &O::m_bNoAsyncGC, &O::m_bVerbose, &O::m_bVerify,
@@ -106,8 +83,6 @@ const CommandCase kApplicationCases[] = {
          p.m_strCustomOptions = QStringLiteral("-ignored");
      },
      "/jdk/bin/java   -Xint Main "},
-    {"custom options on but empty", [](O &, O &g, CRunSetup &) { g.m_bCustomOptions = 1; },
-     "/jdk/bin/java   Main "},
     {"another interpreter",
      [](O &, O &g, CRunSetup &) {
          g.m_bUseInterpreter = 1;
@@ -116,9 +91,6 @@ const CommandCase kApplicationCases[] = {
      "/opt/jre/bin/java   Main "},
     {"no JDK directory: java from PATH", [](O &, O &, CRunSetup &s) { s.jdkBinDir.clear(); },
      "java   Main "},
-    {"JDK directory with its slash",
-     [](O &, O &, CRunSetup &s) { s.jdkBinDir = QStringLiteral("/jdk/bin/"); },
-     "/jdk/bin/java   Main "},
     {"package of the main class file",
      [](O &, O &, CRunSetup &s) { s.mainClassPackage = QStringLiteral("app"); },
      "/jdk/bin/java   app.Main "},
@@ -137,8 +109,6 @@ const CommandCase kApplicationCases[] = {
          s.mainClassPackage = QStringLiteral("app");
      },
      "/jdk/bin/java   x.Other "},
-    {"class to run on but empty", [](O &p, O &, CRunSetup &) { p.m_bClassToRun = 1; },
-     "/jdk/bin/java   Main "},
     {"no class at all: no arguments either",
      [](O &p, O &, CRunSetup &s) {
          s.mainClassFile.clear();
@@ -221,8 +191,6 @@ const DirCase kDirCases[] = {
          s.mainHtmlDir = QStringLiteral("/p/web");
      },
      "/tmp/x"},
-    {"run directory off", [](O &p, CRunSetup &) { p.m_strRunDirectory = QStringLiteral("/tmp/x"); },
-     "/p/src"},
     {"main HTML file's directory",
      [](O &, CRunSetup &s) {
          s.mainHtmlFile = QStringLiteral("Page.html");
@@ -235,14 +203,6 @@ const DirCase kDirCases[] = {
          p.m_strClassToRun = QStringLiteral("x.Other");
      },
      "/p"},
-    {"class to run with a main HTML file",
-     [](O &p, CRunSetup &s) {
-         p.m_bClassToRun = 1;
-         p.m_strClassToRun = QStringLiteral("x.Other");
-         s.mainHtmlFile = QStringLiteral("Page.html");
-         s.mainHtmlDir = QStringLiteral("/p/web");
-     },
-     "/p/web"},
     {"nothing known: project directory", [](O &, CRunSetup &s) { s.mainClassDir.clear(); }, "/p"},
 };
 INSTANTIATE_TEST_SUITE_P(Run, RunDirectory, ::testing::ValuesIn(kDirCases),

@@ -111,9 +111,6 @@ TEST(Run, DirtyProjectCompilesFirstThenRunsTheFoundMainWithArgumentsAndInput)
                          "\nClass Path - " + r.manager.RunProcess().ClassPath() + "\n";
     EXPECT_TRUE(text.startsWith(head)) << text.toStdString();
     EXPECT_TRUE(r.manager.RunProcess().ClassPath().startsWith(tp.Path("src")));
-    EXPECT_TRUE(r.manager.IsToolBusy());
-    EXPECT_FALSE(r.run.CanRun());
-    EXPECT_TRUE(r.run.CanStop());
     EXPECT_EQ(r.host.m_attached, &r.manager.RunProcess());
 
     // What the Output tab sends on Enter reaches the program's input.
@@ -122,7 +119,6 @@ TEST(Run, DirtyProjectCompilesFirstThenRunsTheFoundMainWithArgumentsAndInput)
     ASSERT_TRUE(r.OutputHas(CToolProcess::ExitText()));
     EXPECT_EQ(r.endCodes, QList<int>{0});
     EXPECT_EQ(r.host.m_attached, nullptr);
-    EXPECT_TRUE(r.run.CanRun());
     EXPECT_TRUE(prompter.m_messages.isEmpty()) << prompter.m_messages.join("|").toStdString();
 
     // Nothing dirty now: Run starts the program at once.
@@ -148,34 +144,6 @@ TEST(Run, CompileErrorsKeepTheProgramFromStarting)
     EXPECT_EQ(r.host.m_runs, 0);
     EXPECT_FALSE(r.manager.RunProcess().IsRunning());
     EXPECT_FALSE(r.host.m_output.m_text.contains("Working Directory - "));
-}
-
-TEST(Run, StopRunEndsTheProgramAsStoppedByTheUser)
-{
-    CTestEnv env;
-    CFakePrompter prompter;
-    CTestProject tp(env.Path(), {{"Forever.java", kForever}});
-    tp.Project().SetMainClass(QStringLiteral("Forever.java"));
-    Runner r(tp);
-    ASSERT_TRUE(r.run.Run(true));
-    ASSERT_TRUE(r.OutputHas("started\n")) << r.host.m_output.m_text.toStdString();
-    EXPECT_TRUE(r.host.m_output.m_text.startsWith("java   Forever \nWorking Directory - "));
-
-    // Run or Stop Run stops a running program.
-    ASSERT_TRUE(r.run.RunOrStop());
-    ASSERT_TRUE(r.OutputHas(CToolProcess::ExitText()));
-    EXPECT_EQ(r.endCodes, QList<int>{CToolProcess::kUserAbort});
-    EXPECT_FALSE(r.manager.RunProcess().IsRunning());
-    EXPECT_EQ(r.host.m_attached, nullptr);
-    EXPECT_EQ(r.host.m_calls.count("detach"), 1);
-    // And runs it again when none runs.
-    ASSERT_TRUE(r.run.RunOrStop());
-    ASSERT_TRUE(WaitFor([&] {
-        return r.host.m_output.m_text.count("started") == 1 && r.manager.RunProcess().IsRunning();
-    }));
-    r.run.Stop();
-    ASSERT_TRUE(WaitFor([&] { return r.endCodes.size() == 2; }));
-    EXPECT_EQ(r.endCodes.last(), CToolProcess::kUserAbort);
 }
 
 TEST(Run, AProgramThatCannotStartIsReportedInTheOutputTab)

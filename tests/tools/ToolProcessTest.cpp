@@ -125,20 +125,6 @@ TEST(ToolProcess, ACommandThatDoesNotExistSaysSoAndStartsNothing)
     EXPECT_TRUE(out.m_text.isEmpty());
 }
 
-TEST(ToolProcess, WithoutAnOutputWindowTheChildOutlivesItsObject)
-{
-    CTestEnv env;
-    CToolManager manager;
-    const QString marker = env.FilePath(QStringLiteral("done"));
-    {
-        CToolProcess p(&manager, Sh(QStringLiteral("sleep 0.3; touch %1").arg(marker)));
-        ASSERT_TRUE(p.Execute(0));
-        EXPECT_FALSE(p.m_bRedirectOutput);
-        EXPECT_TRUE(manager.RunningList().isEmpty());
-    }
-    EXPECT_TRUE(WaitFor([&] { return QFile::exists(marker); }, 10000));
-}
-
 TEST(ToolProcess, AFloodArrivesWholeInPiecesAndCharactersAreNeverCut)
 {
     CToolManager manager;
@@ -179,36 +165,6 @@ TEST(ToolProcess, TheClassPathIsTheChildsAloneAndQtSettingsStayHome)
     EXPECT_EQ(qgetenv("CLASSPATH"), ourClassPath);
     EXPECT_EQ(qEnvironmentVariableIsSet("CLASSPATH"), hadClassPath);
     qunsetenv("QT_SCALE_FACTOR");
-}
-
-TEST(ToolProcess, RunWithClassPathPutsTheBuiltClassPathIntoTheChild)
-{
-    CToolManager manager;
-    CRecordingOutput out;
-    CToolProcess p(&manager, Sh(QStringLiteral("echo \\\"$CLASSPATH\\\"")), QString(), &out);
-    p.m_bAutoDelete = false;
-    p.m_bEchoCommandLine = false;
-    ASSERT_TRUE(p.RunWithClassPath(1, true));
-    EXPECT_EQ(p.ClassPath(), manager.BuildClassPath(true));
-    EXPECT_TRUE(p.ClassPath().split(QLatin1Char(':')).contains(QStringLiteral(".")));
-    ASSERT_TRUE(WaitFor([&] { return out.m_text.endsWith(CToolProcess::ExitText()); }));
-    EXPECT_EQ(out.m_text, p.ClassPath() + QStringLiteral("\n") + CToolProcess::ExitText());
-}
-
-// The frame's title, activation and input are seen through the custom
-// commands and the MDI frame; here: a stopped command lets go of its frame.
-TEST(FrameToolProcess, LetsGoOfItsFrameOnStop)
-{
-    CFrameHost host;
-    CToolManager manager(&host);
-    auto *p = new CFrameToolProcess(&manager, QStringLiteral("cat"));
-    QPointer<CToolProcess> alive(p);
-    ASSERT_TRUE(p->Execute(0));
-    EXPECT_EQ(host.m_frame.m_process, p);
-    p->Stop();
-    EXPECT_EQ(host.m_frame.m_process, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return alive.isNull(); }));
-    EXPECT_TRUE(host.m_frame.m_out.m_text.endsWith(CToolProcess::ExitText()));
 }
 
 TEST(FrameToolProcess, AFailedStartTakesTheFrameAway)

@@ -135,14 +135,6 @@ TEST(IconCache, IconsAreWrittenAndThenDrawnFromTheFile)
                   .toImage()
                   .pixel(8, 8),
               QColor(Qt::green).rgba());
-
-    // Under another key (another theme, say) the file is ignored.
-    cache.Open(path, QStringLiteral("another theme"));
-    EXPECT_NE(ThemeIcon("mavu-no-such-icon", QStyle::SP_DirIcon)
-                  .pixmap(QSize(16, 16))
-                  .toImage()
-                  .pixel(8, 8),
-              QColor(Qt::green).rgba());
     cache.Open(QString(), QString());
 }
 

@@ -111,14 +111,4 @@ TEST(TreeFolderTest, FindByNameAndFindParentOfSearchDepthFirstIgnoringCase)
     EXPECT_EQ(root.FindParentOf(QStringLiteral("missing")), nullptr);
 }
 
-// IsSame compares names exactly, unlike the lookups.
-TEST(TreeFolderTest, SamenessComparesNamesExactly)
-{
-    CTreeItem a(QStringLiteral("A.java"), 0, 0), b(QStringLiteral("a.java"), 0, 0);
-    EXPECT_FALSE(a.IsSame(&b));
-    EXPECT_TRUE(b.SetName(QStringLiteral("A.java")));
-    EXPECT_TRUE(a.IsSame(&b));
-    EXPECT_FALSE(a.IsSame(nullptr));
-}
-
 } // namespace
