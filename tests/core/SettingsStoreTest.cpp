@@ -95,8 +95,8 @@ TEST(SettingsStore, ReadsIntegersTheWayHandEditedFilesNeed)
     {
         const char *key;
         int expected;
-    } rows[] = {{"plain", 12},        {"negative", -13}, {"spaced", 7},     {"suffix", 12},
-                {"word", 42},         {"empty", 42},     {"huge", INT_MAX}, {"hugeneg", INT_MIN}};
+    } rows[] = {{"plain", 12}, {"negative", -13}, {"spaced", 7},     {"suffix", 12},
+                {"word", 42},  {"empty", 42},     {"huge", INT_MAX}, {"hugeneg", INT_MIN}};
     for (const auto &row : rows)
         EXPECT_EQ(s.GetProfileInt(QStringLiteral("N"), QLatin1String(row.key), 42), row.expected)
             << row.key;

@@ -282,8 +282,4 @@ TEST(ClassWizard, OverrideMenuListsWhatMayBeOverriddenWithTheApiDescriptions)
     ASSERT_EQ(none.size(), 1);
     EXPECT_EQ(none[0].text, "none");
     EXPECT_EQ(none[0].method, nullptr);
-
-    EXPECT_EQ(COverrideList::ApiPagePath("/doc/api", "java.applet", "Applet"),
-              "/doc/api/java.applet.Applet.html");
-    EXPECT_EQ(COverrideList::ApiPagePath("/doc/api/", "", "Mine"), "/doc/api/Mine.html");
 }

@@ -4,7 +4,6 @@
 #include "javamodel/FileObject.h"
 #include "javamodel/JavaModel.h"
 #include "javamodel/JavaParser.h"
-#include "javamodel/PackageObject.h"
 #include "javamodel/VarBlockComment.h"
 #include "javamodel/VarImport.h"
 #include "javamodel/VarInnerInterface.h"
@@ -47,8 +46,6 @@ template <class T> void DumpList(const QList<T *> &list, QStringList &out, const
 void Dump(const CObject *obj, QStringList &out, const QString &indent)
 {
     const QString in = indent + QStringLiteral("  ");
-    if (const auto *pkg = dynamic_cast<const CPackageObject *>(obj))
-        out << indent + QStringLiteral("package object ") + pkg->m_packageName;
     if (const auto *file = dynamic_cast<const CFileObject *>(obj)) {
         out << indent + QStringLiteral("file");
         DumpList(file->m_classes, out, in);
@@ -191,16 +188,9 @@ TEST_F(ElementArchiveTest, EveryKindSurvivesARoundTrip)
     EXPECT_EQ(Store(loaded.get()), Store(parsed.get()));
 }
 
-TEST_F(ElementArchiveTest, PackageObjectsAndSingleElements)
+// Package objects go through the package database's file (PkgDocFileTest).
+TEST_F(ElementArchiveTest, SingleElements)
 {
-    CPackageObject pkg(QStringLiteral("com.acme"));
-    std::unique_ptr<CFileObject> parsed(
-        CJavaParser::ParseText("class A { int x; } interface I { }"));
-    pkg.Merge(*parsed, QStringLiteral("A.java"));
-    std::unique_ptr<CObject> loaded = Load(Store(&pkg), RUNTIME_CLASS(CFileObject));
-    ASSERT_TRUE(dynamic_cast<CPackageObject *>(loaded.get()));
-    EXPECT_EQ(Dump(loaded.get()), Dump(&pkg));
-
     // Elements that only appear alone: the package element, a block
     // comment (a pattern, plain schema 1), a bare element.
     CVarPackage package;

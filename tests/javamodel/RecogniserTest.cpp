@@ -13,7 +13,6 @@
 #include "javamodel/VarMethod.h"
 #include "javamodel/VarPackage.h"
 #include "javamodel/Variable.h"
-#include "javamodel/WordRing.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -149,25 +148,6 @@ TEST(RecogniserTest, WithoutPackageStatementThereIsNoPackage)
     auto second = Parse("package p; package q;");
     ASSERT_TRUE(second->m_package);
     EXPECT_EQ(second->m_package->m_name, QStringLiteral("q")); // the last one replaces
-}
-
-TEST(RecogniserTest, WordRingWrapsAfterAHundredWords)
-{
-    CWordRing ring;
-    for (int i = 1; i <= 101; ++i)
-        ring.PushCopy(QByteArray::number(i).toStdString(), i, 0);
-    ASSERT_EQ(ring.InUse(), 100);
-    // The 101st word overwrote slot 0; readers see the slots in index order.
-    EXPECT_EQ(ring.Word(0), "101");
-    EXPECT_EQ(ring.Word(1), "2");
-    EXPECT_EQ(ring.Word(99), "100");
-    EXPECT_EQ(ring.Position(0), 101);
-    EXPECT_EQ(ring.Find("1"), -1);
-    ring.Reset();
-    EXPECT_EQ(ring.InUse(), 0);
-    ring.Push("x", 5, 0);
-    EXPECT_EQ(ring.InUse(), 1);
-    EXPECT_EQ(ring.FirstPosition(), 5);
 }
 
 TEST(RecogniserTest, AHeaderLongerThanTheRingLosesItsKeyword)

@@ -112,21 +112,9 @@ TEST_F(PkgDocTest, ParentsAndOwnersFollowTheDatabase)
     EXPECT_FALSE(m_db.IsParentOf(*circle, *m_db.FindClass(QStringLiteral("X"))));
 }
 
-TEST_F(PkgDocTest, AddingSourcesReplacesAndRemembersTheSourceFile)
+TEST_F(PkgDocTest, AddedSourcesGoToTheirPackageAndUnreadableOnesAreReported)
 {
-    // The same file twice leaves one copy of each type.
-    AddSource(m_db, "package a; class Circle { void roll() {} }", "/src/a/Circle.java");
-    CPackageObject *a = m_db.Package(QStringLiteral("a"));
-    int circles = 0;
-    for (const CVarClass *c : std::as_const(a->m_classes))
-        circles += c->m_name == QStringLiteral("Circle");
-    EXPECT_EQ(circles, 1);
-    EXPECT_EQ(m_db.FindClass(QStringLiteral("Circle"))->m_methods.size(), 1);
-    // Drawable lives in Circle.java: its source file is remembered.
-    EXPECT_EQ(m_db.FindInterface(QStringLiteral("Drawable"))->m_sourceFile,
-              QStringLiteral("Circle"));
-    EXPECT_TRUE(m_db.FindClass(QStringLiteral("Circle"))->m_sourceFile.isEmpty());
-
+    // How a file's types replace the old ones is ElementModelTest's merge.
     // Without a package statement the types go to "User".
     AddSource(m_db, "class Loose {}", "/x/Loose.java");
     EXPECT_NE(m_db.Package(QStringLiteral("User")), nullptr);

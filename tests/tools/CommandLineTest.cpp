@@ -77,10 +77,6 @@ TEST(JavacCommandLine, OutputDirectoryFormsAndProjectOverDefaults)
 {
     EXPECT_EQ(CJavacCommandLine::OutputDirArgument(QStringLiteral("/")), QStringLiteral("/"));
     EXPECT_EQ(CJavacCommandLine::OutputDirArgument(QStringLiteral("/a/")), QStringLiteral("/a"));
-    EXPECT_EQ(CJavacCommandLine::OutputDirArgument(QStringLiteral("classes")),
-              QStringLiteral("classes"));
-    EXPECT_EQ(CJavacCommandLine::OutputDirArgument(QStringLiteral("/my dir/")),
-              QStringLiteral("\"/my dir\""));
 
     CCompilerOptions global, project;
     global.m_bOutputDir = 1;

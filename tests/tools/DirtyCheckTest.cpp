@@ -64,19 +64,5 @@ TEST(DirtyCheck, MissingOrOlderClassFilesMakeASourceDirty)
     tp.Write("p/B.java", "package p; public class B { int x; }", 100);
     EXPECT_EQ(check.CheckProject(all, true), 1);
     EXPECT_TRUE(project.FindFileItem(tp.Path("p/B.java"))->IsDirty());
-
-    // What it says when asked to.
-    prompter.m_output.clear();
-    EXPECT_TRUE(check.IsSourceDirty(tp.Path("p/B.java"), true));
-    EXPECT_EQ(prompter.m_output,
-              (QStringList{"Output|\nPackage - p", "Output|\n" + tp.Path("out/p/B.class") +
-                                                       " file either not found or dirty."}));
-    prompter.m_output.clear();
-    EXPECT_FALSE(check.IsSourceDirty(tp.Path("A.java"), true));
-    EXPECT_EQ(prompter.m_output,
-              (QStringList{"Output|\n" + tp.Path("out/A.class") + " file found.",
-                           "Output|\n" + tp.Path("out/AI.class") + " file found."}));
-    EXPECT_TRUE(prompter.m_status.contains("Wait, Checking the project for dirty files..."));
-    EXPECT_EQ(prompter.m_status.last(), "Done");
     EXPECT_EQ(prompter.m_waitDepth, 0);
 }

@@ -1,12 +1,7 @@
 #include "ToolsTestSupport.h"
 #include "editor/HueditView.h"
-#include "project/ToolOptions.h"
-#include "tools/CompilerOptionsPage.h"
 #include "tools/ErrorMarks.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
 #include <gtest/gtest.h>
 
 TEST(ErrorMarks, MarksAndMessagesOfTheFileOnlyThenGoneWhenClean)

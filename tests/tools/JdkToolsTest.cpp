@@ -105,9 +105,6 @@ TEST(Jar, ArchivesWithAndWithoutAManifestAndMakeBean)
     ASSERT_TRUE(runJar(plain));
     EXPECT_EQ(Tool("jar", {"tf", "plain.jar"}, tp.Path("classes")),
               "META-INF/\nMETA-INF/MANIFEST.MF\nbeans/demo/Bean.class\n");
-    plain.m_bNoManifestEntries = 1;
-    ASSERT_TRUE(runJar(plain));
-    EXPECT_EQ(Tool("jar", {"tf", "plain.jar"}, tp.Path("classes")), "beans/demo/Bean.class\n");
 
     // The bean manifest names the main class by its path in the archive.
     EXPECT_EQ(starter.ManifestPath(), tp.Path("classes/Bean.mft"));

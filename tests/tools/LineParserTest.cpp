@@ -135,7 +135,6 @@ TEST(StackTraceLineParser, ReadsRealJava17Traces)
         {"java17-caused-by.txt", 3, SK::CausedBy, "", "", "", "", 0},
         {"java17-caused-by.txt", 4, SK::Frame, "java.base", "java.lang.NumberFormatException",
          "forInputString", "NumberFormatException.java", 67},
-        {"java17-caused-by.txt", 7, SK::Frame, "", "T", "a", "T.java", 2},
         {"java17-caused-by.txt", 8, SK::More, "", "", "", "", 0},
         {"java17-thread.txt", 1, SK::Frame, "", "Inner", "lambda$main$0", "Inner.java", 2},
         {"java17-thread.txt", 2, SK::Frame, "java.base", "java.lang.Thread", "run", "Thread.java",

