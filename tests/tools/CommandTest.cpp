@@ -193,7 +193,6 @@ TEST(Command, EveryVariableExpands)
         EXPECT_EQ(cmd.ExpandVariable(QString::fromLatin1(row.variable), &project), row.value);
         EXPECT_EQ(cmd.m_strResult, row.value);
     }
-    EXPECT_EQ(CCommand::StandardVariables().size(), 17);
     project.SetMainHtml(tp.Path("page.html"));
     EXPECT_EQ(cmd.ExpandVariable("Open Project Main HTML File", &project), '"' + d + "page.html\"");
     EXPECT_EQ(cmd.ExpandVariable("Open Project Main Class", &project), "");
