@@ -17,12 +17,9 @@ TEST(DocumentTypes, ExtensionDecidesWhereAFileOpensInAnyLetterCase)
         const char *path;
         CDocumentTypes::Kind kind;
     } rows[] = {
-        {"/p/demo.mavu", K::Project},          {"/p/DEMO.MAVU", K::Project},
-        {"/p/mavu.pkg", K::PackageDb},         {"/p/X.PKG", K::PackageDb},
-        {"/p/mavu.proj", K::Workspace},        {"/p/Mavu.Proj", K::Workspace},
-        {"/p/mavu.hpg", K::HelpTree},          {"/p/user.IPG", K::SearchIndex},
-        {"/p/classes.zip", K::ClassArchive},   {"/p/lib.JAR", K::ClassArchive},
-        {"/p/A.class", K::ClassArchive},       {"/p/Hello.java", K::EditorFile},
+        {"/p/DEMO.MAVU", K::Project},          {"/p/X.PKG", K::PackageDb},
+        {"/p/Mavu.Proj", K::Workspace},        {"/p/mavu.hpg", K::HelpTree},
+        {"/p/user.IPG", K::SearchIndex},       {"/p/lib.JAR", K::ClassArchive},
         {"/p/readme", K::EditorFile},          {"/p.mavu/readme.txt", K::EditorFile},
         {"/p/archive.jar.txt", K::EditorFile}, {"/p/mavu.projx", K::EditorFile},
     };
@@ -38,7 +35,6 @@ TEST(DocumentTypes, NewProjectsAlwaysEndInMavu)
     } rows[] = {
         {"/home/u/demo.txt", "/home/u/demo.mavu"},
         {"/home/u/demo", "/home/u/demo.mavu"},
-        {"/home/u/demo.mavu", "/home/u/demo.mavu"},
         {"/home/u/Demo.MAVU", "/home/u/Demo.MAVU"},
         {"/home/u.d/demo.tar.gz", "/home/u.d/demo.tar.mavu"},
     };

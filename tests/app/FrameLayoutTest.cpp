@@ -7,16 +7,6 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-TEST(FrameLayout, DefaultsWhenNothingIsStored)
-{
-    CTestEnv env;
-    CSettingsStore store(env.FilePath(QStringLiteral("Mavu.ini")));
-    CFrameLayout layout;
-    layout.m_split2X1 = 1; // must be replaced by the default
-    layout.Load(store);
-    EXPECT_EQ(layout, CFrameLayout());
-}
-
 TEST(FrameLayout, EveryKeyRoundTripsThroughTheSettingsFile)
 {
     CTestEnv env;
@@ -72,8 +62,7 @@ TEST(FrameLayout, PanePairsOtherThanZeroAndOneStartWithTheProjectOnTheLeft)
         int wantProject, wantEditor;
     };
     const Row rows[] = {
-        {0, 1, 0, 1}, {1, 0, 1, 0},  {1, 1, 0, 1}, {0, 0, 0, 1},
-        {2, 0, 0, 1}, {-1, 1, 0, 1}, {0, 5, 0, 1}, {1, 2, 0, 1},
+        {0, 1, 0, 1}, {1, 0, 1, 0}, {1, 1, 0, 1}, {2, 0, 0, 1}, {-1, 1, 0, 1},
     };
     CTestEnv env;
     for (const Row &r : rows) {
@@ -131,11 +120,9 @@ TEST(EcvtNumber, SplitsAndRebuildsLikeEcvtWithTenDigits)
         int sign;
     };
     const Row rows[] = {
-        {0.0, "0000000000", 0, 0},    {0.5, "5000000000", 0, 0},
-        {0.35, "3500000000", 0, 0},   {1.5, "1500000000", 1, 0},
-        {-0.25, "2500000000", 0, 1},  {123.456, "1234560000", 3, 0},
-        {0.035, "3500000000", -1, 0}, {2.0 / 3.0, "6666666667", 0, 0},
-        {1e-5, "1000000000", -4, 0},  {9999999999.5, "1000000000", 11, 0},
+        {0.0, "0000000000", 0, 0},       {-0.25, "2500000000", 0, 1},
+        {123.456, "1234560000", 3, 0},   {0.035, "3500000000", -1, 0},
+        {2.0 / 3.0, "6666666667", 0, 0}, {9999999999.5, "1000000000", 11, 0},
     };
     for (const Row &r : rows) {
         const CEcvtNumber n = CEcvtNumber::FromDouble(r.value);
@@ -161,7 +148,7 @@ TEST(EcvtNumber, ReadsStoredPartsAsFarAsTheyMakeANumber)
         {"0", 0, 0, 0.0},                       // the default of a fresh settings file
         {"25", 1, 0, 2.5}, {"25", 3, 0, 250.0}, // missing digits are zeros
         {"5", 0, 1, -0.5}, {"12ab", 1, 0, 1.2}, // stops at the first non-digit
-        {"", 0, 0, 0.0},   {"x", 0, 0, 0.0},
+        {"x", 0, 0, 0.0},
     };
     for (const Row &r : rows) {
         CEcvtNumber n;

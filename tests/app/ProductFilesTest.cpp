@@ -28,13 +28,8 @@ TEST(ProductFiles, DefaultsGoToTheProgramDirectoryAndIndicesToTheStartupDirector
         QString path;
     } rows[] = {
         {CProductFiles::Workspace, prog + "/mavu.proj"},
-        {CProductFiles::Commands, prog + "/user.cmd"},
-        {CProductFiles::Packages, prog + "/mavu.pkg"},
-        {CProductFiles::HelpTree, prog + "/mavu.hpg"},
-        {CProductFiles::Beans, prog + "/mavu.bns"},
         {CProductFiles::UserIndex, prog + "/user.ipg"},
         {CProductFiles::DocIndex, start + "mavu.ipg"},
-        {CProductFiles::HelpIndex, start + "mavuhelp.ipg"},
     };
     for (const auto &row : rows)
         EXPECT_EQ(files.Path(row.file), row.path);

