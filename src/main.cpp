@@ -1,5 +1,6 @@
 #include "app/BuildCommand.h"
 #include "app/CommandLine.h"
+#include "app/FontConfigPreload.h"
 #include "app/JavaIDEApp.h"
 #include "app/RunCommand.h"
 #include "app/StartupProbe.h"
@@ -93,7 +94,12 @@ int main(int argc, char *argv[])
         break;
     }
 
+    // The font configuration loads on a second thread while QApplication
+    // connects to the display; it is ready before the first text is laid out.
+    CFontConfigPreload fonts;
+    fonts.Start();
     QApplication app(argc, argv);
+    fonts.Wait();
     InstallStartupProbe();
     // The file comes from the command line as read above, not from what Qt
     // leaves of it: a name after "--" may start with '-'.

@@ -240,11 +240,13 @@ bool CJavaIDEApp::InitInstance()
     CreateFonts();
     CreateWorkspaceDocument();
 
+    // The splash goes up before the main frame is built: the display server
+    // maps it while this process builds the frame, and it is painted below.
+    m_splash = new CSplashWnd;
+    m_splash->show();
     if (!m_mainFrame->LoadFrame())
         return false;
     WireTools();
-    m_splash = new CSplashWnd;
-    m_splash->show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     CreateDebugConsole();

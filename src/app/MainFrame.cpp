@@ -254,8 +254,18 @@ void CMainFrame::SetPaneText(int pane, const QString &text)
 void CMainFrame::AttachPackageDatabase()
 {
     CJavaIDEApp *app = GetApp();
-    if (!app || !app->PkgDoc() || m_packageView)
+    if (!app || !app->PkgDoc() || m_packagesAttached)
         return;
+    // The tree is built when its tab is first shown or a command needs it:
+    // most sessions never look at it.
+    m_packagesAttached = true;
+    m_projectPane->SetPaneFactory(CNewProjectView::PackagePane,
+                                  [this] { return MakePackageView(); });
+}
+
+CPackageView *CMainFrame::MakePackageView()
+{
+    CJavaIDEApp *app = GetApp();
     m_introspector = std::make_unique<CClassDumper>(CClassDumper::ClassKind);
     m_packageView = new CPackageView(*app->PkgDoc(), *m_introspector);
     m_packageView->m_findSource = [app](const CVarContainer &element,
@@ -270,7 +280,14 @@ void CMainFrame::AttachPackageDatabase()
     m_packageView->m_prepareClassDumper = [app](CClassDumper &introspector) {
         PrepareIntrospector(*app, introspector);
     };
-    m_projectPane->SetPaneView(CNewProjectView::PackagePane, m_packageView);
+    return m_packageView;
+}
+
+CPackageView *CMainFrame::PackageView() const
+{
+    if (!m_packageView && m_packagesAttached)
+        m_projectPane->PaneView(CNewProjectView::PackagePane);
+    return m_packageView;
 }
 
 void CMainFrame::PrepareIntrospector(CJavaIDEApp &app, CClassDumper &introspector)
@@ -288,8 +305,15 @@ void CMainFrame::PrepareIntrospector(CJavaIDEApp &app, CClassDumper &introspecto
 void CMainFrame::AttachBeanTree()
 {
     CJavaIDEApp *app = GetApp();
-    if (!app || !app->BeanDoc() || m_beanView)
+    if (!app || !app->BeanDoc() || m_beansAttached)
         return;
+    m_beansAttached = true;
+    m_projectPane->SetPaneFactory(CNewProjectView::BeanPane, [this] { return MakeBeanView(); });
+}
+
+CBeanView *CMainFrame::MakeBeanView()
+{
+    CJavaIDEApp *app = GetApp();
     m_beanIntrospector = std::make_unique<CClassDumper>(CClassDumper::BeanKind);
     m_beanIntrospector->m_onOutput = [](const QString &text) {
         Prompter().OutputLine(QStringLiteral("Output"), text);
@@ -314,13 +338,20 @@ void CMainFrame::AttachBeanTree()
         };
         return introspector.Start(path);
     };
-    m_projectPane->SetPaneView(CNewProjectView::BeanPane, m_beanView);
+    return m_beanView;
+}
+
+CBeanView *CMainFrame::BeanView() const
+{
+    if (!m_beanView && m_beansAttached)
+        m_projectPane->PaneView(CNewProjectView::BeanPane);
+    return m_beanView;
 }
 
 bool CMainFrame::AddToPackageDatabase(const QString &path)
 {
     ActivatePane(CNewProjectView::PackagePane);
-    return m_packageView && m_packageView->AddClassFiles({path});
+    return PackageView() && PackageView()->AddClassFiles({path});
 }
 
 // Where the panes and bars stand: the View menu's commands.
@@ -463,17 +494,17 @@ void CMainFrame::CreateCommandMap()
             id,
             [this, command] {
                 ActivatePane(CNewProjectView::PackagePane);
-                m_packageView->OnCommand(command);
+                PackageView()->OnCommand(command);
             },
-            [this](U &ui) { ui.Enable(m_packageView != nullptr); });
+            [this](U &ui) { ui.Enable(m_packagesAttached); });
     }
     m_commands.On(
         Cmd::AddBean,
         [this] {
             ActivatePane(CNewProjectView::BeanPane);
-            m_beanView->OnCommand(CBeanView::AddBean);
+            BeanView()->OnCommand(CBeanView::AddBean);
         },
-        [this](U &ui) { ui.Enable(m_beanView != nullptr); });
+        [this](U &ui) { ui.Enable(m_beansAttached); });
     // The word at the caret of the source editor, looked up in the
     // package database.
     m_commands.On(
@@ -481,12 +512,12 @@ void CMainFrame::CreateCommandMap()
         [this] {
             CChildFrame *editor = ActiveEditor();
             QString word;
-            if (!editor || !m_packageView || !editor->View()->GetWordAtCursor(word))
+            if (!editor || !m_packagesAttached || !editor->View()->GetWordAtCursor(word))
                 return;
             ActivatePane(CNewProjectView::PackagePane);
-            m_packageView->Locate(word);
+            PackageView()->Locate(word);
         },
-        [this](U &ui) { ui.Enable(m_packageView && ActiveEditor()); });
+        [this](U &ui) { ui.Enable(m_packagesAttached && ActiveEditor()); });
     m_commands.On(Cmd::AppExit, [this] { close(); });
 }
 

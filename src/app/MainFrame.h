@@ -75,11 +75,12 @@ public:
     // Puts the bean tree on the Beans tab (once the application has opened
     // the bean file).
     void AttachBeanTree();
-    CBeanView *BeanView() const { return m_beanView; }
+    // The tree views are made when first asked for.
+    CBeanView *BeanView() const;
     // Points an introspector at the JDK's java and the program's
     // classes.zip as the settings now say.
     static void PrepareIntrospector(CJavaIDEApp &app, CClassDumper &introspector);
-    CPackageView *PackageView() const { return m_packageView; }
+    CPackageView *PackageView() const;
     // Brings the Packages tab to the front and puts a class file, zip or jar
     // into the package database through the introspection dialog. False
     // when nothing was added.
@@ -204,6 +205,8 @@ protected:
 
 private:
     void CreatePanes();
+    CPackageView *MakePackageView();
+    CBeanView *MakeBeanView();
     void CreateStatusBar();
     void SetStatusPanesShown(bool shown);
     void CreateCommandMap();
@@ -232,6 +235,8 @@ private:
     CNewProjectView *m_projectPane = nullptr;
     CProjectView *m_projectView = nullptr;
     std::unique_ptr<CClassDumper> m_introspector;
+    bool m_packagesAttached = false;
+    bool m_beansAttached = false;
     CPackageView *m_packageView = nullptr; // the Packages tab
     std::unique_ptr<CClassDumper> m_beanIntrospector;
     CBeanView *m_beanView = nullptr; // the Beans tab

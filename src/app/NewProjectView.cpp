@@ -3,13 +3,14 @@
 #include "tree/ThemeIcon.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -46,24 +47,36 @@ CNewProjectView::CNewProjectView(QWidget *parent) : QWidget(parent), m_tabs(new 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);
 
-    auto *projects = new QLabel(QStringLiteral("No workspace is loaded."));
-    projects->setAlignment(Qt::AlignCenter);
-    projects->setEnabled(false);
-    const auto icon = ThemeIcon;
     m_tabNames = {QStringLiteral("Projects"), QStringLiteral("Packages"), QStringLiteral("Help"),
                   QStringLiteral("Beans")};
-    m_tabs->addTab(projects, icon("folder", QStyle::SP_DirIcon), m_tabNames[0]);
-    m_tabs->addTab(ComingLater(QStringLiteral("The package tree")),
-                   icon("package-x-generic", QStyle::SP_DriveHDIcon), m_tabNames[1]);
-    m_tabs->addTab(ComingLater(QStringLiteral("The help tree")),
-                   icon("help-browser", QStyle::SP_DialogHelpButton), m_tabNames[2]);
-    m_tabs->addTab(ComingLater(QStringLiteral("The bean tree")),
-                   icon("applications-development", QStyle::SP_FileDialogDetailedView),
-                   m_tabNames[3]);
-    for (int i = 0; i < m_tabNames.size(); ++i)
+    const QIcon icons[kTabs] = {
+        ThemeIcon("folder", QStyle::SP_DirIcon),
+        ThemeIcon("package-x-generic", QStyle::SP_DriveHDIcon),
+        ThemeIcon("help-browser", QStyle::SP_DialogHelpButton),
+        ThemeIcon("applications-development", QStyle::SP_FileDialogDetailedView)};
+    for (int i = 0; i < kTabs; ++i) {
+        m_pages[i] = new QWidget;
+        auto *pageLayout = new QVBoxLayout(m_pages[i]);
+        pageLayout->setContentsMargins(0, 0, 0, 0);
+        m_tabs->addTab(m_pages[i], icons[i], m_tabNames[i]);
         m_tabs->setTabToolTip(i, m_tabNames[i]);
-    connect(m_tabs, &QTabWidget::currentChanged, this, [this] { UpdateTabLabels(); });
-    UpdateTabLabels();
+    }
+    // The pages of the tabs not shown are only made when first shown: a
+    // hidden page still costs its size hint, and a word-wrapped label's is
+    // dear.
+    SetPaneFactory(ProjectPane, [] {
+        auto *projects = new QLabel(QStringLiteral("No workspace is loaded."));
+        projects->setAlignment(Qt::AlignCenter);
+        projects->setEnabled(false);
+        return projects;
+    });
+    SetPaneFactory(PackagePane, [] { return ComingLater(QStringLiteral("The package tree")); });
+    SetPaneFactory(HelpPane, [] { return ComingLater(QStringLiteral("The help tree")); });
+    SetPaneFactory(BeanPane, [] { return ComingLater(QStringLiteral("The bean tree")); });
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        MakePendingView(tab);
+        UpdateTabLabels();
+    });
 }
 
 void CNewProjectView::resizeEvent(QResizeEvent *event)
@@ -72,25 +85,62 @@ void CNewProjectView::resizeEvent(QResizeEvent *event)
     UpdateTabLabels();
 }
 
+void CNewProjectView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        m_namedWidths.clear();
+        m_labelledWidth = -1;
+        UpdateTabLabels();
+    }
+}
+
 void CNewProjectView::UpdateTabLabels()
 {
     // Every name when they all fit; else the name of the tab shown with the
-    // others as icons; else icons only (the tool tips name them). The tab
-    // bar measures each try itself; when not even the icons fit, its scroll
-    // arrows keep every tab in reach.
-    QTabBar *bar = m_tabs->tabBar();
+    // others as icons; else icons only (the tool tips name them). When not
+    // even the icons fit, the tab bar's scroll arrows keep every tab in
+    // reach. The tab bar measures both forms once; the choice after that
+    // is arithmetic, so resizing the pane does not lay the tabs out again
+    // and again.
     const int current = m_tabs->currentIndex();
-    const int count = std::min(int(m_tabNames.size()), m_tabs->count());
-    const auto fits = [&](auto named) {
-        int total = 0;
-        for (int i = 0; i < count; ++i) {
-            m_tabs->setTabText(i, named(i) ? m_tabNames[i] : QString());
-            total += bar->tabRect(i).width();
+    if (width() == m_labelledWidth && current == m_labelledCurrent && !m_namedWidths.isEmpty())
+        return;
+    QTabBar *bar = m_tabs->tabBar();
+    const auto label = [&](auto named) {
+        for (int i = 0; i < kTabs; ++i) {
+            const QString text = named(i) ? m_tabNames[i] : QString();
+            if (m_tabs->tabText(i) != text)
+                m_tabs->setTabText(i, text);
         }
-        return total <= width();
     };
-    if (!fits([](int) { return true; }) && !fits([current](int i) { return i == current; }))
-        fits([](int) { return false; });
+    if (m_namedWidths.isEmpty()) {
+        const auto measure = [&](QList<int> &widths) {
+            widths.clear();
+            for (int i = 0; i < kTabs; ++i)
+                widths << bar->tabRect(i).width();
+        };
+        label([](int) { return true; });
+        measure(m_namedWidths);
+        label([](int) { return false; });
+        measure(m_iconWidths);
+    }
+    int named = 0;
+    int icons = 0;
+    for (int i = 0; i < kTabs; ++i) {
+        named += m_namedWidths[i];
+        icons += m_iconWidths[i];
+    }
+    const bool currentFits = current >= 0 && current < kTabs &&
+                             icons - m_iconWidths[current] + m_namedWidths[current] <= width();
+    if (named <= width())
+        label([](int) { return true; });
+    else if (currentFits)
+        label([current](int i) { return i == current; });
+    else
+        label([](int) { return false; });
+    m_labelledWidth = width();
+    m_labelledCurrent = current;
 }
 
 bool CNewProjectView::IsPane(int pane)
@@ -116,22 +166,44 @@ void CNewProjectView::SetPaneView(Pane pane, QWidget *view)
     const int tab = TabOf(pane);
     if (tab < 0 || !view)
         return;
-    const bool current = m_tabs->currentIndex() == tab;
-    QWidget *old = m_tabs->widget(tab);
-    const QString text = m_tabs->tabText(tab);
-    const QIcon icon = m_tabs->tabIcon(tab);
-    m_tabs->removeTab(tab);
-    m_tabs->insertTab(tab, view, icon, text);
-    m_tabs->setTabToolTip(tab, m_tabNames.value(tab));
-    if (current)
-        m_tabs->setCurrentIndex(tab);
+    m_factories[tab] = nullptr;
+    QWidget *old = m_views[tab];
+    m_views[tab] = view;
+    m_pages[tab]->layout()->addWidget(view);
+    // On a page already shown a layout shows its new widget only after a
+    // round of the event loop: the tab would first come up empty.
+    view->show();
+    // Focus given to the tab's page goes to the view on it.
+    m_pages[tab]->setFocusProxy(view);
     delete old;
 }
 
-QWidget *CNewProjectView::PaneView(Pane pane) const
+void CNewProjectView::SetPaneFactory(Pane pane, std::function<QWidget *()> make)
 {
     const int tab = TabOf(pane);
-    return tab < 0 ? nullptr : m_tabs->widget(tab);
+    if (tab < 0 || !make)
+        return;
+    m_factories[tab] = std::move(make);
+    if (m_tabs->currentIndex() == tab)
+        MakePendingView(tab);
+}
+
+void CNewProjectView::MakePendingView(int tab)
+{
+    if (tab < 0 || tab >= kTabs || !m_factories[tab])
+        return;
+    const std::function<QWidget *()> make = std::exchange(m_factories[tab], nullptr);
+    if (QWidget *view = make())
+        SetPaneView(kTabPanes[tab], view);
+}
+
+QWidget *CNewProjectView::PaneView(Pane pane)
+{
+    const int tab = TabOf(pane);
+    if (tab < 0)
+        return nullptr;
+    MakePendingView(tab);
+    return m_views[tab];
 }
 
 bool CNewProjectView::ActivatePane(int pane)

@@ -41,11 +41,11 @@ public:
     }
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
     {
-        return Derived(NormalPixmap(size, 0), mode, CacheName(size, 0));
+        return Derived(size, 0, mode);
     }
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal scale) override
     {
-        return Derived(NormalPixmap(size, scale), mode, CacheName(size, scale));
+        return Derived(size, scale, mode);
     }
     QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
     {
@@ -69,58 +69,91 @@ public:
     QIconEngine *clone() const override { return new CLazyThemeIconEngine(*this); }
 
 private:
-    // The name a picture is kept under in the cache; scale 0 stands for
-    // the calls that leave the ratio to QIcon.
-    QString CacheName(const QSize &size, qreal scale) const
+    // A picture as this engine keeps it: every paint asks again, so the
+    // lookup must not cost more than the drawing.
+    struct Key
     {
-        return QStringLiteral("%1|%2|%3x%4@%5")
-            .arg(m_style ? QStringLiteral("style")
-                         : QString::fromLatin1(m_themeName ? m_themeName : ""))
-            .arg(int(m_fallback))
-            .arg(size.width())
-            .arg(size.height())
-            .arg(scale);
+        int width;
+        int height;
+        qreal scale; // 0 for the calls that leave the ratio to QIcon
+        int mode;    // QIcon::Normal for the picture itself
+        friend bool operator==(const Key &a, const Key &b)
+        {
+            return a.width == b.width && a.height == b.height && a.scale == b.scale &&
+                   a.mode == b.mode;
+        }
+        friend size_t qHash(const Key &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.width, key.height, key.scale, key.mode);
+        }
+    };
+
+    // The name the icon cache keeps a picture under; the colours of the
+    // palette are part of the name of a derived look.
+    QString CacheName(const Key &key) const
+    {
+        QString name =
+            m_style ? QStringLiteral("style") : QString::fromLatin1(m_themeName ? m_themeName : "");
+        name += QLatin1Char('|') + QString::number(int(m_fallback)) + QLatin1Char('|') +
+                QString::number(key.width) + QLatin1Char('x') + QString::number(key.height) +
+                QLatin1Char('@') + QString::number(key.scale);
+        if (key.mode != QIcon::Normal) {
+            const QPalette palette = QApplication::palette();
+            name += QLatin1Char('|') + QString::number(key.mode) + QLatin1Char('|') +
+                    QString::number(palette.color(QPalette::Window).rgba()) + QLatin1Char('|') +
+                    QString::number(palette.color(QPalette::Highlight).rgba());
+        }
+        return name;
     }
 
     // Themes and styles give one picture per size; the disabled and
     // selected looks are made from it by the style, as Qt does for them.
     // Most toolbar buttons are greyed at start-up, so those are kept in
     // the cache too, under the colours they were made with.
-    QPixmap Derived(const QPixmap &normal, QIcon::Mode mode, const QString &normalName)
+    QPixmap Derived(const QSize &size, qreal scale, QIcon::Mode mode)
     {
-        if (mode == QIcon::Normal || mode == QIcon::Active || normal.isNull())
+        if (mode == QIcon::Active)
+            mode = QIcon::Normal;
+        const QPixmap normal = NormalPixmap(size, scale);
+        if (mode == QIcon::Normal || normal.isNull())
             return normal;
         QStyle *style = QApplication::style();
         if (!style)
             return normal;
-        const QPalette palette = QApplication::palette();
-        const QString name = QStringLiteral("%1|%2|%3|%4")
-                                 .arg(normalName)
-                                 .arg(int(mode))
-                                 .arg(palette.color(QPalette::Window).rgba())
-                                 .arg(palette.color(QPalette::Highlight).rgba());
-        return Cached(name, [&] {
+        return Cached({size.width(), size.height(), scale, int(mode)}, [&] {
             QStyleOption option;
-            option.palette = palette;
+            option.palette = QApplication::palette();
             return style->generatedIconPixmap(mode, normal, &option);
         });
     }
 
     QPixmap NormalPixmap(const QSize &size, qreal scale)
     {
-        return Cached(CacheName(size, scale), [&] {
+        return Cached({size.width(), size.height(), scale, int(QIcon::Normal)}, [&] {
             return scale > 0 ? Icon().pixmap(size, scale, QIcon::Normal, QIcon::Off)
                              : Icon().pixmap(size, QIcon::Normal, QIcon::Off);
         });
     }
 
-    // The picture kept under name: this engine's own copy, else the one the
+    // The picture kept under key: this engine's own copy, else the one the
     // icon cache kept from an earlier start; only when neither has it is it
-    // made, and then kept in both.
-    template <class Make> QPixmap Cached(const QString &name, Make make)
+    // made, and then kept in both. A change of palette drops the engine's
+    // derived looks, since they were made with the old colours.
+    template <class Make> QPixmap Cached(const Key &key, Make make)
     {
-        if (const auto it = m_pixmaps.constFind(name); it != m_pixmaps.cend())
+        if (key.mode != QIcon::Normal) {
+            const QPalette palette = QApplication::palette();
+            const QRgb colours[2] = {palette.color(QPalette::Window).rgba(),
+                                     palette.color(QPalette::Highlight).rgba()};
+            if (colours[0] != m_colours[0] || colours[1] != m_colours[1]) {
+                m_colours[0] = colours[0];
+                m_colours[1] = colours[1];
+                m_pixmaps.removeIf([](const auto &it) { return it.key().mode != QIcon::Normal; });
+            }
+        }
+        if (const auto it = m_pixmaps.constFind(key); it != m_pixmaps.cend())
             return it.value();
+        const QString name = CacheName(key);
         CIconCache &cache = CIconCache::Instance();
         const QImage cached = cache.Find(name);
         QPixmap pixmap;
@@ -130,7 +163,7 @@ private:
             pixmap = make();
             cache.Add(name, pixmap.toImage());
         }
-        m_pixmaps.insert(name, pixmap);
+        m_pixmaps.insert(key, pixmap);
         return pixmap;
     }
 
@@ -157,7 +190,8 @@ private:
     QPointer<const QStyle> m_style;
     QIcon m_icon;
     bool m_resolved = false;
-    QHash<QString, QPixmap> m_pixmaps;
+    QHash<Key, QPixmap> m_pixmaps;
+    QRgb m_colours[2] = {0, 0};
 };
 
 } // namespace
