@@ -128,6 +128,11 @@ def main():
             ratio = (pick(r[0] for r in results["mavu"]) /
                      pick(r[0] for r in results["bare"]))
             print(f"ratio  mavu / bare, {name}s: {ratio:.2f}")
+        # Each Mavu run against the bare run right after it: a machine whose
+        # speed drifts moves both alike, so the pairs' median ratio is the
+        # steadiest of the three figures.
+        pairs = [m[0] / b[0] for m, b in zip(results["mavu"], results["bare"])]
+        print(f"ratio  mavu / bare, median of paired runs: {statistics.median(pairs):.2f}")
     finally:
         xvfb.kill()
         shutil.rmtree(root, ignore_errors=True)
