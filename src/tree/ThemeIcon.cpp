@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QStyleOption>
+#include <utility>
 
 namespace {
 
@@ -120,9 +121,17 @@ private:
         QStyle *style = QApplication::style();
         if (!style)
             return normal;
+        // Looks made with other colours are of no use any more.
+        const QPalette palette = QApplication::palette();
+        const std::pair colours(palette.color(QPalette::Window).rgba(),
+                                palette.color(QPalette::Highlight).rgba());
+        if (colours != m_colours) {
+            m_colours = colours;
+            m_pixmaps.removeIf([](const auto &it) { return it.key().mode != QIcon::Normal; });
+        }
         return Cached({size.width(), size.height(), scale, int(mode)}, [&] {
             QStyleOption option;
-            option.palette = QApplication::palette();
+            option.palette = palette;
             return style->generatedIconPixmap(mode, normal, &option);
         });
     }
@@ -137,20 +146,9 @@ private:
 
     // The picture kept under key: this engine's own copy, else the one the
     // icon cache kept from an earlier start; only when neither has it is it
-    // made, and then kept in both. A change of palette drops the engine's
-    // derived looks, since they were made with the old colours.
+    // made, and then kept in both.
     template <class Make> QPixmap Cached(const Key &key, Make make)
     {
-        if (key.mode != QIcon::Normal) {
-            const QPalette palette = QApplication::palette();
-            const QRgb colours[2] = {palette.color(QPalette::Window).rgba(),
-                                     palette.color(QPalette::Highlight).rgba()};
-            if (colours[0] != m_colours[0] || colours[1] != m_colours[1]) {
-                m_colours[0] = colours[0];
-                m_colours[1] = colours[1];
-                m_pixmaps.removeIf([](const auto &it) { return it.key().mode != QIcon::Normal; });
-            }
-        }
         if (const auto it = m_pixmaps.constFind(key); it != m_pixmaps.cend())
             return it.value();
         const QString name = CacheName(key);
@@ -191,7 +189,8 @@ private:
     QIcon m_icon;
     bool m_resolved = false;
     QHash<Key, QPixmap> m_pixmaps;
-    QRgb m_colours[2] = {0, 0};
+    // The window and highlight colours the derived looks were made with.
+    std::pair<QRgb, QRgb> m_colours{0, 0};
 };
 
 } // namespace
