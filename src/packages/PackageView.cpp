@@ -203,12 +203,16 @@ void CPackageView::Refill()
     m_db.EnsureLoaded();
     m_refilling = false;
 
+    // A change rebuilds the tree from the database: the user finds the
+    // packages and classes open that were open, and their place kept.
+    const OpenState open = SaveOpenState();
     ClearTree(nullptr);
     ForgetElements();
     m_nodes.clear();
     m_nodes.push_back(
         std::make_unique<CNode>(*this, CNode::Root, QStringLiteral("Packages"), nullptr));
     InsertRoot(m_nodes.back().get()); // expanding it puts the packages in
+    RestoreOpenState(open);
 }
 
 void CPackageView::FillRoot(HTREEITEM root)

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPersistentModelIndex>
+#include <QScrollBar>
 #include <QTreeWidgetItemIterator>
 #include <memory>
 
@@ -199,6 +200,65 @@ QTreeWidgetItem *CBaseTreeView::InsertRoot(CTreeItem *root)
                               root->GetSelectedImage(), root->HasChildren(), root, TVI_LAST);
     expandItem(Item(h));
     return Item(h);
+}
+
+namespace {
+
+QStringList PathOf(const QTreeWidgetItem *item)
+{
+    QStringList path;
+    for (; item; item = item->parent())
+        path.prepend(item->text(0));
+    return path;
+}
+
+void CollectExpanded(const QTreeWidgetItem *item, QList<QStringList> &expanded)
+{
+    if (!item->isExpanded())
+        return;
+    expanded << PathOf(item);
+    for (int i = 0; i < item->childCount(); ++i)
+        CollectExpanded(item->child(i), expanded);
+}
+
+} // namespace
+
+CBaseTreeView::OpenState CBaseTreeView::SaveOpenState() const
+{
+    OpenState state;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        CollectExpanded(topLevelItem(i), state.m_expanded);
+    if (const QTreeWidgetItem *current = currentItem())
+        state.m_current = PathOf(current);
+    state.m_scroll = verticalScrollBar()->value();
+    return state;
+}
+
+void CBaseTreeView::RestoreOpenState(const OpenState &state)
+{
+    const auto find = [this](const QStringList &path) -> QTreeWidgetItem * {
+        QTreeWidgetItem *item = nullptr;
+        for (const QString &text : path) {
+            QTreeWidgetItem *next = nullptr;
+            const int count = item ? item->childCount() : topLevelItemCount();
+            for (int i = 0; i < count && !next; ++i) {
+                QTreeWidgetItem *child = item ? item->child(i) : topLevelItem(i);
+                if (child->text(0) == text)
+                    next = child;
+            }
+            if (!next)
+                return nullptr;
+            item = next;
+        }
+        return item;
+    };
+    for (const QStringList &path : state.m_expanded) {
+        if (QTreeWidgetItem *item = find(path); item && !item->isExpanded())
+            expandItem(item);
+    }
+    if (QTreeWidgetItem *current = find(state.m_current))
+        setCurrentItem(current);
+    verticalScrollBar()->setValue(state.m_scroll);
 }
 
 namespace {

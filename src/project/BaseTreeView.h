@@ -48,6 +48,19 @@ public:
     // longer shown, so that the next expansion fills it again.
     void ClearTree(CTreeItem *root);
 
+    // Which items are open and which is current, each named by the texts
+    // from its top-level item down: what survives a rebuild of the tree.
+    struct OpenState
+    {
+        QList<QStringList> m_expanded; // parents before their children
+        QStringList m_current;
+        int m_scroll = 0;
+    };
+    OpenState SaveOpenState() const;
+    // Opens again (the nodes filling them as on a click) the items of state
+    // that exist, makes the current one current again and scrolls back.
+    void RestoreOpenState(const OpenState &state);
+
     // Starts editing node's text in place, when CanRename allows it.
     bool BeginRename(CTreeItem *node);
     bool IsRenamePending() const { return m_renaming != nullptr; }
