@@ -52,12 +52,20 @@ protected:
         env.WriteFile(QStringLiteral("data/Mavu/classes.zip"), ""); // an installed program
     }
     void Caret(CChildFrame *editor, int line) { editor->View()->setCursorPosition(line - 1, 0); }
+    // The command run with the caret on the given 1-based line.
+    void RunAt(CChildFrame *editor, int line, int id)
+    {
+        Caret(editor, line);
+        Frame()->ExecuteCommand(id);
+    }
     // The window loses and gets back the keyboard, as when the user went to
-    // another program and came back.
-    static void FocusOutAndIn(CChildFrame *editor)
+    // another program (which did what meanwhile does) and came back.
+    static void FocusOutAndIn(CChildFrame *editor, const std::function<void()> &meanwhile = {})
     {
         QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
         QApplication::sendEvent(editor->View(), &out);
+        if (meanwhile)
+            meanwhile();
         QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
         QApplication::sendEvent(editor->View(), &in);
         QApplication::processEvents();
@@ -84,12 +92,8 @@ TEST_F(EditorViewTest, BookmarksToggleCycleBothWaysAndMoveWithTheText)
     CJavaIDEView *view = editor->View();
     EXPECT_FALSE(Enabled(Cmd::NextBookmark)) << "no bookmark to go to";
 
-    for (int line : {7, 3, 5}) {
-        Caret(editor, line);
-        Frame()->ExecuteCommand(Cmd::ToggleBookmark);
-    }
-    Caret(editor, 5);
-    Frame()->ExecuteCommand(Cmd::ToggleBookmark); // twice on one line: gone
+    for (int line : {7, 3, 5, 5}) // twice on one line: gone
+        RunAt(editor, line, Cmd::ToggleBookmark);
     EXPECT_EQ(view->Bookmarks(), QList<int>({3, 7}));
     ASSERT_TRUE(Enabled(Cmd::NextBookmark));
 
@@ -109,10 +113,8 @@ TEST_F(EditorViewTest, BookmarksToggleCycleBothWaysAndMoveWithTheText)
     view->setCursorPosition(0, 0);
     view->insert(QStringLiteral("new\n"));
     EXPECT_EQ(view->Bookmarks(), QList<int>({4, 8}));
-    Caret(editor, 4);
-    Frame()->ExecuteCommand(Cmd::ToggleBookmark);
-    Caret(editor, 8);
-    Frame()->ExecuteCommand(Cmd::ToggleBookmark);
+    RunAt(editor, 4, Cmd::ToggleBookmark);
+    RunAt(editor, 8, Cmd::ToggleBookmark);
     EXPECT_TRUE(view->Bookmarks().isEmpty());
     Frame()->ExecuteCommand(Cmd::NextBookmark);
     EXPECT_EQ(view->CaretLine(), 8) << "no bookmarks: the caret stays";
@@ -139,10 +141,8 @@ TEST_F(EditorViewTest, BreakpointsGoIntoTheProjectWithTheirClassAndComeBackWithI
     project->SetModifiedFlag(false);
     ASSERT_TRUE(Enabled(Cmd::ToggleBreakpoint));
 
-    Caret(editor, 4);
-    Frame()->ExecuteCommand(Cmd::ToggleBreakpoint);
-    Caret(editor, 8);
-    Frame()->ExecuteCommand(Cmd::ToggleBreakpoint);
+    RunAt(editor, 4, Cmd::ToggleBreakpoint);
+    RunAt(editor, 8, Cmd::ToggleBreakpoint);
     EXPECT_TRUE(project->IsModified());
     EXPECT_EQ(project->GetBreakpointClass(editor->GetPathName(), 4), QStringLiteral("Outer"));
     EXPECT_EQ(project->GetBreakpointClass(editor->GetPathName(), 8), QStringLiteral("Inner"))
@@ -150,8 +150,7 @@ TEST_F(EditorViewTest, BreakpointsGoIntoTheProjectWithTheirClassAndComeBackWithI
     EXPECT_EQ(editor->View()->BreakpointMarks(), QList<int>({4, 8}));
 
     // Outside every class the debugger could not stop: nothing is set.
-    Caret(editor, 1);
-    Frame()->ExecuteCommand(Cmd::ToggleBreakpoint);
+    RunAt(editor, 1, Cmd::ToggleBreakpoint);
     EXPECT_FALSE(project->HasBreakpoint(editor->GetPathName(), 1));
     EXPECT_EQ(editor->View()->BreakpointMarks(), QList<int>({4, 8}));
     EXPECT_EQ(prompter.m_status.last(),
@@ -176,8 +175,7 @@ TEST_F(EditorViewTest, BreakpointsGoIntoTheProjectWithTheirClassAndComeBackWithI
     ASSERT_EQ(editor->View()->BreakpointMarks(), QList<int>({4, 8}));
 
     // Set again: removed.
-    Caret(editor, 4);
-    Frame()->ExecuteCommand(Cmd::ToggleBreakpoint);
+    RunAt(editor, 4, Cmd::ToggleBreakpoint);
     EXPECT_FALSE(project->HasBreakpoint(editor->GetPathName(), 4));
     EXPECT_EQ(editor->View()->BreakpointMarks(), QList<int>({8}));
 
@@ -325,34 +323,25 @@ TEST_F(EditorViewTest, AnOutsideChangeIsOfferedForReloadButADeletedFileIsLeftAlo
     FocusOutAndIn(editor);
     EXPECT_TRUE(prompter.m_messages.isEmpty());
 
-    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(editor->View(), &out);
-    env.WriteFile("Changing.java", "two\n");
-    QFile(path).setFileTime(QDateTime::currentDateTime().addSecs(5),
-                            QFileDevice::FileModificationTime);
+    auto rewrite = [&](const char *text, int later) {
+        env.WriteFile("Changing.java", text);
+        QFile(path).setFileTime(QDateTime::currentDateTime().addSecs(later),
+                                QFileDevice::FileModificationTime);
+    };
     prompter.QueueAnswer(CPrompter::AnswerNo);
-    QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(editor->View(), &in);
-    QApplication::processEvents();
+    FocusOutAndIn(editor, [&] { rewrite("two\n", 5); });
     EXPECT_EQ(prompter.m_messages,
               QStringList(CChildFrame::ReloadQuestion(QDir::toNativeSeparators(path))));
     EXPECT_EQ(editor->View()->text(), QStringLiteral("one\n")) << "No keeps the window's text";
 
-    QApplication::sendEvent(editor->View(), &out);
-    env.WriteFile("Changing.java", "three\n");
-    QFile(path).setFileTime(QDateTime::currentDateTime().addSecs(10),
-                            QFileDevice::FileModificationTime);
     prompter.QueueAnswer(CPrompter::AnswerYes);
-    QApplication::sendEvent(editor->View(), &in);
-    QApplication::processEvents();
+    FocusOutAndIn(editor, [&] { rewrite("three\n", 10); });
     EXPECT_EQ(prompter.m_messages.size(), 2);
     EXPECT_EQ(editor->View()->text(), QStringLiteral("three\n"));
     EXPECT_FALSE(editor->IsModified());
 
-    QApplication::sendEvent(editor->View(), &out);
-    ASSERT_TRUE(QFile::remove(path));
-    QApplication::sendEvent(editor->View(), &in);
-    QApplication::processEvents();
+    FocusOutAndIn(editor, [&] { QFile::remove(path); });
+    EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(prompter.m_messages.size(), 2) << "a deleted file asks nothing";
     EXPECT_EQ(editor->View()->text(), QStringLiteral("three\n"));
 }
@@ -633,12 +622,15 @@ TEST_F(EditorViewTest, TheContextMenuFollowsTheFileTypeAndEndsWithTheFileCommand
     EXPECT_FALSE(enabled(htmlItems, "Compile"));
 
     // An item runs its command on this window.
-    QMenu menu;
-    java->FillContextMenu(menu);
-    for (QAction *action : menu.actions()) {
-        if (action->data().toInt() == Cmd::ToggleBookmark)
-            action->trigger();
-    }
+    auto trigger = [](CChildFrame *editor, int id) {
+        QMenu menu;
+        editor->FillContextMenu(menu);
+        for (QAction *action : menu.actions()) {
+            if (action->data().toInt() == id)
+                action->trigger();
+        }
+    };
+    trigger(java, Cmd::ToggleBookmark);
     EXPECT_EQ(java->View()->Bookmarks(), QList<int>({2}));
     // Browse shows the saved page.
     QList<QUrl> shown;
@@ -646,12 +638,7 @@ TEST_F(EditorViewTest, TheContextMenuFollowsTheFileTypeAndEndsWithTheFileCommand
         shown << url;
         return true;
     });
-    QMenu pageMenu;
-    page->FillContextMenu(pageMenu);
-    for (QAction *action : pageMenu.actions()) {
-        if (action->data().toInt() == Cmd::BrowseFile)
-            action->trigger();
-    }
+    trigger(page, Cmd::BrowseFile);
     EXPECT_EQ(shown, QList<QUrl>({QUrl::fromLocalFile(page->GetPathName())}));
 }
 
@@ -747,7 +734,6 @@ TEST_F(EditorViewTest, TheOptionsSheetShowsTheRefusedPageAndAppliesBothPages)
     CChildFrame *editor = Frame()->OpenEditor(env.WriteFile("S.java", "class S { int s; }\n"));
     ASSERT_NE(editor, nullptr);
     ASSERT_TRUE(Enabled(Cmd::Options));
-    const int backgroundBefore = app->Options().m_editBackColor;
     const QColor background(0x30, 0x28, 0x20);
     dialogAnswer = [&](QDialog &d) {
         if (auto *chooser = qobject_cast<QColorDialog *>(&d)) {
@@ -772,7 +758,6 @@ TEST_F(EditorViewTest, TheOptionsSheetShowsTheRefusedPageAndAppliesBothPages)
               QStringList(CEditorOptionsDlg::RangeMessage("Editor Tab Size -", 2, 20)));
     EXPECT_EQ(editor->View()->tabWidth(), 6);
     EXPECT_EQ(editor->View()->lexer()->paper(0), background);
-    EXPECT_NE(app->Options().m_editBackColor, backgroundBefore);
     const CSettingsStore stored(env.FilePath(QStringLiteral("config/Mavu/Mavu.ini")));
     EXPECT_EQ(stored.GetProfileInt("Editor", "Tabsize", 0), 6);
 }

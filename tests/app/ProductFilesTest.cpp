@@ -8,33 +8,6 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-TEST(ProductFiles, DefaultsGoToTheProgramDirectoryAndIndicesToTheStartupDirectory)
-{
-    CTestEnv env;
-    const QString prog = env.FilePath(QStringLiteral("prog"));
-    const QString start = env.FilePath(QStringLiteral("start/"));
-    QDir().mkpath(prog);
-
-    CProductFiles files;
-    files.SetPath(CProductFiles::Packages, QStringLiteral("/old/mavu.pkg"));
-    files.SetDefaults(env.FilePath(QStringLiteral("missing")), start);
-    EXPECT_EQ(files.Path(CProductFiles::Packages), QStringLiteral("/old/mavu.pkg"))
-        << "a missing program directory changes nothing";
-
-    files.SetDefaults(prog, start);
-    const struct
-    {
-        CProductFiles::File file;
-        QString path;
-    } rows[] = {
-        {CProductFiles::Workspace, prog + "/mavu.proj"},
-        {CProductFiles::UserIndex, prog + "/user.ipg"},
-        {CProductFiles::DocIndex, start + "mavu.ipg"},
-    };
-    for (const auto &row : rows)
-        EXPECT_EQ(files.Path(row.file), row.path);
-}
-
 TEST(ProductFiles, FallbackRuleChoosesWhichCopyToOpen)
 {
     CTestEnv env;
@@ -49,6 +22,17 @@ TEST(ProductFiles, FallbackRuleChoosesWhichCopyToOpen)
     env.WriteFile(QStringLiteral("prog/mavu.ipg"), "x");
 
     using F = CProductFiles;
+    F files;
+    files.SetPath(F::Packages, QStringLiteral("/old/mavu.pkg"));
+    files.SetDefaults(env.FilePath(QStringLiteral("missing")), start);
+    EXPECT_EQ(files.Path(F::Packages), QStringLiteral("/old/mavu.pkg"))
+        << "a missing program directory changes nothing";
+    // The defaults: data files in the program directory, the documentation
+    // index in the start-up directory.
+    files.SetDefaults(prog, start);
+    EXPECT_EQ(files.Path(F::UserIndex), prog + "/user.ipg");
+    EXPECT_EQ(files.Path(F::DocIndex), start + "mavu.ipg");
+
     const struct
     {
         const char *name;
@@ -76,8 +60,6 @@ TEST(ProductFiles, FallbackRuleChoosesWhichCopyToOpen)
 
     // An empty program directory setting has already become the program
     // directory by now, so the data files are looked for there.
-    F files;
-    files.SetDefaults(prog, start);
     files.ResolveAll(prog, start);
     EXPECT_EQ(files.Path(F::Commands), start + "user.cmd");
     EXPECT_EQ(files.Path(F::DocIndex), prog + "/mavu.ipg");

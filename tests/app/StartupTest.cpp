@@ -58,6 +58,16 @@ struct DialogScript
     }
 };
 
+// The program in the current environment, its dialogs answered by its
+// own app.
+struct ScriptedApp : DialogScript, CJavaIDEApp
+{
+    explicit ScriptedApp(const QStringList &args = {}) : CJavaIDEApp(args)
+    {
+        SetDialogRunner(Runner());
+    }
+};
+
 QMainWindow *FindMainWindow()
 {
     QMainWindow *found = nullptr;
@@ -109,17 +119,15 @@ TEST(Startup, StartsOpensTheWindowAndWritesEveryKeyOnClose)
     const QString programDir = env.FilePath(QStringLiteral("data/Mavu"));
 
     {
-        DialogScript script;
-        script.untickShowTips = true;
-        script.tickDoNotWarn = true;
-        CJavaIDEApp app({});
-        app.SetDialogRunner(script.Runner());
+        ScriptedApp app;
+        app.untickShowTips = true;
+        app.tickDoNotWarn = true;
         app.SetClassesZipExpected(true);
         ASSERT_TRUE(app.InitInstance());
         EXPECT_EQ(GetApp(), &app);
 
-        EXPECT_EQ(script.titles, QStringList({"Tip of the Day", "Warning"}));
-        EXPECT_EQ(script.tips, QStringList({"First tip.", "Second tip."}));
+        EXPECT_EQ(app.titles, QStringList({"Tip of the Day", "Warning"}));
+        EXPECT_EQ(app.tips, QStringList({"First tip.", "Second tip."}));
         EXPECT_EQ(prompter.m_messages,
                   QStringList({QStringLiteral("Unable to find file %1/classes.zip. This file is "
                                               "essential for Mavu to function properly. Please set "
@@ -158,24 +166,22 @@ TEST(Startup, StartsOpensTheWindowAndWritesEveryKeyOnClose)
     // Installed properly now: classes.zip is where start-up looks.
     env.WriteFile(QStringLiteral("classes.zip"), "");
     {
-        DialogScript script;
-        CJavaIDEApp app({QStringLiteral("none.java")});
-        app.SetDialogRunner(script.Runner());
+        ScriptedApp app({QStringLiteral("none.java")});
         ASSERT_TRUE(app.InitInstance());
-        EXPECT_TRUE(script.titles.isEmpty());
+        EXPECT_TRUE(app.titles.isEmpty());
         EXPECT_EQ(prompter.m_messages,
                   QStringList({QStringLiteral("File %1 not found !!!")
                                    .arg(env.FilePath(QStringLiteral("none.java")))}));
 
         // The menu's Tip of the Day: closing it other than with "&Close"
         // leaves the option alone; "&Close" takes the check box.
-        script.tipResult = QDialog::Rejected;
+        app.tipResult = QDialog::Rejected;
         app.OnTipOfTheDay();
         EXPECT_EQ(app.Options().m_tip, 0);
-        script.tipResult = QDialog::Accepted;
+        app.tipResult = QDialog::Accepted;
         app.OnTipOfTheDay();
         EXPECT_EQ(app.Options().m_tip, 0) << "the box starts unticked and stays so";
-        EXPECT_EQ(script.tips.size(), 4);
+        EXPECT_EQ(app.tips.size(), 4);
         app.MainFrame()->close();
     }
 }
@@ -188,11 +194,9 @@ TEST(Startup, UnreadableAndUnwritableSettingsAreReported)
     QByteArray bytes("[Editor]\nTabsize=4\n\x01\x02\x03 junk\nTip=0\n[Help]\nWarning=1\n");
     const QString ini = env.WriteFile(QStringLiteral("config/Mavu/Mavu.ini"), bytes);
     {
-        DialogScript script;
-        CJavaIDEApp app({});
-        app.SetDialogRunner(script.Runner());
+        ScriptedApp app;
         ASSERT_TRUE(app.InitInstance());
-        EXPECT_TRUE(script.titles.isEmpty());
+        EXPECT_TRUE(app.titles.isEmpty());
         EXPECT_EQ(app.Options().m_tabSize, 4);
         ASSERT_EQ(prompter.m_messages.size(), 1);
         EXPECT_EQ(prompter.m_messages.at(0),
@@ -215,9 +219,7 @@ TEST(Startup, UnreadableAndUnwritableSettingsAreReported)
     CFakePrompter prompter2;
     blocked.WriteFile(QStringLiteral("config/Mavu"), "a file where the folder should be");
     {
-        DialogScript script;
-        CJavaIDEApp app({});
-        app.SetDialogRunner(script.Runner());
+        ScriptedApp app;
         ASSERT_TRUE(app.InitInstance());
         app.MainFrame()->close();
     }
@@ -282,11 +284,9 @@ TEST(Startup, TheJdkOnThePathFillsTheDirectoriesAndItsDocumentationSilencesTheWa
     const QString bare = makeJdk(QStringLiteral("bare"), false);
     {
         CScopedPath path(bare + QStringLiteral("/bin"));
-        DialogScript script;
-        CJavaIDEApp app({});
-        app.SetDialogRunner(script.Runner());
+        ScriptedApp app;
         ASSERT_TRUE(app.InitInstance());
-        EXPECT_EQ(script.titles, QStringList{QStringLiteral("Warning")});
+        EXPECT_EQ(app.titles, QStringList{QStringLiteral("Warning")});
         // It says how to set the directory today.
         EXPECT_TRUE(CDocWarningDlg::MessageText(ini).contains(
             QStringLiteral("set DocPath in the [Java] section of %1").arg(ini)));
@@ -299,11 +299,9 @@ TEST(Startup, TheJdkOnThePathFillsTheDirectoriesAndItsDocumentationSilencesTheWa
     const QString full = makeJdk(QStringLiteral("full"), true);
     {
         CScopedPath path(full + QStringLiteral("/bin"));
-        DialogScript script;
-        CJavaIDEApp app({});
-        app.SetDialogRunner(script.Runner());
+        ScriptedApp app;
         ASSERT_TRUE(app.InitInstance());
-        EXPECT_TRUE(script.titles.isEmpty()) << script.titles.join(',').toStdString();
+        EXPECT_TRUE(app.titles.isEmpty()) << app.titles.join(',').toStdString();
         EXPECT_EQ(app.Directories().m_apiDocPath, full + QStringLiteral("/docs/api/"));
         app.MainFrame()->close();
     }
@@ -341,9 +339,7 @@ TEST(Startup, ExtremeSettingsAreBroughtIntoRangeWhereTheyAreUsed)
         ASSERT_TRUE(store.Sync());
     }
     {
-        DialogScript script;
-        CJavaIDEApp app({});
-        app.SetDialogRunner(script.Runner());
+        ScriptedApp app;
         ASSERT_TRUE(app.InitInstance());
         CMainFrame *frame = app.MainFrame();
         const QRect screen = frame->screen()->availableGeometry();
