@@ -13,137 +13,87 @@ namespace {
 
 using M = CCommandLine;
 
-struct Row
+// The words of a command line written with single blanks between them.
+QList<QByteArray> Words(const char *line)
 {
-    const char *what;
-    QList<QByteArray> args;
-    M::Mode mode;
-    int jobs;
-    QList<QByteArray> files;
-    bool dirty = false;
-};
-
-void PrintTo(const Row &row, std::ostream *os)
-{
-    *os << row.what;
+    QList<QByteArray> words = QByteArray(line).split(' ');
+    words.removeAll(QByteArray());
+    return words;
 }
 
-using CommandLineTest = testing::TestWithParam<Row>;
-
-TEST_P(CommandLineTest, ReadsTheArguments)
+TEST(CommandLine, ReadsTheArguments)
 {
-    const Row &row = GetParam();
-    CCommandLine command;
-    command.Read(row.args);
-    EXPECT_EQ(command.m_mode, row.mode);
-    EXPECT_EQ(command.m_jobs, row.jobs);
-    EXPECT_EQ(command.m_files, row.files);
-    EXPECT_EQ(command.m_dirty, row.dirty);
+    const struct
+    {
+        const char *what, *args;
+        M::Mode mode;
+        int jobs;
+        const char *files;
+        bool dirty = false;
+    } rows[] = {
+        {"nothing opens the window", "", M::ModeWindow, 0, ""},
+        {"one file opens in the window", "x.mavu", M::ModeWindow, 0, "x.mavu"},
+        {"Qt's own options pass, with their values",
+         "-style fusion --platform offscreen -reverse -stylesheet=a.qss x", M::ModeWindow, 0, "x"},
+        {"--jobs before --parse", "--jobs 1 --parse X", M::ModeParse, 1, "X"},
+        {"--jobs after --parse", "--parse --jobs 1 X", M::ModeParse, 1, "X"},
+        {"options after and between the files", "--parse A -j 3 B --jobs=4", M::ModeParse, 4,
+         "A B"},
+        {"-- makes the rest file names", "--parse -- -odd.java --help -", M::ModeParse, 0,
+         "-odd.java --help -"},
+        {"a lone dash is a file name", "--parse -", M::ModeParse, 0, "-"},
+        {"help wins over everything else", "--parse x -h", M::ModeHelp, 0, "x"},
+        {"version", "--version", M::ModeVersion, 0, ""},
+        {"--build with its project", "--build p.mavu", M::ModeBuild, 0, "p.mavu"},
+        {"--dirty before --build", "--dirty --build p.mavu", M::ModeBuild, 0, "p.mavu", true},
+        {"everything after --run is the project and its program's arguments",
+         "--run p.mavu -x --parse --", M::ModeRun, 0, "p.mavu -x --parse --"},
+        {"--run without a project is the run command's to refuse", "--run", M::ModeRun, 0, ""},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        CCommandLine command;
+        command.Read(Words(row.args));
+        EXPECT_EQ(command.m_mode, row.mode);
+        EXPECT_EQ(command.m_jobs, row.jobs);
+        EXPECT_EQ(command.m_files, Words(row.files));
+        EXPECT_EQ(command.m_dirty, row.dirty);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, CommandLineTest,
-    testing::Values(
-        Row{"nothing opens the window", {}, M::ModeWindow, 0, {}},
-        Row{"one file opens in the window", {"x.mavu"}, M::ModeWindow, 0, {"x.mavu"}},
-        Row{"Qt's own options pass, with their values",
-            {"-style", "fusion", "--platform", "offscreen", "-reverse", "-stylesheet=a.qss", "x"},
-            M::ModeWindow,
-            0,
-            {"x"}},
-        Row{"--jobs before --parse", {"--jobs", "1", "--parse", "X"}, M::ModeParse, 1, {"X"}},
-        Row{"--jobs after --parse", {"--parse", "--jobs", "1", "X"}, M::ModeParse, 1, {"X"}},
-        Row{"options after and between the files",
-            {"--parse", "A", "-j", "3", "B", "--jobs=4"},
-            M::ModeParse,
-            4,
-            {"A", "B"}},
-        Row{"-- makes the rest file names",
-            {"--parse", "--", "-odd.java", "--help", "-"},
-            M::ModeParse,
-            0,
-            {"-odd.java", "--help", "-"}},
-        Row{"a lone dash is a file name", {"--parse", "-"}, M::ModeParse, 0, {"-"}},
-        Row{"help wins over everything else", {"--parse", "x", "-h"}, M::ModeHelp, 0, {"x"}},
-        Row{"version", {"--version"}, M::ModeVersion, 0, {}},
-        Row{"--build with its project", {"--build", "p.mavu"}, M::ModeBuild, 0, {"p.mavu"}},
-        Row{"--dirty before --build",
-            {"--dirty", "--build", "p.mavu"},
-            M::ModeBuild,
-            0,
-            {"p.mavu"},
-            true},
-        Row{"everything after --run is the project and its program's arguments",
-            {"--run", "p.mavu", "-x", "--parse", "--"},
-            M::ModeRun,
-            0,
-            {"p.mavu", "-x", "--parse", "--"}},
-        Row{"--run without a project is the run command's to refuse",
-            {"--run"},
-            M::ModeRun,
-            0,
-            {}}));
 
 // A command line that asks for nothing the program can do: the message
 // names what is wrong.
-struct ErrorRow
+TEST(CommandLine, SaysWhatIsWrong)
 {
-    const char *what;
-    QList<QByteArray> args;
-    const char *error;
-};
-
-void PrintTo(const ErrorRow &row, std::ostream *os)
-{
-    *os << row.what;
+    const struct
+    {
+        const char *args, *error;
+    } rows[] = {
+        {"--build", "--build wants one PROJECT"},
+        {"--build a.mavu b.mavu", "--build wants one PROJECT"},
+        {"--dirty x", "--dirty goes with --build"},
+        {"x.java --run p.mavu", "--run comes before the project and its arguments, alone"},
+        {"--parse --build x", "--parse and --build go separately"},
+        {"--jobz 1", "unknown option '--jobz'"},
+        {"--parse a -x", "unknown option '-x'"}, // after the files
+        {"--parse a --jobs", "--jobs wants a number"},
+        {"--parse --jobs many a", "--jobs wants a number from 1 to 256, not 'many'"},
+        {"--parse --jobs=0 a", "--jobs wants a number from 1 to 256, not '0'"},
+        {"--parse -j 100000 a", "--jobs wants a number from 1 to 256, not '100000'"},
+        {"--jobs 2 x", "--jobs goes with --parse"},
+        {"--parse --jobs 2", "--parse wants at least one FILE"},
+        {"-style", "'-style' wants a value"},
+        {"a.java b.java", "the window opens one FILE (to list several, use --parse)"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.args);
+        CCommandLine command;
+        command.Read(Words(row.args));
+        EXPECT_EQ(command.m_mode, M::ModeError);
+        EXPECT_EQ(command.m_error, QString::fromUtf8(row.error));
+        EXPECT_TRUE(command.m_files.isEmpty());
+    }
 }
-
-using CommandLineErrorTest = testing::TestWithParam<ErrorRow>;
-
-TEST_P(CommandLineErrorTest, SaysWhatIsWrong)
-{
-    const ErrorRow &row = GetParam();
-    CCommandLine command;
-    command.Read(row.args);
-    EXPECT_EQ(command.m_mode, M::ModeError);
-    EXPECT_EQ(command.m_error, QString::fromUtf8(row.error));
-    EXPECT_TRUE(command.m_files.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, CommandLineErrorTest,
-    testing::Values(
-        ErrorRow{"--build without a project", {"--build"}, "--build wants one PROJECT"},
-        ErrorRow{"--build with two projects",
-                 {"--build", "a.mavu", "b.mavu"},
-                 "--build wants one PROJECT"},
-        ErrorRow{"--dirty without --build", {"--dirty", "x"}, "--dirty goes with --build"},
-        ErrorRow{"--run after a file",
-                 {"x.java", "--run", "p.mavu"},
-                 "--run comes before the project and its arguments, alone"},
-        ErrorRow{"--parse and --build together",
-                 {"--parse", "--build", "x"},
-                 "--parse and --build go separately"},
-        ErrorRow{"an unknown option", {"--jobz", "1"}, "unknown option '--jobz'"},
-        ErrorRow{
-            "an unknown option after the files", {"--parse", "a", "-x"}, "unknown option '-x'"},
-        ErrorRow{"--jobs without its number", {"--parse", "a", "--jobs"}, "--jobs wants a number"},
-        ErrorRow{"--jobs of no number",
-                 {"--parse", "--jobs", "many", "a"},
-                 "--jobs wants a number from 1 to 256, not 'many'"},
-        ErrorRow{"--jobs of 0",
-                 {"--parse", "--jobs=0", "a"},
-                 "--jobs wants a number from 1 to 256, not '0'"},
-        ErrorRow{"--jobs too many",
-                 {"--parse", "-j", "100000", "a"},
-                 "--jobs wants a number from 1 to 256, not '100000'"},
-        ErrorRow{"--jobs without --parse", {"--jobs", "2", "x"}, "--jobs goes with --parse"},
-        ErrorRow{
-            "--parse without files", {"--parse", "--jobs", "2"}, "--parse wants at least one FILE"},
-        ErrorRow{"a Qt option without its value", {"-style"}, "'-style' wants a value"},
-        ErrorRow{"two files for the window",
-                 {"a.java", "b.java"},
-                 "the window opens one FILE (to list several, use --parse)"}));
 
 struct MavuRun
 {

@@ -117,33 +117,26 @@ TEST(CommandLine, ProjectFilesAreRecognisedInAnyCase)
     const QString last = env.WriteFile(QStringLiteral("last.mavu"), "x");
 
     using C = CCommandLineInfo;
+    const QString gone = env.FilePath("gone.mavu");
     const struct
     {
         const char *name;
-        QStringList args;
+        QString args; // blank-separated
         QString lastProject;
         C::InitialOpen kind;
         QString path;
     } rows[] = {
-        {"upper-case extension is a project", {upper}, last, C::OpenProject, upper},
-        {"relative names are made absolute", {"other.mavu"}, "", C::OpenProject, lower},
-        {"options are not file names", {"-style", "--x", java}, last, C::OpenDocument, java},
-        {"a missing project opens as a file, to be reported",
-         {env.FilePath("gone.mavu")},
-         last,
-         C::OpenDocument,
-         env.FilePath("gone.mavu")},
-        {"no file: the last project", {}, last, C::OpenProject, last},
-        {"no file and a last project that is gone",
-         {},
-         env.FilePath("gone.mavu"),
-         C::OpenNothing,
-         ""},
-        {"nothing at all", {}, "", C::OpenNothing, ""},
+        {"upper-case extension is a project", upper, last, C::OpenProject, upper},
+        {"relative names are made absolute", "other.mavu", "", C::OpenProject, lower},
+        {"options are not file names", "-style --x " + java, last, C::OpenDocument, java},
+        {"a missing project opens as a file, to be reported", gone, last, C::OpenDocument, gone},
+        {"no file: the last project", "", last, C::OpenProject, last},
+        {"no file and a last project that is gone", "", gone, C::OpenNothing, ""},
+        {"nothing at all", "", "", C::OpenNothing, ""},
     };
     for (const auto &row : rows) {
         C info;
-        info.ParseCommandLine(row.args);
+        info.ParseCommandLine(row.args.split(' ', Qt::SkipEmptyParts));
         QString path = QStringLiteral("stale");
         EXPECT_EQ(info.InitialDocument(row.lastProject, &path), row.kind) << row.name;
         EXPECT_EQ(path, row.path) << row.name;

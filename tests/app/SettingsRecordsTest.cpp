@@ -177,44 +177,33 @@ TEST(SettingsRecords, PathListsComeFromCountsOrTheSinglePath)
         const char *name;
         QByteArray ini;
         QStringList CIDEDirectories::*list;
-        QStringList expected;
+        const char *expected; // the list joined with blanks
     };
     const Row rows[] = {
-        {"single path when no count",
-         "[Java]\nExePath=/jdk/bin\n",
-         &CIDEDirectories::m_exePaths,
-         {"/jdk/bin"}},
+        {"single path when no count", "[Java]\nExePath=/jdk/bin\n", &CIDEDirectories::m_exePaths,
+         "/jdk/bin"},
         {"entries win over the single path",
          "[Java]\nDocPath=/single\nDocPathCount=2\nDocPath1=/a\nDocPath2=/b\n",
-         &CIDEDirectories::m_docPaths,
-         {"/a", "/b"}},
+         &CIDEDirectories::m_docPaths, "/a /b"},
         {"empty entries are skipped, not the ones after them",
          "[Java]\nSrcPathCount=3\nSrcPath1=\nSrcPath2=/b\nSrcPath3=/c\nSourcePath=/s\n",
-         &CIDEDirectories::m_srcPaths,
-         {"/b", "/c"}},
-        {"entries past the count are ignored",
-         "[Java]\nExePathCount=1\nExePath1=/a\nExePath2=/b\n",
-         &CIDEDirectories::m_exePaths,
-         {"/a"}},
+         &CIDEDirectories::m_srcPaths, "/b /c"},
+        {"entries past the count are ignored", "[Java]\nExePathCount=1\nExePath1=/a\nExePath2=/b\n",
+         &CIDEDirectories::m_exePaths, "/a"},
         {"package sources use their own section",
          "[Package]\nSourcePath=/pkg\n[Java]\nSourcePath=/jdk/src\n",
-         &CIDEDirectories::m_pkgSrcPaths,
-         {"/pkg"}},
-        {"a corrupt count reads nothing",
-         "[Java]\nExePathCount=-5\nExePath=/x\n",
-         &CIDEDirectories::m_exePaths,
-         {"/x"}},
-        {"a huge count does not hang",
-         "[Java]\nDocPathCount=2000000000\nDocPath1=/only\n",
-         &CIDEDirectories::m_docPaths,
-         {"/only"}},
+         &CIDEDirectories::m_pkgSrcPaths, "/pkg"},
+        {"a corrupt count reads nothing", "[Java]\nExePathCount=-5\nExePath=/x\n",
+         &CIDEDirectories::m_exePaths, "/x"},
+        {"a huge count does not hang", "[Java]\nDocPathCount=2000000000\nDocPath1=/only\n",
+         &CIDEDirectories::m_docPaths, "/only"},
     };
     for (const Row &row : rows) {
         const QString ini = env.WriteFile(QStringLiteral("lists.ini"), row.ini);
         CSettingsStore store(ini);
         CIDEDirectories dirs;
         dirs.LoadSettings(store);
-        EXPECT_EQ(dirs.*(row.list), row.expected) << row.name;
+        EXPECT_EQ((dirs.*(row.list)).join(' '), QLatin1String(row.expected)) << row.name;
     }
 
     // A shorter list removes the stale numbered entries it leaves behind.

@@ -250,15 +250,6 @@ TEST(Startup, TipDialogWithoutTipsFileSaysSoAndOffersNoNextTip)
         EXPECT_EQ(nextButtons, 1);
     }
     EXPECT_TRUE(store.GetProfileString("Tip", "FilePos").isNull()) << "no file, no position";
-
-    env.WriteFile(QStringLiteral("tips.txt"), "Only tip.\n");
-    {
-        CTipDlg dlg(missing, store, false);
-        EXPECT_EQ(dlg.TipText(), QStringLiteral("Only tip."));
-        dlg.OnNextTip();
-        EXPECT_EQ(dlg.TipText(), QStringLiteral("Only tip.")) << "wraps to the same tip";
-    }
-    EXPECT_EQ(store.GetProfileInt("Tip", "FilePos", -1), 10);
 }
 
 TEST(Startup, TheJdkOnThePathFillsTheDirectoriesAndItsDocumentationSilencesTheWarning)
