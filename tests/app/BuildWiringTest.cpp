@@ -52,12 +52,6 @@ protected:
         Project().AddFileItem(dir + "Good.java");
         Project().AddFileItem(dir + "Bad.java");
     }
-    void TearDown() override
-    {
-        Project().SetModifiedFlag(false);
-        prompter.QueueAnswer(CPrompter::AnswerNo);
-        RunningAppTest::TearDown();
-    }
     void Write(const QString &name, const QByteArray &text) { env.WriteFile("proj/" + name, text); }
     COutputWnd *BuildView() const { return Frame()->Output()->BuildView(); }
     COutputWnd *OutputView() const { return Frame()->Output()->OutputView(); }

@@ -64,13 +64,6 @@ protected:
         ASSERT_TRUE(env.WriteQuietSettings(true));
         env.WriteFile("data/Mavu/classes.zip", "");
     }
-    void TearDown() override
-    {
-        if (app)
-            Project().SetModifiedFlag(false);
-        prompter.QueueAnswer(CPrompter::AnswerNo);
-        RunningAppTest::TearDown();
-    }
 };
 
 } // namespace
