@@ -127,6 +127,9 @@ TEST(Startup, StartsOpensTheWindowAndWritesEveryKeyOnClose)
         EXPECT_EQ(GetApp(), &app);
 
         EXPECT_EQ(app.titles, QStringList({"Tip of the Day", "Warning"}));
+        // The warning says how to set the directory today.
+        EXPECT_TRUE(CDocWarningDlg::MessageText(ini).contains(
+            QStringLiteral("set DocPath in the [Java] section of %1").arg(ini)));
         EXPECT_EQ(app.tips, QStringList({"First tip.", "Second tip."}));
         EXPECT_EQ(prompter.m_messages,
                   QStringList({QStringLiteral("Unable to find file %1/classes.zip. This file is "
@@ -252,7 +255,7 @@ TEST(Startup, TipDialogWithoutTipsFileSaysSoAndOffersNoNextTip)
     EXPECT_TRUE(store.GetProfileString("Tip", "FilePos").isNull()) << "no file, no position";
 }
 
-TEST(Startup, TheJdkOnThePathFillsTheDirectoriesAndItsDocumentationSilencesTheWarning)
+TEST(Startup, TheDocumentationOfTheJdkOnThePathSilencesTheWarning)
 {
     CTestEnv env;
     CFakePrompter prompter;
@@ -262,32 +265,12 @@ TEST(Startup, TheJdkOnThePathFillsTheDirectoriesAndItsDocumentationSilencesTheWa
         store.WriteProfileInt("Editor", "Tip", 0);
         ASSERT_TRUE(store.Sync());
     }
-    auto makeJdk = [&env](const QString &name, bool docs) {
-        const QString javac = env.WriteFile(name + QStringLiteral("/bin/javac"), "#!/bin/sh\n");
-        QFile::setPermissions(javac, QFile::permissions(javac) | QFileDevice::ExeOwner);
-        QDir().mkpath(env.FilePath(name + QStringLiteral("/lib")));
-        if (docs)
-            env.WriteFile(name + QStringLiteral("/docs/api/index.html"), "<html></html>\n");
-        return env.FilePath(name);
-    };
-
-    // A JDK without its documentation: the warning still comes.
-    const QString bare = makeJdk(QStringLiteral("bare"), false);
-    {
-        CScopedPath path(bare + QStringLiteral("/bin"));
-        ScriptedApp app;
-        ASSERT_TRUE(app.InitInstance());
-        EXPECT_EQ(app.titles, QStringList{QStringLiteral("Warning")});
-        // It says how to set the directory today.
-        EXPECT_TRUE(CDocWarningDlg::MessageText(ini).contains(
-            QStringLiteral("set DocPath in the [Java] section of %1").arg(ini)));
-        EXPECT_TRUE(app.Directories().m_docPath.isEmpty());
-        app.MainFrame()->close();
-    }
-
-    // Once the documentation is installed: no warning, and the settings say
-    // where it is. The tools keep following the PATH.
-    const QString full = makeJdk(QStringLiteral("full"), true);
+    // A JDK whose documentation is installed: no warning, and the settings
+    // say where it is. The tools keep following the PATH.
+    const QString full = env.FilePath(QStringLiteral("full"));
+    const QString javac = env.WriteFile(QStringLiteral("full/bin/javac"), "#!/bin/sh\n");
+    QFile::setPermissions(javac, QFile::permissions(javac) | QFileDevice::ExeOwner);
+    env.WriteFile(QStringLiteral("full/docs/api/index.html"), "<html></html>\n");
     {
         CScopedPath path(full + QStringLiteral("/bin"));
         ScriptedApp app;
