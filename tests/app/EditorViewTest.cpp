@@ -80,14 +80,12 @@ protected:
     }
 };
 
-const QByteArray kTenLines = "l1\nl2\nl3\nl4\nl5\nl6\nl7\nl8\nl9\nl10\n";
-
 } // namespace
 
 TEST_F(EditorViewTest, BookmarksToggleCycleBothWaysAndMoveWithTheText)
 {
     Start();
-    CChildFrame *editor = Frame()->OpenEditor(env.WriteFile("Ten.txt", kTenLines));
+    CChildFrame *editor = Frame()->OpenEditor(env.WriteFile("Ten.txt", Lines(10)));
     ASSERT_NE(editor, nullptr);
     CJavaIDEView *view = editor->View();
     EXPECT_FALSE(Enabled(Cmd::NextBookmark)) << "no bookmark to go to";
@@ -196,7 +194,7 @@ TEST_F(EditorViewTest, BreakpointsGoIntoTheProjectWithTheirClassAndComeBackWithI
 
     // A text file is no place for a breakpoint; nor is any file without a
     // project.
-    Frame()->OpenEditor(env.WriteFile("notes.txt", kTenLines));
+    Frame()->OpenEditor(env.WriteFile("notes.txt", Lines(10)));
     EXPECT_FALSE(Enabled(Cmd::ToggleBreakpoint));
 }
 

@@ -49,10 +49,8 @@ protected:
     void Start(const QStringList &args = {})
     {
         app = std::make_unique<CJavaIDEApp>(args);
-        app->SetDialogRunner([this](QDialog &d) {
-            dialogTitles << d.windowTitle();
-            return dialogAnswer ? dialogAnswer(d) : int(QDialog::Rejected);
-        });
+        app->SetDialogRunner(
+            [this](QDialog &d) { return dialogAnswer ? dialogAnswer(d) : int(QDialog::Rejected); });
         app->SetFileDialogs(&dialogs);
         app->SetUrlOpener([this](const QUrl &url) {
             opened << url.toLocalFile();
@@ -100,7 +98,6 @@ protected:
     CTestEnv env;
     CFakePrompter prompter;
     CScriptedFileDialogs dialogs;
-    QStringList dialogTitles;
     std::function<int(QDialog &)> dialogAnswer;
     QStringList opened; // what the desktop's viewer was asked to show
     std::unique_ptr<CJavaIDEApp> app;
