@@ -103,7 +103,7 @@ TEST_F(HueditView, ReadOnlyRefusesEditsReportsThemAndReplaysTheKey)
 
     // Made writable, the replayed key does what it tried to do.
     view->SetRO(false);
-    view->ReplayEdit(QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x")));
+    view->ReplayEdit(QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
     EXPECT_EQ(view->Text(), "abcx");
 }
 

@@ -30,7 +30,7 @@ QByteArray CommandsFile(quint32 schema, const QList<int> &flags, const QStringLi
         if (i == 0) {
             ar.WriteWORD(0xFFFF);
             ar.WriteDWORD(schema);
-            ar.WriteString(QStringLiteral("CCommand"));
+            ar.WriteString("CCommand");
         } else {
             ar.WriteWORD(0x8001);
         }
@@ -115,12 +115,12 @@ TEST(CommandsDoc, DamagedFilesAreRefusedAndKept)
         EXPECT_TRUE(doc.SaveModified());
         EXPECT_EQ(FileBytes(path), c.bytes);
         // New commands are saved, the damaged file is kept beside them.
-        doc.AddCommand(QStringLiteral("Fresh"));
+        doc.AddCommand("Fresh");
         ASSERT_TRUE(doc.SaveModified());
         EXPECT_EQ(FileBytes(CCommandsDoc::DamagedCopyName(path)), c.bytes);
         CCommandsDoc again;
         ASSERT_TRUE(again.Load(path));
-        EXPECT_NE(again.FindCommand(QStringLiteral("fRESH")), nullptr);
+        EXPECT_NE(again.FindCommand("fRESH"), nullptr);
     }
 }
 
@@ -291,7 +291,7 @@ TEST(Command, RunsInTheOutputTabAndInItsOwnWindowWithInput)
     QPointer<CToolProcess> alive(p);
     EXPECT_EQ(host.m_frame.m_activations, 1);
     ASSERT_TRUE(WaitFor([&] { return host.m_frame.m_out.m_text.contains("cp=/mine\n"); }));
-    p->SendInput(QStringLiteral("typed text"));
+    p->SendInput("typed text");
     ASSERT_TRUE(WaitFor([&] { return alive.isNull(); }));
     EXPECT_TRUE(host.m_frame.m_out.m_text.endsWith("got typed text\n" + CToolProcess::ExitText()));
     EXPECT_TRUE(prompter.m_messages.isEmpty());
@@ -325,7 +325,7 @@ TEST(CommandsDoc, EachMenuListsItsCommandsWithinItsIds)
     CCommandsDoc doc;
     for (int i = 0; i < 14; ++i) {
         CCommand *c = doc.AddCommand(QStringLiteral("c%1").arg(i));
-        c->m_strCommand = i == 1 ? QString() : QStringLiteral("prog");
+        c->m_strCommand = i == 1 ? QString() : "prog";
         c->m_bFileMenu = i % 2 == 0;
         c->m_bProjectMenu = 1;
     }

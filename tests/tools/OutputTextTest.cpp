@@ -13,7 +13,7 @@ TEST(OutputText, HandsOverEverythingInOrderWithoutCarriageReturns)
     text.Append(u"third");
     ASSERT_TRUE(text.HasPending());
     const auto batch = text.TakeBatch();
-    EXPECT_EQ(batch.text, QStringLiteral("first line\nsecond\nthird"));
+    EXPECT_EQ(batch.text, "first line\nsecond\nthird");
     EXPECT_EQ(batch.dropped, 0);
     EXPECT_FALSE(text.HasPending());
     EXPECT_TRUE(text.TakeBatch().text.isEmpty());
@@ -28,8 +28,8 @@ TEST(OutputText, AFloodKeepsOnlyTheNewestLinesAndCountsTheRest)
     const QStringList lines = batch.text.split(QLatin1Char('\n'));
     // 99 complete lines and the empty line being started.
     ASSERT_EQ(lines.size(), 100);
-    EXPECT_EQ(lines.first(), QStringLiteral("line 901"));
-    EXPECT_EQ(lines.at(98), QStringLiteral("line 999"));
+    EXPECT_EQ(lines.first(), "line 901");
+    EXPECT_EQ(lines.at(98), "line 999");
     EXPECT_EQ(batch.dropped, 901);
 }
 
@@ -64,9 +64,9 @@ TEST(InputLine, SendsWhatWasTypedSinceTheLastEnterLessBackspaces)
         input.OnChar(c, &sent);
     input.OnChar(QLatin1Char('\t'), &sent); // not a printable character
     input.OnChar(QChar(0x1b), &sent);       // Escape
-    EXPECT_EQ(input.Text(), QStringLiteral("hello wörld"));
+    EXPECT_EQ(input.Text(), "hello wörld");
     EXPECT_TRUE(input.OnChar(QLatin1Char('\r'), &sent));
-    EXPECT_EQ(sent, QStringLiteral("hello wörld"));
+    EXPECT_EQ(sent, "hello wörld");
     EXPECT_TRUE(input.Text().isEmpty());
     // Backspace on an empty line, then Enter: an empty line is sent.
     input.OnChar(QLatin1Char('\b'), &sent);
@@ -76,11 +76,10 @@ TEST(InputLine, SendsWhatWasTypedSinceTheLastEnterLessBackspaces)
 
 TEST(ClassPath, PiecesJoinedEachEntryOnceEmptyEntriesLeftOut)
 {
-    EXPECT_EQ(CToolManager::ComposeClassPath({QStringLiteral("/p/lib.jar:/p/classes"),
-                                              QStringLiteral("/env/x.jar::.:/p/lib.jar:"),
-                                              QString(), QStringLiteral("/pkg:/env/x.jar")}),
-              QStringLiteral("/p/lib.jar:/p/classes:/env/x.jar:.:/pkg"));
-    EXPECT_TRUE(CToolManager::ComposeClassPath({QString(), QStringLiteral(":")}).isEmpty());
+    EXPECT_EQ(CToolManager::ComposeClassPath({"/p/lib.jar:/p/classes", "/env/x.jar::.:/p/lib.jar:",
+                                              QString(), "/pkg:/env/x.jar"}),
+              "/p/lib.jar:/p/classes:/env/x.jar:.:/pkg");
+    EXPECT_TRUE(CToolManager::ComposeClassPath({QString(), ":"}).isEmpty());
 }
 
 TEST(OutputText, BatchesKeepToTheirSizeAndLoseNothing)
@@ -113,6 +112,6 @@ TEST(OutputText, ALineBegunInOnePieceIsDroppedWholeOrKeptWhole)
     text.Append(u"ur\nfive");
     const auto batch = text.TakeBatch();
     // Three lines kept: "three", "four" and "five" being written.
-    EXPECT_EQ(batch.text, QStringLiteral("three\nfour\nfive"));
+    EXPECT_EQ(batch.text, "three\nfour\nfive");
     EXPECT_EQ(batch.dropped, 2);
 }

@@ -23,12 +23,12 @@ QStringList FixtureLines(const QString &name)
 }
 
 CTestProject::CTestProject(const QString &root, const QList<QPair<QString, QByteArray>> &files)
-    : m_dir(root + QStringLiteral("/proj/")), m_workspace(std::make_unique<CProjectDoc>())
+    : m_dir(root + "/proj/"), m_workspace(std::make_unique<CProjectDoc>())
 {
     RegisterProjectClasses();
     QDir().mkpath(m_dir);
-    m_workspace->Load(root + QStringLiteral("/mavu.proj"));
-    m_workspace->OpenProject(m_dir + QStringLiteral("proj.mavu"), true);
+    m_workspace->Load(root + "/mavu.proj");
+    m_workspace->OpenProject(m_dir + "proj.mavu", true);
     for (const auto &f : files) {
         Write(f.first, f.second);
         Project().AddFileItem(Path(f.first));
