@@ -42,6 +42,11 @@ QByteArray CommandsFile(quint32 schema, const QList<int> &flags, const QStringLi
     return buf.data();
 }
 
+QList<int> Flags(const CCommand *c)
+{
+    return {c->m_bSetClassPath, c->m_bInWindow, c->m_bToOutput, c->m_bFileMenu, c->m_bProjectMenu};
+}
+
 } // namespace
 
 TEST(CommandsDoc, BothSchemasReadAndTheCurrentOneRoundTrips)
@@ -57,11 +62,7 @@ TEST(CommandsDoc, BothSchemasReadAndTheCurrentOneRoundTrips)
     ASSERT_TRUE(doc.Load(old));
     ASSERT_EQ(doc.Commands().size(), 2);
     for (const CCommand *c : doc.Commands()) {
-        EXPECT_EQ(c->m_bSetClassPath, 1);
-        EXPECT_EQ(c->m_bInWindow, 0);
-        EXPECT_EQ(c->m_bToOutput, 0);
-        EXPECT_EQ(c->m_bFileMenu, 1);
-        EXPECT_EQ(c->m_bProjectMenu, 1);
+        EXPECT_EQ(Flags(c), QList<int>({1, 0, 0, 1, 1}));
         EXPECT_EQ(c->m_strMenuName, texts[0]);
         EXPECT_EQ(c->m_strArguments, texts[3]);
     }
@@ -72,9 +73,7 @@ TEST(CommandsDoc, BothSchemasReadAndTheCurrentOneRoundTrips)
     ASSERT_TRUE(doc.Load(path));
     ASSERT_EQ(doc.Commands().size(), 1);
     const CCommand *c = doc.Commands().first();
-    EXPECT_EQ(QList<int>({c->m_bSetClassPath, c->m_bInWindow, c->m_bToOutput, c->m_bFileMenu,
-                          c->m_bProjectMenu}),
-              QList<int>({0, 1, 1, 0, 1}));
+    EXPECT_EQ(Flags(c), QList<int>({0, 1, 1, 0, 1}));
     EXPECT_EQ(c->m_strStartupDir, texts[2]);
     doc.AddCommand();
     doc.DeleteCommand(1);

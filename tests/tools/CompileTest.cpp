@@ -205,10 +205,7 @@ TEST(HeadlessBuild, SameTextAsTheBuildTabAndTheExitCodes)
     EXPECT_EQ(run(false, &out, &err), CHeadlessBuild::Failed) << err.toStdString();
     EXPECT_EQ(out, windowText + "\n");
 
-    QFile bad(QFileInfo(projectPath).absolutePath() + "/Bad.java");
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    bad.write(kBadFixed);
-    bad.close();
+    env.WriteFile("proj/Bad.java", kBadFixed);
     out.clear();
     EXPECT_EQ(run(true, &out, &err), CHeadlessBuild::Succeeded);
     EXPECT_TRUE(out.endsWith("File Compiled...\nNo Errors...\n")) << out.toStdString();
@@ -222,11 +219,7 @@ TEST(HeadlessBuild, SameTextAsTheBuildTabAndTheExitCodes)
     QTextStream o(&out), e(&err);
     EXPECT_EQ(missing.Run(o, e), CHeadlessBuild::Unreadable);
     EXPECT_EQ(err, "Project file does not exist !!!\n");
-    QFile junk(env.FilePath("junk.mavu"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a project");
-    junk.close();
-    missing.projectPath = junk.fileName();
+    missing.projectPath = env.WriteFile("junk.mavu", "not a project");
     EXPECT_EQ(missing.Run(o, e), CHeadlessBuild::Unreadable);
 }
 
@@ -252,10 +245,7 @@ TEST(HeadlessBuild, TheMavuCommandLine)
     EXPECT_TRUE(out.contains("Bad.java:3: error: cannot find symbol\n")) << out.toStdString();
     EXPECT_EQ(run({}, &out), 2);
 
-    QFile bad(QFileInfo(projectPath).absolutePath() + "/Bad.java");
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    bad.write(kBadFixed);
-    bad.close();
+    env.WriteFile("proj/Bad.java", kBadFixed);
     EXPECT_EQ(run({"--dirty", projectPath}, &out), 0);
     EXPECT_TRUE(out.endsWith("File Compiled...\nNo Errors...\n")) << out.toStdString();
 }

@@ -19,23 +19,26 @@ struct JavacRow
     const char *message;
 };
 
-// Feeds a captured javac 17 output line by line and compares each line's
-// reading with its row.
-void ExpectJavacLines(const QString &fixture, const std::vector<JavacRow> &rows)
+const JavacRow kSource{JK::SourceLine, "", 0, false, nullptr},
+    kCaret{JK::CaretLine, "", 0, false, nullptr}, kSummary{JK::Summary, "", 0, false, nullptr},
+    kOther{JK::Other, "", 0, false, nullptr};
+
+// Feeds javac's output line by line and compares each line's reading with
+// its row.
+void ExpectJavacLines(const QStringList &lines, const std::vector<JavacRow> &rows)
 {
-    const QStringList lines = FixtureLines(fixture);
-    ASSERT_EQ(lines.size(), qsizetype(rows.size())) << fixture.toStdString();
+    ASSERT_EQ(lines.size(), qsizetype(rows.size()));
     CJavacLineParser parser;
     for (size_t i = 0; i < rows.size(); ++i) {
         const auto got = parser.Feed(lines.at(qsizetype(i)));
         const JavacRow &want = rows[i];
         SCOPED_TRACE(lines.at(qsizetype(i)).toStdString());
         EXPECT_EQ(got.kind, want.kind);
-        EXPECT_EQ(got.file, QString::fromUtf8(want.file));
+        EXPECT_EQ(got.file, want.file);
         EXPECT_EQ(got.line, want.line);
         EXPECT_EQ(got.warning, want.warning);
         if (want.message) {
-            EXPECT_EQ(got.message, QString::fromUtf8(want.message));
+            EXPECT_EQ(got.message, want.message);
         }
     }
 }
@@ -44,25 +47,30 @@ void ExpectJavacLines(const QString &fixture, const std::vector<JavacRow> &rows)
 
 TEST(JavacLineParser, ReadsEveryLineOfRealJavac17Output)
 {
-    ExpectJavacLines("javac17-syntax.txt", {{JK::Diagnostic, "Bad.java", 6, false, "';' expected"},
-                                            {JK::SourceLine, "", 0, false, nullptr},
-                                            {JK::CaretLine, "", 0, false, nullptr},
-                                            {JK::Summary, "", 0, false, nullptr}});
-    ExpectJavacLines("javac17-symbol.txt",
+    ExpectJavacLines(
+        FixtureLines("javac17-syntax.txt"),
+        {{JK::Diagnostic, "Bad.java", 6, false, "';' expected"}, kSource, kCaret, kSummary});
+    ExpectJavacLines(FixtureLines("javac17-symbol.txt"),
                      {{JK::Diagnostic, "Sym.java", 3, false, "cannot find symbol"},
-                      {JK::SourceLine, "", 0, false, nullptr},
-                      {JK::CaretLine, "", 0, false, nullptr},
+                      kSource,
+                      kCaret,
                       {JK::Detail, "", 0, false, "symbol:   variable undefinedVar"},
                       {JK::Detail, "", 0, false, "location: class Sym"},
                       {JK::Diagnostic, "Sym.java", 4, false,
                        "incompatible types: int cannot be converted to String"},
-                      {JK::SourceLine, "", 0, false, nullptr},
-                      {JK::CaretLine, "", 0, false, nullptr},
-                      {JK::Summary, "", 0, false, nullptr}});
-    ExpectJavacLines("javac17-nofile.txt",
-                     {{JK::General, "", 0, false, "file not found: Nope.java"},
-                      {JK::Other, "", 0, false, nullptr},
-                      {JK::Other, "", 0, false, nullptr}});
+                      kSource,
+                      kCaret,
+                      kSummary});
+    ExpectJavacLines(FixtureLines("javac17-nofile.txt"),
+                     {{JK::General, "", 0, false, "file not found: Nope.java"}, kOther, kOther});
+    // An old compiler's line; a ':' in a directory name does not end the
+    // file name, and a following diagnostic is not mistaken for a source line.
+    ExpectJavacLines(
+        {"Hello.java:12: Method foo() not found in class Hello.", "/tmp/a:b/X.java:3: error: x",
+         "/tmp/a:b/X.java:9: warning: y"},
+        {{JK::Diagnostic, "Hello.java", 12, false, "Method foo() not found in class Hello."},
+         {JK::Diagnostic, "/tmp/a:b/X.java", 3, false, "x"},
+         {JK::Diagnostic, "/tmp/a:b/X.java", 9, true, "y"}});
 }
 
 TEST(JavacLineParser, WarningsKeepTheirDetailsAndNotesAreNotDiagnostics)
@@ -92,27 +100,6 @@ TEST(JavacLineParser, WarningsKeepTheirDetailsAndNotesAreNotDiagnostics)
     for (const QString &line : FixtureLines("javac17-notes.txt"))
         EXPECT_EQ(notes.Feed(line).kind, JK::Note) << line.toStdString();
     EXPECT_TRUE(notes.Diagnostics().isEmpty());
-}
-
-TEST(JavacLineParser, OldCompilerLinesAndOddFileNames)
-{
-    CJavacLineParser parser;
-    auto l = parser.Feed("Hello.java:12: Method foo() not found in class Hello.");
-    EXPECT_EQ(l.kind, JK::Diagnostic);
-    EXPECT_EQ(l.file, "Hello.java");
-    EXPECT_EQ(l.line, 12);
-    EXPECT_FALSE(l.warning);
-    EXPECT_EQ(l.message, "Method foo() not found in class Hello.");
-
-    // A ':' in a directory name does not end the file name; a following
-    // diagnostic is not mistaken for a source line.
-    CJavacLineParser p2;
-    p2.Feed("/tmp/a:b/X.java:3: error: x");
-    auto next = p2.Feed("/tmp/a:b/X.java:9: warning: y");
-    EXPECT_EQ(next.kind, JK::Diagnostic);
-    EXPECT_EQ(next.file, "/tmp/a:b/X.java");
-    EXPECT_EQ(next.line, 9);
-    EXPECT_TRUE(next.warning);
 }
 
 TEST(StackTraceLineParser, ReadsRealJava17Traces)

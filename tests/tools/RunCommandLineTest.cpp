@@ -27,18 +27,6 @@ CRunSetup ProjectSetup(O &project, O &global)
     return s;
 }
 
-class ApplicationLine : public ::testing::TestWithParam<CommandCase>
-{
-};
-
-TEST_P(ApplicationLine, IsBuiltFlagByFlag)
-{
-    O project, global;
-    CRunSetup setup = ProjectSetup(project, global);
-    GetParam().arrange(project, global, setup);
-    EXPECT_EQ(CRunCommandLine::ApplicationLine(setup), QString::fromUtf8(GetParam().expected));
-}
-
 // Flags on in the project alone, in the workspace alone, or in both (then
 // the project's value wins).
 const CommandCase kApplicationCases[] = {
@@ -116,8 +104,16 @@ const CommandCase kApplicationCases[] = {
      },
      "/jdk/bin/java    "},
 };
-INSTANTIATE_TEST_SUITE_P(Run, ApplicationLine, ::testing::ValuesIn(kApplicationCases),
-                         [](const auto &info) { return "case" + std::to_string(info.index); });
+
+TEST(RunCommandLine, ApplicationLineIsBuiltFlagByFlag)
+{
+    for (const CommandCase &c : kApplicationCases) {
+        O project, global;
+        CRunSetup setup = ProjectSetup(project, global);
+        c.arrange(project, global, setup);
+        EXPECT_EQ(CRunCommandLine::ApplicationLine(setup), c.expected) << c.what;
+    }
+}
 
 TEST(RunCommandLine, AppletAndGlobalForms)
 {
@@ -162,18 +158,6 @@ struct DirCase
     const char *expected;
 };
 
-class RunDirectory : public ::testing::TestWithParam<DirCase>
-{
-};
-
-TEST_P(RunDirectory, FollowsTheRules)
-{
-    O project, global;
-    CRunSetup setup = ProjectSetup(project, global);
-    GetParam().arrange(project, setup);
-    EXPECT_EQ(CRunCommandLine::WorkingDirectory(setup), QString::fromUtf8(GetParam().expected));
-}
-
 const DirCase kDirCases[] = {
     {"main class file's directory", [](O &, CRunSetup &) {}, "/p/src"},
     {"relative run directory",
@@ -204,7 +188,15 @@ const DirCase kDirCases[] = {
      "/p"},
     {"nothing known: project directory", [](O &, CRunSetup &s) { s.mainClassDir.clear(); }, "/p"},
 };
-INSTANTIATE_TEST_SUITE_P(Run, RunDirectory, ::testing::ValuesIn(kDirCases),
-                         [](const auto &info) { return "case" + std::to_string(info.index); });
+
+TEST(RunCommandLine, WorkingDirectoryFollowsTheRules)
+{
+    for (const DirCase &c : kDirCases) {
+        O project, global;
+        CRunSetup setup = ProjectSetup(project, global);
+        c.arrange(project, setup);
+        EXPECT_EQ(CRunCommandLine::WorkingDirectory(setup), c.expected) << c.what;
+    }
+}
 
 } // namespace

@@ -15,15 +15,18 @@
 
 namespace {
 
-const QByteArray kEcho = "package app;\n"
-                         "public class Main {\n"
-                         "  public static void main(String[] a) throws Exception {\n"
-                         "    System.out.println(\"args=\" + String.join(\",\", a));\n"
-                         "    java.io.BufferedReader r = new java.io.BufferedReader(\n"
-                         "        new java.io.InputStreamReader(System.in));\n"
-                         "    System.out.println(\"got=\" + r.readLine());\n"
-                         "  }\n"
-                         "}\n";
+// Prints its arguments, then the line it reads, then whatever ends is.
+QByteArray EchoMain(const QByteArray &end = {})
+{
+    return "package app;\n"
+           "public class Main {\n"
+           "  public static void main(String[] a) throws Exception {\n"
+           "    System.out.println(\"args=\" + String.join(\",\", a));\n"
+           "    java.io.BufferedReader r = new java.io.BufferedReader(\n"
+           "        new java.io.InputStreamReader(System.in));\n"
+           "    System.out.println(\"got=\" + r.readLine());\n" +
+           end + "  }\n}\n";
+}
 
 const QByteArray kForever = "public class Forever {\n"
                             "  public static void main(String[] a) throws Exception {\n"
@@ -88,7 +91,7 @@ TEST(Run, DirtyProjectCompilesFirstThenRunsTheFoundMainWithArgumentsAndInput)
 {
     CTestEnv env;
     CFakePrompter prompter;
-    CTestProject tp(env.Path(), {{"src/app/Main.java", kEcho}});
+    CTestProject tp(env.Path(), {{"src/app/Main.java", EchoMain()}});
     CProject &project = tp.Project();
     // The class sits in a package: its root goes on the project's class path.
     project.m_strClassPath = tp.Path("src");
@@ -165,19 +168,10 @@ TEST(Run, TheMavuCommandLinePassesTheConsoleThroughAndExitsWithTheProgramsCode)
 {
     CTestEnv env;
     QString projectPath;
-    const QByteArray exiting = "package app;\n"
-                               "public class Main {\n"
-                               "  public static void main(String[] a) throws Exception {\n"
-                               "    System.out.println(\"args=\" + String.join(\",\", a));\n"
-                               "    java.io.BufferedReader r = new java.io.BufferedReader(\n"
-                               "        new java.io.InputStreamReader(System.in));\n"
-                               "    System.out.println(\"got=\" + r.readLine());\n"
-                               "    System.err.println(\"to stderr\");\n"
-                               "    System.exit(a.length + 3);\n"
-                               "  }\n"
-                               "}\n";
     {
-        CTestProject tp(env.Path(), {{"src/app/Main.java", exiting}});
+        CTestProject tp(env.Path(),
+                        {{"src/app/Main.java", EchoMain("    System.err.println(\"to stderr\");\n"
+                                                        "    System.exit(a.length + 3);\n")}});
         tp.Project().m_strClassPath = tp.Path("src");
         tp.Project().m_interpreter.m_bArguments = 1;
         tp.Project().m_interpreter.m_strArguments = "from project";

@@ -108,7 +108,7 @@ TEST(ToolProcess, ACommandThatDoesNotExistSaysSoAndStartsNothing)
     CToolManager manager;
     CRecordingOutput out;
     for (const QString &cmd :
-         {QStringLiteral("no-such-tool-here --flag"), "/nowhere/javac   A.java", "  "}) {
+         QStringList{"no-such-tool-here --flag", "/nowhere/javac   A.java", "  "}) {
         CToolProcess p(&manager, cmd, QString(), &out);
         EXPECT_FALSE(p.Execute(0));
         EXPECT_FALSE(p.IsRunning());
