@@ -509,8 +509,7 @@ TEST_F(HueditView, SerializeKeepsTheFileFormAndItsLineEnds)
     struct Row
     {
         const char *name;
-        QByteArray bytes;
-        QByteArray afterEnter; // after Return then "x" at the end of line 1
+        QByteArray bytes, afterEnter; // after Return then "x" at the end of line 1
     };
     const Row rows[] = {
         {"crlf", "class A {\r\n}\r\n", "class A {\r\nx\r\n}\r\n"},

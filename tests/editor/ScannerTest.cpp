@@ -114,8 +114,7 @@ CRecorder Scan(const std::string &text, const CLanguage &lang = CLanguage::m_Jav
 struct Case
 {
     const char *name;
-    std::string text;
-    std::string events;
+    std::string text, events;
 };
 
 TEST(Scanner, EventSequencesOnTrickyJava)

@@ -133,20 +133,20 @@ TEST_F(PkgDocTest, AddedSourcesGoToTheirPackageAndUnreadableOnesAreReported)
 
 TEST_F(PkgDocTest, IntrospectedElementsGoToThePackageOfTheirQualifiedName)
 {
-    auto file = std::make_unique<CFileObject>();
-    auto addClass = [&](const QString &name, bool complete = true) {
+    auto addClass = [](CFileObject &file, const QString &name, bool complete = true) {
         auto *c = new CVarClass;
         c->m_name = name;
         c->m_complete = complete;
-        file->m_classes.append(c);
+        file.m_classes.append(c);
         return c;
     };
-    CVarClass *qualified = addClass("x.y.Widget");
+    auto file = std::make_unique<CFileObject>();
+    CVarClass *qualified = addClass(*file, "x.y.Widget");
     auto *m = new CVarMethod;
     m->m_name = "x.y.Widget.paint";
     qualified->m_methods.append(m);
-    addClass("Bare");
-    addClass("x.y.Half", false);
+    addClass(*file, "Bare");
+    addClass(*file, "x.y.Half", false);
     auto *iface = new CVarInterface;
     iface->m_name = "x.y.Listener";
     iface->m_complete = 1;
@@ -168,10 +168,7 @@ TEST_F(PkgDocTest, IntrospectedElementsGoToThePackageOfTheirQualifiedName)
 
     // Introspected again: replaced, not doubled.
     auto again = std::make_unique<CFileObject>();
-    auto *w = new CVarClass;
-    w->m_name = "x.y.Widget";
-    w->m_complete = 1;
-    again->m_classes.append(w);
+    CVarClass *w = addClass(*again, "x.y.Widget");
     ASSERT_TRUE(m_db.AddIntrospectedFile(*again));
     EXPECT_EQ(xy->m_classes.size(), 1);
     EXPECT_EQ(xy->m_classes.first(), w);
@@ -179,10 +176,7 @@ TEST_F(PkgDocTest, IntrospectedElementsGoToThePackageOfTheirQualifiedName)
     // A file with a package statement and an unqualified name: the empty
     // package name.
     auto withPackage = Parse("package p;");
-    auto *u = new CVarClass;
-    u->m_name = "Unqualified";
-    u->m_complete = 1;
-    withPackage->m_classes.append(u);
+    CVarClass *u = addClass(*withPackage, "Unqualified");
     ASSERT_TRUE(m_db.AddIntrospectedFile(*withPackage));
     ASSERT_NE(m_db.Package(QString()), nullptr);
     EXPECT_EQ(m_db.Package(QString())->FirstClass(), u);
