@@ -51,27 +51,25 @@ QMap<QString, QSet<QString>> JavapPublicMembers(const QString &output)
 {
     QMap<QString, QSet<QString>> types;
     QSet<QString> *members = nullptr;
-    for (QString line : output.split(QLatin1Char('\n'))) {
+    for (QString line : output.split(u'\n')) {
         line = line.trimmed();
-        if (line.endsWith(QLatin1Char('{')) && !line.contains(QLatin1Char('('))) {
+        if (line.endsWith(u'{') && !line.contains(u'(')) {
             // "public final class a.b.C<T> extends ... {"
-            const QStringList words = line.split(QLatin1Char(' '));
+            const QStringList words = line.split(u' ');
             const qsizetype kind = std::max(words.indexOf("class"), words.indexOf("interface"));
             members = nullptr;
             if (kind >= 0 && kind + 1 < words.size() && words.first() == QLatin1String("public")) {
-                const QString name = words[kind + 1].section(QLatin1Char('<'), 0, 0);
+                const QString name = words[kind + 1].section(u'<', 0, 0);
                 members = &types[name];
             }
             continue;
         }
-        if (!members || !line.endsWith(QLatin1Char(';')) || line.contains(QLatin1String("{}")))
+        if (!members || !line.endsWith(u';') || line.contains(QLatin1String("{}")))
             continue;
         // The name is the last word before the argument list (methods) or
         // before the semicolon (fields); a constructor's is qualified.
-        QString head = line.left(
-            line.indexOf(QLatin1Char('(')) >= 0 ? line.indexOf(QLatin1Char('(')) : line.size() - 1);
-        const QString name =
-            head.trimmed().section(QLatin1Char(' '), -1).section(QLatin1Char('.'), -1);
+        QString head = line.left(line.indexOf(u'(') >= 0 ? line.indexOf(u'(') : line.size() - 1);
+        const QString name = head.trimmed().section(u' ', -1).section(u'.', -1);
         members->insert(name);
     }
     return types;
@@ -144,8 +142,7 @@ protected:
         QMap<QString, QSet<QString>> listed;
         for (CPackageObject *package : db.Packages()) {
             auto add = [&](const CVarContainer *type) {
-                QSet<QString> &members =
-                    listed[package->m_packageName + QLatin1Char('.') + type->m_name];
+                QSet<QString> &members = listed[package->m_packageName + u'.' + type->m_name];
                 for (const CVarMethodDecl *m : type->m_methods)
                     members.insert(m->m_name);
                 for (const CVariable *v : type->m_variables)
@@ -160,13 +157,13 @@ protected:
         // javap on every top-level class file of the jar.
         QStringList classes;
         const QString entries = ToolOutput("jar", {"tf", jar});
-        for (QString entry : entries.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        for (QString entry : entries.split(u'\n', Qt::SkipEmptyParts)) {
             entry = entry.trimmed();
-            if (entry.endsWith(QLatin1String(".class")) && !entry.contains(QLatin1Char('$')) &&
+            if (entry.endsWith(QLatin1String(".class")) && !entry.contains(u'$') &&
                 !entry.startsWith(QLatin1String("META-INF/")) &&
                 !entry.endsWith(QLatin1String("module-info.class")) &&
                 !entry.endsWith(QLatin1String("package-info.class")))
-                classes << entry.chopped(6).replace(QLatin1Char('/'), QLatin1Char('.'));
+                classes << entry.chopped(6).replace(u'/', u'.');
         }
         ASSERT_GT(classes.size(), 20);
         const QMap<QString, QSet<QString>> javap =
@@ -184,13 +181,9 @@ protected:
             // A few are enough to see what went wrong.
             if (++differing <= 5)
                 ADD_FAILURE() << it.key().toStdString() << ": only javap has "
-                              << QStringList((it.value() - ours).values())
-                                     .join(QLatin1Char(' '))
-                                     .toStdString()
+                              << QStringList((it.value() - ours).values()).join(u' ').toStdString()
                               << "; only the database has "
-                              << QStringList((ours - it.value()).values())
-                                     .join(QLatin1Char(' '))
-                                     .toStdString();
+                              << QStringList((ours - it.value()).values()).join(u' ').toStdString();
         }
         EXPECT_EQ(differing, 0);
     }
@@ -226,7 +219,7 @@ TEST_F(ClassDumpTest, ClassFileJarAndZipEnterTheDatabaseWithTheirClassPath)
     EXPECT_EQ(m_status, QStringList({"Wait, Introspecting file Widget.class",
                                      "Wait, Introspecting file lib.jar",
                                      "Wait, Introspecting file lib.zip"}));
-    const QString classRoot = m_env.FilePath("classes") + QLatin1Char('/');
+    const QString classRoot = m_env.FilePath("classes") + u'/';
     EXPECT_EQ(run.ClassPathAdditions(), classRoot + ":" + jar + ":" + zip);
     EXPECT_TRUE(m_output.contains(QStringLiteral("Adding Classpath %1\n").arg(jar)));
     EXPECT_EQ(m_output.count("Wait, Introspecting file...\n"), 3);

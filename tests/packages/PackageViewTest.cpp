@@ -43,7 +43,7 @@ protected:
         QStringList parts;
         for (QTreeWidgetItem *i = m_view.currentItem(); i && i->parent(); i = i->parent())
             parts.prepend(i->text(0));
-        return parts.join(QLatin1Char('/'));
+        return parts.join(u'/');
     }
 
     // The child of item with that text, or showing the element of that
@@ -65,7 +65,7 @@ protected:
     QTreeWidgetItem *At(const QString &path)
     {
         QTreeWidgetItem *item = m_view.topLevelItem(0);
-        for (const QString &part : path.split(QLatin1Char('/'))) {
+        for (const QString &part : path.split(u'/')) {
             m_view.expandItem(item);
             item = Child(m_view, item, part);
             if (!item)
@@ -170,7 +170,7 @@ TEST_F(PackageViewTest, ActivationOpensTheSourceWhereTheElementIsDeclared)
                         "  public void add(int x) {}\n}\n");
     QStringList asked;
     m_view.m_findSource = [&](const CVarContainer &type, const CPackageObject &package) {
-        asked << package.m_packageName + QLatin1Char('.') + type.m_name;
+        asked << package.m_packageName + u'.' + type.m_name;
         return type.m_name == QLatin1String("Vector") ? source : QString();
     };
     QList<std::pair<QString, int>> opened;

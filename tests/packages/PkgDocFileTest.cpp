@@ -102,7 +102,7 @@ TEST_F(PkgDocFileTest, OlderLayoutIsReadAndRewrittenAtOnce)
     m_env.WriteFile("mavu.pkg", old);
 
     CPkgDoc db;
-    ASSERT_TRUE(db.Open(m_path)) << m_prompter.m_messages.join(QLatin1Char('|')).toStdString();
+    ASSERT_TRUE(db.Open(m_path)) << m_prompter.m_messages.join(u'|').toStdString();
     EXPECT_TRUE(db.WasUpgraded());
     EXPECT_EQ(db.Packages().size(), 3);
     EXPECT_NE(db.FindClass("Cp3"), nullptr);

@@ -64,7 +64,7 @@ TEST(JavacCommandLine, OptionsInTheirOrder)
         // The same option set in a project over empty defaults.
         CCompilerOptions project;
         r.set(project);
-        EXPECT_EQ(CJavacCommandLine::Build(&project, CCompilerOptions(), jdk + QLatin1Char('/')),
+        EXPECT_EQ(CJavacCommandLine::Build(&project, CCompilerOptions(), jdk + u'/'),
                   QString::fromUtf8(r.expected));
     }
     // Without a JDK directory javac comes from PATH.

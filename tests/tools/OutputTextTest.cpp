@@ -11,7 +11,7 @@ TEST(OutputText, AFloodKeepsOnlyTheNewestLinesAndCountsTheRest)
     for (int i = 0; i < 1000; ++i)
         text.Append(QStringLiteral("line %1\n").arg(i));
     const auto batch = text.TakeBatch();
-    const QStringList lines = batch.text.split(QLatin1Char('\n'));
+    const QStringList lines = batch.text.split(u'\n');
     // 99 complete lines and the empty line being started.
     ASSERT_EQ(lines.size(), 100);
     EXPECT_EQ(lines.first(), "line 901");
@@ -22,19 +22,19 @@ TEST(OutputText, AFloodKeepsOnlyTheNewestLinesAndCountsTheRest)
 TEST(OutputText, CharacterLimitAlsoBoundsOneEndlessLine)
 {
     COutputText text(1000, 1000);
-    const QString chunk(300, QLatin1Char('x'));
+    const QString chunk(300, u'x');
     for (int i = 0; i < 10; ++i)
         text.Append(chunk);
     EXPECT_LE(text.PendingChars(), 1000);
     auto batch = text.TakeBatch();
-    EXPECT_EQ(batch.text, QString(1000, QLatin1Char('x')));
+    EXPECT_EQ(batch.text, QString(1000, u'x'));
     EXPECT_GT(batch.dropped, 0);
 
     // Short lines before a long one go first, whole.
     text.Append(u"a\nb\n");
-    text.Append(QString(999, QLatin1Char('y')));
+    text.Append(QString(999, u'y'));
     batch = text.TakeBatch();
-    EXPECT_EQ(batch.text, QString(999, QLatin1Char('y')));
+    EXPECT_EQ(batch.text, QString(999, u'y'));
     EXPECT_EQ(batch.dropped, 2);
 }
 
@@ -44,19 +44,19 @@ TEST(InputLine, SendsWhatWasTypedSinceTheLastEnterLessBackspaces)
     QString sent;
     for (QChar c : QStringLiteral("helo"))
         EXPECT_FALSE(input.OnChar(c, &sent));
-    input.OnChar(QLatin1Char('\b'), &sent);
-    input.OnChar(QLatin1Char('\b'), &sent);
+    input.OnChar(u'\b', &sent);
+    input.OnChar(u'\b', &sent);
     for (QChar c : QStringLiteral("llo wörld"))
         input.OnChar(c, &sent);
-    input.OnChar(QLatin1Char('\t'), &sent); // not a printable character
-    input.OnChar(QChar(0x1b), &sent);       // Escape
+    input.OnChar(u'\t', &sent);       // not a printable character
+    input.OnChar(QChar(0x1b), &sent); // Escape
     EXPECT_EQ(input.Text(), "hello wörld");
-    EXPECT_TRUE(input.OnChar(QLatin1Char('\r'), &sent));
+    EXPECT_TRUE(input.OnChar(u'\r', &sent));
     EXPECT_EQ(sent, "hello wörld");
     EXPECT_TRUE(input.Text().isEmpty());
     // Backspace on an empty line, then Enter: an empty line is sent.
-    input.OnChar(QLatin1Char('\b'), &sent);
-    EXPECT_TRUE(input.OnChar(QLatin1Char('\r'), &sent));
+    input.OnChar(u'\b', &sent);
+    EXPECT_TRUE(input.OnChar(u'\r', &sent));
     EXPECT_TRUE(sent.isEmpty());
 }
 

@@ -69,7 +69,7 @@ TEST_F(RunPlanTest, AnAppletIsOfferedWithAGeneratedPage)
     EXPECT_EQ(m_prompter.m_messages.size(), 2);
     EXPECT_EQ(plan.m_what, CRunPlan::Applet);
     EXPECT_EQ(plan.m_commandLine, "/jdk/bin/appletviewer    Game.html");
-    EXPECT_EQ(plan.m_workingDir + QLatin1Char('/'), m_dir);
+    EXPECT_EQ(plan.m_workingDir + u'/', m_dir);
     EXPECT_EQ(m_project.GetMainHtml(), "Game.html");
     QFile page(m_dir + "Game.html");
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));

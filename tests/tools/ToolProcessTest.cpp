@@ -46,7 +46,7 @@ TEST(ToolProcess, EchoThenOutputThenProcessExitAndTheManagerDeletesIt)
     EXPECT_TRUE(p->IsRunning());
     EXPECT_EQ(manager.RunningList(), QList<CToolProcess *>{p});
     // The stored command line keeps the line end it was echoed with.
-    EXPECT_TRUE(p->CommandLine().endsWith(QLatin1Char('\n')));
+    EXPECT_TRUE(p->CommandLine().endsWith(u'\n'));
     ASSERT_TRUE(WaitFor([&] { return alive.isNull(); }));
     EXPECT_EQ(out.m_pieces.first(), Sh("echo out; echo err 1>&2") + "\n");
     EXPECT_EQ(out.m_pieces.last(), "Process Exit...\n");

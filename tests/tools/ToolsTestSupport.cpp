@@ -17,9 +17,9 @@ QStringList FixtureLines(const QString &name)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QString text = QString::fromUtf8(file.readAll());
-    if (text.endsWith(QLatin1Char('\n')))
+    if (text.endsWith(u'\n'))
         text.chop(1);
-    return text.split(QLatin1Char('\n'));
+    return text.split(u'\n');
 }
 
 CTestProject::CTestProject(const QString &root, const QList<QPair<QString, QByteArray>> &files)
