@@ -338,7 +338,7 @@ TEST_F(HueditView, SmartIndentAndTabFollowTheOptionsAndATypedClosingBraceMovesOu
         {true, true, "class A {\n    void f() {\n            x();\n            ", "}\n}",
          "class A {\n    void f() {\n            x();\n    }\n}"},
         // A brace after other text on its line stays where it was typed.
-        {true, true, "    int[] a = {1, 2", "}", "    int[] a = {1, 2}"},
+        {true, true, "    int[] a = {1,\n            2", "}", "    int[] a = {1,\n            2}"},
         {true, false, "\tclass A {", "\n", "\tclass A {\n\t\t"},
         // Without smart indent a brace stays where it was typed.
         {false, false, "    x {", "\n", "    x {\n"},
