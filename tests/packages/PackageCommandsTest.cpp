@@ -30,7 +30,7 @@ protected:
     }
     QString PackageOf(const CPackageCommands::Match &m)
     {
-        return m.m_package ? m.m_package->m_packageName : QStringLiteral("-");
+        return m.m_package ? m.m_package->m_packageName : "-";
     }
 
     CFakePrompter m_prompter;
@@ -40,25 +40,25 @@ protected:
 TEST_F(PackageCommandsTest, FindWalksThePackagesThatHoldTheNameThenSaysTheEnd)
 {
     CPackageCommands commands(m_db);
-    commands.BeginFind(QStringLiteral("vec"), CPackageCommands::Classes);
+    commands.BeginFind("vec", CPackageCommands::Classes);
     const CPackageCommands::Match first = commands.FindNext();
-    EXPECT_EQ(PackageOf(first), QStringLiteral("a"));
+    EXPECT_EQ(PackageOf(first), "a");
     ASSERT_NE(first.m_element, nullptr);
-    EXPECT_EQ(first.m_element->m_name, QStringLiteral("Vector"));
-    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("b"));
+    EXPECT_EQ(first.m_element->m_name, "Vector");
+    EXPECT_EQ(PackageOf(commands.FindNext()), "b");
     EXPECT_TRUE(m_prompter.m_messages.isEmpty());
-    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("-"));
+    EXPECT_EQ(PackageOf(commands.FindNext()), "-");
     EXPECT_EQ(m_prompter.m_messages, QStringList{CPackageCommands::EndMessage()});
     // The end stays the end.
-    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("-"));
+    EXPECT_EQ(PackageOf(commands.FindNext()), "-");
     EXPECT_EQ(m_prompter.m_messages.size(), 2);
 
     // Interfaces are a search of their own, and a new search starts over.
-    commands.BeginFind(QStringLiteral("VECTOR"), CPackageCommands::Interfaces);
-    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("b"));
-    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("c"));
-    commands.BeginFind(QStringLiteral("Stack"), CPackageCommands::Classes);
-    EXPECT_EQ(PackageOf(commands.FindNext()), QStringLiteral("a"));
+    commands.BeginFind("VECTOR", CPackageCommands::Interfaces);
+    EXPECT_EQ(PackageOf(commands.FindNext()), "b");
+    EXPECT_EQ(PackageOf(commands.FindNext()), "c");
+    commands.BeginFind("Stack", CPackageCommands::Classes);
+    EXPECT_EQ(PackageOf(commands.FindNext()), "a");
 }
 
 } // namespace

@@ -43,7 +43,7 @@ protected:
         QStringList parts;
         for (QTreeWidgetItem *i = m_view.currentItem(); i && i->parent(); i = i->parent())
             parts.prepend(i->text(0));
-        return parts.join(QLatin1Char('/'));
+        return parts.join(u'/');
     }
 
     // The child of item with that text, or showing the element of that
@@ -65,7 +65,7 @@ protected:
     QTreeWidgetItem *At(const QString &path)
     {
         QTreeWidgetItem *item = m_view.topLevelItem(0);
-        for (const QString &part : path.split(QLatin1Char('/'))) {
+        for (const QString &part : path.split(u'/')) {
             m_view.expandItem(item);
             item = Child(m_view, item, part);
             if (!item)
@@ -86,34 +86,33 @@ protected:
 // and Find next goes on to the other packages holding that name.
 TEST_F(PackageViewTest, LocateShowsTheTypeOfExactlyThatName)
 {
-    m_view.Locate(QStringLiteral("Vectored"));
-    EXPECT_EQ(Selected(), QStringLiteral("a/Interfaces/Vectored"));
-    m_view.Locate(QStringLiteral("Vector"));
-    EXPECT_EQ(Selected(), QStringLiteral("a/Classes/Vector"));
+    m_view.Locate("Vectored");
+    EXPECT_EQ(Selected(), "a/Interfaces/Vectored");
+    m_view.Locate("Vector");
+    EXPECT_EQ(Selected(), "a/Classes/Vector");
     m_view.OnCommand(CPackageView::FindNext);
-    EXPECT_EQ(Selected(), QStringLiteral("b/Classes/Vector"));
+    EXPECT_EQ(Selected(), "b/Classes/Vector");
     EXPECT_TRUE(m_prompter.m_messages.isEmpty());
-    m_view.Locate(QStringLiteral("Vec"));
-    EXPECT_EQ(Selected(), QStringLiteral("b/Classes/Vector"));
+    m_view.Locate("Vec");
+    EXPECT_EQ(Selected(), "b/Classes/Vector");
     EXPECT_EQ(m_prompter.m_messages,
-              QStringList{QStringLiteral("End of Package hierarchy reached. No more matches.")});
+              QStringList{"End of Package hierarchy reached. No more matches."});
 }
 
 TEST_F(PackageViewTest, DeletePackageOnlyOnYes)
 {
-    m_view.setCurrentItem(m_view.PackageItem(QStringLiteral("a")));
+    m_view.setCurrentItem(m_view.PackageItem("a"));
     m_prompter.QueueAnswer(CPrompter::AnswerNo);
     m_view.OnCommand(CPackageView::DeletePackage);
-    EXPECT_EQ(m_prompter.m_messages.last(),
-              QStringLiteral("Are you sure you want to delete packagea ???"));
-    EXPECT_NE(m_view.PackageItem(QStringLiteral("a")), nullptr);
+    EXPECT_EQ(m_prompter.m_messages.last(), "Are you sure you want to delete packagea ???");
+    EXPECT_NE(m_view.PackageItem("a"), nullptr);
     EXPECT_EQ(m_db.Packages().size(), 2);
 
     m_prompter.QueueAnswer(CPrompter::AnswerYes);
     m_view.OnCommand(CPackageView::DeletePackage);
-    EXPECT_EQ(m_view.PackageItem(QStringLiteral("a")), nullptr);
-    EXPECT_NE(m_view.PackageItem(QStringLiteral("b")), nullptr);
-    EXPECT_EQ(m_db.Package(QStringLiteral("a")), nullptr);
+    EXPECT_EQ(m_view.PackageItem("a"), nullptr);
+    EXPECT_NE(m_view.PackageItem("b"), nullptr);
+    EXPECT_EQ(m_db.Package("a"), nullptr);
 
     // On the root nothing is deleted and nothing asked.
     const qsizetype asked = m_prompter.m_messages.size();
@@ -124,8 +123,8 @@ TEST_F(PackageViewTest, DeletePackageOnlyOnYes)
 
 TEST_F(PackageViewTest, TypesAndMethodsAreDraggedAsTheirTokens)
 {
-    CVarClass *vector = m_db.Package(QStringLiteral("a"))->m_classes.first();
-    CVarInterface *vectored = m_db.Package(QStringLiteral("a"))->m_interfaces.first();
+    CVarClass *vector = m_db.Package("a")->m_classes.first();
+    CVarInterface *vectored = m_db.Package("a")->m_interfaces.first();
     // The tokens themselves (markers, drag data) are ClassWizardTest's.
     struct Row
     {
@@ -166,12 +165,12 @@ TEST_F(PackageViewTest, ActivationOpensTheSourceWhereTheElementIsDeclared)
     // has moved it since (an introspected class has the lines of the
     // introspector's output): the source decides.
     const QString source =
-        m_env.WriteFile(QStringLiteral("src/a/Vector.java"),
+        m_env.WriteFile("src/a/Vector.java",
                         "package a;\n\n// moved\npublic class Vector {\n\n  public int size;\n\n"
                         "  public void add(int x) {}\n}\n");
     QStringList asked;
     m_view.m_findSource = [&](const CVarContainer &type, const CPackageObject &package) {
-        asked << package.m_packageName + QLatin1Char('.') + type.m_name;
+        asked << package.m_packageName + u'.' + type.m_name;
         return type.m_name == QLatin1String("Vector") ? source : QString();
     };
     QList<std::pair<QString, int>> opened;
@@ -192,14 +191,14 @@ TEST_F(PackageViewTest, ActivationOpensTheSourceWhereTheElementIsDeclared)
     using Opened = QList<std::pair<QString, int>>;
     EXPECT_EQ(opened, Opened({{source, 8}, {source, 6}, {source, 4}}));
     EXPECT_EQ(asked.size(), 3);
-    EXPECT_EQ(asked.first(), QStringLiteral("a.Vector"));
+    EXPECT_EQ(asked.first(), "a.Vector");
 
     // Without a source nothing opens, and the status line says why.
     opened.clear();
     activate("a/Interfaces/Vectored/Methods/grow");
     EXPECT_TRUE(opened.isEmpty());
-    EXPECT_EQ(asked.last(), QStringLiteral("a.Vectored"));
-    EXPECT_EQ(m_prompter.m_status.last(), QStringLiteral("No source file found for Vectored"));
+    EXPECT_EQ(asked.last(), "a.Vectored");
+    EXPECT_EQ(m_prompter.m_status.last(), "No source file found for Vectored");
     // Packages and groups only open and close.
     const qsizetype before = asked.size();
     activate("a/Classes");
@@ -215,38 +214,35 @@ TEST_F(PackageViewTest, EveryViewFollowsEachChangeOfTheDatabase)
 
     // Elements shown in both views are replaced by a new parse of their
     // file: neither view may keep the old ones.
-    ASSERT_NE(At(QStringLiteral("a/Classes/Vector/Methods/add")), nullptr);
-    other.expandItem(other.PackageItem(QStringLiteral("a")));
+    ASSERT_NE(At("a/Classes/Vector/Methods/add"), nullptr);
+    other.expandItem(other.PackageItem("a"));
     Add("package a; public class Vector { public void put(int x) {} }", "/s/a/Vector.java");
     EXPECT_EQ(updates, 1);
-    EXPECT_EQ(At(QStringLiteral("a/Classes/Vector/Methods/add")), nullptr);
-    EXPECT_NE(At(QStringLiteral("a/Classes/Vector/Methods/put")), nullptr);
-    other.expandItem(other.PackageItem(QStringLiteral("a")));
-    QTreeWidgetItem *classes =
-        Child(other, other.PackageItem(QStringLiteral("a")), QStringLiteral("Classes"));
+    EXPECT_EQ(At("a/Classes/Vector/Methods/add"), nullptr);
+    EXPECT_NE(At("a/Classes/Vector/Methods/put"), nullptr);
+    other.expandItem(other.PackageItem("a"));
+    QTreeWidgetItem *classes = Child(other, other.PackageItem("a"), "Classes");
     ASSERT_NE(classes, nullptr);
-    other.expandItem(Child(other, classes, QStringLiteral("Vector")));
-    EXPECT_EQ(other.TypeOf(Child(other, classes, QStringLiteral("Vector"))),
-              m_db.Package(QStringLiteral("a"))->m_classes.first());
+    other.expandItem(Child(other, classes, "Vector"));
+    EXPECT_EQ(other.TypeOf(Child(other, classes, "Vector")), m_db.Package("a")->m_classes.first());
 
     // A command that adds several files refreshes once, at the end.
     m_view.m_chooseFiles = [&](const QString &, const QString &) {
-        return QStringList{
-            m_env.WriteFile(QStringLiteral("c/One.java"), "package c; class One {}"),
-            m_env.WriteFile(QStringLiteral("c/Two.java"), "package c; class Two {}"),
-            m_env.WriteFile(QStringLiteral("d/Three.java"), "package d; class Three {}")};
+        return QStringList{m_env.WriteFile("c/One.java", "package c; class One {}"),
+                           m_env.WriteFile("c/Two.java", "package c; class Two {}"),
+                           m_env.WriteFile("d/Three.java", "package d; class Three {}")};
     };
     m_view.OnCommand(CPackageView::AddUpdate);
     EXPECT_EQ(updates, 2);
-    EXPECT_NE(other.PackageItem(QStringLiteral("c")), nullptr);
-    EXPECT_NE(other.PackageItem(QStringLiteral("d")), nullptr);
+    EXPECT_NE(other.PackageItem("c"), nullptr);
+    EXPECT_NE(other.PackageItem("d"), nullptr);
 
     // A package deleted in one view leaves the other.
-    m_view.setCurrentItem(m_view.PackageItem(QStringLiteral("c")));
+    m_view.setCurrentItem(m_view.PackageItem("c"));
     m_prompter.QueueAnswer(CPrompter::AnswerYes);
     m_view.OnCommand(CPackageView::DeletePackage);
     EXPECT_EQ(updates, 3);
-    EXPECT_EQ(other.PackageItem(QStringLiteral("c")), nullptr);
+    EXPECT_EQ(other.PackageItem("c"), nullptr);
     m_db.RemoveView(counter);
 }
 

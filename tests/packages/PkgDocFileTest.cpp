@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         RegisterJavaModelClasses();
-        m_path = m_env.FilePath(QStringLiteral("mavu.pkg"));
+        m_path = m_env.FilePath("mavu.pkg");
     }
 
     // A database with two packages, methods with arguments and a class path.
@@ -39,9 +39,9 @@ protected:
               "interface Listener { void fired(int code); }\n",
               "class Loose { }"}) {
             std::unique_ptr<CFileObject> file(CJavaParser::ParseText(text));
-            EXPECT_TRUE(db.AddSourceFile(*file, QStringLiteral("/src/Widget.java")));
+            EXPECT_TRUE(db.AddSourceFile(*file, "/src/Widget.java"));
         }
-        db.SetClassPath(QStringLiteral("/lib/x.jar:/classes"));
+        db.SetClassPath("/lib/x.jar:/classes");
         EXPECT_TRUE(db.Save());
         return FileBytes(m_path);
     }
@@ -61,10 +61,10 @@ TEST_F(PkgDocFileTest, RoundTripKeepsEveryPackageAndStartsWithTheVersion)
     CPkgDoc db;
     ASSERT_TRUE(db.Open(m_path));
     EXPECT_FALSE(db.WasUpgraded());
-    EXPECT_EQ(db.ClassPath(), QStringLiteral("/lib/x.jar:/classes"));
-    EXPECT_EQ(db.Packages().keys(), (QStringList{QStringLiteral("User"), QStringLiteral("a.b")}));
+    EXPECT_EQ(db.ClassPath(), "/lib/x.jar:/classes");
+    EXPECT_EQ(db.Packages().keys(), (QStringList{"User", "a.b"}));
     // The elements themselves are ElementArchiveTest's.
-    EXPECT_NE(db.FindClass(QStringLiteral("Part")), nullptr);
+    EXPECT_NE(db.FindClass("Part"), nullptr);
     EXPECT_FALSE(db.IsModified());
 
     // Saved again, the same size (loading makes interface methods public,
@@ -99,13 +99,13 @@ TEST_F(PkgDocFileTest, OlderLayoutIsReadAndRewrittenAtOnce)
             ar.WriteObject(packages.back().get());
         }
     }
-    m_env.WriteFile(QStringLiteral("mavu.pkg"), old);
+    m_env.WriteFile("mavu.pkg", old);
 
     CPkgDoc db;
-    ASSERT_TRUE(db.Open(m_path)) << m_prompter.m_messages.join(QLatin1Char('|')).toStdString();
+    ASSERT_TRUE(db.Open(m_path)) << m_prompter.m_messages.join(u'|').toStdString();
     EXPECT_TRUE(db.WasUpgraded());
     EXPECT_EQ(db.Packages().size(), 3);
-    EXPECT_NE(db.FindClass(QStringLiteral("Cp3")), nullptr);
+    EXPECT_NE(db.FindClass("Cp3"), nullptr);
     EXPECT_TRUE(db.ClassPath().isEmpty());
     EXPECT_FALSE(db.IsModified());
 
@@ -141,7 +141,7 @@ TEST_F(PkgDocFileTest, DamagedFilesAreRefusedAndNeverWrittenOver)
 
     for (const QByteArray &bytes : damaged) {
         SCOPED_TRACE(bytes.size());
-        m_env.WriteFile(QStringLiteral("mavu.pkg"), bytes);
+        m_env.WriteFile("mavu.pkg", bytes);
         m_prompter.m_messages.clear();
         {
             CPkgDoc db;
@@ -149,14 +149,14 @@ TEST_F(PkgDocFileTest, DamagedFilesAreRefusedAndNeverWrittenOver)
             ASSERT_EQ(m_prompter.m_messages.size(), 1);
             EXPECT_TRUE(m_prompter.m_messages.first().startsWith(
                 QStringLiteral("Cannot open the package database %1.").arg(m_path)));
-            EXPECT_TRUE(m_prompter.m_messages.first().endsWith(QStringLiteral(
+            EXPECT_TRUE(m_prompter.m_messages.first().endsWith(
                 "The file has been left as it is and the package database will not be "
-                "saved over it !!!")));
+                "saved over it !!!"));
             EXPECT_TRUE(db.Packages().isEmpty());
-            EXPECT_EQ(db.FindClass(QStringLiteral("Widget")), nullptr);
+            EXPECT_EQ(db.FindClass("Widget"), nullptr);
             // Changes made afterwards must not overwrite the file either.
             std::unique_ptr<CFileObject> file(CJavaParser::ParseText("class New {}"));
-            db.AddSourceFile(*file, QStringLiteral("/New.java"));
+            db.AddSourceFile(*file, "/New.java");
             EXPECT_TRUE(db.IsModified());
             EXPECT_FALSE(db.Save());
         }
@@ -172,14 +172,14 @@ TEST_F(PkgDocFileTest, MissingFileStartsEmptyAndDeferredOpenReadsOnFirstUse)
         EXPECT_TRUE(db.Packages().isEmpty());
         EXPECT_FALSE(QFile::exists(m_path));
         std::unique_ptr<CFileObject> file(CJavaParser::ParseText("package k; class K {}"));
-        db.AddSourceFile(*file, QStringLiteral("/K.java"));
+        db.AddSourceFile(*file, "/K.java");
     } // saved on the way out because it was modified
     ASSERT_TRUE(QFile::exists(m_path));
 
     CPkgDoc db;
     db.OpenLater(m_path);
     EXPECT_FALSE(db.IsLoaded());
-    EXPECT_NE(db.FindClass(QStringLiteral("K")), nullptr);
+    EXPECT_NE(db.FindClass("K"), nullptr);
     EXPECT_TRUE(db.IsLoaded());
 }
 

@@ -52,64 +52,63 @@ protected:
 
 TEST_F(PkgDocTest, EqualNamesInTwoPackagesResolveInMapOrderAndFollowChanges)
 {
-    CVarClass *shape = m_db.FindClass(QStringLiteral("Shape"));
+    CVarClass *shape = m_db.FindClass("Shape");
     ASSERT_NE(shape, nullptr);
-    EXPECT_EQ(m_db.FindPackageOf(*shape)->m_packageName, QStringLiteral("a"));
+    EXPECT_EQ(m_db.FindPackageOf(*shape)->m_packageName, "a");
     EXPECT_TRUE(shape->m_baseName.isEmpty());
     // Case does not matter; a dotted name is compared by its last part, so
     // "b.Shape" still meets package a first.
-    EXPECT_EQ(m_db.FindClass(QStringLiteral("sHAPE")), shape);
-    EXPECT_EQ(m_db.FindClass(QStringLiteral("b.Shape")), shape);
+    EXPECT_EQ(m_db.FindClass("sHAPE"), shape);
+    EXPECT_EQ(m_db.FindClass("b.Shape"), shape);
     // Inner classes are found, interfaces are not classes and vice versa.
-    EXPECT_NE(m_db.FindClass(QStringLiteral("Inner")), nullptr);
-    EXPECT_EQ(m_db.FindClass(QStringLiteral("Drawable")), nullptr);
-    EXPECT_NE(m_db.FindInterface(QStringLiteral("Drawable")), nullptr);
-    EXPECT_EQ(m_db.FindInterface(QStringLiteral("Shape")), nullptr);
-    EXPECT_EQ(m_db.FindClassOrInterface(QStringLiteral("Drawable")),
-              m_db.FindInterface(QStringLiteral("Drawable")));
+    EXPECT_NE(m_db.FindClass("Inner"), nullptr);
+    EXPECT_EQ(m_db.FindClass("Drawable"), nullptr);
+    EXPECT_NE(m_db.FindInterface("Drawable"), nullptr);
+    EXPECT_EQ(m_db.FindInterface("Shape"), nullptr);
+    EXPECT_EQ(m_db.FindClassOrInterface("Drawable"), m_db.FindInterface("Drawable"));
     EXPECT_EQ(m_db.FindClass(QString()), nullptr);
-    EXPECT_EQ(m_db.FindClass(QStringLiteral("Nowhere")), nullptr);
+    EXPECT_EQ(m_db.FindClass("Nowhere"), nullptr);
 
     // Deleting package a uncovers b's Shape: the lookups must not answer
     // from what they remembered before the change.
-    EXPECT_TRUE(m_db.DeletePackage(QStringLiteral("a")));
-    EXPECT_FALSE(m_db.DeletePackage(QStringLiteral("a")));
-    CVarClass *other = m_db.FindClass(QStringLiteral("Shape"));
+    EXPECT_TRUE(m_db.DeletePackage("a"));
+    EXPECT_FALSE(m_db.DeletePackage("a"));
+    CVarClass *other = m_db.FindClass("Shape");
     ASSERT_NE(other, nullptr);
-    EXPECT_EQ(other->m_baseName, QStringLiteral("Base"));
-    EXPECT_EQ(m_db.FindPackageOf(*other)->m_packageName, QStringLiteral("b"));
-    EXPECT_EQ(m_db.FindClass(QStringLiteral("Circle")), nullptr);
+    EXPECT_EQ(other->m_baseName, "Base");
+    EXPECT_EQ(m_db.FindPackageOf(*other)->m_packageName, "b");
+    EXPECT_EQ(m_db.FindClass("Circle"), nullptr);
 
     // A class added after a lookup is found at once.
     AddSource(m_db, "package z; class Circle {}", "/src/z/Circle.java");
-    EXPECT_NE(m_db.FindClass(QStringLiteral("Circle")), nullptr);
+    EXPECT_NE(m_db.FindClass("Circle"), nullptr);
 }
 
 TEST_F(PkgDocTest, ParentsAndOwnersFollowTheDatabase)
 {
-    CVarClass *circle = m_db.FindClass(QStringLiteral("Circle"));
-    CVarClass *shape = m_db.FindClass(QStringLiteral("Shape"));
+    CVarClass *circle = m_db.FindClass("Circle");
+    CVarClass *shape = m_db.FindClass("Shape");
     ASSERT_TRUE(circle && shape);
     EXPECT_TRUE(m_db.IsParentOf(*shape, *circle));
     EXPECT_FALSE(m_db.IsParentOf(*circle, *shape));
     // An interface in the chain counts only when found as an interface at
     // that step: Paintable is reached from Drawable.
-    CVarInterface *drawable = m_db.FindInterface(QStringLiteral("Drawable"));
-    CVarInterface *paintable = m_db.FindInterface(QStringLiteral("Paintable"));
+    CVarInterface *drawable = m_db.FindInterface("Drawable");
+    CVarInterface *paintable = m_db.FindInterface("Paintable");
     ASSERT_TRUE(drawable && paintable);
     EXPECT_TRUE(m_db.IsParentOf(*paintable, *drawable));
 
     // The very method object finds its class, an equal copy does not.
-    CVarClass *bShape = m_db.Package(QStringLiteral("b"))->FirstClass();
+    CVarClass *bShape = m_db.Package("b")->FirstClass();
     ASSERT_EQ(bShape->m_methods.size(), 1);
     EXPECT_EQ(m_db.FindOwnerOf(bShape->m_methods.first()), bShape);
     CVarMethod copy;
-    copy.m_name = QStringLiteral("draw");
+    copy.m_name = "draw";
     EXPECT_EQ(m_db.FindOwnerOf(&copy), nullptr);
 
     // A cycle of bases ends the walk instead of hanging it.
     AddSource(m_db, "package q; class X extends Y {} class Y extends X {}", "/q/X.java");
-    EXPECT_FALSE(m_db.IsParentOf(*circle, *m_db.FindClass(QStringLiteral("X"))));
+    EXPECT_FALSE(m_db.IsParentOf(*circle, *m_db.FindClass("X")));
 }
 
 TEST_F(PkgDocTest, AddedSourcesGoToTheirPackageAndUnreadableOnesAreReported)
@@ -117,65 +116,59 @@ TEST_F(PkgDocTest, AddedSourcesGoToTheirPackageAndUnreadableOnesAreReported)
     // How a file's types replace the old ones is ElementModelTest's merge.
     // Without a package statement the types go to "User".
     AddSource(m_db, "class Loose {}", "/x/Loose.java");
-    EXPECT_NE(m_db.Package(QStringLiteral("User")), nullptr);
-    EXPECT_EQ(m_db.FindPackageOf(*m_db.FindClass(QStringLiteral("Loose")))->m_packageName,
-              QStringLiteral("User"));
+    EXPECT_NE(m_db.Package("User"), nullptr);
+    EXPECT_EQ(m_db.FindPackageOf(*m_db.FindClass("Loose"))->m_packageName, "User");
 
     // Files read from disk; one that cannot be opened is reported and skipped.
-    const QString good =
-        m_env.WriteFile(QStringLiteral("g/Good.java"), "package g; public class Good {}");
-    const QString missing = m_env.FilePath(QStringLiteral("missing.java"));
+    const QString good = m_env.WriteFile("g/Good.java", "package g; public class Good {}");
+    const QString missing = m_env.FilePath("missing.java");
     EXPECT_EQ(m_db.AddSourceFiles({missing, good}), 1);
     EXPECT_EQ(
         m_prompter.m_messages,
         QStringList{QStringLiteral("Error opening the file %1 for parsing !!!").arg(missing)});
-    EXPECT_NE(m_db.FindClass(QStringLiteral("Good")), nullptr);
+    EXPECT_NE(m_db.FindClass("Good"), nullptr);
     EXPECT_TRUE(m_db.IsModified());
-    EXPECT_EQ(m_prompter.m_status.last(), QStringLiteral("Done..."));
+    EXPECT_EQ(m_prompter.m_status.last(), "Done...");
 }
 
 TEST_F(PkgDocTest, IntrospectedElementsGoToThePackageOfTheirQualifiedName)
 {
-    auto file = std::make_unique<CFileObject>();
-    auto addClass = [&](const QString &name, bool complete = true) {
+    auto addClass = [](CFileObject &file, const QString &name, bool complete = true) {
         auto *c = new CVarClass;
         c->m_name = name;
         c->m_complete = complete;
-        file->m_classes.append(c);
+        file.m_classes.append(c);
         return c;
     };
-    CVarClass *qualified = addClass(QStringLiteral("x.y.Widget"));
+    auto file = std::make_unique<CFileObject>();
+    CVarClass *qualified = addClass(*file, "x.y.Widget");
     auto *m = new CVarMethod;
-    m->m_name = QStringLiteral("x.y.Widget.paint");
+    m->m_name = "x.y.Widget.paint";
     qualified->m_methods.append(m);
-    addClass(QStringLiteral("Bare"));
-    addClass(QStringLiteral("x.y.Half"), false);
+    addClass(*file, "Bare");
+    addClass(*file, "x.y.Half", false);
     auto *iface = new CVarInterface;
-    iface->m_name = QStringLiteral("x.y.Listener");
+    iface->m_name = "x.y.Listener";
     iface->m_complete = 1;
     file->m_interfaces.append(iface);
 
     ASSERT_TRUE(m_db.AddIntrospectedFile(*file));
-    CPackageObject *xy = m_db.Package(QStringLiteral("x.y"));
+    CPackageObject *xy = m_db.Package("x.y");
     ASSERT_NE(xy, nullptr);
     ASSERT_EQ(xy->m_classes.size(), 1);
-    EXPECT_EQ(xy->m_classes.first()->m_name, QStringLiteral("Widget"));
-    EXPECT_EQ(xy->m_classes.first()->m_methods.first()->m_name, QStringLiteral("paint"));
-    EXPECT_EQ(xy->m_interfaces.first()->m_name, QStringLiteral("Listener"));
+    EXPECT_EQ(xy->m_classes.first()->m_name, "Widget");
+    EXPECT_EQ(xy->m_classes.first()->m_methods.first()->m_name, "paint");
+    EXPECT_EQ(xy->m_interfaces.first()->m_name, "Listener");
     // A name without package from a file without package statement: "User".
-    EXPECT_EQ(m_db.FindPackageOf(*m_db.FindClass(QStringLiteral("Bare")))->m_packageName,
-              QStringLiteral("User"));
+    EXPECT_EQ(m_db.FindPackageOf(*m_db.FindClass("Bare"))->m_packageName, "User");
     // The incomplete class stays with the file, the others left it.
     ASSERT_EQ(file->m_classes.size(), 1);
-    EXPECT_EQ(file->m_classes.first()->m_name, QStringLiteral("x.y.Half"));
+    EXPECT_EQ(file->m_classes.first()->m_name, "x.y.Half");
     EXPECT_TRUE(file->m_interfaces.isEmpty());
 
     // Introspected again: replaced, not doubled.
     auto again = std::make_unique<CFileObject>();
-    auto *w = new CVarClass;
-    w->m_name = QStringLiteral("x.y.Widget");
-    w->m_complete = 1;
-    again->m_classes.append(w);
+    CVarClass *w = addClass(*again, "x.y.Widget");
     ASSERT_TRUE(m_db.AddIntrospectedFile(*again));
     EXPECT_EQ(xy->m_classes.size(), 1);
     EXPECT_EQ(xy->m_classes.first(), w);
@@ -183,22 +176,19 @@ TEST_F(PkgDocTest, IntrospectedElementsGoToThePackageOfTheirQualifiedName)
     // A file with a package statement and an unqualified name: the empty
     // package name.
     auto withPackage = Parse("package p;");
-    auto *u = new CVarClass;
-    u->m_name = QStringLiteral("Unqualified");
-    u->m_complete = 1;
-    withPackage->m_classes.append(u);
+    CVarClass *u = addClass(*withPackage, "Unqualified");
     ASSERT_TRUE(m_db.AddIntrospectedFile(*withPackage));
     ASSERT_NE(m_db.Package(QString()), nullptr);
     EXPECT_EQ(m_db.Package(QString())->FirstClass(), u);
 
-    m_db.MergeClassPath(QStringLiteral("/lib/a.jar:/lib/b.jar"));
-    m_db.MergeClassPath(QStringLiteral("/lib/b.jar:/classes"));
-    EXPECT_EQ(m_db.ClassPath(), QStringLiteral("/lib/a.jar:/lib/b.jar:/classes"));
+    m_db.MergeClassPath("/lib/a.jar:/lib/b.jar");
+    m_db.MergeClassPath("/lib/b.jar:/classes");
+    EXPECT_EQ(m_db.ClassPath(), "/lib/a.jar:/lib/b.jar:/classes");
 }
 
 TEST_F(PkgDocTest, SourceFileIsLookedForUnderTheJdkThenThePackageDirectories)
 {
-    CVarInterface *drawable = m_db.FindInterface(QStringLiteral("Drawable"));
+    CVarInterface *drawable = m_db.FindInterface("Drawable");
     CPackageObject *a = m_db.FindPackageOf(*drawable);
     const QString root = m_env.Path();
     // Nothing configured: nothing to offer.
@@ -207,22 +197,21 @@ TEST_F(PkgDocTest, SourceFileIsLookedForUnderTheJdkThenThePackageDirectories)
     EXPECT_EQ(m_db.FindSourceFile(*drawable, *a, root + "/jdk", {root + "/s1", root + "/s2/"}),
               root + "/s2/Circle.java");
     // Without the package path in the second directory.
-    m_env.WriteFile(QStringLiteral("s2/Circle.java"), "");
+    m_env.WriteFile("s2/Circle.java", "");
     EXPECT_EQ(m_db.FindSourceFile(*drawable, *a, root + "/jdk", {root + "/s1", root + "/s2"}),
               root + "/s2/Circle.java");
     // With it in the first directory, which wins.
-    m_env.WriteFile(QStringLiteral("s1/a/Circle.java"), "");
+    m_env.WriteFile("s1/a/Circle.java", "");
     EXPECT_EQ(m_db.FindSourceFile(*drawable, *a, root + "/jdk", {root + "/s1", root + "/s2"}),
               root + "/s1/a/Circle.java");
     // The JDK's sources come first of all.
-    m_env.WriteFile(QStringLiteral("jdk/a/Circle.java"), "");
+    m_env.WriteFile("jdk/a/Circle.java", "");
     EXPECT_EQ(m_db.FindSourceFile(*drawable, *a, root + "/jdk", {root + "/s1"}),
               root + "/jdk/a/Circle.java");
     // "." is the current directory (the test's own temporary one).
-    CVarClass *shape = m_db.FindClass(QStringLiteral("Shape"));
-    m_env.WriteFile(QStringLiteral("a/Shape.java"), "");
-    EXPECT_EQ(m_db.FindSourceFile(*shape, *a, QString(), {QStringLiteral(".")}),
-              QStringLiteral("./a/Shape.java"));
+    CVarClass *shape = m_db.FindClass("Shape");
+    m_env.WriteFile("a/Shape.java", "");
+    EXPECT_EQ(m_db.FindSourceFile(*shape, *a, QString(), {"."}), "./a/Shape.java");
 }
 
 } // namespace

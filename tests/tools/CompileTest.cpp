@@ -106,16 +106,9 @@ TEST(Compile, RebuildDirtyCompilesOnlyStaleFilesAndTheMarksFollow)
 
     ASSERT_TRUE(b.commands.RebuildDirty());
     ASSERT_TRUE(b.WaitForEnd());
-    EXPECT_TRUE(b.host.m_build.m_text.startsWith("javac   Bad.java Good.java \n"));
-    EXPECT_TRUE(b.host.m_build.m_text.endsWith("File Compiled...\nNo Errors..."))
-        << b.host.m_build.m_text.toStdString();
-    EXPECT_TRUE(b.results[0].succeeded);
-    EXPECT_FALSE(IsDirty(tp, "Good.java"));
-    EXPECT_FALSE(IsDirty(tp, "Bad.java"));
-
-    // Nothing stale: nothing compiled, and the Output tab says so.
+    ASSERT_TRUE(b.results[0].succeeded) << b.host.m_build.m_text.toStdString();
+    // Nothing stale: nothing compiled (the text it shows is BuildWiringTest's).
     EXPECT_FALSE(b.commands.RebuildDirty());
-    EXPECT_EQ(prompter.m_output.last(), "Output|No dirty project files found...");
 
     // An edit to one file: only that one goes to the compiler.
     tp.Write("Good.java", kGood + "// edited\n", 100);
@@ -142,16 +135,9 @@ TEST(Compile, SingleFileCompilesDrawTheLineAndClearTheDirtyMark)
     const QString text = b.host.m_build.m_text;
     EXPECT_TRUE(text.startsWith("javac   Bad.java\nClass Path - ")) << text.toStdString();
     EXPECT_TRUE(text.endsWith(CCompileProcess::Separator() + CCompileProcess::DoubleClickHint()));
-    // Compiled, with errors or not: the mark goes.
+    // Compiled, with errors or not: the mark goes. (A clean single-file
+    // compile's text is BuildWiringTest's.)
     EXPECT_FALSE(IsDirty(tp, "Bad.java"));
-
-    ASSERT_TRUE(b.commands.CompileFile(tp.Path("Good.java")));
-    ASSERT_TRUE(b.WaitForEnd(2));
-    EXPECT_EQ(b.host.m_build.m_text, "javac   Good.java\nClass Path - " +
-                                         b.manager.BuildClassPath(true) +
-                                         "\nFile Compiled...\nNo Errors...");
-    EXPECT_TRUE(b.results[1].succeeded);
-    EXPECT_TRUE(QFile::exists(tp.Path("Good.class")));
 }
 
 TEST(Compile, AllJavaFilesOfTheDirectoryAndAMissingCompiler)
@@ -205,10 +191,7 @@ TEST(HeadlessBuild, SameTextAsTheBuildTabAndTheExitCodes)
     EXPECT_EQ(run(false, &out, &err), CHeadlessBuild::Failed) << err.toStdString();
     EXPECT_EQ(out, windowText + "\n");
 
-    QFile bad(QFileInfo(projectPath).absolutePath() + "/Bad.java");
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    bad.write(kBadFixed);
-    bad.close();
+    env.WriteFile("proj/Bad.java", kBadFixed);
     out.clear();
     EXPECT_EQ(run(true, &out, &err), CHeadlessBuild::Succeeded);
     EXPECT_TRUE(out.endsWith("File Compiled...\nNo Errors...\n")) << out.toStdString();
@@ -222,11 +205,7 @@ TEST(HeadlessBuild, SameTextAsTheBuildTabAndTheExitCodes)
     QTextStream o(&out), e(&err);
     EXPECT_EQ(missing.Run(o, e), CHeadlessBuild::Unreadable);
     EXPECT_EQ(err, "Project file does not exist !!!\n");
-    QFile junk(env.FilePath("junk.mavu"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a project");
-    junk.close();
-    missing.projectPath = junk.fileName();
+    missing.projectPath = env.WriteFile("junk.mavu", "not a project");
     EXPECT_EQ(missing.Run(o, e), CHeadlessBuild::Unreadable);
 }
 
@@ -252,10 +231,7 @@ TEST(HeadlessBuild, TheMavuCommandLine)
     EXPECT_TRUE(out.contains("Bad.java:3: error: cannot find symbol\n")) << out.toStdString();
     EXPECT_EQ(run({}, &out), 2);
 
-    QFile bad(QFileInfo(projectPath).absolutePath() + "/Bad.java");
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    bad.write(kBadFixed);
-    bad.close();
+    env.WriteFile("proj/Bad.java", kBadFixed);
     EXPECT_EQ(run({"--dirty", projectPath}, &out), 0);
     EXPECT_TRUE(out.endsWith("File Compiled...\nNo Errors...\n")) << out.toStdString();
 }

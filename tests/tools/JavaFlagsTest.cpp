@@ -10,7 +10,7 @@ namespace {
 // says of it must be what this JDK does.
 TEST(JavaFlags, ThePagesSayWhatTheRealJavaDoes)
 {
-    const QString java = QStandardPaths::findExecutable(QStringLiteral("java"));
+    const QString java = QStandardPaths::findExecutable("java");
     if (java.isEmpty())
         GTEST_SKIP() << "no java on PATH";
     int tried = 0;
@@ -19,14 +19,14 @@ TEST(JavaFlags, ThePagesSayWhatTheRealJavaDoes)
             continue;
         QString arg = row.flag.trimmed();
         if (arg == QLatin1String("-mx") || arg == QLatin1String("-ms"))
-            arg += QStringLiteral("16m");
+            arg += "16m";
         else if (arg == QLatin1String("-oss") || arg == QLatin1String("-ss"))
-            arg += QStringLiteral("512k");
+            arg += "512k";
         else if (arg == QLatin1String("-D"))
-            arg += QStringLiteral("x=y");
+            arg += "x=y";
         SCOPED_TRACE(arg.toStdString());
         QProcess p;
-        p.start(java, {arg, QStringLiteral("-version")});
+        p.start(java, {arg, "-version"});
         ASSERT_TRUE(p.waitForFinished(60000));
         const QString err = QString::fromLocal8Bit(p.readAllStandardError());
         ++tried;
@@ -37,12 +37,11 @@ TEST(JavaFlags, ThePagesSayWhatTheRealJavaDoes)
             break;
         case CInterpreterOptionRow::Warns:
             EXPECT_EQ(p.exitCode(), 0);
-            EXPECT_TRUE(err.contains(QStringLiteral("Warning"), Qt::CaseInsensitive))
-                << err.toStdString();
+            EXPECT_TRUE(err.contains("Warning", Qt::CaseInsensitive)) << err.toStdString();
             break;
         case CInterpreterOptionRow::Accepted:
             EXPECT_EQ(p.exitCode(), 0) << err.toStdString();
-            EXPECT_FALSE(err.contains(QStringLiteral("Warning"))) << err.toStdString();
+            EXPECT_FALSE(err.contains("Warning")) << err.toStdString();
             break;
         }
     }

@@ -19,23 +19,26 @@ struct JavacRow
     const char *message;
 };
 
-// Feeds a captured javac 17 output line by line and compares each line's
-// reading with its row.
-void ExpectJavacLines(const QString &fixture, const std::vector<JavacRow> &rows)
+const JavacRow kSource{JK::SourceLine, "", 0, false, nullptr},
+    kCaret{JK::CaretLine, "", 0, false, nullptr}, kSummary{JK::Summary, "", 0, false, nullptr},
+    kOther{JK::Other, "", 0, false, nullptr};
+
+// Feeds javac's output line by line and compares each line's reading with
+// its row.
+void ExpectJavacLines(const QStringList &lines, const std::vector<JavacRow> &rows)
 {
-    const QStringList lines = FixtureLines(fixture);
-    ASSERT_EQ(lines.size(), qsizetype(rows.size())) << fixture.toStdString();
+    ASSERT_EQ(lines.size(), qsizetype(rows.size()));
     CJavacLineParser parser;
     for (size_t i = 0; i < rows.size(); ++i) {
         const auto got = parser.Feed(lines.at(qsizetype(i)));
         const JavacRow &want = rows[i];
         SCOPED_TRACE(lines.at(qsizetype(i)).toStdString());
         EXPECT_EQ(got.kind, want.kind);
-        EXPECT_EQ(got.file, QString::fromUtf8(want.file));
+        EXPECT_EQ(got.file, want.file);
         EXPECT_EQ(got.line, want.line);
         EXPECT_EQ(got.warning, want.warning);
         if (want.message) {
-            EXPECT_EQ(got.message, QString::fromUtf8(want.message));
+            EXPECT_EQ(got.message, want.message);
         }
     }
 }
@@ -44,31 +47,35 @@ void ExpectJavacLines(const QString &fixture, const std::vector<JavacRow> &rows)
 
 TEST(JavacLineParser, ReadsEveryLineOfRealJavac17Output)
 {
-    ExpectJavacLines(QStringLiteral("javac17-syntax.txt"),
-                     {{JK::Diagnostic, "Bad.java", 6, false, "';' expected"},
-                      {JK::SourceLine, "", 0, false, nullptr},
-                      {JK::CaretLine, "", 0, false, nullptr},
-                      {JK::Summary, "", 0, false, nullptr}});
-    ExpectJavacLines(QStringLiteral("javac17-symbol.txt"),
+    ExpectJavacLines(
+        FixtureLines("javac17-syntax.txt"),
+        {{JK::Diagnostic, "Bad.java", 6, false, "';' expected"}, kSource, kCaret, kSummary});
+    ExpectJavacLines(FixtureLines("javac17-symbol.txt"),
                      {{JK::Diagnostic, "Sym.java", 3, false, "cannot find symbol"},
-                      {JK::SourceLine, "", 0, false, nullptr},
-                      {JK::CaretLine, "", 0, false, nullptr},
+                      kSource,
+                      kCaret,
                       {JK::Detail, "", 0, false, "symbol:   variable undefinedVar"},
                       {JK::Detail, "", 0, false, "location: class Sym"},
                       {JK::Diagnostic, "Sym.java", 4, false,
                        "incompatible types: int cannot be converted to String"},
-                      {JK::SourceLine, "", 0, false, nullptr},
-                      {JK::CaretLine, "", 0, false, nullptr},
-                      {JK::Summary, "", 0, false, nullptr}});
-    ExpectJavacLines(QStringLiteral("javac17-nofile.txt"),
-                     {{JK::General, "", 0, false, "file not found: Nope.java"},
-                      {JK::Other, "", 0, false, nullptr},
-                      {JK::Other, "", 0, false, nullptr}});
+                      kSource,
+                      kCaret,
+                      kSummary});
+    ExpectJavacLines(FixtureLines("javac17-nofile.txt"),
+                     {{JK::General, "", 0, false, "file not found: Nope.java"}, kOther, kOther});
+    // An old compiler's line; a ':' in a directory name does not end the
+    // file name, and a following diagnostic is not mistaken for a source line.
+    ExpectJavacLines(
+        {"Hello.java:12: Method foo() not found in class Hello.", "/tmp/a:b/X.java:3: error: x",
+         "/tmp/a:b/X.java:9: warning: y"},
+        {{JK::Diagnostic, "Hello.java", 12, false, "Method foo() not found in class Hello."},
+         {JK::Diagnostic, "/tmp/a:b/X.java", 3, false, "x"},
+         {JK::Diagnostic, "/tmp/a:b/X.java", 9, true, "y"}});
 }
 
 TEST(JavacLineParser, WarningsKeepTheirDetailsAndNotesAreNotDiagnostics)
 {
-    const QStringList lines = FixtureLines(QStringLiteral("javac17-warnings.txt"));
+    const QStringList lines = FixtureLines("javac17-warnings.txt");
     CJavacLineParser parser;
     QList<JK> kinds;
     for (const QString &line : lines)
@@ -77,43 +84,22 @@ TEST(JavacLineParser, WarningsKeepTheirDetailsAndNotesAreNotDiagnostics)
     ASSERT_EQ(d.size(), 4);
     for (const auto &diag : d) {
         EXPECT_TRUE(diag.warning);
-        EXPECT_EQ(diag.file, QStringLiteral("UseDep.java"));
+        EXPECT_EQ(diag.file, "UseDep.java");
         EXPECT_EQ(diag.line, 3);
     }
-    EXPECT_EQ(d[0].message, QStringLiteral("[deprecation] old() in Dep has been deprecated"));
-    EXPECT_EQ(d[1].message, QStringLiteral("[rawtypes] found raw type: List\n"
-                                           "missing type arguments for generic class List<E>\n"
-                                           "where E is a type-variable:\n"
-                                           "E extends Object declared in interface List"));
+    EXPECT_EQ(d[0].message, "[deprecation] old() in Dep has been deprecated");
+    EXPECT_EQ(d[1].message, "[rawtypes] found raw type: List\n"
+                            "missing type arguments for generic class List<E>\n"
+                            "where E is a type-variable:\n"
+                            "E extends Object declared in interface List");
     EXPECT_EQ(kinds.count(JK::Summary), 1);
     EXPECT_EQ(kinds.count(JK::Detail), 8);
 
     // Without -Xlint the compiler only notes what it saw.
     CJavacLineParser notes;
-    for (const QString &line : FixtureLines(QStringLiteral("javac17-notes.txt")))
+    for (const QString &line : FixtureLines("javac17-notes.txt"))
         EXPECT_EQ(notes.Feed(line).kind, JK::Note) << line.toStdString();
     EXPECT_TRUE(notes.Diagnostics().isEmpty());
-}
-
-TEST(JavacLineParser, OldCompilerLinesAndOddFileNames)
-{
-    CJavacLineParser parser;
-    auto l = parser.Feed(QStringLiteral("Hello.java:12: Method foo() not found in class Hello."));
-    EXPECT_EQ(l.kind, JK::Diagnostic);
-    EXPECT_EQ(l.file, QStringLiteral("Hello.java"));
-    EXPECT_EQ(l.line, 12);
-    EXPECT_FALSE(l.warning);
-    EXPECT_EQ(l.message, QStringLiteral("Method foo() not found in class Hello."));
-
-    // A ':' in a directory name does not end the file name; a following
-    // diagnostic is not mistaken for a source line.
-    CJavacLineParser p2;
-    p2.Feed(QStringLiteral("/tmp/a:b/X.java:3: error: x"));
-    auto next = p2.Feed(QStringLiteral("/tmp/a:b/X.java:9: warning: y"));
-    EXPECT_EQ(next.kind, JK::Diagnostic);
-    EXPECT_EQ(next.file, QStringLiteral("/tmp/a:b/X.java"));
-    EXPECT_EQ(next.line, 9);
-    EXPECT_TRUE(next.warning);
 }
 
 TEST(StackTraceLineParser, ReadsRealJava17Traces)
@@ -155,33 +141,30 @@ TEST(StackTraceLineParser, ReadsRealJava17Traces)
         EXPECT_EQ(got.file, QString::fromUtf8(r.file));
         EXPECT_EQ(got.line, r.line);
     }
-    EXPECT_EQ(CStackTraceLineParser::Parse(FixtureLines(QStringLiteral("java17-caused-by.txt"))[3])
-                  .exception,
-              QStringLiteral("java.lang.NumberFormatException"));
+    EXPECT_EQ(CStackTraceLineParser::Parse(FixtureLines("java17-caused-by.txt")[3]).exception,
+              "java.lang.NumberFormatException");
     // A named class loader before the module, and a module with a version.
-    const auto loader = CStackTraceLineParser::Parse(
-        QStringLiteral("\tat com.foo.loader/foo@9.0/com.foo.Main.run(Main.java:101)"));
-    EXPECT_EQ(loader.module, QStringLiteral("foo@9.0"));
-    EXPECT_EQ(loader.className, QStringLiteral("com.foo.Main"));
-    EXPECT_EQ(CStackTraceLineParser::Parse(QStringLiteral("\tat app//p.Main.run(Main.java:12)"))
-                  .className,
-              QStringLiteral("p.Main"));
-    EXPECT_EQ(CStackTraceLineParser::SourceFileOf(QStringLiteral("p.Outer$Inner")),
-              QStringLiteral("Outer.java"));
-    EXPECT_EQ(CStackTraceLineParser::PackageDir(QStringLiteral("a.b.C")), QStringLiteral("a/b/"));
+    const auto loader =
+        CStackTraceLineParser::Parse("\tat com.foo.loader/foo@9.0/com.foo.Main.run(Main.java:101)");
+    EXPECT_EQ(loader.module, "foo@9.0");
+    EXPECT_EQ(loader.className, "com.foo.Main");
+    EXPECT_EQ(CStackTraceLineParser::Parse("\tat app//p.Main.run(Main.java:12)").className,
+              "p.Main");
+    EXPECT_EQ(CStackTraceLineParser::SourceFileOf("p.Outer$Inner"), "Outer.java");
+    EXPECT_EQ(CStackTraceLineParser::PackageDir("a.b.C"), "a/b/");
 }
 
 TEST(ErrorLocator, CompilerLinesResolveAgainstTheBaseDirectory)
 {
-    const QString base = QStringLiteral("/work/proj");
-    auto place = CErrorLocator::ParseLine(QStringLiteral("Bad.java:6: error: ';' expected"), base);
-    EXPECT_EQ(place.file, QStringLiteral("/work/proj/Bad.java"));
+    const QString base = "/work/proj";
+    auto place = CErrorLocator::ParseLine("Bad.java:6: error: ';' expected", base);
+    EXPECT_EQ(place.file, "/work/proj/Bad.java");
     EXPECT_EQ(place.line, 6);
     EXPECT_FALSE(place.lookup);
-    place = CErrorLocator::ParseLine(QStringLiteral("src/p/A.java:12: warning: [x] y"), base);
-    EXPECT_EQ(place.file, QStringLiteral("/work/proj/src/p/A.java"));
-    place = CErrorLocator::ParseLine(QStringLiteral("/abs/B.java:3: error: z"), base);
-    EXPECT_EQ(place.file, QStringLiteral("/abs/B.java"));
+    place = CErrorLocator::ParseLine("src/p/A.java:12: warning: [x] y", base);
+    EXPECT_EQ(place.file, "/work/proj/src/p/A.java");
+    place = CErrorLocator::ParseLine("/abs/B.java:3: error: z", base);
+    EXPECT_EQ(place.file, "/abs/B.java");
     EXPECT_EQ(place.line, 3);
 
     // Lines without a place lead nowhere.
@@ -194,31 +177,25 @@ TEST(ErrorLocator, CompilerLinesResolveAgainstTheBaseDirectory)
 
 TEST(ErrorLocator, StackTraceLinesNeedALookup)
 {
-    auto frame = CErrorLocator::ParseLine(QStringLiteral("\tat p.Boom.b(Boom.java:3)"), QString());
+    auto frame = CErrorLocator::ParseLine("\tat p.Boom.b(Boom.java:3)", QString());
     EXPECT_TRUE(frame.lookup);
-    EXPECT_EQ(frame.file, QStringLiteral("Boom.java"));
+    EXPECT_EQ(frame.file, "Boom.java");
     EXPECT_EQ(frame.line, 3);
-    EXPECT_EQ(frame.packageDir, QStringLiteral("p/"));
+    EXPECT_EQ(frame.packageDir, "p/");
 
-    auto unknown =
-        CErrorLocator::ParseLine(QStringLiteral("\tat p.Outer$In.b(Unknown Source)"), QString());
-    EXPECT_EQ(unknown.file, QStringLiteral("Outer.java"));
+    auto unknown = CErrorLocator::ParseLine("\tat p.Outer$In.b(Unknown Source)", QString());
+    EXPECT_EQ(unknown.file, "Outer.java");
     EXPECT_EQ(unknown.line, 0);
 
     // In the Output tab a compiler line is found by name, like a frame.
-    auto compiler = CErrorLocator::ParseLine(QStringLiteral("Bad.java:6: error: x"), QString());
+    auto compiler = CErrorLocator::ParseLine("Bad.java:6: error: x", QString());
     EXPECT_TRUE(compiler.lookup);
-    EXPECT_EQ(compiler.file, QStringLiteral("Bad.java"));
+    EXPECT_EQ(compiler.file, "Bad.java");
     EXPECT_EQ(compiler.line, 6);
 
-    const QStringList files{QStringLiteral("/w/q/Boom.java"), QStringLiteral("/w/p/Boom.java"),
-                            QStringLiteral("/w/other/BOOM.java")};
-    EXPECT_EQ(CErrorLocator::FindInFiles(files, QStringLiteral("Boom.java"), QStringLiteral("p/")),
-              QStringLiteral("/w/p/Boom.java"));
-    EXPECT_EQ(CErrorLocator::FindInFiles(files, QStringLiteral("Boom.java"), QString()),
-              QStringLiteral("/w/q/Boom.java"));
-    EXPECT_EQ(CErrorLocator::FindInFiles(files, QStringLiteral("boom.JAVA"), QString()),
-              QStringLiteral("/w/q/Boom.java"));
-    EXPECT_TRUE(
-        CErrorLocator::FindInFiles(files, QStringLiteral("Nope.java"), QString()).isEmpty());
+    const QStringList files{"/w/q/Boom.java", "/w/p/Boom.java", "/w/other/BOOM.java"};
+    EXPECT_EQ(CErrorLocator::FindInFiles(files, "Boom.java", "p/"), "/w/p/Boom.java");
+    EXPECT_EQ(CErrorLocator::FindInFiles(files, "Boom.java", QString()), "/w/q/Boom.java");
+    EXPECT_EQ(CErrorLocator::FindInFiles(files, "boom.JAVA", QString()), "/w/q/Boom.java");
+    EXPECT_TRUE(CErrorLocator::FindInFiles(files, "Nope.java", QString()).isEmpty());
 }

@@ -20,23 +20,11 @@ CRunSetup ProjectSetup(O &project, O &global)
     CRunSetup s;
     s.project = &project;
     s.global = &global;
-    s.jdkBinDir = QStringLiteral("/jdk/bin");
-    s.projectDir = QStringLiteral("/p");
-    s.mainClassFile = QStringLiteral("Main.java");
-    s.mainClassDir = QStringLiteral("/p/src");
+    s.jdkBinDir = "/jdk/bin";
+    s.projectDir = "/p";
+    s.mainClassFile = "Main.java";
+    s.mainClassDir = "/p/src";
     return s;
-}
-
-class ApplicationLine : public ::testing::TestWithParam<CommandCase>
-{
-};
-
-TEST_P(ApplicationLine, IsBuiltFlagByFlag)
-{
-    O project, global;
-    CRunSetup setup = ProjectSetup(project, global);
-    GetParam().arrange(project, global, setup);
-    EXPECT_EQ(CRunCommandLine::ApplicationLine(setup), QString::fromUtf8(GetParam().expected));
 }
 
 // Flags on in the project alone, in the workspace alone, or in both (then
@@ -46,16 +34,16 @@ const CommandCase kApplicationCases[] = {
     {"project value wins",
      [](O &p, O &g, CRunSetup &) {
          p.m_bCStack = 1;
-         p.m_strCStack = QStringLiteral("512k");
+         p.m_strCStack = "512k";
          g.m_bCStack = 1;
-         g.m_strCStack = QStringLiteral("1m");
+         g.m_strCStack = "1m";
      },
      "/jdk/bin/java  -ss512k  Main "},
     {"workspace value when the project's flag is off",
      [](O &p, O &g, CRunSetup &) {
-         p.m_strJavaStack = QStringLiteral("ignored");
+         p.m_strJavaStack = "ignored";
          g.m_bJavaStack = 1;
-         g.m_strJavaStack = QStringLiteral("256k");
+         g.m_strJavaStack = "256k";
      },
      "/jdk/bin/java  -oss256k  Main "},
     {"every flag in its order",
@@ -77,75 +65,82 @@ const CommandCase kApplicationCases[] = {
     {"custom options of the workspace",
      [](O &p, O &g, CRunSetup &) {
          g.m_bCustomOptions = 1;
-         g.m_strCustomOptions = QStringLiteral("-Xint");
+         g.m_strCustomOptions = "-Xint";
          // A project never has custom options of its own.
          p.m_bCustomOptions = 1;
-         p.m_strCustomOptions = QStringLiteral("-ignored");
+         p.m_strCustomOptions = "-ignored";
      },
      "/jdk/bin/java   -Xint Main "},
     {"another interpreter",
      [](O &, O &g, CRunSetup &) {
          g.m_bUseInterpreter = 1;
-         g.m_strInterpreter = QStringLiteral("/opt/jre/bin/java");
+         g.m_strInterpreter = "/opt/jre/bin/java";
      },
      "/opt/jre/bin/java   Main "},
     {"no JDK directory: java from PATH", [](O &, O &, CRunSetup &s) { s.jdkBinDir.clear(); },
      "java   Main "},
-    {"package of the main class file",
-     [](O &, O &, CRunSetup &s) { s.mainClassPackage = QStringLiteral("app"); },
+    {"package of the main class file", [](O &, O &, CRunSetup &s) { s.mainClassPackage = "app"; },
      "/jdk/bin/java   app.Main "},
     {"arguments",
      [](O &p, O &, CRunSetup &) {
          p.m_bArguments = 1;
-         p.m_strArguments = QStringLiteral("one \"two three\"");
+         p.m_strArguments = "one \"two three\"";
      },
      "/jdk/bin/java   Main one \"two three\""},
-    {"arguments off", [](O &p, O &, CRunSetup &) { p.m_strArguments = QStringLiteral("one"); },
+    {"arguments off", [](O &p, O &, CRunSetup &) { p.m_strArguments = "one"; },
      "/jdk/bin/java   Main "},
     {"class to run replaces the main class file",
      [](O &p, O &, CRunSetup &s) {
          p.m_bClassToRun = 1;
-         p.m_strClassToRun = QStringLiteral("x.Other");
-         s.mainClassPackage = QStringLiteral("app");
+         p.m_strClassToRun = "x.Other";
+         s.mainClassPackage = "app";
      },
      "/jdk/bin/java   x.Other "},
     {"no class at all: no arguments either",
      [](O &p, O &, CRunSetup &s) {
          s.mainClassFile.clear();
          p.m_bArguments = 1;
-         p.m_strArguments = QStringLiteral("one");
+         p.m_strArguments = "one";
      },
      "/jdk/bin/java    "},
 };
-INSTANTIATE_TEST_SUITE_P(Run, ApplicationLine, ::testing::ValuesIn(kApplicationCases),
-                         [](const auto &info) { return "case" + std::to_string(info.index); });
+
+TEST(RunCommandLine, ApplicationLineIsBuiltFlagByFlag)
+{
+    for (const CommandCase &c : kApplicationCases) {
+        O project, global;
+        CRunSetup setup = ProjectSetup(project, global);
+        c.arrange(project, global, setup);
+        EXPECT_EQ(CRunCommandLine::ApplicationLine(setup), c.expected) << c.what;
+    }
+}
 
 TEST(RunCommandLine, AppletAndGlobalForms)
 {
     O project, global;
     CRunSetup s = ProjectSetup(project, global);
-    s.mainHtmlFile = QStringLiteral("Page.html");
+    s.mainHtmlFile = "Page.html";
     EXPECT_EQ(CRunCommandLine::AppletLine(s, false), "/jdk/bin/appletviewer    Page.html");
     EXPECT_EQ(CRunCommandLine::AppletLine(s, true), "/jdk/bin/appletviewer   -debug  Page.html");
     global.m_bCustomOptions = 1;
-    global.m_strCustomOptions = QStringLiteral("-J-Dx=y");
+    global.m_strCustomOptions = "-J-Dx=y";
     EXPECT_EQ(CRunCommandLine::AppletLine(s, false), "/jdk/bin/appletviewer    -J-Dx=y Page.html");
     // The project's flags do not reach the applet viewer.
     project.m_bVerbose = 1;
     global.m_bUseInterpreter = 1;
-    global.m_strInterpreter = QStringLiteral("/opt/viewer");
+    global.m_strInterpreter = "/opt/viewer";
     EXPECT_EQ(CRunCommandLine::AppletLine(s, false), "/opt/viewer   -J-Dx=y Page.html");
 
     // Without a project: the workspace's flags only, the file's own name.
     CRunSetup g;
     g.global = &global;
-    g.jdkBinDir = QStringLiteral("/jdk/bin");
-    g.file = QStringLiteral("/w/dir/Hello.java");
+    g.jdkBinDir = "/jdk/bin";
+    g.file = "/w/dir/Hello.java";
     global.m_bMaxHeap = 1;
-    global.m_strMaxHeap = QStringLiteral("32m");
+    global.m_strMaxHeap = "32m";
     EXPECT_EQ(CRunCommandLine::GlobalApplicationLine(g), "/opt/viewer  -mx32m  -J-Dx=y Hello");
     // The other interpreter never replaces the applet viewer here.
-    g.file = QStringLiteral("/w/dir/Page.HTM");
+    g.file = "/w/dir/Page.HTM";
     EXPECT_EQ(CRunCommandLine::GlobalAppletLine(g), "/jdk/bin/appletviewer   -J-Dx=y Page.HTM");
     EXPECT_EQ(CRunCommandLine::GlobalWorkingDirectory(g), "/w/dir");
 
@@ -163,49 +158,45 @@ struct DirCase
     const char *expected;
 };
 
-class RunDirectory : public ::testing::TestWithParam<DirCase>
-{
-};
-
-TEST_P(RunDirectory, FollowsTheRules)
-{
-    O project, global;
-    CRunSetup setup = ProjectSetup(project, global);
-    GetParam().arrange(project, setup);
-    EXPECT_EQ(CRunCommandLine::WorkingDirectory(setup), QString::fromUtf8(GetParam().expected));
-}
-
 const DirCase kDirCases[] = {
     {"main class file's directory", [](O &, CRunSetup &) {}, "/p/src"},
     {"relative run directory",
      [](O &p, CRunSetup &) {
          p.m_bRunInDirectory = 1;
-         p.m_strRunDirectory = QStringLiteral("work/run");
+         p.m_strRunDirectory = "work/run";
      },
      "/p/work/run"},
     {"absolute run directory",
      [](O &p, CRunSetup &s) {
          p.m_bRunInDirectory = 1;
-         p.m_strRunDirectory = QStringLiteral("/tmp/x");
-         s.mainHtmlFile = QStringLiteral("Page.html");
-         s.mainHtmlDir = QStringLiteral("/p/web");
+         p.m_strRunDirectory = "/tmp/x";
+         s.mainHtmlFile = "Page.html";
+         s.mainHtmlDir = "/p/web";
      },
      "/tmp/x"},
     {"main HTML file's directory",
      [](O &, CRunSetup &s) {
-         s.mainHtmlFile = QStringLiteral("Page.html");
-         s.mainHtmlDir = QStringLiteral("/p/web");
+         s.mainHtmlFile = "Page.html";
+         s.mainHtmlDir = "/p/web";
      },
      "/p/web"},
     {"class to run: project directory",
      [](O &p, CRunSetup &) {
          p.m_bClassToRun = 1;
-         p.m_strClassToRun = QStringLiteral("x.Other");
+         p.m_strClassToRun = "x.Other";
      },
      "/p"},
     {"nothing known: project directory", [](O &, CRunSetup &s) { s.mainClassDir.clear(); }, "/p"},
 };
-INSTANTIATE_TEST_SUITE_P(Run, RunDirectory, ::testing::ValuesIn(kDirCases),
-                         [](const auto &info) { return "case" + std::to_string(info.index); });
+
+TEST(RunCommandLine, WorkingDirectoryFollowsTheRules)
+{
+    for (const DirCase &c : kDirCases) {
+        O project, global;
+        CRunSetup setup = ProjectSetup(project, global);
+        c.arrange(project, setup);
+        EXPECT_EQ(CRunCommandLine::WorkingDirectory(setup), c.expected) << c.what;
+    }
+}
 
 } // namespace

@@ -15,15 +15,18 @@
 
 namespace {
 
-const QByteArray kEcho = "package app;\n"
-                         "public class Main {\n"
-                         "  public static void main(String[] a) throws Exception {\n"
-                         "    System.out.println(\"args=\" + String.join(\",\", a));\n"
-                         "    java.io.BufferedReader r = new java.io.BufferedReader(\n"
-                         "        new java.io.InputStreamReader(System.in));\n"
-                         "    System.out.println(\"got=\" + r.readLine());\n"
-                         "  }\n"
-                         "}\n";
+// Prints its arguments, then the line it reads, then whatever ends is.
+QByteArray EchoMain(const QByteArray &end = {})
+{
+    return "package app;\n"
+           "public class Main {\n"
+           "  public static void main(String[] a) throws Exception {\n"
+           "    System.out.println(\"args=\" + String.join(\",\", a));\n"
+           "    java.io.BufferedReader r = new java.io.BufferedReader(\n"
+           "        new java.io.InputStreamReader(System.in));\n"
+           "    System.out.println(\"got=\" + r.readLine());\n" +
+           end + "  }\n}\n";
+}
 
 const QByteArray kForever = "public class Forever {\n"
                             "  public static void main(String[] a) throws Exception {\n"
@@ -46,13 +49,13 @@ public:
     void AttachToOutputTab(CToolProcess *p) override
     {
         m_attached = p;
-        m_calls << QStringLiteral("attach");
+        m_calls << "attach";
     }
     void DetachFromOutputTab(CToolProcess *p) override
     {
         if (m_attached == p) {
             m_attached = nullptr;
-            m_calls << QStringLiteral("detach");
+            m_calls << "detach";
         }
     }
     CRunCommands *m_commands = nullptr;
@@ -88,12 +91,12 @@ TEST(Run, DirtyProjectCompilesFirstThenRunsTheFoundMainWithArgumentsAndInput)
 {
     CTestEnv env;
     CFakePrompter prompter;
-    CTestProject tp(env.Path(), {{"src/app/Main.java", kEcho}});
+    CTestProject tp(env.Path(), {{"src/app/Main.java", EchoMain()}});
     CProject &project = tp.Project();
     // The class sits in a package: its root goes on the project's class path.
     project.m_strClassPath = tp.Path("src");
     project.m_interpreter.m_bArguments = 1;
-    project.m_interpreter.m_strArguments = QStringLiteral("one two");
+    project.m_interpreter.m_strArguments = "one two";
     ASSERT_TRUE(project.GetMainClass().isEmpty());
 
     Runner r(tp);
@@ -105,7 +108,7 @@ TEST(Run, DirtyProjectCompilesFirstThenRunsTheFoundMainWithArgumentsAndInput)
 
     // The search found the main class and named it; the class argument is
     // package, dot, name.
-    EXPECT_EQ(project.GetMainClass(), QStringLiteral("Main.java"));
+    EXPECT_EQ(project.GetMainClass(), "Main.java");
     const QString text = r.host.m_output.m_text;
     const QString head = "java   app.Main one two\nWorking Directory - " + tp.Path("src/app") +
                          "\nClass Path - " + r.manager.RunProcess().ClassPath() + "\n";
@@ -114,7 +117,7 @@ TEST(Run, DirtyProjectCompilesFirstThenRunsTheFoundMainWithArgumentsAndInput)
     EXPECT_EQ(r.host.m_attached, &r.manager.RunProcess());
 
     // What the Output tab sends on Enter reaches the program's input.
-    EXPECT_GT(r.manager.RunProcess().SendInput(QStringLiteral("hello there")), 0);
+    EXPECT_GT(r.manager.RunProcess().SendInput("hello there"), 0);
     ASSERT_TRUE(r.OutputHas("got=hello there\n"));
     ASSERT_TRUE(r.OutputHas(CToolProcess::ExitText()));
     EXPECT_EQ(r.endCodes, QList<int>{0});
@@ -125,7 +128,7 @@ TEST(Run, DirtyProjectCompilesFirstThenRunsTheFoundMainWithArgumentsAndInput)
     ASSERT_TRUE(r.run.Run(true));
     EXPECT_FALSE(r.run.m_startedCompile);
     EXPECT_TRUE(r.manager.RunProcess().IsRunning());
-    r.manager.RunProcess().SendInput(QStringLiteral("again"));
+    r.manager.RunProcess().SendInput("again");
     ASSERT_TRUE(r.OutputHas("got=again"));
     EXPECT_EQ(r.compiles.size(), 1);
 }
@@ -151,7 +154,7 @@ TEST(Run, AProgramThatCannotStartIsReportedInTheOutputTab)
     CTestEnv env;
     CFakePrompter prompter;
     CTestProject tp(env.Path(), {{"Page.html", "<applet code=A.class></applet>\n"}});
-    tp.Project().SetMainHtml(QStringLiteral("Page.html"));
+    tp.Project().SetMainHtml("Page.html");
     Runner r(tp);
     // Today's JDK has no applet viewer: the start fails as any start does.
     EXPECT_FALSE(r.run.Run(false));
@@ -165,22 +168,13 @@ TEST(Run, TheMavuCommandLinePassesTheConsoleThroughAndExitsWithTheProgramsCode)
 {
     CTestEnv env;
     QString projectPath;
-    const QByteArray exiting = "package app;\n"
-                               "public class Main {\n"
-                               "  public static void main(String[] a) throws Exception {\n"
-                               "    System.out.println(\"args=\" + String.join(\",\", a));\n"
-                               "    java.io.BufferedReader r = new java.io.BufferedReader(\n"
-                               "        new java.io.InputStreamReader(System.in));\n"
-                               "    System.out.println(\"got=\" + r.readLine());\n"
-                               "    System.err.println(\"to stderr\");\n"
-                               "    System.exit(a.length + 3);\n"
-                               "  }\n"
-                               "}\n";
     {
-        CTestProject tp(env.Path(), {{"src/app/Main.java", exiting}});
+        CTestProject tp(env.Path(),
+                        {{"src/app/Main.java", EchoMain("    System.err.println(\"to stderr\");\n"
+                                                        "    System.exit(a.length + 3);\n")}});
         tp.Project().m_strClassPath = tp.Path("src");
         tp.Project().m_interpreter.m_bArguments = 1;
-        tp.Project().m_interpreter.m_strArguments = QStringLiteral("from project");
+        tp.Project().m_interpreter.m_strArguments = "from project";
         tp.Project().Save();
         projectPath = tp.Project().GetPathName();
     }

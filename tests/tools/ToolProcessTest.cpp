@@ -38,8 +38,7 @@ TEST(ToolProcess, EchoThenOutputThenProcessExitAndTheManagerDeletesIt)
     host.m_beep = true;
     CToolManager manager(&host);
     CRecordingOutput out;
-    auto *p =
-        new CToolProcess(&manager, Sh(QStringLiteral("echo out; echo err 1>&2")), QString(), &out);
+    auto *p = new CToolProcess(&manager, Sh("echo out; echo err 1>&2"), QString(), &out);
     QPointer<CToolProcess> alive(p);
     Ends ends;
     ends.Watch(p);
@@ -47,12 +46,12 @@ TEST(ToolProcess, EchoThenOutputThenProcessExitAndTheManagerDeletesIt)
     EXPECT_TRUE(p->IsRunning());
     EXPECT_EQ(manager.RunningList(), QList<CToolProcess *>{p});
     // The stored command line keeps the line end it was echoed with.
-    EXPECT_TRUE(p->CommandLine().endsWith(QLatin1Char('\n')));
+    EXPECT_TRUE(p->CommandLine().endsWith(u'\n'));
     ASSERT_TRUE(WaitFor([&] { return alive.isNull(); }));
-    EXPECT_EQ(out.m_pieces.first(), Sh(QStringLiteral("echo out; echo err 1>&2")) + "\n");
-    EXPECT_EQ(out.m_pieces.last(), QStringLiteral("Process Exit...\n"));
-    EXPECT_TRUE(out.m_text.contains(QStringLiteral("out\n")));
-    EXPECT_TRUE(out.m_text.contains(QStringLiteral("err\n")));
+    EXPECT_EQ(out.m_pieces.first(), Sh("echo out; echo err 1>&2") + "\n");
+    EXPECT_EQ(out.m_pieces.last(), "Process Exit...\n");
+    EXPECT_TRUE(out.m_text.contains("out\n"));
+    EXPECT_TRUE(out.m_text.contains("err\n"));
     EXPECT_EQ(ends.codes, QList<int>{0});
     EXPECT_EQ(host.m_beeps, 1);
     EXPECT_TRUE(manager.RunningList().isEmpty());
@@ -63,18 +62,18 @@ TEST(ToolProcess, InputLinesReachTheChildAndOnlyWhenRedirected)
 {
     CToolManager manager;
     CRecordingOutput out;
-    CToolProcess cat(&manager, QStringLiteral("cat"), QString(), &out);
+    CToolProcess cat(&manager, "cat", QString(), &out);
     cat.m_bAutoDelete = false;
     cat.m_bEchoCommandLine = false;
-    EXPECT_EQ(cat.SendInput(QStringLiteral("x")), -1);
+    EXPECT_EQ(cat.SendInput("x"), -1);
     cat.m_bRedirectInput = true;
     ASSERT_TRUE(cat.Execute(1));
-    EXPECT_EQ(cat.SendInput(QStringLiteral("hello world")), 12);
-    EXPECT_EQ(cat.SendInput(QStringLiteral("zwei")), 5);
-    ASSERT_TRUE(WaitFor([&] { return out.m_text == QStringLiteral("hello world\nzwei\n"); }));
+    EXPECT_EQ(cat.SendInput("hello world"), 12);
+    EXPECT_EQ(cat.SendInput("zwei"), 5);
+    ASSERT_TRUE(WaitFor([&] { return out.m_text == "hello world\nzwei\n"; }));
     cat.SetAborted();
     cat.Stop();
-    ASSERT_TRUE(WaitFor([&] { return out.m_text.endsWith(QStringLiteral("Process Exit...\n")); }));
+    ASSERT_TRUE(WaitFor([&] { return out.m_text.endsWith("Process Exit...\n"); }));
 }
 
 TEST(ToolProcess, StopEndsTheChildAndWhatItStartedWithCode101)
@@ -83,7 +82,7 @@ TEST(ToolProcess, StopEndsTheChildAndWhatItStartedWithCode101)
     CToolManager manager;
     CRecordingOutput out;
     // The child starts a grandchild that would write a file if it lived.
-    const QString marker = env.FilePath(QStringLiteral("survived"));
+    const QString marker = env.FilePath("survived");
     auto *p = new CToolProcess(
         &manager, Sh(QStringLiteral("echo started; (sleep 1; touch %1) & sleep 30").arg(marker)),
         QString(), &out);
@@ -91,14 +90,14 @@ TEST(ToolProcess, StopEndsTheChildAndWhatItStartedWithCode101)
     Ends ends;
     ends.Watch(p);
     ASSERT_TRUE(p->Execute(0));
-    ASSERT_TRUE(WaitFor([&] { return out.m_text.contains(QStringLiteral("started")); }));
+    ASSERT_TRUE(WaitFor([&] { return out.m_text.contains("started"); }));
     p->SetAborted();
     p->Stop();
     EXPECT_FALSE(p->IsRunning());
     EXPECT_TRUE(manager.RunningList().isEmpty());
     ASSERT_TRUE(WaitFor([&] { return alive.isNull(); }));
     EXPECT_EQ(ends.codes, QList<int>{CToolProcess::kUserAbort});
-    EXPECT_EQ(out.m_pieces.last(), QStringLiteral("Process Exit...\n"));
+    EXPECT_EQ(out.m_pieces.last(), "Process Exit...\n");
     QThread::msleep(1500);
     EXPECT_FALSE(QFile::exists(marker));
 }
@@ -108,8 +107,8 @@ TEST(ToolProcess, ACommandThatDoesNotExistSaysSoAndStartsNothing)
     CFakePrompter prompter;
     CToolManager manager;
     CRecordingOutput out;
-    for (const QString &cmd : {QStringLiteral("no-such-tool-here --flag"),
-                               QStringLiteral("/nowhere/javac   A.java"), QStringLiteral("  ")}) {
+    for (const QString &cmd :
+         QStringList{"no-such-tool-here --flag", "/nowhere/javac   A.java", "  "}) {
         CToolProcess p(&manager, cmd, QString(), &out);
         EXPECT_FALSE(p.Execute(0));
         EXPECT_FALSE(p.IsRunning());
@@ -117,10 +116,9 @@ TEST(ToolProcess, ACommandThatDoesNotExistSaysSoAndStartsNothing)
                   QStringLiteral("Error executing the command ") + cmd);
     }
     // Uncaptured too.
-    CToolProcess detached(&manager, QStringLiteral("no-such-tool-here"));
+    CToolProcess detached(&manager, "no-such-tool-here");
     EXPECT_FALSE(detached.Execute(0));
-    EXPECT_EQ(prompter.m_messages.takeLast(),
-              QStringLiteral("Error executing the command no-such-tool-here"));
+    EXPECT_EQ(prompter.m_messages.takeLast(), "Error executing the command no-such-tool-here");
     EXPECT_TRUE(manager.RunningList().isEmpty());
     EXPECT_TRUE(out.m_text.isEmpty());
 }
@@ -131,8 +129,7 @@ TEST(ToolProcess, AFloodArrivesWholeInPiecesAndCharactersAreNeverCut)
     CRecordingOutput out;
     // 200,000 lines of "0123456789ä" (13 bytes each): 2.6 MB, with a
     // two-byte character that the pipe's pieces are bound to split.
-    CToolProcess p(&manager, Sh(QStringLiteral("yes 0123456789ä | head -n 200000")), QString(),
-                   &out);
+    CToolProcess p(&manager, Sh("yes 0123456789ä | head -n 200000"), QString(), &out);
     p.m_bAutoDelete = false;
     p.m_bEchoCommandLine = false;
     ASSERT_TRUE(p.Execute(1));
@@ -141,7 +138,7 @@ TEST(ToolProcess, AFloodArrivesWholeInPiecesAndCharactersAreNeverCut)
     }));
     QString expected;
     for (int i = 0; i < 200000; ++i)
-        expected += QStringLiteral("0123456789ä\n");
+        expected += "0123456789ä\n";
     EXPECT_GT(out.m_pieces.size(), 3);
     EXPECT_EQ(out.m_text, expected + CToolProcess::ExitText());
 }
@@ -153,11 +150,10 @@ TEST(ToolProcess, TheClassPathIsTheChildsAloneAndQtSettingsStayHome)
     const QByteArray ourClassPath = qgetenv("CLASSPATH");
     const bool hadClassPath = qEnvironmentVariableIsSet("CLASSPATH");
     qputenv("QT_SCALE_FACTOR", "2");
-    CToolProcess p(&manager, Sh(QStringLiteral("echo \\\"[$CLASSPATH][$QT_SCALE_FACTOR]\\\"")),
-                   QString(), &out);
+    CToolProcess p(&manager, Sh("echo \\\"[$CLASSPATH][$QT_SCALE_FACTOR]\\\""), QString(), &out);
     p.m_bAutoDelete = false;
     p.m_bEchoCommandLine = false;
-    p.SetClassPath(QStringLiteral("/a.jar:/b"));
+    p.SetClassPath("/a.jar:/b");
     ASSERT_TRUE(p.Execute(1));
     ASSERT_TRUE(WaitFor([&] { return !p.IsRunning(); }));
     WaitFor([&] { return out.m_text.endsWith(CToolProcess::ExitText()); });
@@ -172,7 +168,7 @@ TEST(FrameToolProcess, AFailedStartTakesTheFrameAway)
     CFakePrompter prompter;
     CFrameHost host;
     CToolManager manager(&host);
-    CFrameToolProcess p(&manager, QStringLiteral("no-such-tool-here"));
+    CFrameToolProcess p(&manager, "no-such-tool-here");
     EXPECT_FALSE(p.Execute(0));
     EXPECT_TRUE(host.m_frame.m_destroyed);
     EXPECT_EQ(p.Frame(), nullptr);
@@ -187,7 +183,7 @@ TEST(ToolManager, DeletesWhatIsStillRunningWhenItGoes)
     {
         CToolManager manager;
         CRecordingOutput out;
-        auto *p = new CToolProcess(&manager, QStringLiteral("sleep 30"), QString(), &out);
+        auto *p = new CToolProcess(&manager, "sleep 30", QString(), &out);
         alive = p;
         ASSERT_TRUE(p->Execute(0));
         pid = p->ProcessId();

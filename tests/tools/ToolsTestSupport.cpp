@@ -17,18 +17,18 @@ QStringList FixtureLines(const QString &name)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QString text = QString::fromUtf8(file.readAll());
-    if (text.endsWith(QLatin1Char('\n')))
+    if (text.endsWith(u'\n'))
         text.chop(1);
-    return text.split(QLatin1Char('\n'));
+    return text.split(u'\n');
 }
 
 CTestProject::CTestProject(const QString &root, const QList<QPair<QString, QByteArray>> &files)
-    : m_dir(root + QStringLiteral("/proj/")), m_workspace(std::make_unique<CProjectDoc>())
+    : m_dir(root + "/proj/"), m_workspace(std::make_unique<CProjectDoc>())
 {
     RegisterProjectClasses();
     QDir().mkpath(m_dir);
-    m_workspace->Load(root + QStringLiteral("/mavu.proj"));
-    m_workspace->OpenProject(m_dir + QStringLiteral("proj.mavu"), true);
+    m_workspace->Load(root + "/mavu.proj");
+    m_workspace->OpenProject(m_dir + "proj.mavu", true);
     for (const auto &f : files) {
         Write(f.first, f.second);
         Project().AddFileItem(Path(f.first));

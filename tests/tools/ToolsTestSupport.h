@@ -41,7 +41,7 @@ public:
     }
     CToolOutput *Output(Tab tab) override { return tab == BuildTab ? &m_build : &m_output; }
     void SetBuildBaseDirectory(const QString &dir) override { m_baseDir = dir; }
-    void MoveBuildCaretToStart() override { m_calls << QStringLiteral("caret to start"); }
+    void MoveBuildCaretToStart() override { m_calls << "caret to start"; }
     void MessageBeep() override { ++m_beeps; }
     void RefreshProjectTree() override { ++m_treeRefreshes; }
     void OnCompileFinished(const CCompileResult &) override { ++m_compiles; }
