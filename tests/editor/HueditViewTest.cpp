@@ -423,6 +423,10 @@ TEST_F(HueditView, ColoursComeFromTheTextFormats)
     EXPECT_EQ(lexer->color(QsciLexerCPP::KeywordSet2),
               editor_lexer::ToQColor(CTextFormat::m_TypeWordTxt.GetColor()));
 
+    CHueditView::Options().background = MakeColorRef(1, 2, 3);
+    view->RefreshBackgroundColor();
+    EXPECT_EQ(lexer->paper(QsciLexerCPP::Keyword), QColor(1, 2, 3));
+
     // A dark window makes the defaults dark-friendly.
     const QPalette saved = QApplication::palette();
     QPalette dark = saved;

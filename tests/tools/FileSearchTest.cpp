@@ -33,6 +33,7 @@ TEST(FileSearch, EveryHitIsALineWithMatchCaseAndWholeWord)
     req.files = {a, env.FilePath("missing.java"), empty, b};
     req.find = "count";
     auto L = [&](int line, const QString &text) { return CFileSearch::ResultLine(a, line, text); };
+    EXPECT_EQ(L(3, "x"), a + ":3:  x\n");
 
     const struct
     {
