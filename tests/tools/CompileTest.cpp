@@ -106,9 +106,16 @@ TEST(Compile, RebuildDirtyCompilesOnlyStaleFilesAndTheMarksFollow)
 
     ASSERT_TRUE(b.commands.RebuildDirty());
     ASSERT_TRUE(b.WaitForEnd());
-    ASSERT_TRUE(b.results[0].succeeded) << b.host.m_build.m_text.toStdString();
-    // Nothing stale: nothing compiled (the text it shows is BuildWiringTest's).
+    EXPECT_TRUE(b.host.m_build.m_text.startsWith("javac   Bad.java Good.java \n"));
+    EXPECT_TRUE(b.host.m_build.m_text.endsWith("File Compiled...\nNo Errors..."))
+        << b.host.m_build.m_text.toStdString();
+    EXPECT_TRUE(b.results[0].succeeded);
+    EXPECT_FALSE(IsDirty(tp, "Good.java"));
+    EXPECT_FALSE(IsDirty(tp, "Bad.java"));
+
+    // Nothing stale: nothing compiled, and the Output tab says so.
     EXPECT_FALSE(b.commands.RebuildDirty());
+    EXPECT_EQ(prompter.m_output.last(), "Output|No dirty project files found...");
 
     // An edit to one file: only that one goes to the compiler.
     tp.Write("Good.java", kGood + "// edited\n", 100);
@@ -135,9 +142,16 @@ TEST(Compile, SingleFileCompilesDrawTheLineAndClearTheDirtyMark)
     const QString text = b.host.m_build.m_text;
     EXPECT_TRUE(text.startsWith("javac   Bad.java\nClass Path - ")) << text.toStdString();
     EXPECT_TRUE(text.endsWith(CCompileProcess::Separator() + CCompileProcess::DoubleClickHint()));
-    // Compiled, with errors or not: the mark goes. (A clean single-file
-    // compile's text is BuildWiringTest's.)
+    // Compiled, with errors or not: the mark goes.
     EXPECT_FALSE(IsDirty(tp, "Bad.java"));
+
+    ASSERT_TRUE(b.commands.CompileFile(tp.Path("Good.java")));
+    ASSERT_TRUE(b.WaitForEnd(2));
+    EXPECT_EQ(b.host.m_build.m_text, "javac   Good.java\nClass Path - " +
+                                         b.manager.BuildClassPath(true) +
+                                         "\nFile Compiled...\nNo Errors...");
+    EXPECT_TRUE(b.results[1].succeeded);
+    EXPECT_TRUE(QFile::exists(tp.Path("Good.class")));
 }
 
 TEST(Compile, AllJavaFilesOfTheDirectoryAndAMissingCompiler)
