@@ -216,8 +216,18 @@ TEST_F(PackageViewTest, EveryViewFollowsEachChangeOfTheDatabase)
     // file: neither view may keep the old ones.
     ASSERT_NE(At("a/Classes/Vector/Methods/add"), nullptr);
     other.expandItem(other.PackageItem("a"));
+    m_view.setCurrentItem(At("b/Classes/Vector"));
     Add("package a; public class Vector { public void put(int x) {} }", "/s/a/Vector.java");
     EXPECT_EQ(updates, 1);
+    // The rebuild keeps open what the user had open, and their place.
+    EXPECT_EQ(Selected(), "b/Classes/Vector");
+    QTreeWidgetItem *open = m_view.PackageItem("a");
+    for (const char *name : {"Classes", "Vector", "Methods"}) {
+        ASSERT_TRUE(open && open->isExpanded()) << name;
+        open = Child(m_view, open, name);
+    }
+    ASSERT_TRUE(open && open->isExpanded());
+    EXPECT_NE(Child(m_view, open, "put"), nullptr);
     EXPECT_EQ(At("a/Classes/Vector/Methods/add"), nullptr);
     EXPECT_NE(At("a/Classes/Vector/Methods/put"), nullptr);
     other.expandItem(other.PackageItem("a"));
