@@ -42,71 +42,57 @@ namespace {
 
 using Kind = CProjectView::NodeKind;
 
-// Answers file dialogs from queues and remembers how it was asked.
+// Answers file dialogs from queues (nothing chosen when empty) and
+// remembers whether several files could be chosen.
 class CScriptedChooser final : public CFileChooser
 {
 public:
-    struct Call
+    QStringList GetOpenFileNames(QWidget *, const QString &, const QString &, const QString &,
+                                 bool multiple) override
     {
-        QString title, filter, defaultExt;
-        bool multiple = false;
-    };
-
-    QStringList GetOpenFileNames(QWidget *, const QString &title, const QString &filter,
-                                 const QString &defaultExt, bool multiple) override
-    {
-        m_calls.push_back({title, filter, defaultExt, multiple});
-        if (m_files.empty())
-            return {};
-        QStringList answer = m_files.front();
-        m_files.pop_front();
-        return answer;
+        m_multiple << multiple;
+        return Next(m_files);
     }
-    QString GetExistingDirectory(QWidget *, const QString &title) override
-    {
-        m_calls.push_back({title, QString(), QString(), false});
-        if (m_dirs.empty())
-            return {};
-        QString answer = m_dirs.front();
-        m_dirs.pop_front();
-        return answer;
-    }
+    QString GetExistingDirectory(QWidget *, const QString &) override { return Next(m_dirs); }
 
     std::deque<QStringList> m_files;
     std::deque<QString> m_dirs;
-    QList<Call> m_calls;
+    QList<bool> m_multiple;
+
+private:
+    template <class T> static T Next(std::deque<T> &queue)
+    {
+        if (queue.empty())
+            return {};
+        T answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
 };
 
 // The program's workspace host forwards the tree notifications to the view.
 class CViewHost final : public CFakeHost
 {
 public:
-    void UpdateAllViews() override
+    void UpdateAllViews() override { Forward(&CProjectView::UpdateAllViews); }
+    void RefreshProjectFolder(CProjectFolder &f) override
     {
-        CFakeHost::UpdateAllViews();
-        if (m_view)
-            m_view->UpdateAllViews();
+        Forward(&CProjectView::RefreshProjectFolder, f);
     }
-    void RefreshProjectFolder(CProjectFolder &folder) override
+    void ShowFileInProjectView(CProjectFileItem &i) override
     {
-        CFakeHost::RefreshProjectFolder(folder);
-        if (m_view)
-            m_view->RefreshProjectFolder(folder);
+        Forward(&CProjectView::ShowFileInProjectView, i);
     }
-    void ShowFileInProjectView(CProjectFileItem &item) override
-    {
-        CFakeHost::ShowFileInProjectView(item);
-        if (m_view)
-            m_view->ShowFileInProjectView(item);
-    }
-    void SelectProject(CProjectFolder &folder) override
-    {
-        CFakeHost::SelectProject(folder);
-        if (m_view)
-            m_view->SelectProject(folder);
-    }
+    void SelectProject(CProjectFolder &f) override { Forward(&CProjectView::SelectProject, f); }
 
     CProjectView *m_view = nullptr;
+
+private:
+    template <class... A> void Forward(void (CProjectView::*fn)(A &...), A &...args)
+    {
+        if (m_view)
+            (m_view->*fn)(args...);
+    }
 };
 
 // The visible items, one line each, indented by depth.
@@ -138,23 +124,15 @@ protected:
     void SetUp() override
     {
         RegisterProjectClasses();
-        m_doc = std::make_unique<CProjectDoc>(m_host ? &*m_host : nullptr);
-        ASSERT_TRUE(m_doc->Load(m_env.FilePath(QStringLiteral("mavu.proj"))));
-        m_view = std::make_unique<CProjectView>(nullptr, m_doc.get());
-        if (m_host)
-            m_host->m_view = m_view.get();
-        m_view->SetFileChooser(&m_chooser);
-        m_view->SetOptions(&m_options);
-        m_view->resize(400, 600);
-        m_view->show();
+        ASSERT_TRUE(m_doc.Load(m_env.FilePath(QStringLiteral("mavu.proj"))));
+        m_view.UpdateAllViews();
+        m_host.m_view = &m_view;
+        m_view.SetFileChooser(&m_chooser);
+        m_view.SetOptions(&m_options);
+        m_view.resize(400, 600);
+        m_view.show();
     }
-    void TearDown() override
-    {
-        if (m_host)
-            m_host->m_view = nullptr;
-        m_view.reset();
-        m_doc.reset();
-    }
+    void TearDown() override { m_host.m_view = nullptr; }
 
     QString Dir(const QString &name) const
     {
@@ -174,24 +152,20 @@ protected:
         if (Project().IsOpen()) {
             EXPECT_TRUE(Project().Save());
         }
-        EXPECT_TRUE(m_doc->OpenProject(path, true));
+        EXPECT_TRUE(m_doc.OpenProject(path, true));
         return path;
     }
-    CProject &Project() { return m_doc->GetCurrentProject(); }
+    CProject &Project() { return m_doc.GetCurrentProject(); }
+    CTreeItem *Node(const QString &name) const { return m_doc.GetRoot()->FindByName(name); }
     CProjectFolder *Folder(const QString &name) const
     {
-        for (CTreeItem *child : m_doc->GetRoot()->Children()) {
-            if (child->GetName() == name)
-                return static_cast<CProjectFolder *>(child);
-        }
-        return nullptr;
+        return static_cast<CProjectFolder *>(Node(name));
     }
-    CTreeItem *Node(const QString &name) const { return m_doc->GetRoot()->FindByName(name); }
-    void Select(const CTreeItem *node) { ASSERT_TRUE(m_view->SelectNode(node)); }
+    void Select(const CTreeItem *node) { ASSERT_TRUE(m_view.SelectNode(node)); }
     void AddFiles(const QStringList &paths)
     {
         m_chooser.m_files.push_back(paths);
-        m_view->OnAddFile();
+        m_view.OnAddFile();
     }
     // Writes a file and adds it through the Add File dialog.
     QString AddNew(const QString &rel, const QByteArray &text = "class X {}\n")
@@ -204,84 +178,66 @@ protected:
     CTreeItem *NewFolderIn(const CTreeItem *parent)
     {
         Select(parent);
-        m_view->OnAddFolder();
-        return m_view->SelectedNode();
+        m_view.OnAddFolder();
+        return m_view.SelectedNode();
     }
     // Selects node and presses Delete on the tree.
     void PressDelete(const CTreeItem *node)
     {
         Select(node);
-        QTest::keyClick(m_view.get(), Qt::Key_Delete);
-    }
-    void ExpandAll()
-    {
-        for (int round = 0; round < 8; ++round) {
-            bool more = false;
-            for (QTreeWidgetItemIterator it(m_view.get()); *it; ++it) {
-                if (!(*it)->isHidden() && !(*it)->isExpanded() && m_view->NodeOf(*it)->IsFolder() &&
-                    m_view->NodeOf(*it)->HasChildren() &&
-                    static_cast<CTreeFolder *>(m_view->NodeOf(*it))->GetChildCount() > 0) {
-                    m_view->expandItem(*it);
-                    more = true;
-                    break;
-                }
-            }
-            if (!more)
-                return;
-        }
+        QTest::keyClick(&m_view, Qt::Key_Delete);
     }
     // Renames node through the in-place editor, typing text and Enter.
     void TypeRename(CTreeItem *node, const QString &text)
     {
-        ASSERT_TRUE(m_view->BeginRename(node));
-        auto *editor = m_view->findChild<QLineEdit *>();
+        ASSERT_TRUE(m_view.BeginRename(node));
+        auto *editor = m_view.findChild<QLineEdit *>();
         ASSERT_NE(editor, nullptr);
         editor->setText(text);
         QTest::keyClick(editor, Qt::Key_Return);
         Settle();
-        EXPECT_FALSE(m_view->IsRenamePending());
+        EXPECT_FALSE(m_view.IsRenamePending());
     }
 
     // Whether the tree draws item in bold, as its delegate sets it up.
     bool DrawsBold(QTreeWidgetItem *item) const
     {
-        auto *delegate = qobject_cast<CMainFileDelegate *>(m_view->itemDelegate());
+        auto *delegate = qobject_cast<CMainFileDelegate *>(m_view.itemDelegate());
         EXPECT_NE(delegate, nullptr);
         if (!delegate)
             return false;
         QStyleOptionViewItem option;
-        option.initFrom(m_view.get());
-        delegate->initStyleOption(&option, m_view->indexFromItem(item));
+        option.initFrom(&m_view);
+        delegate->initStyleOption(&option, m_view.indexFromItem(item));
         return option.font.bold();
     }
 
     CTestEnv m_env;
     CFakePrompter m_prompter;
-    std::unique_ptr<CViewHost> m_host = std::make_unique<CViewHost>();
+    CViewHost m_host;
     CIDEOptions m_options;
     CScriptedChooser m_chooser;
-    std::unique_ptr<CProjectDoc> m_doc;
-    std::unique_ptr<CProjectView> m_view;
+    CProjectDoc m_doc{&m_host};
+    CProjectView m_view{nullptr, &m_doc};
 };
 
 TEST_F(ProjectViewTest, NewProjectShowsOpenAndTakesChosenFilesInNameOrder)
 {
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects"}));
+    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects"}));
     const QString projectPath = NewProject("Alpha");
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha"}));
+    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha"}));
     CProjectFolder *alpha = Folder("Alpha");
     ASSERT_NE(alpha, nullptr);
-    EXPECT_EQ(m_view->KindOf(alpha), Kind::OpenProject);
-    EXPECT_EQ(m_view->SelectedNode(), alpha);
+    EXPECT_EQ(m_view.KindOf(alpha), Kind::OpenProject);
+    EXPECT_EQ(m_view.SelectedNode(), alpha);
 
     const QString b = WriteFile("Alpha/B.java");
     const QString a = WriteFile("Alpha/a.java");
     const QString page = WriteFile("Alpha/page.html", "<html></html>");
     AddFiles({b, a, page});
-    ASSERT_EQ(m_chooser.m_calls.size(), 1);
-    EXPECT_TRUE(m_chooser.m_calls[0].multiple);
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    a.java", "    B.java",
-                                          "    page.html"}));
+    EXPECT_EQ(m_chooser.m_multiple, QList<bool>{true});
+    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha", "    a.java", "    B.java",
+                                         "    page.html"}));
     QStringList files = Project().GetFiles();
     files.sort();
     EXPECT_EQ(files, QStringList({b, a, page}));
@@ -296,11 +252,11 @@ TEST_F(ProjectViewTest, NewProjectShowsOpenAndTakesChosenFilesInNameOrder)
               QStringList({b + QStringLiteral(" file already in the project !!!"),
                            QStringLiteral("Cannot add Mavu project !!!")}));
     EXPECT_EQ(Project().GetFiles().size(), 4);
-    EXPECT_EQ(Dump(*m_view).mid(2),
+    EXPECT_EQ(Dump(m_view).mid(2),
               QStringList({"    a.java", "    B.java", "    C.java", "    page.html"}));
 
     // Cancelling the dialog adds nothing.
-    m_view->OnAddFile();
+    m_view.OnAddFile();
     EXPECT_EQ(Project().GetFiles().size(), 4);
 }
 
@@ -320,7 +276,7 @@ TEST_F(ProjectViewTest, AddDirectoryTakesJavaSourcesRecursivelyAndLeavesPresentO
     CProjectFileItem *presentItem = Project().FindFileItem(present);
 
     m_chooser.m_dirs.push_back(src);
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectAddDirectory));
+    ASSERT_TRUE(m_view.OnCommand(Cmd::ProjectAddDirectory));
     EXPECT_EQ(m_prompter.m_waitDepth, 0);
     EXPECT_TRUE(m_prompter.m_messages.isEmpty()) << m_prompter.m_messages.join('|').toStdString();
 
@@ -330,7 +286,7 @@ TEST_F(ProjectViewTest, AddDirectoryTakesJavaSourcesRecursivelyAndLeavesPresentO
     expected.sort();
     EXPECT_EQ(files, expected);
     EXPECT_EQ(Project().FindFileItem(present), presentItem); // the same entry, left alone
-    EXPECT_EQ(Dump(*m_view).mid(2),
+    EXPECT_EQ(Dump(m_view).mid(2),
               QStringList({"    Deep.java", "    Present.java", "    Top.java", "    UPPER.JAVA"}));
 }
 
@@ -365,7 +321,7 @@ TEST_F(ProjectViewTest, RenamingAFileRenamesItOnDiskOrNotAtAll)
     EXPECT_FALSE(QFile::exists(a));
     EXPECT_EQ(FileBytes(c), QByteArray("class A {}\n"));
     EXPECT_EQ(Project().GetMainClass(), QStringLiteral("C.java"));
-    EXPECT_TRUE(m_host->m_calls.contains(QStringLiteral("Renamed %1 %2").arg(a, c)));
+    EXPECT_TRUE(m_host.m_calls.contains(QStringLiteral("Renamed %1 %2").arg(a, c)));
     // The file on disk has its new name already: the project file says so
     // at once, so that no later No to the save question leaves it naming a
     // file that is gone.
@@ -387,7 +343,7 @@ TEST_F(ProjectViewTest, RenamingAFileRenamesItOnDiskOrNotAtAll)
         QStringList{QStringLiteral("File %1 already exists. The file has not been renamed !!!")
                         .arg(taken)});
     EXPECT_EQ(item->GetName(), c);
-    EXPECT_EQ(m_view->ItemOf(item)->text(0), QStringLiteral("C.java"));
+    EXPECT_EQ(m_view.ItemOf(item)->text(0), QStringLiteral("C.java"));
     EXPECT_EQ(FileBytes(c), QByteArray("class A {}\n"));
     EXPECT_EQ(FileBytes(taken), QByteArray("// not in the project\n"));
     EXPECT_FALSE(Project().IsModified());
@@ -425,19 +381,19 @@ TEST_F(ProjectViewTest, FileInfoAndRemovingFilesWhichAsksAboutTheDiskOnlyForTheD
     Project().SetMainClass(QStringLiteral("A.java"));
 
     // File Info prints its block into the cleared output.
-    QSignalSpy cleared(m_view.get(), &CProjectView::clearOutputRequested);
+    QSignalSpy cleared(&m_view, &CProjectView::clearOutputRequested);
     Select(Node(a));
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectFileInfo));
+    ASSERT_TRUE(m_view.OnCommand(Cmd::ProjectFileInfo));
     ASSERT_EQ(cleared.count(), 1);
     EXPECT_TRUE(m_prompter.m_output.contains("Output|\nFile Path - " + a));
 
     // The menu command removes the file from the project only.
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectRemoveFile));
+    ASSERT_TRUE(m_view.OnCommand(Cmd::ProjectRemoveFile));
     EXPECT_FALSE(Project().HasFile(a));
     EXPECT_TRUE(Project().GetMainClass().isEmpty());
     EXPECT_TRUE(QFileInfo::exists(a));
     EXPECT_TRUE(m_prompter.m_messages.isEmpty());
-    EXPECT_EQ(Dump(*m_view).mid(2), QStringList({"    B.java", "    C.java"}));
+    EXPECT_EQ(Dump(m_view).mid(2), QStringList({"    B.java", "    C.java"}));
 
     // The Delete key asks; No is the default and keeps the file.
     PressDelete(Node(b));
@@ -453,7 +409,7 @@ TEST_F(ProjectViewTest, FileInfoAndRemovingFilesWhichAsksAboutTheDiskOnlyForTheD
     EXPECT_EQ(m_prompter.m_messages.last(), question.arg(c));
     EXPECT_FALSE(QFileInfo::exists(c));
     EXPECT_TRUE(Project().GetFiles().isEmpty());
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha"}));
+    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha"}));
 }
 
 TEST_F(ProjectViewTest, TheMainClassAndMainHtmlFileStandOutInTheTree)
@@ -464,13 +420,13 @@ TEST_F(ProjectViewTest, TheMainClassAndMainHtmlFileStandOutInTheTree)
     // The extension's case does not matter.
     const QString page = WriteFile("Run/Page.HTML", "<p>\n");
     AddFiles({main, other, page});
-    QTreeWidgetItem *mainItem = m_view->ItemOf(Node(main));
-    QTreeWidgetItem *otherItem = m_view->ItemOf(Node(other));
-    QTreeWidgetItem *pageItem = m_view->ItemOf(Node(page));
+    QTreeWidgetItem *mainItem = m_view.ItemOf(Node(main));
+    QTreeWidgetItem *otherItem = m_view.ItemOf(Node(other));
+    QTreeWidgetItem *pageItem = m_view.ItemOf(Node(page));
     ASSERT_TRUE(mainItem && otherItem && pageItem);
     Select(Node(main));
-    EXPECT_FALSE(m_view->IsCommandEnabled(Cmd::ProjectMainHtml));
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectMainClass));
+    EXPECT_FALSE(m_view.IsCommandEnabled(Cmd::ProjectMainHtml));
+    ASSERT_TRUE(m_view.OnCommand(Cmd::ProjectMainClass));
     EXPECT_EQ(Project().GetMainClass(), QStringLiteral("Main.java"));
     // The tree draws it in bold.
     EXPECT_TRUE(DrawsBold(mainItem));
@@ -478,8 +434,8 @@ TEST_F(ProjectViewTest, TheMainClassAndMainHtmlFileStandOutInTheTree)
 
     // Main HTML takes over; the main class is plain again.
     Select(Node(page));
-    EXPECT_FALSE(m_view->IsCommandEnabled(Cmd::ProjectMainClass));
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectMainHtml));
+    EXPECT_FALSE(m_view.IsCommandEnabled(Cmd::ProjectMainClass));
+    ASSERT_TRUE(m_view.OnCommand(Cmd::ProjectMainHtml));
     EXPECT_EQ(Project().GetMainHtml(), QStringLiteral("Page.HTML"));
     EXPECT_TRUE(Project().GetMainClass().isEmpty());
     EXPECT_TRUE(DrawsBold(pageItem));
@@ -494,46 +450,66 @@ TEST_F(ProjectViewTest, DeleteKeyRemovesOnlyUserFoldersOpenFilesAndClosedProject
     const QString alphaPath = NewProject("Alpha");
     CProjectFolder *alpha = Folder("Alpha");
     CProjectFolder *beta = Folder("Beta");
-    ASSERT_TRUE(m_view->ExpandNode(beta));
+    ASSERT_TRUE(m_view.ExpandNode(beta));
     CTreeItem *old = Node(betaFile);
     ASSERT_NE(old, nullptr);
-    EXPECT_EQ(m_view->KindOf(old), Kind::ClosedProjectFileItem);
-    const QStringList before = Dump(*m_view);
+    EXPECT_EQ(m_view.KindOf(old), Kind::ClosedProjectFileItem);
+    const QStringList before = Dump(m_view);
     EXPECT_EQ(before, QStringList({"Mavu Projects", "  Alpha", "  Beta", "    Old.java"}));
 
-    PressDelete(old);              // a file of a closed project: nothing
-    PressDelete(alpha);            // the open project: nothing
-    PressDelete(m_doc->GetRoot()); // the root: nothing
-    EXPECT_EQ(Dump(*m_view), before);
+    PressDelete(old);             // a file of a closed project: nothing
+    PressDelete(alpha);           // the open project: nothing
+    PressDelete(m_doc.GetRoot()); // the root: nothing
+    EXPECT_EQ(Dump(m_view), before);
     EXPECT_TRUE(m_prompter.m_messages.isEmpty());
-    EXPECT_EQ(m_doc->GetRoot()->GetChildCount(), 2);
+    EXPECT_EQ(m_doc.GetRoot()->GetChildCount(), 2);
 
     // A closed project's node leaves the workspace, its file stays on disk.
     PressDelete(beta);
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha"}));
-    EXPECT_EQ(m_doc->FindProject(betaPath), nullptr);
+    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha"}));
+    EXPECT_EQ(m_doc.FindProject(betaPath), nullptr);
     EXPECT_TRUE(QFileInfo::exists(betaPath));
+
+    // Add Project brings it back, closed and selected; the same file as
+    // one in the tree, spelt in another case, is refused.
+    m_chooser.m_files.push_back({betaPath});
+    Select(m_doc.GetRoot());
+    ASSERT_TRUE(m_view.OnCommand(Cmd::ProjectAddProject));
+    beta = m_doc.FindProject(betaPath);
+    ASSERT_NE(beta, nullptr);
+    EXPECT_EQ(m_view.SelectedNode(), beta);
+    EXPECT_EQ(m_view.KindOf(beta), Kind::ClosedProject);
+    QString other = alphaPath;
+    other.replace(QStringLiteral("Alpha.mavu"), QStringLiteral("ALPHA.MAVU"));
+    m_chooser.m_files.push_back({other});
+    m_view.OnAddProject();
+    EXPECT_EQ(
+        m_prompter.m_messages,
+        QStringList({QStringLiteral("Project %1 already exists in the tree !!!").arg(other)}));
+    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha", "  Beta"}));
+    m_prompter.m_messages.clear();
 
     // A user folder goes without a question, and its files leave the
     // project but stay on disk.
     CTreeItem *folder = NewFolderIn(alpha);
     const QString inner = AddNew("Alpha/Inner.java");
     PressDelete(folder);
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha"}));
+    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha", "  Beta"}));
     EXPECT_FALSE(Project().HasFile(inner));
     EXPECT_TRUE(QFileInfo::exists(inner));
     EXPECT_TRUE(m_prompter.m_messages.isEmpty());
 
-    // Once closed, the other one goes too, and the saved workspace agrees.
+    // Once closed, the open one goes too, and the saved workspace agrees.
     Select(alpha);
     ASSERT_TRUE(Project().Save());
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectNodeClose));
-    EXPECT_EQ(m_view->KindOf(alpha), Kind::ClosedProject);
+    ASSERT_TRUE(m_view.OnCommand(Cmd::ProjectNodeClose));
+    EXPECT_EQ(m_view.KindOf(alpha), Kind::ClosedProject);
     PressDelete(alpha);
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects"}));
+    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Beta"}));
     CProjectDoc reread;
-    ASSERT_TRUE(reread.Load(m_doc->GetPathName()));
-    EXPECT_EQ(reread.GetRoot()->GetChildCount(), 0);
+    ASSERT_TRUE(reread.Load(m_doc.GetPathName()));
+    EXPECT_EQ(reread.GetRoot()->GetChildCount(), 1);
+    EXPECT_NE(reread.FindProject(betaPath), nullptr);
     EXPECT_TRUE(QFileInfo::exists(alphaPath));
 }
 
@@ -551,106 +527,73 @@ TEST_F(ProjectViewTest, DamagedProjectFileStaysClosedAndUntouched)
 
     ASSERT_TRUE(Project().Save());
     Select(beta);
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectNodeOpen));
+    ASSERT_TRUE(m_view.OnCommand(Cmd::ProjectNodeOpen));
     ASSERT_EQ(m_prompter.m_messages.size(), 1);
     EXPECT_TRUE(m_prompter.m_messages[0].startsWith(QStringLiteral("Cannot open the project ")));
     EXPECT_EQ(FileBytes(betaPath), bytes);
     // Alpha was closed to make room; both are shown closed, Beta still
     // with the file the workspace remembers.
-    EXPECT_EQ(m_view->KindOf(beta), Kind::ClosedProject);
-    EXPECT_EQ(m_view->KindOf(Folder("Alpha")), Kind::ClosedProject);
-    ASSERT_TRUE(m_view->ExpandNode(beta));
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "  Beta", "    B.java"}));
-    EXPECT_EQ(m_view->KindOf(Node(b)), Kind::ClosedProjectFileItem);
+    EXPECT_EQ(m_view.KindOf(beta), Kind::ClosedProject);
+    EXPECT_EQ(m_view.KindOf(Folder("Alpha")), Kind::ClosedProject);
+    ASSERT_TRUE(m_view.ExpandNode(beta));
+    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha", "  Beta", "    B.java"}));
+    EXPECT_EQ(m_view.KindOf(Node(b)), Kind::ClosedProjectFileItem);
 }
 
-TEST_F(ProjectViewTest, AddProjectRefusesOneAlreadyInTheWorkspace)
-{
-    const QString alphaPath = NewProject("Alpha");
-    const QString gammaPath = NewProject("Gamma");
-    ASSERT_TRUE(Project().Save());
-    ASSERT_TRUE(m_doc->CloseCurrentProject());
-    ASSERT_NE(m_doc->FindProject(gammaPath), nullptr);
-    // Take Gamma out, then add it back without opening it.
-    ASSERT_TRUE(m_doc->RemoveProject(m_doc->FindProject(gammaPath)));
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha"}));
-
-    m_chooser.m_files.push_back({gammaPath});
-    Select(m_doc->GetRoot());
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectAddProject));
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "  Gamma"}));
-    CProjectFolder *gamma = m_doc->FindProject(gammaPath);
-    ASSERT_NE(gamma, nullptr);
-    EXPECT_EQ(m_view->SelectedNode(), gamma);
-    EXPECT_EQ(m_view->KindOf(gamma), Kind::ClosedProject);
-    EXPECT_TRUE(m_prompter.m_messages.isEmpty());
-
-    // The same file again, spelt in another case: refused.
-    QString other = alphaPath;
-    other.replace(QStringLiteral("Alpha.mavu"), QStringLiteral("ALPHA.MAVU"));
-    m_chooser.m_files.push_back({other});
-    m_view->OnAddProject();
-    EXPECT_EQ(
-        m_prompter.m_messages,
-        QStringList({QStringLiteral("Project %1 already exists in the tree !!!").arg(other)}));
-    EXPECT_EQ(m_doc->GetRoot()->GetChildCount(), 2);
-
-    CProjectDoc reread;
-    ASSERT_TRUE(reread.Load(m_doc->GetPathName()));
-    EXPECT_NE(reread.FindProject(gammaPath), nullptr);
-}
-
-TEST_F(ProjectViewTest, SavedWorkspaceReloadsIntoTheSameTree)
+// A saved workspace comes back as the same tree in a new session, whose
+// view keeps its tree current by itself: no host passes the workspace's
+// notifications on to it.
+TEST_F(ProjectViewTest, SavedWorkspaceReloadsIntoTheSameTreeAndItsViewFollowsItsCommands)
 {
     NewProject("Beta");
-    ASSERT_TRUE(Project().Save());
-    ASSERT_TRUE(m_doc->CloseCurrentProject());
     NewProject("Alpha");
-    CProjectFolder *alpha = Folder("Alpha");
-    const QString a = WriteFile("Alpha/A.java");
-    const QString b = WriteFile("Alpha/lib/B.java");
-    AddFiles({a});
-    Select(alpha);
-    m_view->OnAddFolder();
-    TypeRename(m_view->SelectedNode(), QStringLiteral("lib"));
-    AddFiles({b});
-    ExpandAll();
-    const QStringList shown = Dump(*m_view);
+    AddNew("Alpha/A.java");
+    TypeRename(NewFolderIn(Folder("Alpha")), QStringLiteral("lib"));
+    const QString b = AddNew("Alpha/lib/B.java");
+    ASSERT_TRUE(m_view.ExpandNode(Node("lib")));
+    const QStringList shown = Dump(m_view);
     EXPECT_EQ(shown, QStringList({"Mavu Projects", "  Alpha", "    A.java", "    lib",
                                   "      B.java", "  Beta"}));
-    ASSERT_TRUE(m_doc->CloseCurrentProject()); // saves the project
-    ASSERT_TRUE(m_doc->Save());
+    ASSERT_TRUE(m_doc.CloseCurrentProject()); // saves the project
+    ASSERT_TRUE(m_doc.Save());
 
-    // A new session: another workspace document and view on the same file.
-    CViewHost host;
-    CProjectDoc doc(&host);
-    ASSERT_TRUE(doc.Load(m_doc->GetPathName()));
+    CProjectDoc doc;
+    ASSERT_TRUE(doc.Load(m_doc.GetPathName()));
     CProjectView view(nullptr, &doc);
-    host.m_view = &view;
-    ASSERT_TRUE(view.ExpandNode(doc.GetRoot()->FindByName(QStringLiteral("Alpha"))));
-    ASSERT_TRUE(view.ExpandNode(doc.GetRoot()->FindByName(QStringLiteral("lib"))));
+    view.SetFileChooser(&m_chooser);
+    CTreeItem *alpha = doc.GetRoot()->FindByName(QStringLiteral("Alpha"));
+    const auto expandLib = [&] {
+        ASSERT_TRUE(view.ExpandNode(alpha));
+        ASSERT_TRUE(view.ExpandNode(doc.GetRoot()->FindByName(QStringLiteral("lib"))));
+    };
+    expandLib();
     EXPECT_EQ(Dump(view), shown);
-    // And opened, the project shows the same files, now as its own.
-    view.SelectNode(doc.GetRoot()->FindByName(QStringLiteral("Alpha")));
+    EXPECT_EQ(view.KindOf(alpha), Kind::ClosedProject);
+    // Opened, the project shows the same files, now as its own.
+    view.SelectNode(alpha);
     ASSERT_TRUE(view.OnCommand(Cmd::ProjectNodeOpen));
-    ASSERT_TRUE(view.ExpandNode(doc.GetRoot()->FindByName(QStringLiteral("lib"))));
+    EXPECT_EQ(view.KindOf(alpha), Kind::OpenProject);
+    expandLib();
     EXPECT_EQ(Dump(view), shown);
     EXPECT_EQ(view.KindOf(doc.GetRoot()->FindByName(b)), Kind::OpenProjectFileItem);
-    host.m_view = nullptr;
+    // A file added and the project closed show at once.
+    view.SelectNode(alpha);
+    m_chooser.m_files.push_back({WriteFile("Alpha/C.java")});
+    view.OnAddFile();
+    EXPECT_TRUE(Dump(view).contains(QStringLiteral("    C.java")));
+    ASSERT_TRUE(view.OnCommand(Cmd::ProjectNodeClose));
+    EXPECT_EQ(view.KindOf(alpha), Kind::ClosedProject);
+    EXPECT_EQ(view.KindOf(doc.GetRoot()->FindByName(b)), Kind::ClosedProjectFileItem);
 }
 
 TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
 {
     NewProject("Beta");
-    const QString old = WriteFile("Beta/Old.java");
-    const QString oldRes = WriteFile("Beta/Old.res", "");
-    AddFiles({old, oldRes});
+    const QString old = AddNew("Beta/Old.java");
     NewProject("Alpha");
-    const QString a = WriteFile("Alpha/A.java");
-    const QString res = WriteFile("Alpha/Dlg.res", "");
-    AddFiles({a, res});
+    const QString a = AddNew("Alpha/A.java");
     CTreeItem *folder = NewFolderIn(Folder("Alpha"));
-    m_view->ExpandNode(Folder("Beta"));
+    m_view.ExpandNode(Folder("Beta"));
 
     struct Row
     {
@@ -660,7 +603,7 @@ TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
         QList<int> disabled;
     };
     const Row rows[] = {
-        {m_doc->GetRoot(),
+        {m_doc.GetRoot(),
          "RootOptions",
          {Cmd::ProjectAddProject, Cmd::ProjectUpdateImages},
          {Cmd::RootCompileOptions}},
@@ -680,10 +623,10 @@ TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.menu);
         ASSERT_NE(row.node, nullptr);
-        std::unique_ptr<QMenu> menu(m_view->CreateContextMenu(row.node));
+        std::unique_ptr<QMenu> menu(m_view.CreateContextMenu(row.node));
         ASSERT_NE(menu, nullptr);
         EXPECT_EQ(menu->objectName(), QString::fromLatin1(row.menu));
-        EXPECT_EQ(m_view->SelectedNode(), row.node);
+        EXPECT_EQ(m_view.SelectedNode(), row.node);
         QHash<int, QAction *> actions;
         for (QAction *action : menu->actions()) {
             if (!action->isSeparator())
@@ -700,12 +643,12 @@ TEST_F(ProjectViewTest, ContextMenusFollowTheNodeKind)
     }
 
     // Triggering a menu item runs it.
-    std::unique_ptr<QMenu> menu(m_view->CreateContextMenu(Folder("Alpha")));
+    std::unique_ptr<QMenu> menu(m_view.CreateContextMenu(Folder("Alpha")));
     for (QAction *action : menu->actions()) {
         if (action->data().toInt() == Cmd::ProjectAlphaOrder)
             action->trigger();
     }
-    EXPECT_EQ(m_view->CommandText(Cmd::ProjectSortLabel), QStringLiteral("Alphabetical Order"));
+    EXPECT_EQ(m_view.CommandText(Cmd::ProjectSortLabel), QStringLiteral("Alphabetical Order"));
 }
 
 TEST_F(ProjectViewTest, FilesDroppedFromOutsideJoinTheFolderUnderTheCursor)
@@ -716,11 +659,11 @@ TEST_F(ProjectViewTest, FilesDroppedFromOutsideJoinTheFolderUnderTheCursor)
         for (const QString &p : paths)
             urls << QUrl::fromLocalFile(p);
         mime.setUrls(urls);
-        const QPoint pos = onto ? m_view->visualItemRect(onto).center() : QPoint(5, 500);
+        const QPoint pos = onto ? m_view.visualItemRect(onto).center() : QPoint(5, 500);
         QDragEnterEvent enter(pos, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_view->viewport(), &enter);
+        QApplication::sendEvent(m_view.viewport(), &enter);
         QDropEvent dropped(QPointF(pos), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(m_view->viewport(), &dropped);
+        QApplication::sendEvent(m_view.viewport(), &dropped);
         return enter.isAccepted() && dropped.isAccepted();
     };
     const QString x = WriteFile("drop/X.java");
@@ -730,12 +673,12 @@ TEST_F(ProjectViewTest, FilesDroppedFromOutsideJoinTheFolderUnderTheCursor)
 
     NewProject("Alpha");
     CTreeItem *folder = NewFolderIn(Folder("Alpha"));
-    Select(m_doc->GetRoot()); // the drop target counts, not the selection
-    EXPECT_TRUE(drop({x, Dir("drop")}, m_view->ItemOf(folder)));
-    EXPECT_EQ(Dump(*m_view),
+    Select(m_doc.GetRoot()); // the drop target counts, not the selection
+    EXPECT_TRUE(drop({x, Dir("drop")}, m_view.ItemOf(folder)));
+    EXPECT_EQ(Dump(m_view),
               QStringList({"Mavu Projects", "  Alpha", "    Folder", "      X.java"}));
     EXPECT_TRUE(drop({y}, nullptr)); // below the items: the project's top
-    EXPECT_EQ(Dump(*m_view).last(), QStringLiteral("    Y.java"));
+    EXPECT_EQ(Dump(m_view).last(), QStringLiteral("    Y.java"));
     EXPECT_EQ(Project().GetFiles(), QStringList({y, x}));
 }
 
@@ -746,32 +689,32 @@ TEST_F(ProjectViewTest, FilesOpenFromTheTreeAndTheActiveEditorsFileIsExpandedTo)
     NewProject("Alpha");
     CTreeItem *folder = NewFolderIn(Folder("Alpha"));
     const QString deep = AddNew("Alpha/Deep.java");
-    QSignalSpy open(m_view.get(), &CProjectView::openFileRequested);
+    QSignalSpy open(&m_view, &CProjectView::openFileRequested);
     Select(Node(deep));
-    QTest::keyClick(m_view.get(), Qt::Key_Return);
+    QTest::keyClick(&m_view, Qt::Key_Return);
     ASSERT_EQ(open.count(), 1);
     EXPECT_EQ(open.at(0).at(0).toString(), deep);
-    const QRect rect = m_view->visualItemRect(m_view->ItemOf(Node(deep)));
-    QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
-    QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    const QRect rect = m_view.visualItemRect(m_view.ItemOf(Node(deep)));
+    QTest::mouseClick(m_view.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    QTest::mouseDClick(m_view.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     EXPECT_EQ(open.count(), 2);
     Select(folder);
-    QTest::keyClick(m_view.get(), Qt::Key_Return);
+    QTest::keyClick(&m_view, Qt::Key_Return);
     EXPECT_EQ(open.count(), 2) << "a folder is no file";
 
-    m_view->collapseItem(m_view->ItemOf(folder));
+    m_view.collapseItem(m_view.ItemOf(folder));
     Settle();
-    ASSERT_EQ(m_view->ItemOf(Node(deep)), nullptr);
-    Select(m_doc->GetRoot());
+    ASSERT_EQ(m_view.ItemOf(Node(deep)), nullptr);
+    Select(m_doc.GetRoot());
     m_options.m_autoExpand = 0;
-    EXPECT_FALSE(m_view->SelectFile(deep));
-    EXPECT_EQ(m_view->SelectedNode(), m_doc->GetRoot());
+    EXPECT_FALSE(m_view.SelectFile(deep));
+    EXPECT_EQ(m_view.SelectedNode(), m_doc.GetRoot());
     m_options.m_autoExpand = 1;
     // Editors may spell the path in another case.
-    EXPECT_TRUE(m_view->SelectFile(deep.toUpper()));
-    EXPECT_EQ(m_view->SelectedNode(), Node(deep));
-    EXPECT_TRUE(m_view->ItemOf(folder)->isExpanded());
-    EXPECT_FALSE(m_view->SelectFile(m_env.FilePath(QStringLiteral("Elsewhere.java"))));
+    EXPECT_TRUE(m_view.SelectFile(deep.toUpper()));
+    EXPECT_EQ(m_view.SelectedNode(), Node(deep));
+    EXPECT_TRUE(m_view.ItemOf(folder)->isExpanded());
+    EXPECT_FALSE(m_view.SelectFile(m_env.FilePath(QStringLiteral("Elsewhere.java"))));
 }
 
 TEST_F(ProjectViewTest, ImportAddsTheOtherProjectsFilesOnce)
@@ -788,7 +731,7 @@ TEST_F(ProjectViewTest, ImportAddsTheOtherProjectsFilesOnce)
     m_prompter.m_status.clear();
 
     m_chooser.m_files.push_back({otherPath});
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectImport));
+    ASSERT_TRUE(m_view.OnCommand(Cmd::ProjectImport));
     EXPECT_TRUE(m_prompter.m_messages.isEmpty());
     QStringList files = Project().GetFiles();
     files.sort();
@@ -799,46 +742,12 @@ TEST_F(ProjectViewTest, ImportAddsTheOtherProjectsFilesOnce)
     const QByteArray junk("\x10\x00\x00\x00garbage", 11);
     const QString bad = WriteFile("Bad.mavu", junk);
     m_chooser.m_files.push_back({bad});
-    m_view->OnImportProject();
+    m_view.OnImportProject();
     ASSERT_EQ(m_prompter.m_messages.size(), 1);
     EXPECT_TRUE(m_prompter.m_messages[0].startsWith(QStringLiteral("Cannot open the project ")))
         << m_prompter.m_messages[0].toStdString();
     EXPECT_EQ(Project().GetFiles().size(), 3);
     EXPECT_EQ(FileBytes(bad), junk);
-}
-
-// Without a host that forwards the workspace's notifications, the view's
-// own commands still leave the tree matching the model.
-class ProjectViewAloneTest : public ProjectViewTest
-{
-protected:
-    void SetUp() override
-    {
-        m_host.reset();
-        ProjectViewTest::SetUp();
-    }
-};
-
-TEST_F(ProjectViewAloneTest, OpenCloseAndAddKeepTheTreeCurrent)
-{
-    const QString path = NewProject("Alpha");
-    m_doc->CloseCurrentProject();
-    m_view->UpdateAllViews(); // what the frame does after its own open/close
-    CProjectFolder *alpha = Folder("Alpha");
-    EXPECT_EQ(m_view->KindOf(alpha), Kind::ClosedProject);
-
-    Select(alpha);
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectNodeOpen));
-    EXPECT_EQ(m_view->KindOf(alpha), Kind::OpenProject);
-    EXPECT_EQ(m_doc->GetActiveProjectPath(), path);
-    const QString a = AddNew("Alpha/A.java");
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java"}));
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectNodeClose));
-    EXPECT_EQ(m_view->KindOf(alpha), Kind::ClosedProject);
-    EXPECT_EQ(m_view->KindOf(Node(a)), Kind::ClosedProjectFileItem);
-    Select(alpha);
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ProjectNodeOpen));
-    EXPECT_EQ(m_view->KindOf(Node(a)), Kind::OpenProjectFileItem);
 }
 
 TEST(FileChooserTest, FiltersBecomeQtFilters)
@@ -875,40 +784,40 @@ TEST_F(ProjectViewTest, ClassViewShowsParsedClassesUnderTheirFilesAndFollowsASav
                                                 "}\n");
     const QString page = WriteFile("Alpha/page.html", "<html></html>\n");
     AddFiles({a, page});
-    m_view->OnProjectView();
+    m_view.OnProjectView();
     ASSERT_EQ(m_options.m_projectView, 1);
-    QTreeWidgetItem *fileItem = m_view->ItemOf(Node(a));
+    QTreeWidgetItem *fileItem = m_view.ItemOf(Node(a));
     ASSERT_NE(fileItem, nullptr);
     EXPECT_EQ(fileItem->childCount(), 0); // nothing parsed before it is opened
 
-    ASSERT_TRUE(m_view->ExpandNode(Node(a)));
+    ASSERT_TRUE(m_view.ExpandNode(Node(a)));
     QTreeWidgetItem *classItem = fileItem->child(1);
     ASSERT_NE(classItem, nullptr);
-    m_view->expandItem(classItem);
-    m_view->expandItem(classItem->child(0));
-    m_view->expandItem(classItem->child(1));
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java", "      Imports",
-                                          "        java.util.List", "      A", "        Methods",
-                                          "          void run( )", "        Variables",
-                                          "          int c", "          int b", "    page.html"}));
+    m_view.expandItem(classItem);
+    m_view.expandItem(classItem->child(0));
+    m_view.expandItem(classItem->child(1));
+    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java", "      Imports",
+                                         "        java.util.List", "      A", "        Methods",
+                                         "          void run( )", "        Variables",
+                                         "          int c", "          int b", "    page.html"}));
 
     // Activation: the file at the element's line, by key and by menu.
-    QSignalSpy open(m_view.get(), &CMyTreeView::openFileAtLineRequested);
-    QSignalSpy openFile(m_view.get(), &CProjectView::openFileRequested);
+    QSignalSpy open(&m_view, &CMyTreeView::openFileAtLineRequested);
+    QSignalSpy openFile(&m_view, &CProjectView::openFileRequested);
     QTreeWidgetItem *run = classItem->child(0)->child(0);
-    m_view->setCurrentItem(run);
-    QTest::keyClick(m_view.get(), Qt::Key_Return);
+    m_view.setCurrentItem(run);
+    QTest::keyClick(&m_view, Qt::Key_Return);
     ASSERT_EQ(open.count(), 1);
     EXPECT_EQ(open.at(0).at(0).toString(), a);
     EXPECT_EQ(open.at(0).at(1).toInt(), 6);
     EXPECT_EQ(openFile.count(), 0);
-    m_view->setCurrentItem(classItem->child(1)->child(0));
-    ASSERT_TRUE(m_view->OnCommand(Cmd::ClassViewOpen));
+    m_view.setCurrentItem(classItem->child(1)->child(0));
+    ASSERT_TRUE(m_view.OnCommand(Cmd::ClassViewOpen));
     ASSERT_EQ(open.count(), 2);
     EXPECT_EQ(open.at(1).at(1).toInt(), 4);
     // A folder of a class is no element: nothing opens.
-    m_view->setCurrentItem(classItem->child(0));
-    QTest::keyClick(m_view.get(), Qt::Key_Return);
+    m_view.setCurrentItem(classItem->child(0));
+    QTest::keyClick(&m_view, Qt::Key_Return);
     EXPECT_EQ(open.count(), 2);
 
     // Saved with other classes: the file shows them once it is parsed again.
@@ -918,13 +827,13 @@ TEST_F(ProjectViewTest, ClassViewShowsParsedClassesUnderTheirFilesAndFollowsASav
     ASSERT_TRUE(
         f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
     f.close();
-    m_view->OnFileParsed(a);
-    EXPECT_EQ(Dump(*m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java", "      B",
-                                          "      C", "    page.html"}));
+    m_view.OnFileParsed(a);
+    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java", "      B",
+                                         "      C", "    page.html"}));
 
     // Back to the file view: files have no children there.
-    m_view->OnProjectView();
-    EXPECT_EQ(Dump(*m_view),
+    m_view.OnProjectView();
+    EXPECT_EQ(Dump(m_view),
               QStringList({"Mavu Projects", "  Alpha", "    A.java", "    page.html"}));
 }
 
@@ -940,19 +849,19 @@ TEST_F(ProjectViewTest, ClassMenuOffersTheBasesMethodsToOverride)
         WriteFile("Alpha/Base.java", "class Base {\n  public void paint(int g) {}\n"
                                      "  static void helper() {}\n  protected void old() {}\n}\n");
     AddFiles({a, base});
-    m_view->OnProjectView();
+    m_view.OnProjectView();
     CProjectClassLookup lookup(Project());
-    m_view->SetOverrideSource([&](const QString &name) { return lookup.FindClassByName(name); },
-                              [](const CVarContainer &type) {
-                                  return type.m_name == "Base"
-                                             ? QString("<a name=\"old()\"></a><dd>deprecated</dd>")
-                                             : QString();
-                              });
-    ASSERT_TRUE(m_view->ExpandNode(Node(a)));
-    QTreeWidgetItem *file = m_view->ItemOf(Node(a));
+    m_view.SetOverrideSource([&](const QString &name) { return lookup.FindClassByName(name); },
+                             [](const CVarContainer &type) {
+                                 return type.m_name == "Base"
+                                            ? QString("<a name=\"old()\"></a><dd>deprecated</dd>")
+                                            : QString();
+                             });
+    ASSERT_TRUE(m_view.ExpandNode(Node(a)));
+    QTreeWidgetItem *file = m_view.ItemOf(Node(a));
     ASSERT_EQ(file->childCount(), 3);
     const auto overrideMenu = [&](int row) -> QMenu * {
-        QMenu *menu = m_view->CreateContextMenu(m_view->NodeOf(file->child(row)));
+        QMenu *menu = m_view.CreateContextMenu(m_view.NodeOf(file->child(row)));
         EXPECT_EQ(menu->objectName(), QStringLiteral("ClassElement"));
         QMenu *sub = menu->findChild<QMenu *>(QStringLiteral("Override"));
         if (!sub)
@@ -965,7 +874,7 @@ TEST_F(ProjectViewTest, ClassMenuOffersTheBasesMethodsToOverride)
     // menu is wired to the view's request.
     ASSERT_EQ(sub->actions().size(), 2);
     QStringList chosen;
-    QObject::connect(m_view.get(), &CProjectView::overrideRequested,
+    QObject::connect(&m_view, &CProjectView::overrideRequested,
                      [&](const CVarMethodDecl *method, const CVarContainer *from) {
                          chosen << from->m_name + "." + method->m_name;
                      });

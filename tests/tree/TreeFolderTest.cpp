@@ -7,19 +7,6 @@
 
 namespace {
 
-CTreeItem *Leaf(const char *name)
-{
-    return new CTreeItem(QString::fromUtf8(name), TreeImage::Leaf, TreeImage::Leaf);
-}
-
-CTreeFolder *Folder(const char *name, std::initializer_list<CTreeItem *> children)
-{
-    auto *f = new CTreeFolder(QString::fromUtf8(name));
-    for (CTreeItem *c : children)
-        f->AddChild(c, false);
-    return f;
-}
-
 // Insertion, removal and deletion against a model of the list are
 // TreeOrderTest's; here: what is refused and who frees what.
 TEST(TreeFolderTest, RefusalsAndOwnership)

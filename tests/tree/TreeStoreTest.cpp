@@ -14,19 +14,6 @@ protected:
     void SetUp() override { RegisterTestClasses(); }
 };
 
-CTreeItem *Leaf(const QString &name)
-{
-    return new CTreeItem(name, TreeImage::Leaf, TreeImage::Leaf);
-}
-
-CTreeFolder *Folder(const QString &name, std::initializer_list<CTreeItem *> children)
-{
-    auto *f = new CTreeFolder(name);
-    for (CTreeItem *c : children)
-        f->AddChild(c, false);
-    return f;
-}
-
 // One line per node: depth, class, name; equal dumps mean equal trees.
 void Dump(const CTreeItem &node, int depth, QStringList &out)
 {
@@ -64,12 +51,8 @@ LoadTree(const QByteArray &bytes, const CTreeFolder::AddChildPolicy &add = CTree
 
 std::unique_ptr<CTreeFolder> ThreeChildren()
 {
-    std::unique_ptr<CTreeFolder> root(Folder(
-        QStringLiteral("Root"), {Leaf(QStringLiteral("A.java")),
-                                 Folder(QStringLiteral("Sub"), {Leaf(QStringLiteral("x.java")),
-                                                                Leaf(QStringLiteral("y.java"))}),
-                                 Leaf(QStringLiteral("c.java"))}));
-    return root;
+    return std::unique_ptr<CTreeFolder>(Folder(
+        "Root", {Leaf("A.java"), Folder("Sub", {Leaf("x.java"), Leaf("y.java")}), Leaf("c.java")}));
 }
 
 TEST_F(TreeStoreTest, ThreeChildrenExampleHasTheExactLayout)
@@ -91,30 +74,31 @@ TEST_F(TreeStoreTest, ThreeChildrenExampleHasTheExactLayout)
     EXPECT_EQ(root->GetStoredChildCount(), 3u);
 }
 
-TEST_F(TreeStoreTest, EveryShapeRoundTrips)
+// Folders nested levels deep below the root, each level with a leaf too.
+std::unique_ptr<CTreeFolder> Deep(int levels)
 {
-    std::vector<std::unique_ptr<CTreeFolder>> shapes;
-    shapes.emplace_back(new CTreeFolder(QStringLiteral("empty")));
-    shapes.emplace_back(Folder(QString(), {Leaf(QString()), Folder(QString(), {})}));
-
-    // Deep: as deep as the reader accepts.
-    auto deep = std::make_unique<CTreeFolder>(QStringLiteral("d0"));
-    CTreeFolder *at = deep.get();
-    for (int i = 1; i <= CTreeFolder::kMaxStoredDepth; ++i) {
+    auto root = std::make_unique<CTreeFolder>(QStringLiteral("d0"));
+    CTreeFolder *at = root.get();
+    for (int i = 1; i <= levels; ++i) {
         auto *next = new CTreeFolder(QStringLiteral("d%1").arg(i));
         at->AddChild(Leaf(QStringLiteral("leaf%1").arg(i)), false);
         at->AddChild(next, false);
         at = next;
     }
-    shapes.push_back(std::move(deep));
+    return root;
+}
 
+TEST_F(TreeStoreTest, EveryShapeRoundTripsUpToTheDepthLimit)
+{
+    std::vector<std::unique_ptr<CTreeFolder>> shapes;
+    shapes.emplace_back(new CTreeFolder(QStringLiteral("empty")));
+    shapes.emplace_back(Folder(QString(), {Leaf(QString()), Folder(QString())}));
+    shapes.push_back(Deep(CTreeFolder::kMaxStoredDepth)); // as deep as the reader accepts
     // Names of every length form and of every script; the stored order is
     // kept, not re-sorted.
-    shapes.emplace_back(Folder(QStringLiteral("名前 – ñ \U0001F333"),
-                               {Leaf(QString(300, QChar(0x00E9))), // 600 UTF-8 bytes
-                                Folder(QStringLiteral("Ünïcödé"),
-                                       {Leaf(QStringLiteral("z")), Leaf(QStringLiteral("a"))})}));
-
+    shapes.emplace_back(
+        Folder("名前 – ñ \U0001F333", {Leaf(QString(300, QChar(0x00E9))), // 600 UTF-8 bytes
+                                       Folder("Ünïcödé", {Leaf("z"), Leaf("a")})}));
     for (const auto &shape : shapes) {
         const QByteArray bytes = StoreTree(*shape);
         auto loaded = LoadTree(bytes);
@@ -123,20 +107,10 @@ TEST_F(TreeStoreTest, EveryShapeRoundTrips)
         // Writing what was read gives the same bytes.
         EXPECT_EQ(StoreTree(*loaded), bytes);
     }
-}
 
-TEST_F(TreeStoreTest, TooDeepTreeIsNeitherWrittenNorRead)
-{
-    auto root = std::make_unique<CTreeFolder>(QStringLiteral("d"));
-    CTreeFolder *at = root.get();
-    for (int i = 0; i <= CTreeFolder::kMaxStoredDepth; ++i) {
-        auto *next = new CTreeFolder(QStringLiteral("d"));
-        at->AddChild(next, false);
-        at = next;
-    }
-    EXPECT_THROW(StoreTree(*root), CArchiveException);
-
-    // Hand-made: folders each holding one folder, one level too many.
+    // One level deeper is neither written nor read (hand-made: folders
+    // each holding one folder).
+    EXPECT_THROW(StoreTree(*Deep(CTreeFolder::kMaxStoredDepth + 1)), CArchiveException);
     QByteArray bytes;
     for (int i = 0; i <= CTreeFolder::kMaxStoredDepth + 1; ++i)
         bytes += Dw(1) + (i == 0 ? W(0xFFFF) + Dw(1) + Str("CTreeFolder") : W(0x8001)) + Dw(1) +
@@ -154,14 +128,10 @@ TEST_F(TreeStoreTest, RefusedChildrenAreDroppedWithTheirSubtree)
     CCountedItem::s_alive = 0;
     auto root = std::make_unique<CUniqueFolder>();
     root->SetName(QStringLiteral("r"));
-    auto *dup1 = new CTreeFolder(QStringLiteral("Dup"));
-    dup1->AddChild(new CCountedItem(QStringLiteral("kept")), false);
-    auto *dup2 = new CTreeFolder(QStringLiteral("dup"));
-    dup2->AddChild(new CCountedItem(QStringLiteral("lost")), false);
-    root->CTreeFolder::AddChild(dup1, false);
-    root->CTreeFolder::AddChild(dup2, false);
-    root->CTreeFolder::AddChild(new CCountedItem(QStringLiteral("x")), false);
-    root->CTreeFolder::AddChild(new CCountedItem(QStringLiteral("X")), false);
+    for (CTreeItem *child : std::initializer_list<CTreeItem *>{
+             Folder("Dup", {new CCountedItem("kept")}), Folder("dup", {new CCountedItem("lost")}),
+             new CCountedItem("x"), new CCountedItem("X")})
+        root->CTreeFolder::AddChild(child, false);
     const QByteArray bytes = StoreBytes([&](CArchive &ar) { root->WriteTree(ar); });
     root.reset();
     ASSERT_EQ(CCountedItem::s_alive, 0);
@@ -244,7 +214,7 @@ QByteArray DamageSample()
     return StoreTree(*root);
 }
 
-TEST_F(TreeStoreTest, TruncatedAtEveryLengthFailsCleanly)
+TEST_F(TreeStoreTest, TruncatedOrDamagedBytesFailCleanly)
 {
     const QByteArray bytes = DamageSample();
     int failures = 0;
@@ -252,12 +222,8 @@ TEST_F(TreeStoreTest, TruncatedAtEveryLengthFailsCleanly)
         LoadDamaged(bytes.left(len), CTreeFolder::AppendChild, failures);
     // Every proper prefix is missing something the tree announced.
     EXPECT_EQ(failures, bytes.size());
-}
 
-TEST_F(TreeStoreTest, DamagedBytesAtEveryPositionFailCleanly)
-{
-    const QByteArray bytes = DamageSample();
-    int failures = 0;
+    failures = 0;
     int cases = 0;
     for (qsizetype pos = 0; pos < bytes.size(); ++pos) {
         for (const quint8 mask : {0x01, 0x80, 0xFF}) {

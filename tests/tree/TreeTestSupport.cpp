@@ -145,3 +145,16 @@ QStringList ChildNames(const CTreeFolder &folder)
         names << c->GetName();
     return names;
 }
+
+CTreeItem *Leaf(const QString &name)
+{
+    return new CTreeItem(name, TreeImage::Leaf, TreeImage::Leaf);
+}
+
+CTreeFolder *Folder(const QString &name, std::initializer_list<CTreeItem *> children)
+{
+    auto *f = new CTreeFolder(name);
+    for (CTreeItem *c : children)
+        f->AddChild(c, false);
+    return f;
+}

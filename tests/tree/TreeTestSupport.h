@@ -80,3 +80,7 @@ QByteArray Str(const QByteArray &utf8); // the archive's string form
 
 // Names of a folder's children in list order.
 QStringList ChildNames(const CTreeFolder &folder);
+
+// A leaf drawn as a leaf, and a folder holding children in the order given.
+CTreeItem *Leaf(const QString &name);
+CTreeFolder *Folder(const QString &name, std::initializer_list<CTreeItem *> children = {});

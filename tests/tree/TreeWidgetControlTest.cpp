@@ -11,11 +11,6 @@
 
 namespace {
 
-CTreeItem *Leaf(const char *name)
-{
-    return new CTreeItem(QString::fromUtf8(name), TreeImage::Leaf, TreeImage::Leaf);
-}
-
 QStringList Texts(QTreeWidgetItem *parent)
 {
     QStringList out;
@@ -74,11 +69,22 @@ TEST_F(TreeWidgetControlTest, EmptyFolderRefusesExpansionUntilItHasChildren)
 
 TEST_F(TreeWidgetControlTest, CollapseAndExpandShowTheCurrentChildren)
 {
+    auto *sub = Folder("sub", {Leaf("inner")});
     m_root.AddChild(Leaf("one"), true);
+    m_root.AddChild(sub, true);
     m_root.AddChild(Leaf("two"), true);
     QTreeWidgetItem *item = InsertRoot();
     m_widget.expandItem(item);
-    ASSERT_EQ(Texts(item), QStringList({"one", "two"}));
+    m_widget.expandItem(item->child(1));
+    ASSERT_EQ(Texts(item->child(1)), QStringList({"inner"}));
+
+    // A nested folder collapses in place.
+    m_widget.collapseItem(item->child(1));
+    Settle();
+    EXPECT_EQ(Texts(item), QStringList({"one", "sub", "two"}));
+    EXPECT_EQ(item->child(1)->childCount(), 0);
+    EXPECT_FALSE(sub->IsPopulated());
+    EXPECT_TRUE(m_root.IsPopulated());
 
     m_widget.collapseItem(item);
     EXPECT_FALSE(m_root.IsPopulated());
@@ -97,38 +103,12 @@ TEST_F(TreeWidgetControlTest, CollapseAndExpandShowTheCurrentChildren)
     m_root.AddChild(Leaf("three"), true);
     // ... and the next expansion shows it as it is now.
     m_widget.expandItem(fresh);
-    EXPECT_EQ(Texts(fresh), QStringList({"three", "two"}));
-}
+    EXPECT_EQ(Texts(fresh), QStringList({"sub", "three", "two"}));
 
-TEST_F(TreeWidgetControlTest, NestedFolderCollapsesInPlace)
-{
-    auto *sub = new CTreeFolder(QStringLiteral("sub"));
-    sub->AddChild(Leaf("inner"), false);
-    m_root.AddChild(Leaf("a"), true);
-    m_root.AddChild(sub, true);
-    m_root.AddChild(Leaf("z"), true);
-    QTreeWidgetItem *item = InsertRoot();
-    m_widget.expandItem(item);
-    QTreeWidgetItem *subItem = item->child(1);
-    ASSERT_EQ(subItem->text(0), QStringLiteral("sub"));
-    m_widget.expandItem(subItem);
-    EXPECT_EQ(Texts(subItem), QStringList({"inner"}));
-
-    m_widget.collapseItem(subItem);
-    Settle();
-    EXPECT_EQ(Texts(item), QStringList({"a", "sub", "z"}));
-    EXPECT_EQ(item->child(1)->childCount(), 0);
-    EXPECT_FALSE(sub->IsPopulated());
-    EXPECT_TRUE(m_root.IsPopulated());
-}
-
-TEST_F(TreeWidgetControlTest, PostedDeletionOfAnItemAlreadyGoneIsHarmless)
-{
-    QTreeWidgetItem *item = InsertRoot();
-    m_control.PostDeleteItem(CTreeWidgetControl::ToHandle(item));
+    // A posted deletion of an item already gone is harmless.
+    m_control.PostDeleteItem(CTreeWidgetControl::ToHandle(fresh));
     m_widget.clear();
-    Settle(); // must not touch the deleted item
-    EXPECT_EQ(m_widget.topLevelItemCount(), 0);
+    Settle();
 }
 
 TEST_F(TreeWidgetControlTest, FindInsertPositionKeepsLeavesInOrder)
