@@ -113,7 +113,7 @@ protected:
     QString m_path;
 };
 
-TEST_F(DamagedFileTest, TruncatedProjectFilesAreRefusedAndLeftAlone)
+TEST_F(DamagedFileTest, TruncatedProjectFilesAreRefusedAndFlippedBitsNeverCrash)
 {
     const QByteArray good = GoodProjectFile();
     ASSERT_GT(good.size(), 100);
@@ -121,11 +121,6 @@ TEST_F(DamagedFileTest, TruncatedProjectFilesAreRefusedAndLeftAlone)
         SCOPED_TRACE(n);
         OpenDamaged(good.left(n), true);
     }
-}
-
-TEST_F(DamagedFileTest, ProjectFilesWithFlippedBitsNeverCrash)
-{
-    const QByteArray good = GoodProjectFile();
     for (qsizetype i = 0; i < good.size(); ++i) {
         for (char mask : {'\x01', '\x10', '\x80', '\xff'}) {
             SCOPED_TRACE(QStringLiteral("byte %1 mask %2").arg(i).arg(quint8(mask)).toStdString());
@@ -136,10 +131,11 @@ TEST_F(DamagedFileTest, ProjectFilesWithFlippedBitsNeverCrash)
     }
 }
 
-TEST_F(DamagedFileTest, BytesAfterTheLastFieldAreRefusedAndLeftAlone)
+TEST_F(DamagedFileTest, ExtraBytesUnknownClassesAndForeignFilesAreRefused)
 {
-    // Reading them silently would drop them at the next save.
     const QByteArray good = GoodProjectFile();
+    // Bytes after the last field: reading them silently would drop them at
+    // the next save.
     for (const QByteArray &bad : {good + QByteArray(1, '\0'), good + good}) {
         OpenDamaged(bad, true);
         EXPECT_TRUE(m_prompter.m_messages.first().contains(
@@ -147,22 +143,6 @@ TEST_F(DamagedFileTest, BytesAfterTheLastFieldAreRefusedAndLeftAlone)
             << m_prompter.m_messages.first().toStdString();
     }
 
-    const QString wsPath = m_env.FilePath(QStringLiteral("mavu.proj"));
-    QByteArray workspace;
-    {
-        CProjectDoc doc(&m_host);
-        ASSERT_TRUE(doc.Load(wsPath));
-        doc.AddProject(m_path);
-        ASSERT_TRUE(doc.Save());
-        workspace = FileBytes(wsPath);
-    }
-    LoadDamagedWorkspace(wsPath, workspace + "x", true);
-    LoadDamagedWorkspace(wsPath, workspace + workspace, true);
-}
-
-TEST_F(DamagedFileTest, UnknownClassesAndForeignFilesAreRefused)
-{
-    const QByteArray good = GoodProjectFile();
     QByteArray unknown = good;
     unknown.replace("CProjectVirtualFolder", "CProjectVirtualFoldeX");
     ASSERT_NE(unknown, good);
@@ -187,6 +167,11 @@ TEST_F(DamagedFileTest, UnknownClassesAndForeignFilesAreRefused)
     OpenDamaged(binary, true);
     OpenDamaged(QByteArray("\x10\x00\x00\x00", 4) + QByteArray(64, '\xff'), true);
     OpenDamaged(QByteArray("\x00\x00\x00\x00", 4), true); // version 0
+    QByteArray newer = good;
+    newer[0] = 17;
+    OpenDamaged(newer, true);
+    EXPECT_EQ(m_prompter.m_messages.first(),
+              QStringLiteral("Incorrect project version. Cannot open the project !!!"));
 }
 
 TEST_F(DamagedFileTest, DamagedWorkspaceFilesAreRefusedAndNeverOverwritten)
@@ -216,6 +201,8 @@ TEST_F(DamagedFileTest, DamagedWorkspaceFilesAreRefusedAndNeverOverwritten)
             LoadDamagedWorkspace(wsPath, bad, false);
         }
     }
+    LoadDamagedWorkspace(wsPath, good + "x", true); // bytes after the last field
+    LoadDamagedWorkspace(wsPath, good + good, true);
     QByteArray newer = good;
     newer[0] = 105;
     LoadDamagedWorkspace(wsPath, newer, true);

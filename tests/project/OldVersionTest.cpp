@@ -183,26 +183,4 @@ TEST_F(OldVersionTest, BackupNeverOverwritesAnOlderBackup)
     EXPECT_EQ(FileBytes(path), original); // nothing written before the user saves
 }
 
-TEST_F(OldVersionTest, NewerVersionIsRefusedAndLeftAlone)
-{
-    const QString dir = m_env.Path() + QLatin1Char('/');
-    OldProject sample = SampleProject(16, dir, dir + "X.java");
-    QByteArray bytes = WriteOldProject(sample, 16);
-    bytes[0] = 17;
-    const QString path = m_env.WriteFile(QStringLiteral("New.mavu"), bytes);
-
-    CProjectFolder folder(path);
-    folder.AddChild(new CProjectFileItem(dir + QStringLiteral("Kept.java")), true);
-    CProject p(&m_host);
-    EXPECT_FALSE(p.Open(&folder, false));
-    EXPECT_EQ(
-        m_prompter.m_messages,
-        QStringList{QStringLiteral("Incorrect project version. Cannot open the project !!!")});
-    EXPECT_FALSE(p.IsOpen());
-    EXPECT_EQ(FileBytes(path), bytes);
-    EXPECT_EQ(
-        DumpTree(folder),
-        QStringList{QStringLiteral("CProjectFileItem %1Kept.java flag=0 open=0 sel=0-0").arg(dir)});
-}
-
 } // namespace

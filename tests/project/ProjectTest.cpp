@@ -45,53 +45,40 @@ protected:
         ASSERT_NE(p.AddFileItem(m_env.Path() + QStringLiteral("/shared/Ext.java"), lib), nullptr);
 
         p.SetMainClass(QStringLiteral("Main.java"));
-        p.m_strClassPath = QStringLiteral("/opt/a.jar:/opt/b");
+        // Every stored option gets a value of its own, so that one read
+        // into another's place shows. (The custom compiler's switch is
+        // never stored.)
         CCompilerOptions &c = p.m_compiler;
-        c.m_bClassPath = 1, c.m_bOutputDir = 2, c.m_bDebug = 3, c.m_bNoWarn = 4, c.m_bVerbose = 5;
-        c.m_bOptimize = 6, c.m_bDeprecation = 7, c.m_bCustomOptions = 9;
-        c.m_strOutputDir = QStringLiteral("classes");
-        c.m_strCustomOptions = QStringLiteral("-Xlint:all");
-        c.m_strCompiler = QStringLiteral("ecj");
-        c.m_prevClassPaths = {QStringLiteral("cp1"), QStringLiteral("cp2")};
-        c.m_prevOutputDirs = {QStringLiteral("out1")};
-        c.m_prevCustomOptions = {QStringLiteral("-g:none"), QString()};
         CInterpreterOptions &i = p.m_interpreter;
-        int n = 20;
-        for (int *f :
-             {&i.m_bClassPath, &i.m_bDebug, &i.m_bCheckSource, &i.m_bMaxHeap, &i.m_bStartHeap,
-              &i.m_bNoAsyncGC, &i.m_bVerboseGC, &i.m_bJavaStack, &i.m_bCStack, &i.m_bVerbose,
-              &i.m_bVerify, &i.m_bNoVerify, &i.m_bVerifyRemote, &i.m_bProperty, &i.m_bArguments,
-              &i.m_bClassToRun, &i.m_bRunInDirectory})
-            *f = n++;
-        i.m_strMaxHeap = QStringLiteral("64m"), i.m_strStartHeap = QStringLiteral("8m");
-        i.m_strJavaStack = QStringLiteral("1m"), i.m_strCStack = QStringLiteral("512k");
-        i.m_strProperty = QStringLiteral("x=y"), i.m_strArguments = QStringLiteral("-v file");
-        i.m_strClassToRun = QStringLiteral("demo.Other");
-        i.m_strRunDirectory = QStringLiteral("/tmp/run dir");
-        i.m_prevClassPaths = {QStringLiteral("icp")};
-        i.m_prevArguments = {QStringLiteral("a"), QStringLiteral("b c")};
         CDocOptions &d = p.m_doc;
-        n = 40;
-        for (int *f : {&d.m_bClassPath, &d.m_bOutputDir, &d.m_nDocType, &d.m_bVersion, &d.m_bAuthor,
-                       &d.m_bNoIndex, &d.m_bNoTree, &d.m_bNoDeprecated})
-            *f = n++;
-        d.m_strOutputDir = QStringLiteral("api");
-        d.m_strCustomOptions = QStringLiteral("-quiet");
-        d.m_prevClassPaths = {QStringLiteral("dcp")};
-        d.m_prevOutputDirs = {QStringLiteral("dout")};
         CRmicOptions &r = p.m_rmic;
-        n = 60;
-        for (int *f : {&r.m_bClassPath, &r.m_bCustom, &r.m_bDebug, &r.m_bDebugTables, &r.m_bDepend,
-                       &r.m_bOutputDir, &r.m_bKeepGenerated, &r.m_bNoWarn, &r.m_bNoWrite,
-                       &r.m_bOptimize, &r.m_bShow, &r.m_bSkelDir, &r.m_bStubDir, &r.m_bVerbose})
+        int n = 1;
+        for (int *f :
+             {&c.m_bClassPath,      &c.m_bOutputDir, &c.m_bDebug,       &c.m_bNoWarn,
+              &c.m_bVerbose,        &c.m_bOptimize,  &c.m_bDeprecation, &c.m_bCustomOptions,
+              &i.m_bClassPath,      &i.m_bDebug,     &i.m_bCheckSource, &i.m_bMaxHeap,
+              &i.m_bStartHeap,      &i.m_bNoAsyncGC, &i.m_bVerboseGC,   &i.m_bJavaStack,
+              &i.m_bCStack,         &i.m_bVerbose,   &i.m_bVerify,      &i.m_bNoVerify,
+              &i.m_bVerifyRemote,   &i.m_bProperty,  &i.m_bArguments,   &i.m_bClassToRun,
+              &i.m_bRunInDirectory, &d.m_bClassPath, &d.m_bOutputDir,   &d.m_nDocType,
+              &d.m_bVersion,        &d.m_bAuthor,    &d.m_bNoIndex,     &d.m_bNoTree,
+              &d.m_bNoDeprecated,   &r.m_bClassPath, &r.m_bCustom,      &r.m_bDebug,
+              &r.m_bDebugTables,    &r.m_bDepend,    &r.m_bOutputDir,   &r.m_bKeepGenerated,
+              &r.m_bNoWarn,         &r.m_bNoWrite,   &r.m_bOptimize,    &r.m_bShow,
+              &r.m_bSkelDir,        &r.m_bStubDir,   &r.m_bVerbose,     &p.m_bJdbCustomOptions})
             *f = n++;
-        r.m_strCustomOptions = QStringLiteral("-iiop");
-        r.m_strOutputDirPath = QStringLiteral("rmi");
-        r.m_strSkelDirPath = QStringLiteral("skel");
-        r.m_strStubDirPath = QStringLiteral("stub");
-        r.m_classNames = {QStringLiteral("demo.Server")};
-        p.m_bJdbCustomOptions = 1;
-        p.m_strJdbCustomOptions = QStringLiteral("-Xint");
+        for (QString *text :
+             {&p.m_strClassPath, &c.m_strOutputDir, &c.m_strCustomOptions, &c.m_strCompiler,
+              &i.m_strMaxHeap, &i.m_strStartHeap, &i.m_strJavaStack, &i.m_strCStack,
+              &i.m_strProperty, &i.m_strArguments, &i.m_strClassToRun, &i.m_strRunDirectory,
+              &d.m_strOutputDir, &d.m_strCustomOptions, &r.m_strCustomOptions,
+              &r.m_strOutputDirPath, &r.m_strSkelDirPath, &r.m_strStubDirPath,
+              &p.m_strJdbCustomOptions})
+            *text = QStringLiteral("/text %1/ ü").arg(n++);
+        for (QStringList *list :
+             {&c.m_prevClassPaths, &c.m_prevOutputDirs, &c.m_prevCustomOptions, &i.m_prevClassPaths,
+              &i.m_prevArguments, &d.m_prevClassPaths, &d.m_prevOutputDirs, &r.m_classNames})
+            *list = {QStringLiteral("list %1").arg(n++), QString(), QStringLiteral("last")};
 
         ASSERT_TRUE(p.AddBreakpoint(In("Main.java"), QStringLiteral("Main"), 12));
         ASSERT_TRUE(p.AddBreakpoint(In("Main.java"), QStringLiteral("Main"), 65535));
@@ -106,7 +93,7 @@ protected:
     QString m_path;
 };
 
-TEST_F(ProjectTest, SavedProjectReopensEqualAndSavesByteForByteTheSame)
+TEST_F(ProjectTest, SavedProjectReopensEqualAndSavesTheSameBytesAlsoAfterItsDirectoryMoved)
 {
     QStringList saved;
     QByteArray firstBytes;
@@ -127,77 +114,55 @@ TEST_F(ProjectTest, SavedProjectReopensEqualAndSavesByteForByteTheSame)
     }
     EXPECT_TRUE(m_prompter.m_messages.isEmpty()) << m_prompter.m_messages.join('\n').toStdString();
 
-    // The editor state is what the host reported at saving time.
+    // The editor state is what the host reported at saving time; a
+    // resource file is a resource item.
     EXPECT_TRUE(saved.contains(
         QStringLiteral("CProjectFileItem %1Main.java flag=0 open=1 sel=5-9").arg(m_dir)))
         << saved.join('\n').toStdString();
+    EXPECT_TRUE(saved.contains(
+        QStringLiteral("CResourceFileItem %1gui.res flag=0 open=0 sel=0-0").arg(m_dir)));
     // Files inside the project directory are stored relative to it; one
     // outside keeps its absolute path.
     EXPECT_TRUE(firstBytes.contains("\x0dlib/Util.java"));
     EXPECT_FALSE(firstBytes.contains((In("lib/Util.java")).toUtf8()));
     EXPECT_TRUE(firstBytes.contains((m_env.Path() + QStringLiteral("/shared/Ext.java")).toUtf8()));
 
-    CProjectFolder folder(m_path);
-    CProject q(&m_host);
-    ASSERT_TRUE(q.Open(&folder, false));
-    EXPECT_FALSE(q.IsModified());
-    EXPECT_EQ(q.GetFileVersion(), 16u);
-    EXPECT_EQ(DumpProject(q), saved);
-    EXPECT_TRUE(m_prompter.m_messages.isEmpty()) << m_prompter.m_messages.join('\n').toStdString();
-    // A resource file comes back as a resource item, in a user folder the
-    // files come back in it.
-    const QStringList tree = DumpTree(folder);
-    EXPECT_EQ(
-        tree,
-        (QStringList{
-            QStringLiteral("CResourceFileItem %1gui.res flag=0 open=0 sel=0-0").arg(m_dir),
-            QStringLiteral("folder Library CProjectVirtualFolder"),
-            QStringLiteral("  CProjectFileItem %1/shared/Ext.java flag=0 open=0 sel=0-0")
-                .arg(m_env.Path()),
-            QStringLiteral("  CProjectFileItem %1lib/Util.java flag=0 open=0 sel=0-0").arg(m_dir),
-            QStringLiteral("CProjectFileItem %1Main.java flag=0 open=1 sel=5-9").arg(m_dir),
-            QStringLiteral("CProjectFileItem %1page.html flag=0 open=0 sel=0-0").arg(m_dir),
-        }));
-    ASSERT_TRUE(q.Save());
-    EXPECT_EQ(FileBytes(m_path), firstBytes);
-}
-
-TEST_F(ProjectTest, MovedProjectDirectoryOpensWithItsFilesAndIsMarkedModified)
-{
     {
         CProjectFolder folder(m_path);
-        CProject p(&m_host);
-        ASSERT_TRUE(p.Open(&folder, true));
-        FillProject(p);
-        ASSERT_TRUE(p.Close());
+        CProject q(&m_host);
+        ASSERT_TRUE(q.Open(&folder, false));
+        EXPECT_FALSE(q.IsModified());
+        EXPECT_EQ(q.GetFileVersion(), 16u);
+        EXPECT_EQ(DumpProject(q), saved);
+        EXPECT_TRUE(m_prompter.m_messages.isEmpty())
+            << m_prompter.m_messages.join('\n').toStdString();
+        ASSERT_TRUE(q.Save());
+        EXPECT_EQ(FileBytes(m_path), firstBytes);
     }
+
+    // The whole directory moves: the files inside it move along, and the
+    // project is modified, as its stored paths name the old place.
     const QString moved = m_env.Path() + QStringLiteral("/moved/");
     ASSERT_TRUE(QDir().rename(m_dir, moved));
     const QString movedPath = moved + QStringLiteral("Demo.mavu");
-    const QByteArray before = FileBytes(movedPath);
-
     CProjectFolder folder(movedPath);
     CProject q(&m_host);
     ASSERT_TRUE(q.Open(&folder, false));
-    EXPECT_TRUE(q.IsModified()); // its stored paths named the old place
+    EXPECT_TRUE(q.IsModified());
     EXPECT_EQ(q.GetProjectDir(), moved);
     EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), moved);
     QStringList files = q.GetFiles();
     files.sort();
-    QStringList expected{m_env.Path() + QStringLiteral("/shared/Ext.java"),
-                         moved + QStringLiteral("Main.java"), moved + QStringLiteral("gui.res"),
-                         moved + QStringLiteral("lib/Util.java"),
-                         moved + QStringLiteral("page.html")};
-    expected.sort();
-    EXPECT_EQ(files, expected);
+    EXPECT_EQ(
+        files,
+        QStringList({moved + QStringLiteral("Main.java"), moved + QStringLiteral("gui.res"),
+                     moved + QStringLiteral("lib/Util.java"), moved + QStringLiteral("page.html"),
+                     m_env.Path() + QStringLiteral("/shared/Ext.java")}));
     EXPECT_TRUE(q.HasBreakpoint(moved + QStringLiteral("lib/Util.java"), 3));
     EXPECT_EQ(q.GetBreakpointClass(moved + QStringLiteral("Main.java"), 12),
               QStringLiteral("Main"));
-    for (const QString &f : files)
-        EXPECT_TRUE(QFileInfo::exists(f)) << f.toStdString();
-
     // Nothing is written until the user saves; then the old place is gone.
-    EXPECT_EQ(FileBytes(movedPath), before);
+    EXPECT_EQ(FileBytes(movedPath), firstBytes);
     ASSERT_TRUE(q.Save());
     EXPECT_FALSE(FileBytes(movedPath).contains(m_dir.toUtf8()));
 }
@@ -334,63 +299,45 @@ TEST_F(ProjectTest, BreakpointQueries)
     EXPECT_TRUE(p.GetBreakpointMap().isEmpty()); // no empty lists kept
 }
 
-// A main class naming no file of the project does not survive saving.
-TEST_F(ProjectTest, MainClassWithoutItsFileIsNotKept)
+// Neither a No at the save question nor a crash may leave a file that
+// later starts report as damaged; a file that holds something is left
+// alone. A project without files keeps no main class, even when saved so.
+TEST_F(ProjectTest, ANewProjectIsAValidFileAtOnceAndNeverTruncatesAnExistingOne)
 {
-    CProjectFolder folder(m_path);
-    CProject p(&m_host);
-    ASSERT_TRUE(p.Open(&folder, true));
-    p.SetMainClass(QStringLiteral("Main.java"));
-    ASSERT_TRUE(p.Save());
-    ASSERT_TRUE(p.Close());
-    CProjectFolder again(m_path);
-    CProject q(&m_host);
-    ASSERT_TRUE(q.Open(&again, false));
-    EXPECT_TRUE(q.GetMainClass().isEmpty());
-}
-
-TEST_F(ProjectTest, ANewProjectIsAValidFileAtOnce)
-{
-    // Neither a No at the save question nor a crash may leave a file that
-    // later starts report as damaged.
-    for (const QByteArray &before : {QByteArray(), QByteArray("")}) {
+    for (const QByteArray &before : {QByteArray(), QByteArray(""), QByteArray("precious")}) {
+        SCOPED_TRACE(before.isNull() ? "none" : before.constData());
         if (before.isNull())
             QFile::remove(m_path);
         else
-            m_env.WriteFile(QStringLiteral("proj/Demo.mavu"), before); // empty, from a crash
+            m_env.WriteFile(QStringLiteral("proj/Demo.mavu"), before); // "": from a crash
         CProjectFolder folder(m_path);
         CProject p(&m_host);
         ASSERT_TRUE(p.Open(&folder, true));
         EXPECT_TRUE(p.IsModified());
+        if (!before.isEmpty()) {
+            EXPECT_EQ(FileBytes(m_path), before);
+            continue;
+        }
         EXPECT_GT(FileBytes(m_path).size(), 0);
-        m_prompter.QueueAnswer(CPrompter::AnswerNo);
+        p.SetMainClass(QStringLiteral("Main.java"));
+        m_prompter.QueueAnswer(before.isNull() ? CPrompter::AnswerYes : CPrompter::AnswerNo);
         ASSERT_TRUE(p.Close());
 
         CProjectFolder again(m_path);
         CProject q(&m_host);
-        m_prompter.m_messages.clear();
         ASSERT_TRUE(q.Open(&again, false));
-        EXPECT_TRUE(m_prompter.m_messages.isEmpty())
-            << m_prompter.m_messages.join('\n').toStdString();
+        EXPECT_EQ(m_prompter.m_messages, QStringList{QStringLiteral("Save changes to Demo.mavu?")});
         EXPECT_TRUE(q.GetFiles().isEmpty());
+        EXPECT_TRUE(q.GetMainClass().isEmpty());
         EXPECT_FALSE(q.IsModified());
         EXPECT_EQ(q.GetFileVersion(), CProject::kCurrentVersion);
+        m_prompter.m_messages.clear();
     }
-}
 
-TEST_F(ProjectTest, NewProjectNeverTruncatesAnExistingFile)
-{
-    ASSERT_TRUE(m_env.WriteFile(QStringLiteral("proj/Demo.mavu"), "precious").size() > 0);
-    CProjectFolder folder(m_path);
-    CProject p(&m_host);
-    ASSERT_TRUE(p.Open(&folder, true));
-    EXPECT_EQ(FileBytes(m_path), QByteArray("precious"));
-
-    const QString nowhere = m_env.Path() + QStringLiteral("/missing/dir/X.mavu");
-    CProjectFolder bad(nowhere);
+    CProjectFolder bad(m_env.Path() + QStringLiteral("/missing/dir/X.mavu"));
     CProject q(&m_host);
     EXPECT_FALSE(q.Open(&bad, true));
-    EXPECT_EQ(m_prompter.m_messages.last(), QStringLiteral("Error creating the file !!!"));
+    EXPECT_EQ(m_prompter.m_messages, QStringList{QStringLiteral("Error creating the file !!!")});
     EXPECT_FALSE(q.IsOpen());
 }
 
