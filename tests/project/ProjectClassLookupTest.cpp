@@ -38,25 +38,22 @@ TEST(ProjectClassLookup, DeclarationsOfTypesMethodsAndFields)
         project.AddFileItem(path);
     CProjectClassLookup lookup(project);
 
+    // The type wins over A's field of the same name; a method comes before
+    // a field, whichever source comes first.
+    const struct
+    {
+        const char *name;
+        QString path;
+        int line;
+    } rows[] = {
+        {"Shape", shape, 3}, {"Inner", a, 5}, {"paint", a, 4}, {"size", b, 3}, {"area", shape, 4}};
     QString path;
     int line = 0;
-    // The type wins over A's field of the same name.
-    ASSERT_TRUE(lookup.FindDeclaration("Shape", &path, &line));
-    EXPECT_EQ(path, shape);
-    EXPECT_EQ(line, 3);
-    ASSERT_TRUE(lookup.FindDeclaration("Inner", &path, &line));
-    EXPECT_EQ(path, a);
-    EXPECT_EQ(line, 5);
-    ASSERT_TRUE(lookup.FindDeclaration("paint", &path, &line));
-    EXPECT_EQ(path, a);
-    EXPECT_EQ(line, 4);
-    // A method before a field, whichever source comes first.
-    ASSERT_TRUE(lookup.FindDeclaration("size", &path, &line));
-    EXPECT_EQ(path, b);
-    EXPECT_EQ(line, 3);
-    ASSERT_TRUE(lookup.FindDeclaration("area", &path, &line));
-    EXPECT_EQ(path, shape);
-    EXPECT_EQ(line, 4);
+    for (const auto &row : rows) {
+        ASSERT_TRUE(lookup.FindDeclaration(row.name, &path, &line)) << row.name;
+        EXPECT_EQ(path, row.path) << row.name;
+        EXPECT_EQ(line, row.line) << row.name;
+    }
     EXPECT_FALSE(lookup.FindDeclaration("nothing", &path, &line));
     EXPECT_FALSE(lookup.FindDeclaration("", &path, &line));
 

@@ -151,10 +151,8 @@ TEST_F(ProjectTest, SavedProjectReopensEqualAndSavesTheSameBytesAlsoAfterItsDire
     EXPECT_TRUE(q.IsModified());
     EXPECT_EQ(q.GetProjectDir(), moved);
     EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), moved);
-    QStringList files = q.GetFiles();
-    files.sort();
     EXPECT_EQ(
-        files,
+        SortedFiles(q),
         QStringList({moved + QStringLiteral("Main.java"), moved + QStringLiteral("gui.res"),
                      moved + QStringLiteral("lib/Util.java"), moved + QStringLiteral("page.html"),
                      m_env.Path() + QStringLiteral("/shared/Ext.java")}));

@@ -59,6 +59,13 @@ QStringList DumpTree(const CTreeFolder &folder, int depth)
     return out;
 }
 
+QStringList SortedFiles(const CProject &project)
+{
+    QStringList files = project.GetFiles();
+    files.sort();
+    return files;
+}
+
 QStringList DumpProject(const CProject &p)
 {
     const CCompilerOptions &c = p.m_compiler;
@@ -105,9 +112,7 @@ QStringList DumpProject(const CProject &p)
                    .join(QLatin1Char('|')) +
                List(r.m_classNames)
         << QStringLiteral("jdb=%1|").arg(p.m_bJdbCustomOptions) + p.m_strJdbCustomOptions;
-    QStringList files = p.GetFiles();
-    files.sort(); // the list's order depends on how files were added
-    out << QStringLiteral("files=") + List(files);
+    out << QStringLiteral("files=") + List(SortedFiles(p));
     for (const CBreakpointList &list : p.GetBreakpointMap()) {
         QString line = QStringLiteral("breakpoints ") + list.m_strPath + QLatin1Char(':');
         for (const CBreakpoint &bp : list.m_breakpoints)

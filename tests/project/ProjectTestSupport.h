@@ -57,6 +57,10 @@ public:
     QStringList m_calls;
 };
 
+// The project's files in name order (the list's own order depends on how
+// files were added).
+QStringList SortedFiles(const CProject &project);
+
 // Every stored field of a project, one "field=value" line each, with the
 // tree indented: two projects are equal when their dumps are.
 QStringList DumpProject(const CProject &project);

@@ -238,9 +238,7 @@ TEST_F(ProjectViewTest, NewProjectShowsOpenAndTakesChosenFilesInNameOrder)
     EXPECT_EQ(m_chooser.m_multiple, QList<bool>{true});
     EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha", "    a.java", "    B.java",
                                          "    page.html"}));
-    QStringList files = Project().GetFiles();
-    files.sort();
-    EXPECT_EQ(files, QStringList({b, a, page}));
+    EXPECT_EQ(SortedFiles(Project()), QStringList({b, a, page}));
     EXPECT_TRUE(Project().IsModified());
     EXPECT_TRUE(m_prompter.m_messages.isEmpty());
 
@@ -280,11 +278,7 @@ TEST_F(ProjectViewTest, AddDirectoryTakesJavaSourcesRecursivelyAndLeavesPresentO
     EXPECT_EQ(m_prompter.m_waitDepth, 0);
     EXPECT_TRUE(m_prompter.m_messages.isEmpty()) << m_prompter.m_messages.join('|').toStdString();
 
-    QStringList files = Project().GetFiles();
-    files.sort();
-    QStringList expected{present, top, upper, deep};
-    expected.sort();
-    EXPECT_EQ(files, expected);
+    EXPECT_EQ(SortedFiles(Project()), QStringList({present, top, upper, deep}));
     EXPECT_EQ(Project().FindFileItem(present), presentItem); // the same entry, left alone
     EXPECT_EQ(Dump(m_view).mid(2),
               QStringList({"    Deep.java", "    Present.java", "    Top.java", "    UPPER.JAVA"}));
@@ -733,9 +727,7 @@ TEST_F(ProjectViewTest, ImportAddsTheOtherProjectsFilesOnce)
     m_chooser.m_files.push_back({otherPath});
     ASSERT_TRUE(m_view.OnCommand(Cmd::ProjectImport));
     EXPECT_TRUE(m_prompter.m_messages.isEmpty());
-    QStringList files = Project().GetFiles();
-    files.sort();
-    EXPECT_EQ(files, QStringList({one, shared, two}));
+    EXPECT_EQ(SortedFiles(Project()), QStringList({one, shared, two}));
     EXPECT_EQ(QDir::currentPath() + QLatin1Char('/'), Project().GetProjectDir());
 
     // A damaged project file: a clear message, nothing added, file untouched.

