@@ -56,21 +56,6 @@ protected:
     QString m_wsPath;
 };
 
-TEST_F(WorkspaceTest, MissingFileGivesEmptyWorkspaceWithDefaultOptions)
-{
-    CProjectDoc doc(&m_host);
-    ASSERT_TRUE(doc.Load(m_wsPath));
-    EXPECT_EQ(doc.GetRoot()->GetName(), QStringLiteral("Mavu Projects"));
-    EXPECT_EQ(doc.GetRoot()->GetChildCount(), 0);
-    EXPECT_EQ(doc.m_doc, CDocOptions());
-    EXPECT_EQ(doc.m_compiler, CCompilerOptions());
-    EXPECT_EQ(doc.m_interpreter, CInterpreterOptions());
-    EXPECT_FALSE(QFileInfo::exists(m_wsPath)); // written on the first save
-    EXPECT_TRUE(doc.GetActiveProjectName().isEmpty());
-    ASSERT_TRUE(doc.Save());
-    EXPECT_EQ(FileBytes(m_wsPath).left(4), QByteArray("\x68\x00\x00\x00", 4));
-}
-
 // Each older layout: the groups it has are read into the right fields,
 // the rest keep their defaults, and the file is written back at once as
 // version 104, which reads back the same.
@@ -225,7 +210,8 @@ TEST_F(WorkspaceTest, CreatingAddingAndRemovingProjects)
 {
     const QString a = MakeProject(QStringLiteral("Alpha"));
     CProjectDoc doc(&m_host);
-    ASSERT_TRUE(doc.Load(m_wsPath));
+    ASSERT_TRUE(doc.Load(m_wsPath)); // no file yet: an empty workspace
+    EXPECT_FALSE(QFileInfo::exists(m_wsPath));
     const QString path = m_env.FilePath(QStringLiteral("Fresh.mavu"));
     ASSERT_TRUE(doc.OpenProject(path, true));
     EXPECT_TRUE(QFileInfo::exists(path));
