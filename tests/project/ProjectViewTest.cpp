@@ -549,6 +549,13 @@ TEST_F(ProjectViewTest, SavedWorkspaceReloadsIntoTheSameTreeAndItsViewFollowsIts
     EXPECT_EQ(shown, QStringList({"Mavu Projects", "  Alpha", "    A.java", "    lib",
                                   "      B.java", "  Beta"}));
     ASSERT_TRUE(m_doc.CloseCurrentProject()); // saves the project
+    // Opened again, the items shown for it are replaced by its own.
+    Select(Folder("Alpha"));
+    ASSERT_TRUE(m_view.OnCommand(Cmd::ProjectNodeOpen));
+    ASSERT_TRUE(m_view.ExpandNode(Node("lib")));
+    EXPECT_EQ(Dump(m_view), shown);
+    EXPECT_EQ(m_view.KindOf(Node(b)), Kind::OpenProjectFileItem);
+    ASSERT_TRUE(m_doc.CloseCurrentProject());
     ASSERT_TRUE(m_doc.Save());
 
     CProjectDoc doc;
