@@ -127,7 +127,6 @@ TEST_F(OldVersionTest, EveryOlderVersionOpensAndIsWrittenInTheCurrentOne)
             EXPECT_EQ(FileBytes(bkp), original);
         }
         EXPECT_EQ(p.GetFileVersion(), v);
-        EXPECT_EQ(p.GetVersion(), 16u);
 
         // Every field as the version's layout, defaults and seeded values
         // leave it, against the golden file of that version (directories
@@ -152,9 +151,7 @@ TEST_F(OldVersionTest, EveryOlderVersionOpensAndIsWrittenInTheCurrentOne)
         if (v >= 12)
             m_host.m_editors.insert(dir + QStringLiteral("Main.java"), {2, 6});
         ASSERT_TRUE(p.Close());
-        const QByteArray rewritten = FileBytes(path);
-        ASSERT_GE(rewritten.size(), 4);
-        EXPECT_EQ(rewritten.left(4), QByteArray("\x10\x00\x00\x00", 4));
+        EXPECT_EQ(FileBytes(path).left(4), QByteArray("\x10\x00\x00\x00", 4));
         m_prompter.m_messages.clear();
         CProjectFolder again(path);
         CProject q(&m_host);

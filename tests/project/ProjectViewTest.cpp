@@ -768,21 +768,25 @@ TEST(FileChooserTest, FiltersBecomeQtFilters)
 } // namespace
 
 // The class view: the open project's Java files show the classes parsed from
-// them, an element opens its file at its line, and a file parsed again
-// (after a save) shows its new classes.
+// them, an element opens its file at its line, a class offers its base's
+// methods to override, and a file parsed again (after a save) shows its new
+// classes.
 TEST_F(ProjectViewTest, ClassViewShowsParsedClassesUnderTheirFilesAndFollowsASave)
 {
     NewProject("Alpha");
     const QString a = WriteFile("Alpha/A.java", "import java.util.List;\n"
-                                                "public class A {\n"
+                                                "public class A extends Base {\n"
                                                 "    int b;\n"
                                                 "    static int c;\n"
                                                 "\n"
                                                 "    void run() {\n"
                                                 "    }\n"
                                                 "}\n");
+    const QString base =
+        WriteFile("Alpha/Base.java", "class Base {\n  public void paint(int g) {}\n"
+                                     "  static void helper() {}\n  protected void old() {}\n}\n");
     const QString page = WriteFile("Alpha/page.html", "<html></html>\n");
-    AddFiles({a, page});
+    AddFiles({a, base, page});
     m_view.OnProjectView();
     ASSERT_EQ(m_options.m_projectView, 1);
     QTreeWidgetItem *fileItem = m_view.ItemOf(Node(a));
@@ -795,10 +799,11 @@ TEST_F(ProjectViewTest, ClassViewShowsParsedClassesUnderTheirFilesAndFollowsASav
     m_view.expandItem(classItem);
     m_view.expandItem(classItem->child(0));
     m_view.expandItem(classItem->child(1));
-    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java", "      Imports",
-                                         "        java.util.List", "      A", "        Methods",
-                                         "          void run( )", "        Variables",
-                                         "          int c", "          int b", "    page.html"}));
+    EXPECT_EQ(Dump(m_view),
+              QStringList({"Mavu Projects", "  Alpha", "    A.java", "      Imports",
+                           "        java.util.List", "      A extends Base", "        Methods",
+                           "          void run( )", "        Variables", "          int c",
+                           "          int b", "    Base.java", "    page.html"}));
 
     // Activation: the file at the element's line, by key and by menu.
     QSignalSpy open(&m_view, &CMyTreeView::openFileAtLineRequested);
@@ -819,36 +824,9 @@ TEST_F(ProjectViewTest, ClassViewShowsParsedClassesUnderTheirFilesAndFollowsASav
     QTest::keyClick(&m_view, Qt::Key_Return);
     EXPECT_EQ(open.count(), 2);
 
-    // Saved with other classes: the file shows them once it is parsed again.
-    WriteFile("Alpha/A.java", "class B {}\ninterface C {}\n");
-    QFile f(a);
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(
-        f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
-    f.close();
-    m_view.OnFileParsed(a);
-    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java", "      B",
-                                         "      C", "    page.html"}));
-
-    // Back to the file view: files have no children there.
-    m_view.OnProjectView();
-    EXPECT_EQ(Dump(m_view),
-              QStringList({"Mavu Projects", "  Alpha", "    A.java", "    page.html"}));
-}
-
-// A class in the class view offers its base's methods to override; choosing
-// one asks for it to be written into the editor.
-TEST_F(ProjectViewTest, ClassMenuOffersTheBasesMethodsToOverride)
-{
-    NewProject("Alpha");
-    const QString a = WriteFile("Alpha/A.java", "class A extends Base {}\n"
-                                                "class Lone {}\n"
-                                                "class Orphan extends Gone {}\n");
-    const QString base =
-        WriteFile("Alpha/Base.java", "class Base {\n  public void paint(int g) {}\n"
-                                     "  static void helper() {}\n  protected void old() {}\n}\n");
-    AddFiles({a, base});
-    m_view.OnProjectView();
+    // The class's menu offers the base's methods to override. What the list
+    // holds is the override list's own business; here the menu is wired to
+    // the view's request.
     CProjectClassLookup lookup(Project());
     m_view.SetOverrideSource([&](const QString &name) { return lookup.FindClassByName(name); },
                              [](const CVarContainer &type) {
@@ -856,21 +834,16 @@ TEST_F(ProjectViewTest, ClassMenuOffersTheBasesMethodsToOverride)
                                             ? QString("<a name=\"old()\"></a><dd>deprecated</dd>")
                                             : QString();
                              });
-    ASSERT_TRUE(m_view.ExpandNode(Node(a)));
-    QTreeWidgetItem *file = m_view.ItemOf(Node(a));
-    ASSERT_EQ(file->childCount(), 3);
-    const auto overrideMenu = [&](int row) -> QMenu * {
-        QMenu *menu = m_view.CreateContextMenu(m_view.NodeOf(file->child(row)));
+    const auto overrideMenu = [&](QTreeWidgetItem *item) -> QMenu * {
+        QMenu *menu = m_view.CreateContextMenu(m_view.NodeOf(item));
         EXPECT_EQ(menu->objectName(), QStringLiteral("ClassElement"));
         QMenu *sub = menu->findChild<QMenu *>(QStringLiteral("Override"));
         if (!sub)
             delete menu;
         return sub;
     };
-    QMenu *sub = overrideMenu(0); // A
+    QMenu *sub = overrideMenu(classItem);
     ASSERT_NE(sub, nullptr);
-    // What the list holds is the override list's own business; here the
-    // menu is wired to the view's request.
     ASSERT_EQ(sub->actions().size(), 2);
     QStringList chosen;
     QObject::connect(&m_view, &CProjectView::overrideRequested,
@@ -881,5 +854,20 @@ TEST_F(ProjectViewTest, ClassMenuOffersTheBasesMethodsToOverride)
     EXPECT_EQ(chosen, QStringList{"Base.paint"});
     delete sub->parent();
 
-    EXPECT_EQ(overrideMenu(1), nullptr); // Lone has no base
+    // Saved with other classes: the file shows them once it is parsed again.
+    WriteFile("Alpha/A.java", "class B {}\ninterface C {}\n");
+    QFile f(a);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(
+        f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    f.close();
+    m_view.OnFileParsed(a);
+    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java", "      B",
+                                         "      C", "    Base.java", "    page.html"}));
+    EXPECT_EQ(overrideMenu(m_view.ItemOf(Node(a))->child(0)), nullptr); // B has no base
+
+    // Back to the file view: files have no children there.
+    m_view.OnProjectView();
+    EXPECT_EQ(Dump(m_view), QStringList({"Mavu Projects", "  Alpha", "    A.java", "    Base.java",
+                                         "    page.html"}));
 }
