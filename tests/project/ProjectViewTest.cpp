@@ -372,7 +372,6 @@ TEST_F(ProjectViewTest, FileInfoAndRemovingFilesWhichAsksAboutTheDiskOnlyForTheD
     const QString b = WriteFile("Alpha/B.java");
     const QString c = WriteFile("Alpha/C.java");
     AddFiles({a, b, c});
-    Project().SetMainClass(QStringLiteral("A.java"));
 
     // File Info prints its block into the cleared output.
     QSignalSpy cleared(&m_view, &CProjectView::clearOutputRequested);
@@ -384,7 +383,6 @@ TEST_F(ProjectViewTest, FileInfoAndRemovingFilesWhichAsksAboutTheDiskOnlyForTheD
     // The menu command removes the file from the project only.
     ASSERT_TRUE(m_view.OnCommand(Cmd::ProjectRemoveFile));
     EXPECT_FALSE(Project().HasFile(a));
-    EXPECT_TRUE(Project().GetMainClass().isEmpty());
     EXPECT_TRUE(QFileInfo::exists(a));
     EXPECT_TRUE(m_prompter.m_messages.isEmpty());
     EXPECT_EQ(Dump(m_view).mid(2), QStringList({"    B.java", "    C.java"}));
