@@ -64,9 +64,7 @@ protected:
         folder.AddChild(new CProjectFileItem(m_dir + "Before.java"), true);
         CProject project(&m_host);
         const bool opened = project.Open(&folder, false);
-        if (mustFail) {
-            EXPECT_FALSE(opened);
-        }
+        EXPECT_FALSE(mustFail && opened);
         if (opened)
             return; // a flip that still reads as a valid project
         ASSERT_EQ(m_prompter.m_messages.size(), 1);
@@ -88,9 +86,7 @@ protected:
         m_prompter.m_messages.clear();
         CProjectDoc doc(&m_host);
         const bool loaded = doc.Load(path);
-        if (mustFail) {
-            EXPECT_FALSE(loaded);
-        }
+        EXPECT_FALSE(mustFail && loaded);
         if (loaded)
             return;
         ASSERT_EQ(m_prompter.m_messages.size(), 1);

@@ -50,10 +50,6 @@ TEST(ThemeIcon, EveryIconDrawsSomethingWhateverTheThemeHolds)
         EXPECT_TRUE(HasInk(images[i].pixmap(16, 16))) << "tree image " << i;
 }
 
-} // namespace
-
-namespace {
-
 QImage Square(QColor colour)
 {
     QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
