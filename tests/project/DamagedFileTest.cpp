@@ -134,17 +134,17 @@ TEST_F(DamagedFileTest, ExtraBytesUnknownClassesAndForeignFilesAreRefused)
     // the next save.
     for (const QByteArray &bad : {good + QByteArray(1, '\0'), good + good}) {
         OpenDamaged(bad, true);
-        EXPECT_TRUE(m_prompter.m_messages.first().contains(
+        EXPECT_TRUE(m_prompter.m_messages.value(0).contains(
             QStringLiteral("%1 byte(s) follow the end of the data").arg(bad.size() - good.size())))
-            << m_prompter.m_messages.first().toStdString();
+            << m_prompter.m_messages.value(0).toStdString();
     }
 
     QByteArray unknown = good;
     unknown.replace("CProjectVirtualFolder", "CProjectVirtualFoldeX");
     ASSERT_NE(unknown, good);
     OpenDamaged(unknown, true);
-    EXPECT_TRUE(m_prompter.m_messages.first().contains(QStringLiteral("does not know")))
-        << m_prompter.m_messages.first().toStdString();
+    EXPECT_TRUE(m_prompter.m_messages.value(0).contains(QStringLiteral("does not know")))
+        << m_prompter.m_messages.value(0).toStdString();
 
     // A leaf where the tree needs a folder.
     QByteArray wrongKind = good;
@@ -154,8 +154,8 @@ TEST_F(DamagedFileTest, ExtraBytesUnknownClassesAndForeignFilesAreRefused)
                       "CResourceFileItem");
     ASSERT_NE(wrongKind, good);
     OpenDamaged(wrongKind, true);
-    EXPECT_TRUE(m_prompter.m_messages.first().contains(QStringLiteral("wrong kind")))
-        << m_prompter.m_messages.first().toStdString();
+    EXPECT_TRUE(m_prompter.m_messages.value(0).contains(QStringLiteral("wrong kind")))
+        << m_prompter.m_messages.value(0).toStdString();
 
     QByteArray binary(4096, '\0');
     for (int i = 0; i < binary.size(); ++i)
@@ -166,7 +166,7 @@ TEST_F(DamagedFileTest, ExtraBytesUnknownClassesAndForeignFilesAreRefused)
     QByteArray newer = good;
     newer[0] = 17;
     OpenDamaged(newer, true);
-    EXPECT_EQ(m_prompter.m_messages.first(),
+    EXPECT_EQ(m_prompter.m_messages.value(0),
               QStringLiteral("Incorrect project version. Cannot open the project !!!"));
 }
 
@@ -203,7 +203,7 @@ TEST_F(DamagedFileTest, DamagedWorkspaceFilesAreRefusedAndNeverOverwritten)
     newer[0] = 105;
     LoadDamagedWorkspace(wsPath, newer, true);
     EXPECT_TRUE(
-        m_prompter.m_messages.first().contains(QStringLiteral("Incorrect workspace version 105")));
+        m_prompter.m_messages.value(0).contains(QStringLiteral("Incorrect workspace version 105")));
 }
 
 } // namespace
