@@ -9,12 +9,14 @@
 #include "tree/TreeImageList.h"
 #include "tree/TreeImages.h"
 
+#include <QApplication>
 #include <QDataStream>
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QSaveFile>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -48,6 +50,33 @@ TEST(ThemeIcon, EveryIconDrawsSomethingWhateverTheThemeHolds)
     ASSERT_EQ(images.size(), TreeImage::Count);
     for (int i = 0; i < images.size(); ++i)
         EXPECT_TRUE(HasInk(images[i].pixmap(16, 16))) << "tree image " << i;
+}
+
+// The greyed look is made from the palette's colours: after a change of
+// palette (a dark theme switched on) it is made anew, not drawn as it was.
+TEST(ThemeIcon, DisabledLookFollowsThePalette)
+{
+    const QPalette saved = QApplication::palette();
+    const QIcon icon = ThemeIcon(nullptr, QStyle::SP_CustomBase);
+    const QPixmap normal = icon.pixmap(QSize(16, 16));
+    const auto expected = [&](const QPalette &palette) {
+        QStyleOption option;
+        option.palette = palette;
+        return QApplication::style()
+            ->generatedIconPixmap(QIcon::Disabled, normal, &option)
+            .toImage();
+    };
+    const QImage light = icon.pixmap(QSize(16, 16), QIcon::Disabled).toImage();
+    EXPECT_EQ(light, expected(saved));
+
+    QPalette dark = saved;
+    dark.setColor(QPalette::Window, QColor(20, 20, 20));
+    dark.setColor(QPalette::Disabled, QPalette::Window, QColor(20, 20, 20));
+    QApplication::setPalette(dark);
+    const QImage darkLook = icon.pixmap(QSize(16, 16), QIcon::Disabled).toImage();
+    QApplication::setPalette(saved);
+    EXPECT_NE(expected(dark), light) << "the style ignores the palette: nothing is checked";
+    EXPECT_EQ(darkLook, expected(dark));
 }
 
 QImage Square(QColor colour)
