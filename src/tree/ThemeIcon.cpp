@@ -89,8 +89,8 @@ private:
         }
     };
 
-    // The name the icon cache keeps a picture under; the colours of the
-    // palette are part of the name of a derived look.
+    // The name the icon cache keeps a picture under; the colours a derived
+    // look was made with are part of its name.
     QString CacheName(const Key &key) const
     {
         QString name =
@@ -99,10 +99,9 @@ private:
                 QString::number(key.width) + QLatin1Char('x') + QString::number(key.height) +
                 QLatin1Char('@') + QString::number(key.scale);
         if (key.mode != QIcon::Normal) {
-            const QPalette palette = QApplication::palette();
             name += QLatin1Char('|') + QString::number(key.mode) + QLatin1Char('|') +
-                    QString::number(palette.color(QPalette::Window).rgba()) + QLatin1Char('|') +
-                    QString::number(palette.color(QPalette::Highlight).rgba());
+                    QString::number(m_colours.first) + QLatin1Char('|') +
+                    QString::number(m_colours.second);
         }
         return name;
     }
