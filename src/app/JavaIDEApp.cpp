@@ -89,10 +89,7 @@ CJavaIDEApp *GetApp()
 
 CJavaIDEApp::CJavaIDEApp(const QStringList &args, QObject *parent)
     : QObject(parent), m_args(args), m_classesZipExpected(MAVU_EXPECT_CLASSES_ZIP != 0),
-      m_runDialog([](QDialog &dialog) {
-          CFocusKeeper keeper;
-          return dialog.exec();
-      }),
+      m_runDialog([](QDialog &dialog) { return dialog.exec(); }),
       m_openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
     m_userCommands = std::make_unique<CCommandsDoc>();
@@ -203,6 +200,10 @@ bool CJavaIDEApp::InitInstance()
     CSettingsStore::MigrateProfile(QFileInfo(CSettingsStore::DefaultPath()).absolutePath());
 
     m_cmdInfo.ParseCommandLine(m_args);
+
+    // Without a window manager nobody gives the keyboard back when a dialog
+    // closes; the program does it for each of its dialogs.
+    qApp->installEventFilter(new CDialogFocusReturn(this));
 
     // Until the main frame exists, messages still need a box to appear in;
     // a prompter installed before start-up (a test's) stays in charge.

@@ -1,6 +1,5 @@
 #include "app/MessagePrompter.h"
 
-#include "app/FocusKeeper.h"
 #include "tools/ProcOutputView.h"
 
 #include <QApplication>
@@ -92,10 +91,7 @@ CPrompter::Answer CMessagePrompter::MessageBox(const QString &text, Buttons butt
     const bool waiting = m_waitDepth > 0;
     if (waiting)
         QApplication::setOverrideCursor(Qt::ArrowCursor);
-    {
-        CFocusKeeper keeper;
-        box.exec();
-    }
+    box.exec();
     if (waiting)
         QApplication::restoreOverrideCursor();
 

@@ -1,7 +1,5 @@
 #include "app/QtFileDialogs.h"
 
-#include "app/FocusKeeper.h"
-
 #include <QFileDialog>
 
 QStringList CQtFileDialogs::Choose(const CFileDialogRequest &request)
@@ -45,7 +43,6 @@ QStringList CQtFileDialogs::Choose(const CFileDialogRequest &request)
         dialog.setOption(QFileDialog::ShowDirsOnly);
         break;
     }
-    CFocusKeeper keeper;
     if (dialog.exec() != QDialog::Accepted)
         return {};
     request.m_chosenFilter = int(request.QtFilters().indexOf(dialog.selectedNameFilter()));

@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -725,4 +726,16 @@ TEST_F(AppTest, TheKeysGoBackToTheTextWhenAMessageBoxCloses)
     EXPECT_EQ(QApplication::focusWidget(), editor->View());
     QTest::keyClicks(editor->View(), "typed");
     EXPECT_EQ(editor->View()->text(), QStringLiteral("typed"));
+
+    // The same for a dialog Qt makes itself, as the trees ask for names.
+    QTimer::singleShot(0, [] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QTest::keyClick(box, Qt::Key_Return);
+        QApplication::setActiveWindow(nullptr);
+    });
+    (void)QInputDialog::getText(Frame(), QStringLiteral("Package classpath"), QString());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), Frame());
+    EXPECT_EQ(QApplication::focusWidget(), editor->View());
 }
