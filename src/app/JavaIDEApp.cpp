@@ -173,17 +173,7 @@ bool CJavaIDEApp::InitInstance()
     QCoreApplication::setApplicationName(QStringLiteral("Mavu"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MAVU_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("mavu"));
-    // Outside a desktop that names its icon theme, the commonly installed
-    // one still gives the toolbars their pictures. It is made the theme, not
-    // only the fallback: hicolor holds none of our icons, and asking it first
-    // parses its large index before every start-up's first paint.
-    const auto unnamed = [](const QString &theme) {
-        return theme.isEmpty() || theme == QLatin1String("hicolor");
-    };
-    if (unnamed(QIcon::fallbackThemeName()))
-        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
-    if (unnamed(QIcon::themeName()))
-        QIcon::setThemeName(QIcon::fallbackThemeName());
+    PrepareIconTheme();
     // The same style, but with the pictures Qt's widgets load when they are
     // made left until drawn. A style the factory cannot make again (one set
     // by a platform plugin under another name) is left as it is.
@@ -191,10 +181,14 @@ bool CJavaIDEApp::InitInstance()
         if (QStyle *base = QStyleFactory::create(QApplication::style()->name()))
             QApplication::setStyle(new CLazyIconStyle(base));
     // The toolbar and tree pictures as the last start drew them, unless the
-    // theme, the style or the screen changed since.
+    // theme, the style or the screen changed since; on a first start, as
+    // the build drew them (the seed beside the executable) when it found
+    // the same theme and style.
     CIconCache::Instance().Open(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                                     QStringLiteral("/icons.cache"),
-                                CIconCache::CurrentKey());
+                                CIconCache::CurrentKey(),
+                                QCoreApplication::applicationDirPath() +
+                                    QStringLiteral("/icons.cache"));
 
     // An old profile kept under the plain name "mavu" replaces Mavu.ini.
     CSettingsStore::MigrateProfile(QFileInfo(CSettingsStore::DefaultPath()).absolutePath());

@@ -57,7 +57,7 @@ QString CIconCache::CurrentKey()
         .arg(ratio);
 }
 
-void CIconCache::Open(const QString &path, const QString &key)
+void CIconCache::Open(const QString &path, const QString &key, const QString &seed)
 {
     m_path = path;
     m_key = key;
@@ -65,9 +65,18 @@ void CIconCache::Open(const QString &path, const QString &key)
     m_images.clear();
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        m_images = Decode(file.readAll(), key);
+    const auto read = [&key](const QString &file) {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? Decode(in.readAll(), key) : QHash<QString, QImage>();
+    };
+    m_images = read(path);
+    if (m_images.isEmpty() && !seed.isEmpty()) {
+        m_images = read(seed);
+        if (!m_images.isEmpty()) {
+            m_dirty = true;
+            ScheduleSave();
+        }
+    }
 }
 
 QImage CIconCache::Find(const QString &name) const
@@ -81,6 +90,11 @@ void CIconCache::Add(const QString &name, const QImage &image)
         return;
     m_images.insert(name, image);
     m_dirty = true;
+    ScheduleSave();
+}
+
+void CIconCache::ScheduleSave()
+{
     // Icons are drawn in bursts (the main window, then a dialog): write
     // once a burst is over, while the program is still surely running.
     if (!m_saveTimer && qApp) {

@@ -28,8 +28,12 @@ public:
     CIconCache &operator=(const CIconCache &) = delete;
 
     // Reads the file when it was written under the same key; what is added
-    // later is written back to it shortly after the last addition.
-    void Open(const QString &path, const QString &key);
+    // later is written back to it shortly after the last addition. When the
+    // file has nothing for this key (a user's first start), the seed is read
+    // instead under the same rule: a cache the build drew beside the
+    // executable with the theme it found, so that the first start does not
+    // look through the theme either. What it gives is written to path.
+    void Open(const QString &path, const QString &key, const QString &seed = QString());
     // What the pictures depend on besides their names: Qt's version, the
     // style, the icon theme and its fallback with the dates of their index
     // files, and the screen's pixel ratio.
@@ -48,6 +52,8 @@ public:
     static QHash<QString, QImage> Decode(const QByteArray &bytes, const QString &key);
 
 private:
+    void ScheduleSave();
+
     QString m_path;
     QString m_key;
     QHash<QString, QImage> m_images;

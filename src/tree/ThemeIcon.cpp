@@ -3,11 +3,15 @@
 #include "tree/IconCache.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QStyleOption>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -193,6 +197,29 @@ private:
 };
 
 } // namespace
+
+void PrepareIconTheme()
+{
+    QStringList paths = QIcon::themeSearchPaths();
+    const bool anyDirectory = std::any_of(paths.cbegin(), paths.cend(), [](const QString &path) {
+        return !path.startsWith(QLatin1Char(':')) && QFileInfo(path).isDir();
+    });
+    if (!anyDirectory) {
+        paths << QDir::homePath() + QStringLiteral("/.icons");
+        for (const QString &data :
+             QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+            paths << data + QStringLiteral("/icons");
+        paths << QStringLiteral("/usr/share/pixmaps");
+        QIcon::setThemeSearchPaths(paths);
+    }
+    const auto unnamed = [](const QString &theme) {
+        return theme.isEmpty() || theme == QLatin1String("hicolor");
+    };
+    if (unnamed(QIcon::fallbackThemeName()))
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    if (unnamed(QIcon::themeName()))
+        QIcon::setThemeName(QIcon::fallbackThemeName());
+}
 
 QIcon ThemeIcon(const char *themeName, QStyle::StandardPixmap fallback)
 {

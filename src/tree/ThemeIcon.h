@@ -11,6 +11,14 @@
 // Needs a QApplication by the time the icon is used.
 QIcon ThemeIcon(const char *themeName, QStyle::StandardPixmap fallback);
 
+// Makes sure the icons have a theme to come from. Outside a desktop that
+// names its icon theme, the commonly installed one (Adwaita) is made the
+// theme, not only the fallback: hicolor holds none of the program's icons,
+// and asking it first parses its large index before every first paint. A
+// platform that names no icon directories at all (offscreen, a frame
+// buffer) is given the standard ones, which hold the themes all the same.
+void PrepareIconTheme();
+
 // The application's style, except that the standard pictures Qt's widgets
 // load when they are made (a toolbar's or menu bar's overflow arrow, a dock
 // window's title buttons) are looked up only when drawn, and come from the

@@ -160,6 +160,19 @@ TEST(IconCache, IconsAreWrittenAndThenDrawnFromTheFile)
                   .toImage()
                   .pixel(8, 8),
               QColor(Qt::green).rgba());
+
+    // A first start (no file of its own) takes the build's seed when it was
+    // drawn under the same key, and writes it as its own file; a seed of
+    // another theme or style is not used.
+    const QString own = dir.filePath(QStringLiteral("first/icons.cache"));
+    cache.Open(own, QStringLiteral("another theme"), path);
+    EXPECT_TRUE(cache.Find(names.first()).isNull());
+    cache.Open(own, CIconCache::CurrentKey(), path);
+    EXPECT_EQ(cache.Find(names.first()).pixel(8, 8), QColor(Qt::green).rgba());
+    ASSERT_TRUE(cache.Save());
+    QFile written(own);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(CIconCache::Decode(written.readAll(), CIconCache::CurrentKey()).size(), names.size());
     cache.Open(QString(), QString());
 }
 
