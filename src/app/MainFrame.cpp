@@ -765,36 +765,21 @@ QMenu *CMainFrame::CreateEditorOverrideMenu(CChildFrame *child, QWidget *parent)
         return nullptr;
     const CClassLookup *lookup = WizardLookup();
     const CVarContainer *base = lookup ? lookup->FindClassByName(type->m_baseName) : nullptr;
-    auto *menu = new QMenu(QStringLiteral("Override"), parent);
-    menu->setObjectName(QStringLiteral("Override"));
-    if (!base) {
-        menu->addAction(QStringLiteral("none"))->setEnabled(false);
-        return menu;
-    }
-    const QString page = ApiPageText(*app, *base);
     QPointer<CChildFrame> target(child);
     // On the declaration's own line the method would land above the class:
     // it goes in after the line that opens the class, before the one that
     // closes it.
     const int first = type->m_startLine + 1;
     const int last = std::max(first, type->m_endLine);
-    for (const COverrideList::Entry &entry : COverrideList::Build(*base, page, !page.isEmpty())) {
-        QAction *action = menu->addAction(entry.text);
-        if (!entry.method) {
-            action->setEnabled(false);
-            continue;
-        }
-        action->setStatusTip(entry.description);
-        const CVarMethodDecl *method = entry.method;
-        connect(action, &QAction::triggered, this, [this, target, method, base, first, last] {
-            if (!target)
-                return;
-            CEditorWizardTarget editor(target->View());
-            CClassWizard::DropMethod(editor, std::clamp(target->View()->CaretLine(), first, last),
-                                     *method, *base, WizardLookup());
-        });
-    }
-    return menu;
+    return CreateOverrideMenu(base, base ? ApiPageText(*app, *base) : QString(), parent,
+                              [this, target, base, first, last](const CVarMethodDecl *method) {
+                                  if (!target)
+                                      return;
+                                  CEditorWizardTarget editor(target->View());
+                                  CClassWizard::DropMethod(
+                                      editor, std::clamp(target->View()->CaretLine(), first, last),
+                                      *method, *base, WizardLookup());
+                              });
 }
 
 const CClassLookup *CMainFrame::WizardLookup()

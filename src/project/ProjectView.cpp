@@ -1082,14 +1082,22 @@ QMenu *CProjectView::CreateOverrideMenu(CTreeItem *node, QWidget *parent)
     if (!type || !type->IsClass() || type->m_baseName.isEmpty() || !m_findBase)
         return nullptr;
     const CVarContainer *base = m_findBase(type->m_baseName);
+    return ::CreateOverrideMenu(
+        base, base && m_apiPage ? m_apiPage(*base) : QString(), parent,
+        [this, base](const CVarMethodDecl *method) { emit overrideRequested(method, base); });
+}
+
+QMenu *CreateOverrideMenu(const CVarContainer *base, const QString &apiPage, QWidget *parent,
+                          const std::function<void(const CVarMethodDecl *)> &chosen)
+{
     auto *menu = new QMenu(QStringLiteral("Override"), parent);
     menu->setObjectName(QStringLiteral("Override"));
     if (!base) {
         menu->addAction(QStringLiteral("none"))->setEnabled(false);
         return menu;
     }
-    const QString page = m_apiPage ? m_apiPage(*base) : QString();
-    for (const COverrideList::Entry &entry : COverrideList::Build(*base, page, !page.isEmpty())) {
+    for (const COverrideList::Entry &entry :
+         COverrideList::Build(*base, apiPage, !apiPage.isEmpty())) {
         QAction *action = menu->addAction(entry.text);
         if (!entry.method) {
             action->setEnabled(false);
@@ -1098,8 +1106,7 @@ QMenu *CProjectView::CreateOverrideMenu(CTreeItem *node, QWidget *parent)
         action->setStatusTip(entry.description);
         action->setToolTip(entry.description);
         const CVarMethodDecl *method = entry.method;
-        connect(action, &QAction::triggered, this,
-                [this, method, base] { emit overrideRequested(method, base); });
+        QObject::connect(action, &QAction::triggered, menu, [chosen, method] { chosen(method); });
     }
     return menu;
 }

@@ -229,3 +229,10 @@ private:
     QString m_activeEditorPath; // the file of the active editor, as last told
     int m_batchDepth = 0;       // adding many files: shown once at the end
 };
+
+// The "Override" menu of a class whose base class is base: the base's
+// methods as COverrideList gives them (apiPage: the base's API page, empty
+// when there is none), each with its description; choosing one calls
+// chosen. A base that is not known (null) gives a lone greyed "none".
+QMenu *CreateOverrideMenu(const CVarContainer *base, const QString &apiPage, QWidget *parent,
+                          const std::function<void(const CVarMethodDecl *)> &chosen);
