@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -18,6 +19,20 @@ namespace {
 constexpr CNewProjectView::Pane kTabPanes[] = {
     CNewProjectView::ProjectPane, CNewProjectView::PackagePane, CNewProjectView::HelpPane,
     CNewProjectView::BeanPane};
+
+// The tab bar's style with a little less padding beside each tab's
+// picture: at the pane's usual width the four tabs then fit as icons,
+// without scroll arrows. Everything else is the application's style.
+class CCompactTabStyle final : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? value * 2 / 3 : value;
+    }
+};
 
 QWidget *ComingLater(const QString &what)
 {
@@ -43,6 +58,9 @@ CNewProjectView::CNewProjectView(QWidget *parent) : QWidget(parent), m_tabs(new 
     // The labels adapt to the width (UpdateTabLabels); the tab bar's own
     // minimum must not hold the pane wider than the user made it.
     m_tabs->setMinimumWidth(40);
+    auto *compact = new CCompactTabStyle;
+    compact->setParent(m_tabs->tabBar());
+    m_tabs->tabBar()->setStyle(compact);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);

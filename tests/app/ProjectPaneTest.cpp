@@ -97,6 +97,13 @@ TEST(ProjectPane, TabLabelsShrinkWithThePane)
     EXPECT_EQ(Labels(pane), QStringList({QString(), QString(), QString(), names[3]}));
     EXPECT_LE(NamedWidth(pane), pane.width());
 
+    // At the pane's usual width the four tabs fit as icons, no scroll
+    // arrows needed.
+    pane.resize(175, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Labels(pane), QStringList({QString(), QString(), QString(), QString()}));
+    EXPECT_LE(NamedWidth(pane), pane.Tabs()->tabBar()->width());
+
     pane.resize(20, 300);
     QCoreApplication::processEvents();
     EXPECT_EQ(Labels(pane), QStringList({QString(), QString(), QString(), QString()}));
