@@ -8,11 +8,14 @@
 #include "app/JavaIDEApp.h"
 #include "app/JavaIDEView.h"
 #include "app/MainFrame.h"
+#include "app/NewProjectView.h"
 #include "app/OptionsSheet.h"
 #include "core/CommandIds.h"
 #include "core/SettingsStore.h"
 #include "javamodel/FileObject.h"
 #include "javamodel/ParsedFileCache.h"
+#include "packages/PackageView.h"
+#include "packages/PkgDoc.h"
 #include "project/Project.h"
 #include "project/ProjectDoc.h"
 #include "tools/Command.h"
@@ -720,8 +723,20 @@ TEST_F(EditorViewTest, BaseClassOverridesOfferTheBaseMethodsAndWriteTheChosenOne
     // A class without a base offers nothing; neither does a text file.
     editor->View()->setCursorPosition(editor->View()->lines() - 2, 0);
     EXPECT_EQ(Frame()->CreateEditorOverrideMenu(editor, nullptr), nullptr);
+
     Frame()->OpenEditor(env.WriteFile("work/readme.txt", "x\n"));
     EXPECT_FALSE(Enabled(Cmd::BaseClassOverrides));
+    // The word at the caret, looked up in the package database: the
+    // Packages tab (made now, at its first use) shows the class.
+    ASSERT_EQ(app->PkgDoc()->AddSourceFiles({base}), 1);
+    ASSERT_EQ(Frame()->OpenEditor(env.FilePath("work/Square.java")), editor);
+    editor->View()->setCursorPosition(0, 28);
+    ASSERT_TRUE(Enabled(Cmd::LocateInPackages));
+    Frame()->ExecuteCommand(Cmd::LocateInPackages);
+    ASSERT_NE(Frame()->PackageView(), nullptr);
+    EXPECT_EQ(Frame()->ProjectPane()->CurrentPane(), CNewProjectView::PackagePane);
+    ASSERT_NE(Frame()->PackageView()->currentItem(), nullptr);
+    EXPECT_EQ(Frame()->PackageView()->currentItem()->text(0), QStringLiteral("Shape"));
 }
 
 TEST_F(EditorViewTest, TheOptionsSheetShowsTheRefusedPageAndAppliesBothPages)
